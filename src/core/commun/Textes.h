@@ -1,0 +1,26 @@
+#pragma once
+// Petites fonctions de texte partagées (UTF-8).
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pulsodex {
+
+// Minuscules des lettres A à Z seulement (les capitales accentuées restent).
+std::string MinusculesAscii(std::string_view texte);
+// Majuscules des lettres a à z seulement.
+std::string MajusculesAscii(std::string_view texte);
+// Minuscules de A à Z et des capitales latines accentuées (À à Þ) : pour
+// comparer des noms de jours ou de mois sans tenir compte de la casse.
+std::string MinusculesLatines(std::string_view texte);
+bool EgalSansCasse(std::string_view a, std::string_view b);
+
+// Les n premiers caractères (et non octets) d'un texte UTF-8.
+std::string TronquerCaracteres(std::string_view texte, std::size_t n);
+std::size_t NombreCaracteres(std::string_view texte);
+
+// Entier décimal signé écrit seul (signe facultatif, chiffres) ; rien sinon.
+std::optional<std::int64_t> LireEntierDecimal(std::string_view texte);
+
+} // namespace pulsodex

@@ -1,0 +1,112 @@
+#include "JoursMois.h"
+
+#include <array>
+
+#include "commun/Textes.h"
+#include "interfaces/Locale.h"
+
+namespace pulsodex {
+
+namespace {
+constexpr std::string_view SuffixeDuMois = " du mois";
+}
+
+std::vector<std::string> ChoixJours(const LocaleUtilisateur& locale) {
+    std::vector<std::string> choix;
+    choix.reserve(41);
+    choix.emplace_back("Tous");
+    for (int j = 1; j <= 7; ++j) {
+        choix.push_back(locale.NomJour(j));
+    }
+    choix.emplace_back("semaine");
+    choix.emplace_back("week-end");
+    for (int j = 1; j <= 31; ++j) {
+        choix.push_back(std::to_string(j) + std::string(SuffixeDuMois));
+    }
+    return choix;
+}
+
+std::vector<std::string> ChoixMois(const LocaleUtilisateur& locale) {
+    std::vector<std::string> choix;
+    choix.reserve(13);
+    choix.emplace_back("Tous");
+    for (int m = 1; m <= 12; ++m) {
+        choix.push_back(locale.NomMois(m));
+    }
+    return choix;
+}
+
+std::string TexteJour(const LocaleUtilisateur& locale, std::uint8_t jour) {
+    if (jour == 0) {
+        return "Tous";
+    }
+    if (jour <= 7) {
+        return locale.NomJour(jour);
+    }
+    if (jour == 8) {
+        return "semaine";
+    }
+    if (jour == 9) {
+        return "week-end";
+    }
+    if (jour <= 40) {
+        return std::to_string(jour - 9) + std::string(SuffixeDuMois);
+    }
+    return "Tous";
+}
+
+std::string TexteMois(const LocaleUtilisateur& locale, std::uint8_t mois) {
+    if (mois >= 1 && mois <= 12) {
+        return locale.NomMois(mois);
+    }
+    return "Tous";
+}
+
+namespace {
+// Dernier nom égal au texte parmi les trois langues ; la langue de
+// l'utilisateur passe en dernier, donc l'emporte.
+template <typename Nom>
+std::uint8_t ChercherNom(std::string_view texte, int nombre, Nom&& nomLocal) {
+    std::uint8_t trouve = 0;
+    for (int langue = 0; langue < 3; ++langue) {
+        for (int i = 1; i <= nombre; ++i) {
+            if (EgalSansCasse(nomLocal(langue, i), texte)) {
+                trouve = static_cast<std::uint8_t>(i);
+            }
+        }
+    }
+    return trouve;
+}
+} // namespace
+
+std::uint8_t LireTexteJour(const LocaleUtilisateur& locale, std::string_view texte) {
+    const std::string minuscules = MinusculesAscii(texte);
+    std::uint8_t jour = ChercherNom(minuscules, 7, [&](int langue, int i) {
+        return langue == 0 ? NomJourAnglais(i) : langue == 1 ? NomJourFrancais(i) : locale.NomJour(i);
+    });
+    if (jour != 0) {
+        return jour;
+    }
+    if (minuscules == "semaine") {
+        return 8;
+    }
+    if (minuscules == "week-end") {
+        return 9;
+    }
+    if (minuscules.ends_with(SuffixeDuMois)) {
+        auto n = LireEntierDecimal(
+            std::string_view(minuscules).substr(0, minuscules.size() - SuffixeDuMois.size()));
+        if (n && *n >= 1 && *n <= 31 && minuscules.front() != '+' && minuscules.front() != '-') {
+            return static_cast<std::uint8_t>(*n + 9);
+        }
+    }
+    return 0;
+}
+
+std::uint8_t LireTexteMois(const LocaleUtilisateur& locale, std::string_view texte) {
+    return ChercherNom(texte, 12, [&](int langue, int i) {
+        return langue == 0 ? NomMoisAnglais(i) : langue == 1 ? NomMoisFrancais(i) : locale.NomMois(i);
+    });
+}
+
+} // namespace pulsodex

@@ -1,0 +1,27 @@
+#pragma once
+// Registre tenu en mémoire : pour les tests et les essais.
+#include <map>
+
+#include "Registre.h"
+
+namespace pulsodex {
+
+class RegistreMemoire : public Registre {
+public:
+    [[nodiscard]] std::optional<std::string> Lire(std::string_view section,
+                                                  std::string_view nom) const override;
+    void Ecrire(std::string_view section, std::string_view nom, std::string_view texte) override;
+    void EffacerSection(std::string_view section) override;
+    [[nodiscard]] bool SectionExiste(std::string_view section) const override;
+    [[nodiscard]] std::vector<std::string> NomsValeurs(std::string_view section) const override;
+
+    // Rend une section non inscriptible (essais d'échec d'écriture).
+    void ProtegerEnEcriture(bool protege) { m_protege = protege; }
+    [[nodiscard]] std::size_t NombreValeurs() const;
+
+private:
+    std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> m_sections;
+    bool m_protege = false;
+};
+
+} // namespace pulsodex

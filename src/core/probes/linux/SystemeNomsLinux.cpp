@@ -1,0 +1,47 @@
+// Version du système lue sur Linux : uname et os-release.
+#include <sys/utsname.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "commun/Trace.h"
+#include "probes/SystemeNoms.h"
+
+namespace pulsodex {
+
+VersionLinux LireVersionLinux() {
+    VersionLinux v;
+    utsname nom{};
+    if (uname(&nom) == 0) {
+        v.Distribution = nom.sysname;
+        v.Noyau = nom.release;
+        v.Compilation = nom.version;
+    } else {
+        v.Distribution = "Linux";
+    }
+    for (const char* chemin : {"/etc/os-release", "/usr/lib/os-release"}) {
+        std::ifstream fichier(chemin);
+        if (!fichier) {
+            continue;
+        }
+        std::ostringstream contenu;
+        contenu << fichier.rdbuf();
+        if (auto distribution = NomDistribution(contenu.str())) {
+            v.Distribution = *distribution;
+            break;
+        }
+    }
+    return v;
+}
+
+std::string WinVer() {
+    TraceProcedure trace("WinVer");
+    try {
+        return WinVerLinux(LireVersionLinux());
+    } catch (...) {
+        // Appelée par le journal des erreurs : ne doit pas échouer elle-même.
+        return "Linux";
+    }
+}
+
+} // namespace pulsodex

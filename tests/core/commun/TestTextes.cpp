@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "commun/Textes.h"
+
+namespace pulsodex {
+namespace {
+
+TEST(Textes, LireEntierDecimal) {
+    struct Cas {
+        const char* texte;
+        std::optional<std::int64_t> attendu;
+    };
+    const Cas cas[] = {
+        {"0", 0},
+        {"-1", -1},
+        {"+7", 7},
+        {"2147483648", 2147483648LL},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"12a", std::nullopt},
+        {" 12", std::nullopt},
+        {"12 ", std::nullopt},
+        {"+", std::nullopt},
+        {"-", std::nullopt},
+        {"+-3", std::nullopt},
+        {"1.5", std::nullopt},
+        {"99999999999999999999", std::nullopt},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(LireEntierDecimal(c.texte), c.attendu) << c.texte;
+    }
+}
+
+TEST(Textes, CasseAsciiSeulementPourLesEnumerations) {
+    EXPECT_EQ(MinusculesAscii("AVANCÉ"), "avancÉ");
+    EXPECT_EQ(MajusculesAscii("oui"), "OUI");
+    EXPECT_EQ(MinusculesLatines("FÉVRIER"), "février");
+    EXPECT_TRUE(EgalSansCasse("DÉCEMBRE", "décembre"));
+    EXPECT_FALSE(EgalSansCasse("decembre", "décembre"));
+}
+
+TEST(Textes, TronqueParCaracteres) {
+    EXPECT_EQ(TronquerCaracteres("éèà", 2), "éè");
+    EXPECT_EQ(TronquerCaracteres("C:", 1), "C");
+    EXPECT_EQ(TronquerCaracteres("", 1), "");
+    EXPECT_EQ(TronquerCaracteres("abc", 5), "abc");
+    EXPECT_EQ(NombreCaracteres("07:30"), 5U);
+    EXPECT_EQ(NombreCaracteres("é5"), 2U);
+}
+
+} // namespace
+} // namespace pulsodex

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "config/linux/AutostartXdg.h"
+
+namespace pulsodex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AutostartTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        racine = fs::temp_directory_path() / ("pulsodex-autostart-" + std::to_string(::getpid()));
+        fs::remove_all(racine);
+        fs::create_directories(racine / "machine");
+    }
+    void TearDown() override {
+        fs::permissions(racine / "machine", fs::perms::owner_all, fs::perm_options::add);
+        fs::remove_all(racine);
+    }
+    static std::string Contenu(const fs::path& p) {
+        std::ifstream f(p);
+        return {std::istreambuf_iterator<char>(f), {}};
+    }
+    fs::path racine;
+};
+
+TEST_F(AutostartTest, EcritLitEtEfface) {
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/mes programmes/pulsodex"));
+    const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
+    const std::string contenu = Contenu(fichier);
+    EXPECT_NE(contenu.find("[Desktop Entry]\n"), std::string::npos);
+    EXPECT_NE(contenu.find("Type=Application\n"), std::string::npos);
+    EXPECT_NE(contenu.find("Exec=\"/opt/mes programmes/pulsodex\"\n"), std::string::npos);
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/mes programmes/pulsodex\"");
+    EXPECT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    EXPECT_FALSE(fs::exists(fichier));
+}
+
+TEST_F(AutostartTest, ExecVideOuAbsentNeCompteQueCommeTexteVide) {
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    std::ofstream(racine / "machine" / "Pulsodex32.desktop") << "[Desktop Entry]\r\nExec=\r\n";
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"), "");
+    std::ofstream(racine / "machine" / "Pulsodex32.desktop") << "[Autre]\nExec=/bin/x\n";
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
+}
+
+TEST_F(AutostartTest, EmplacementNonInscriptibleIgnore) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root écrit partout";
+    }
+    fs::permissions(racine / "machine", fs::perms::owner_read | fs::perms::owner_exec);
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    EXPECT_FALSE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/x"));
+    EXPECT_FALSE(fs::exists(racine / "machine" / "Pulsodex32.desktop"));
+}
+
+TEST(LigneExec, EchappeCommeLeVeulentLesFichiersDesktop) {
+    struct Cas {
+        const char* chemin;
+        const char* ligne;
+    };
+    const Cas cas[] = {
+        {"/usr/bin/pulsodex", R"("/usr/bin/pulsodex")"},
+        {"/a b/p", R"("/a b/p")"},
+        {"/a\"b/p", R"("/a\\"b/p")"},
+        {"/a$b/p", R"("/a\\$b/p")"},
+        {"/a\\b/p", R"("/a\\\\b/p")"},
+        {"/100%/p", R"("/100%%/p")"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(LigneExec(k.chemin), k.ligne) << k.chemin;
+    }
+}
+
+} // namespace
+} // namespace pulsodex

@@ -1,0 +1,266 @@
+#include <gtest/gtest.h>
+
+#include "ConfigEssai.h"
+#include "config/JoursMois.h"
+
+namespace pulsodex::test {
+namespace {
+
+// Une locale anglaise pour relire un fichier écrit en français.
+class LocaleAnglaise : public LocaleFrancaise {
+public:
+    [[nodiscard]] std::string NomJour(int jour) const override { return NomJourAnglais(jour); }
+    [[nodiscard]] std::string NomMois(int mois) const override { return NomMoisAnglais(mois); }
+};
+
+class EnregistrementsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        e.DejaLance();
+        e.Config.ChargeEnvironnement();
+    }
+    ConfigEssai e;
+    TConfig& c = e.Config;
+    RegistreMemoire& reg = e.Reg;
+};
+
+TEST_F(EnregistrementsTest, CleSansRessourceEffaceeEtIndicesRenumerotes) {
+    reg.WriteString("", "NombreAvertissements", "3");
+    reg.WriteString("Avertissement\\0", "Ressource", "Mémoire");
+    reg.WriteString("Avertissement\\0", "Seuil", "15");
+    reg.WriteString("Avertissement\\0", "Unité", "%");
+    reg.WriteString("Avertissement\\1", "Seuil", "99"); // pas de Ressource
+    reg.WriteString("Avertissement\\2", "Ressource", "Disque");
+    reg.WriteString("Avertissement\\2", "Seuil", "500");
+    reg.WriteString("Avertissement\\2", "Disque", "E:");
+    c.ChargeAvertissements();
+    ASSERT_EQ(c.Avertissements.size(), 2U);
+    EXPECT_TRUE(e.Boites.Montrees.empty()); // effacement silencieux
+    EXPECT_FALSE(reg.SectionExiste("Avertissement\\1"));
+    EXPECT_EQ(c.Avertissements[0], (TAvertissement{1, 15, 1, "C", 0}));
+    EXPECT_EQ(c.Avertissements[1], (TAvertissement{3, 500, 4, "E", 0}));
+
+    c.SauveAvertissements();
+    EXPECT_EQ(reg.Lire("", "NombreAvertissements"), "2");
+    EXPECT_EQ(reg.Lire("Avertissement\\1", "Ressource"), "Disque");
+    EXPECT_EQ(reg.Lire("Avertissement\\1", "Disque"), "E");
+    EXPECT_EQ(reg.Lire("Avertissement\\1", "Unité"), "Mo");
+    EXPECT_EQ(reg.Lire("Avertissement\\0", "Unité"), "%");
+    // L'ancienne clé 2 reste, cachée par le nombre.
+    EXPECT_TRUE(reg.SectionExiste("Avertissement\\2"));
+    c.ChargeAvertissements();
+    EXPECT_EQ(c.Avertissements.size(), 2U);
+}
+
+TEST_F(EnregistrementsTest, RessourcesEtUnitesSousToutesLeursFormes) {
+    struct Cas {
+        const char* ressource;
+        const char* unite;
+        std::uint8_t attendueRessource;
+        std::uint8_t attendueUnite;
+        const char* reecrite;
+    };
+    const Cas cas[] = {
+        {"PHYSIQUE", "Ko", 2, 3, "Mémoire physique"},
+        {"memoire physique", "kilo octets", 2, 2, "Mémoire physique"},
+        {"mem", "OCTETS", 1, 2, "Mémoire"},
+        {"Utilisation", "Ko", 4, 1, "Utilisation mémoire"}, // charge : toujours en %
+        {"DISK", "Go", 3, 0, "Disque"},
+        {"Disque", "4", 3, 4, "Disque"},
+    };
+    for (const auto& k : cas) {
+        reg.EraseSection("Avertissement\\0");
+        reg.WriteString("", "NombreAvertissements", "1");
+        reg.WriteString("Avertissement\\0", "Ressource", k.ressource);
+        reg.WriteString("Avertissement\\0", "Unité", k.unite);
+        c.ChargeAvertissements();
+        ASSERT_EQ(c.Avertissements.size(), 1U) << k.ressource;
+        EXPECT_EQ(c.Avertissements[0].Ressource, k.attendueRessource) << k.ressource;
+        EXPECT_EQ(c.Avertissements[0].Unite, k.attendueUnite) << k.unite;
+        EXPECT_EQ(c.Avertissements[0].Seuil, 10);
+        c.SauveAvertissements();
+        EXPECT_EQ(reg.Lire("Avertissement\\0", "Ressource"), k.reecrite);
+    }
+    // La règle de charge n'écrit que son seuil.
+    c.Avertissements = {{4, 90, 1, "C", 0}};
+    c.SauveAvertissements();
+    EXPECT_FALSE(reg.Lire("Avertissement\\0", "Unité").has_value());
+    EXPECT_EQ(reg.Lire("Avertissement\\0", "Seuil"), "90");
+}
+
+TEST_F(EnregistrementsTest, RessourceInconnueAnnonceeEtAbandonnee) {
+    reg.WriteString("", "NombreAvertissements", "2");
+    reg.WriteString("Avertissement\\0", "Ressource", "Processeur");
+    reg.WriteString("Avertissement\\1", "Ressource", "non_trouve");
+    c.ChargeAvertissements();
+    EXPECT_TRUE(c.Avertissements.empty());
+    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+    EXPECT_EQ(e.Boites.Montrees[0].Texte,
+              "L'avertissement \"processeur\" n'est pas reconnu par Pulsodex XP V1.0 Béta 2.");
+    EXPECT_EQ(e.Boites.Montrees[0].Legende, "Pulsodex XP V1.0 Béta 2");
+    EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Information);
+    EXPECT_FALSE(reg.SectionExiste("Avertissement\\0"));
+    EXPECT_FALSE(reg.SectionExiste("Avertissement\\1"));
+}
+
+TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineEstAZero) {
+    reg.WriteString("1024x768", "NombreEvenement", "1");
+    reg.WriteString("1024x768", "NombreAvertissements", "1");
+    reg.WriteString("Avertissement\\0", "Ressource", "Mémoire");
+    c.ChargeAvertissements();
+    c.ChargeEvenements();
+    EXPECT_EQ(c.Avertissements.size(), 1U);
+    ASSERT_EQ(c.Evenements.size(), 1U);
+    // Un événement sans aucune valeur prend toutes les valeurs par défaut.
+    const TEvenement& ev = c.Evenements[0];
+    EXPECT_FALSE(ev.Actif);
+    EXPECT_EQ(ev.Type, 0);
+    EXPECT_EQ(ev.Nom, "Evénement indéfinie");
+    EXPECT_EQ(ev.Message, "<Pas de message>");
+    EXPECT_EQ(ev.Jour, 0);
+    EXPECT_EQ(ev.Mois, 0);
+    EXPECT_TRUE(ev.Heure.empty() && ev.Minute.empty());
+}
+
+TEST_F(EnregistrementsTest, HeureOuMinuteSelonLaLongueur) {
+    struct Cas {
+        const char* texte;
+        const char* heure;
+        const char* minute;
+    };
+    const Cas cas[] = {{"07:30", "07:30", ""}, {"5", "", "5"},       {"05", "", "05"},
+                       {"", "", ""},           {"7:30", "7:30", ""}, {"07:30:15", "07:30", ""}};
+    for (const auto& k : cas) {
+        reg.WriteString("", "NombreEvenement", "1");
+        reg.WriteString("Evenement\\0", "Heure", k.texte);
+        c.ChargeEvenements();
+        ASSERT_EQ(c.Evenements.size(), 1U);
+        EXPECT_EQ(c.Evenements[0].Heure, k.heure) << k.texte;
+        EXPECT_EQ(c.Evenements[0].Minute, k.minute) << k.texte;
+    }
+}
+
+TEST_F(EnregistrementsTest, TextesDeJoursEtDeMois) {
+    const LocaleFrancaise fr;
+    struct Cas {
+        const char* texte;
+        std::uint8_t jour;
+    };
+    const Cas jours[] = {{"Tous", 0},       {"dimanche", 1},  {"LUNDI", 2},      {"samedi", 7},
+                         {"Semaine", 8},    {"week-end", 9},  {"1 du mois", 10}, {"31 du mois", 40},
+                         {"32 du mois", 0}, {"0 du mois", 0}, {"+1 du mois", 0}, {"Monday", 2},
+                         {"n'importe", 0},  {"", 0}};
+    for (const auto& k : jours) {
+        EXPECT_EQ(LireTexteJour(fr, k.texte), k.jour) << k.texte;
+    }
+    EXPECT_EQ(TexteJour(fr, 10), "1 du mois");
+    EXPECT_EQ(TexteJour(fr, 40), "31 du mois");
+    EXPECT_EQ(TexteJour(fr, 1), "dimanche");
+    EXPECT_EQ(TexteJour(fr, 8), "semaine");
+    EXPECT_EQ(TexteMois(fr, 0), "Tous");
+    EXPECT_EQ(TexteMois(fr, 2), "février");
+    EXPECT_EQ(LireTexteMois(fr, "FÉVRIER"), 2);
+    EXPECT_EQ(LireTexteMois(fr, "august"), 8);
+    EXPECT_EQ(LireTexteMois(fr, "Tous"), 0);
+    EXPECT_EQ(ChoixJours(fr).size(), 41U);
+    EXPECT_EQ(ChoixMois(fr).size(), 13U);
+}
+
+TEST_F(EnregistrementsTest, AllerRetourDesEvenements) {
+    TEvenement a;
+    a.Actif = true;
+    a.Type = 2;
+    a.Nom = "Sauvegarde";
+    a.Commande = "/usr/bin/rsync";
+    a.Parametres = "-a \"/home/moi\" /mnt";
+    a.Repertoire = "/tmp/";
+    a.Jour = 10;
+    a.Mois = 4;
+    a.Heure = "08:30";
+    a.Message = "Bonjour, le monde";
+    a.ModeLancement = 2;
+    a.Lance = true;
+    TEvenement b;
+    b.Type = 1;
+    b.Jour = 9;
+    b.Minute = "5";
+    b.ModeLancement = 1;
+    c.Evenements = {a, b};
+    c.SauveEvenements();
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Jour"), "1 du mois");
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Mois"), "avril");
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Actif"), "Oui");
+    EXPECT_EQ(reg.Lire("Evenement\\0", "ModeLancement"), "agrandi");
+    EXPECT_EQ(reg.Lire("Evenement\\1", "Heure"), "5");
+    EXPECT_EQ(reg.Lire("Evenement\\1", "ModeLancement"), "icone");
+    EXPECT_EQ(reg.Lire("Evenement\\1", "Mois"), "Tous");
+    EXPECT_EQ(reg.Lire("", "NombreEvenement"), "2");
+
+    c.ChargeEvenements();
+    ASSERT_EQ(c.Evenements.size(), 2U);
+    a.Lance = false; // jamais gardé
+    EXPECT_EQ(c.Evenements[0], a);
+    EXPECT_EQ(c.Evenements[1], b);
+
+    // Liste raccourcie : les clés au-delà restent, cachées par le nombre.
+    c.Evenements.resize(1);
+    c.SauveEvenements();
+    EXPECT_EQ(reg.Lire("", "NombreEvenement"), "1");
+    EXPECT_TRUE(reg.SectionExiste("Evenement\\1"));
+}
+
+TEST_F(EnregistrementsTest, FichierEcritEnFrancaisReluEnAnglaisEtRetour) {
+    TEvenement ev;
+    ev.Type = 1;
+    ev.Jour = 2; // lundi
+    ev.Mois = 8; // août
+    c.Evenements = {ev};
+    c.SauveEvenements();
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Jour"), "lundi");
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Mois"), "août");
+
+    // Relu sous une locale anglaise : les choix sont gardés, réécrits en anglais.
+    LocaleAnglaise anglaise;
+    TConfig anglais{TConfig::Services{reg, e.Boites, e.Affichage, e.Demarrages, anglaise, nullptr, ""}};
+    anglais.ChargeEnvironnement();
+    anglais.ChargeEvenements();
+    ASSERT_EQ(anglais.Evenements.size(), 1U);
+    EXPECT_EQ(anglais.Evenements[0].Jour, 2);
+    EXPECT_EQ(anglais.Evenements[0].Mois, 8);
+    anglais.SauveEvenements();
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Jour"), "Monday");
+    EXPECT_EQ(reg.Lire("Evenement\\0", "Mois"), "August");
+
+    c.ChargeEvenements();
+    EXPECT_EQ(c.Evenements[0].Jour, 2);
+    EXPECT_EQ(c.Evenements[0].Mois, 8);
+}
+
+TEST_F(EnregistrementsTest, CopieGardeLeCompteurEtEffaceLance) {
+    TAvertissement source{3, 500, 4, "E", -1};
+    TAvertissement copie;
+    copie.Copy(source);
+    EXPECT_EQ(copie, source);
+
+    TEvenement ev;
+    ev.Nom = "x";
+    ev.Lance = true;
+    TEvenement copieEv;
+    copieEv.Copy(ev);
+    EXPECT_EQ(copieEv.Nom, "x");
+    EXPECT_FALSE(copieEv.Lance);
+}
+
+TEST_F(EnregistrementsTest, NombresHorsBornes) {
+    reg.WriteString("", "NombreEvenement", "300");
+    reg.WriteString("Evenement\\0", "Type", "999");
+    reg.WriteString("", "NombreAvertissements", "-4");
+    c.ChargeEvenements();
+    c.ChargeAvertissements();
+    EXPECT_EQ(c.Evenements.size(), 255U);
+    EXPECT_EQ(c.Evenements[0].Type, 0);
+    EXPECT_TRUE(c.Avertissements.empty());
+}
+
+} // namespace
+} // namespace pulsodex::test

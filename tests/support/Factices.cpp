@@ -1,0 +1,42 @@
+#include "Factices.h"
+
+namespace pulsodex::test {
+
+ReponseBoite PresentateurScripte::Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
+                                        BoutonsBoite boutons) {
+    Montrees.push_back({std::string(texte), std::string(legende), icone, boutons});
+    if (m_reponses.empty()) {
+        return boutons == BoutonsBoite::OuiNon ? ReponseBoite::Non : ReponseBoite::Ok;
+    }
+    const ReponseBoite reponse = m_reponses.front();
+    m_reponses.pop_front();
+    return reponse;
+}
+
+std::optional<std::string> ListeDemarrageMemoire::Lire(PorteeDemarrage portee, std::string_view nom) const {
+    const auto& table = portee == PorteeDemarrage::Utilisateur ? Utilisateur : Machine;
+    auto it = table.find(std::string(nom));
+    if (it == table.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+bool ListeDemarrageMemoire::Ecrire(PorteeDemarrage portee, std::string_view nom, std::string_view commande) {
+    if (portee == PorteeDemarrage::Machine && !MachineInscriptible) {
+        return false;
+    }
+    (portee == PorteeDemarrage::Utilisateur ? Utilisateur : Machine)[std::string(nom)] =
+        std::string(commande);
+    return true;
+}
+
+bool ListeDemarrageMemoire::Effacer(PorteeDemarrage portee, std::string_view nom) {
+    if (portee == PorteeDemarrage::Machine && !MachineInscriptible) {
+        return false;
+    }
+    (portee == PorteeDemarrage::Utilisateur ? Utilisateur : Machine).erase(std::string(nom));
+    return true;
+}
+
+} // namespace pulsodex::test

@@ -1,0 +1,78 @@
+#pragma once
+// Doublures de test des interfaces du système.
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "interfaces/Ecran.h"
+#include "interfaces/Horloge.h"
+#include "interfaces/InfosSysteme.h"
+#include "interfaces/ListeDemarrage.h"
+#include "interfaces/MesureurTexte.h"
+#include "interfaces/Presentateur.h"
+
+namespace pulsodex::test {
+
+// Répond aux boîtes dans l'ordre d'un script et garde ce qui a été montré.
+class PresentateurScripte : public Presentateur {
+public:
+    struct BoiteMontree {
+        std::string Texte;
+        std::string Legende;
+        IconeBoite Icone;
+        BoutonsBoite Boutons;
+    };
+
+    void Repondre(ReponseBoite reponse) { m_reponses.push_back(reponse); }
+    ReponseBoite Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
+                       BoutonsBoite boutons) override;
+
+    std::vector<BoiteMontree> Montrees;
+
+private:
+    std::deque<ReponseBoite> m_reponses;
+};
+
+class EcranFactice : public Ecran {
+public:
+    TailleEcran TailleCourante{1024, 768};
+    Rectangle Zone{0, 0, 1024, 740};
+    [[nodiscard]] TailleEcran Taille() const override { return TailleCourante; }
+    [[nodiscard]] Rectangle ZoneTravail() const override { return Zone; }
+};
+
+class HorlogeFactice : public Horloge {
+public:
+    DateHeure Moment{2026, 12, 5, 7, 9, 52, 10, 0};
+    [[nodiscard]] DateHeure Maintenant() const override { return Moment; }
+};
+
+class InfosSystemeFactices : public InfosSysteme {
+public:
+    [[nodiscard]] std::string WinVer() const override {
+        return "Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)";
+    }
+    [[nodiscard]] std::string GetCommonControlsVersion() const override { return "6.4.2"; }
+    [[nodiscard]] bool Windows2000() const override { return true; }
+};
+
+class ListeDemarrageMemoire : public ListeDemarrage {
+public:
+    std::map<std::string, std::string> Utilisateur;
+    std::map<std::string, std::string> Machine;
+    bool MachineInscriptible = true;
+
+    [[nodiscard]] std::optional<std::string> Lire(PorteeDemarrage portee,
+                                                  std::string_view nom) const override;
+    bool Ecrire(PorteeDemarrage portee, std::string_view nom, std::string_view commande) override;
+    bool Effacer(PorteeDemarrage portee, std::string_view nom) override;
+};
+
+class MesureurFactice : public MesureurTexte {
+public:
+    int Hauteur = 13;
+    [[nodiscard]] int HauteurTexte(const Police&, std::string_view) const override { return Hauteur; }
+};
+
+} // namespace pulsodex::test
