@@ -1,0 +1,118 @@
+// Point d'entrée : relie les objets du programme et lance la boucle.
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "adaptateurs/Conversions.h"
+#include "adaptateurs/PresentateurQt.h"
+#include "adaptateurs/RegistreQSettings.h"
+#include "adaptateurs/SystemeQt.h"
+#include "app/ApplicationPulsodex.h"
+#include "app/IconeApplication.h"
+#include "app/Repertoires.h"
+#include "app/TPulsodexForm.h"
+#include "commun/Produit.h"
+#include "config/linux/AutostartXdg.h"
+#include "interfaces/linux/LocaleLinux.h"
+#include "shell/TTaskBarIcon.h"
+
+namespace {
+
+const char* const Aide = "Usage : pulsodex [--help | --version | --capture FICHIER.png]\n"
+                         "\n"
+                         "Tableau de bord résident : date et heure, mémoire, processeur et disques.\n"
+                         "\n"
+                         "  --help             affiche cette aide\n"
+                         "  --version          affiche la version\n"
+                         "  --capture FICHIER  construit la fenêtre, en enregistre l'image PNG et quitte ;\n"
+                         "                     les questions éventuelles prennent leur réponse la plus prudente\n"
+                         "\n"
+                         "Environnement :\n"
+                         "  PULSODEX_CONFIG      fichier des réglages (par défaut\n"
+                         "                       $XDG_CONFIG_HOME/Pulsodex/Pulsodex.conf)\n"
+                         "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n";
+
+bool SansAffichage() {
+    auto vide = [](const char* nom) {
+        const char* valeur = std::getenv(nom);
+        return valeur == nullptr || *valeur == '\0';
+    };
+    return vide("DISPLAY") && vide("WAYLAND_DISPLAY") && vide("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace pulsodex;
+    std::string capture;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(Aide, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s\n", std::string(produit::Titre).c_str());
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--capture") == 0 && i + 1 < argc) {
+            capture = argv[++i];
+            continue;
+        }
+        std::fprintf(stderr, "pulsodex : option inconnue « %s » (voir --help)\n", argv[i]);
+        return 2;
+    }
+    if (!capture.empty() && SansAffichage()) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+
+    ApplicationPulsodex application(argc, argv);
+    application.setWindowIcon(IconeApplication());
+
+    RegistreQSettings registre(Q(FichierReglages().string()));
+    PresentateurQt boites(capture.empty());
+    EcranQt ecran;
+    AutostartXdg demarrages = AutostartXdg::DuSysteme();
+    LocaleLinux locale;
+    MesureurTexteQt mesureur;
+    InfosSystemeQt infos;
+    HorlogeSysteme horloge;
+    TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos, horloge,
+                                          RepertoireProgramme(), CheminExecutable().string()});
+    std::unique_ptr<TTaskBarIcon> icone;
+
+    application.TraiteErreur = [&fenetre](const std::string& message) { fenetre.TraiteErreur(message); };
+    application.InstallerSignauxArret([&fenetre] { fenetre.FormClose(); });
+    QObject::connect(&fenetre, &TPulsodexForm::Terminee, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    int resultatCapture = 0;
+    QTimer::singleShot(0, &application, [&] {
+        try {
+            fenetre.FormCreate();
+        } catch (const std::exception& erreur) {
+            fenetre.TraiteErreur(erreur.what());
+            if (fenetre.Fermee()) {
+                return;
+            }
+        }
+        icone = std::make_unique<TTaskBarIcon>(IconeApplication(), Q(produit::Titre));
+        icone->AfficherApplication = false;
+        fenetre.FixerIconeBarre(icone.get());
+        fenetre.show();
+        if (!capture.empty()) {
+            QTimer::singleShot(50, &application, [&] {
+                if (!fenetre.grab().save(Q(capture), "PNG")) {
+                    std::fprintf(stderr, "pulsodex : impossible d'enregistrer l'image « %s »\n", capture.c_str());
+                    resultatCapture = 1;
+                }
+                QCoreApplication::exit(resultatCapture);
+            });
+        }
+    });
+    const int resultat = QCoreApplication::exec();
+    icone.reset();
+    return resultat != 0 ? resultat : resultatCapture;
+}

@@ -1,0 +1,46 @@
+#include "SystemeQt.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
+
+#include "Conversions.h"
+#include "probes/SystemeNoms.h"
+
+namespace pulsodex {
+
+TailleEcran EcranQt::Taille() const {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (ecran == nullptr) {
+        return {1024, 768};
+    }
+    return {ecran->size().width(), ecran->size().height()};
+}
+
+Rectangle EcranQt::ZoneTravail() const {
+    const QScreen* ecran = QGuiApplication::primaryScreen();
+    if (ecran == nullptr) {
+        return {0, 0, 1024, 768};
+    }
+    const QRect zone = ecran->availableGeometry();
+    return {zone.x(), zone.y(), zone.width(), zone.height()};
+}
+
+int MesureurTexteQt::HauteurTexte(const Police& police, std::string_view texte) const {
+    const QFontMetrics mesure(PoliceQt(police));
+    return std::max(mesure.height(), mesure.boundingRect(Q(texte)).height());
+}
+
+std::string InfosSystemeQt::WinVer() const { return pulsodex::WinVer(); }
+
+std::string InfosSystemeQt::GetCommonControlsVersion() const { return qVersion(); }
+
+bool InfosSystemeQt::Windows2000() const {
+    // Wayland ne laisse pas le client régler l'opacité de sa fenêtre.
+    const QString plateforme = QGuiApplication::platformName();
+    return !plateforme.startsWith(QLatin1String("wayland")) && plateforme != QLatin1String("minimal");
+}
+
+} // namespace pulsodex

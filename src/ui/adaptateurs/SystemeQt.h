@@ -1,0 +1,27 @@
+#pragma once
+// Écran, mesure des textes et noms du système vus par Qt.
+#include "interfaces/Ecran.h"
+#include "interfaces/InfosSysteme.h"
+#include "interfaces/MesureurTexte.h"
+
+namespace pulsodex {
+
+class EcranQt final : public Ecran {
+public:
+    [[nodiscard]] TailleEcran Taille() const override;
+    [[nodiscard]] Rectangle ZoneTravail() const override;
+};
+
+class MesureurTexteQt final : public MesureurTexte {
+public:
+    [[nodiscard]] int HauteurTexte(const Police& police, std::string_view texte) const override;
+};
+
+class InfosSystemeQt final : public InfosSysteme {
+public:
+    [[nodiscard]] std::string WinVer() const override;
+    [[nodiscard]] std::string GetCommonControlsVersion() const override;
+    [[nodiscard]] bool Windows2000() const override;
+};
+
+} // namespace pulsodex

@@ -1,0 +1,50 @@
+#pragma once
+// Panneaux des bandes et boîtes de dessin des jauges.
+#include <QWidget>
+
+namespace pulsodex {
+
+// Panneau d'une bande : fond, biseau intérieur (aucun, creux, relief) et,
+// pour la bande de la date, un texte centré.
+class PanneauBande : public QWidget {
+    Q_OBJECT
+public:
+    explicit PanneauBande(const QString& nom, QWidget* parent = nullptr);
+
+    void FixerFond(const QColor& fond);
+    void FixerBord(int bord); // 0 aucun, 1 creux, 2 relief
+    void FixerTexte(const QString& texte);
+    [[nodiscard]] const QString& Texte() const { return m_texte; }
+    // La boîte de dessin qui remplit le panneau, s'il en a une.
+    void FixerContenu(QWidget* contenu);
+    [[nodiscard]] QWidget* Contenu() const { return m_contenu; }
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+
+private:
+    QColor m_fond;
+    int m_bord = 1;
+    QString m_texte;
+    QWidget* m_contenu = nullptr;
+};
+
+// Boîte de dessin d'une jauge : surface où les peintres dessinent.
+class BoiteJauge : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoiteJauge(const QString& nom, QWidget* parent = nullptr);
+    void FixerFond(const QColor& fond);
+
+signals:
+    void Peindre(QPainter& peintre);
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    QColor m_fond;
+};
+
+} // namespace pulsodex

@@ -1,0 +1,510 @@
+#include "TPulsodexForm.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+#include "CoolBar.h"
+#include "Panneaux.h"
+#include "adaptateurs/Conversions.h"
+#include "app/GeometrieFenetre.h"
+#include "app/Lecteurs.h"
+#include "commun/Produit.h"
+#include "commun/Trace.h"
+#include "interfaces/Ecran.h"
+#include "interfaces/Presentateur.h"
+#include "shell/TQuitterForm.h"
+#include "shell/TTaskBarIcon.h"
+
+namespace pulsodex {
+
+namespace {
+QPointer<TQuitterForm> g_quitterForm;
+
+QAction* Action(QMenu* menu, const char* nom, const char* texte) {
+    QAction* action = menu->addAction(QString::fromUtf8(texte));
+    action->setObjectName(QString::fromLatin1(nom));
+    return action;
+}
+} // namespace
+
+TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_services(std::move(services)) {
+    setObjectName(QStringLiteral("PulsodexForm"));
+    setWindowTitle(Q(produit::TitreApplication));
+    setMinimumWidth(18);
+    resize(224, 161);
+    setFocusPolicy(Qt::StrongFocus);
+    CreerComposants();
+    CreerMenu();
+}
+
+TPulsodexForm::~TPulsodexForm() = default;
+
+void TPulsodexForm::CreerComposants() {
+    HeureTimer = new QTimer(this);
+    HeureTimer->setObjectName(QStringLiteral("HeureTimer"));
+    Minuterie = new QTimer(this);
+    Minuterie->setObjectName(QStringLiteral("Minuterie"));
+
+    PulsodexPanel = new QWidget(this);
+    PulsodexPanel->setObjectName(QStringLiteral("PulsodexPanel"));
+    PulsodexPanel->setAutoFillBackground(true);
+    m_coolBar = new CoolBar(PulsodexPanel);
+    connect(m_coolBar, &CoolBar::HauteurChangee, this, [this](int) { AjusterHauteur(); });
+    SuivreSouris(PulsodexPanel);
+    SuivreSouris(m_coolBar);
+
+    auto bande = [this](PanneauBande*& panneau, BoiteJauge** boite, const char* nomPanneau, const char* nomBoite,
+                        int cle, const char* bulle) {
+        panneau = new PanneauBande(QString::fromLatin1(nomPanneau));
+        panneau->setToolTip(QString::fromUtf8(bulle));
+        panneau->resize(218, 20);
+        if (boite != nullptr) {
+            *boite = new BoiteJauge(QString::fromLatin1(nomBoite));
+            panneau->FixerContenu(*boite);
+            SuivreSouris(*boite);
+        }
+        SuivreSouris(panneau);
+        m_coolBar->AjouterBande(panneau, cle);
+    };
+    // Ordre de conception des bandes.
+    bande(DateHeurePanel, nullptr, "DateHeurePanel", "", -1, "Date et/ou Heure");
+    bande(MemPanel, &MemPaintBox, "MemPanel", "MemPaintBox", -2, "");
+    bande(MemoryLoadPanel, &MemoryLoadPaintBox, "MemoryLoadPanel", "MemoryLoadPaintBox", -4,
+          "Taux d'utilisation mémoire");
+    bande(RealMemPanel, &RealMemPaintBox, "RealMemPanel", "RealMemPaintBox", -3, "");
+    bande(CpuPanel, &CpuPaintBox, "CpuPanel", "CpuPaintBox", -5, "Taux d'utilisation processeur");
+    bande(CpuMoyPanel, &CpuMoyPaintBox, "CpuMoyPanel", "CpuMoyPaintBox", -6, "Taux moyen d'utilisation processeur ");
+}
+
+void TPulsodexForm::CreerMenu() {
+    OutilsMenu = new QMenu(this);
+    OutilsMenu->setObjectName(QStringLiteral("OutilsMenu"));
+    ConfigurationMenu = Action(OutilsMenu, "ConfigurationMenu", "&Configuration");
+    ReorgManuel = OutilsMenu->addMenu(QStringLiteral("Réorganisation ma&nuelle"));
+    ReorgManuel->setObjectName(QStringLiteral("ReorgManuel"));
+    enLigneManuelMenu = Action(ReorgManuel, "enLigneManuelMenu", "en &Ligne");
+    enColonneManuelMenu = Action(ReorgManuel, "enColonneManuelMenu", "en &Colonne");
+    AvanceManuelMenu = Action(ReorgManuel, "AvanceManuelMenu", "&Avancée");
+    ReorgAuto = OutilsMenu->addMenu(QStringLiteral("Réorganisation &automatique"));
+    ReorgAuto->setObjectName(QStringLiteral("ReorgAuto"));
+    enLigneAutoMenu = Action(ReorgAuto, "enLigneAutoMenu", "en &Ligne");
+    enColonneAutoMenu = Action(ReorgAuto, "enColonneAutoMenu", "en &Colonne");
+    AvanceAutoMenu = Action(ReorgAuto, "AvanceAutoMenu", "&Avancée");
+    for (QAction* a : {enLigneAutoMenu, enColonneAutoMenu, AvanceAutoMenu}) {
+        a->setCheckable(true);
+    }
+    MasquerMenu = Action(OutilsMenu, "MasquerMenu", "&Masquer");
+    VerrouillerMenu = Action(OutilsMenu, "VerrouillerMenu", "&Verrouiller les jauges");
+    VerrouillerMenu->setCheckable(true);
+    OutilsMenu->addSeparator()->setObjectName(QStringLiteral("N3"));
+    ErreursLancementMenu = Action(OutilsMenu, "ErreursLancementMenu", "Erreurs de &lancement");
+    EffacerErreurMenu = Action(OutilsMenu, "EffacerErreurMenu", "Effacer &fichier des erreurs");
+    OutilsMenu->addSeparator()->setObjectName(QStringLiteral("N2"));
+    MiseAJourMenu = Action(OutilsMenu, "MiseAJourMenu", "Vérifier si une mise à jour est disponible");
+    AideMenu = Action(OutilsMenu, "AideMenu", "A&ide");
+    AProposMenu = Action(OutilsMenu, "AProposMenu", "A &propos");
+    OutilsMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
+    QuitterMenu = Action(OutilsMenu, "QuitterMenu", "&Quitter");
+
+    // Les commandes dont le travail n'existe pas encore restent grisées.
+    for (QAction* a : {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu, AideMenu, AProposMenu}) {
+        a->setEnabled(false);
+    }
+    ReorgManuel->setEnabled(false);
+    ReorgAuto->setEnabled(false);
+
+    connect(MasquerMenu, &QAction::triggered, this, &TPulsodexForm::MasquerMenuClick);
+    connect(VerrouillerMenu, &QAction::triggered, this, &TPulsodexForm::VerrouillerMenuClick);
+    connect(QuitterMenu, &QAction::triggered, this, &TPulsodexForm::QuitterMenuClick);
+}
+
+void TPulsodexForm::SuivreSouris(QWidget* controle) {
+    controle->setMouseTracking(true);
+    controle->installEventFilter(this);
+}
+
+void TPulsodexForm::FixerIconeBarre(TTaskBarIcon* icone) {
+    m_iconeBarre = icone;
+    if (m_iconeBarre != nullptr) {
+        connect(m_iconeBarre, &TTaskBarIcon::Restaurer, this, &TPulsodexForm::Restaurer);
+    }
+}
+
+void TPulsodexForm::Sablier(bool actif) {
+    if (actif && !m_sablier) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (!actif && m_sablier) {
+        QApplication::restoreOverrideCursor();
+    }
+    m_sablier = actif;
+}
+
+// --- Création ---
+
+void TPulsodexForm::FormCreate() {
+    TraceProcedure trace("TPulsodexForm.FormCreate");
+    Sablier(true);
+    DialogueResolutionOuvert = false;
+    m_journal = std::make_unique<JournalErreurs>(m_services.RepertoireProgramme, m_services.Montre, m_services.Locale,
+                                                 m_services.Infos);
+    m_config = std::make_unique<TConfig>(TConfig::Services{m_services.Reg, m_services.Boites, m_services.Affichage,
+                                                           m_services.Demarrages, m_services.Locale,
+                                                           &m_services.Mesureur, m_services.CheminProgramme});
+    m_config->PositionCourante = [this] { return PositionFenetre{y(), x(), width()}; };
+    m_config->ChargeTout();
+    m_services.Reg.Synchroniser();
+    AppliquerStyleFenetre();
+    if (m_config->Demarrage == 1) {
+        QTimer::singleShot(0, this, &TPulsodexForm::Minimiser);
+    }
+    AReconstruire = true;
+}
+
+void TPulsodexForm::AppliquerStyleFenetre() {
+    const bool dessus = m_config && m_config->AuDessus;
+    if (dessus != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        const bool visible = isVisible();
+        setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
+        if (visible) {
+            show();
+        }
+    }
+}
+
+// --- Construction et démontage ---
+
+std::array<PanneauBande*, 6> TPulsodexForm::BandesFixes() const {
+    return {DateHeurePanel, MemPanel, RealMemPanel, MemoryLoadPanel, CpuPanel, CpuMoyPanel};
+}
+
+std::array<bool, 6> TPulsodexForm::VisibilitesFixes() const {
+    const TConfig& c = *m_config;
+    return {c.Date || c.Heure, c.Mem, c.MemPhysique, c.MemoryLoad, c.ChargeProcesseur, c.MoyenneChargeProcesseur};
+}
+
+void TPulsodexForm::showEvent(QShowEvent* evenement) {
+    QWidget::showEvent(evenement);
+    FormShow();
+}
+
+void TPulsodexForm::FormShow() {
+    if (!AReconstruire || !m_config) {
+        return;
+    }
+    TraceProcedure trace("TPulsodexForm.FormShow");
+    TConfig& c = *m_config;
+    AReconstruire = false;
+    EnConstruction = true;
+    ++m_constructions;
+
+    MessageEnCours = false;
+    setFont(PoliceQt(c.Fonte));
+
+    FixerTrace("TPulsodexForm.FormShow (10)");
+    c.DisqueListe = !LecteursListes(c.ListeDisques, c.TotalDisque).empty();
+    if (!c.DisqueListe) {
+        c.TotalDisque = false;
+    }
+
+    FixerTrace("TPulsodexForm.FormShow (20)");
+    const int haut = std::max(c.Charge_PositionTop(), 0);
+    const int gauche = std::max(c.Charge_PositionLeft(), 0);
+    const int largeur = std::max(c.Charge_Taille(), minimumWidth());
+
+    FixerTrace("TPulsodexForm.FormShow (30)");
+    const auto bandes = BandesFixes();
+    const auto visibles = VisibilitesFixes();
+    for (std::size_t i = 0; i < bandes.size(); ++i) {
+        const int indice = m_coolBar->Indice(bandes[i]);
+        if (indice >= 0) {
+            m_coolBar->FixerVisible(indice, visibles[i]);
+        }
+    }
+    FixerTrace("TPulsodexForm.FormShow (40)");
+    FixerTrace("TPulsodexForm.FormShow (50)");
+
+    // Couleurs, bords, hauteurs.
+    const QColor fond = CouleurQt(c.CouleurFond);
+    QPalette palette = PulsodexPanel->palette();
+    palette.setColor(QPalette::Window, fond);
+    PulsodexPanel->setPalette(palette);
+    const int h = c.HauteurBoite();
+    QPalette texte = DateHeurePanel->palette();
+    texte.setColor(QPalette::WindowText, CouleurQt(c.Fonte.Couleur));
+    for (PanneauBande* panneau : bandes) {
+        panneau->FixerFond(fond);
+        panneau->FixerBord(c.Bord);
+        panneau->setPalette(texte);
+        panneau->resize(panneau->width(), h + 4);
+        m_coolBar->FixerHauteurControle(m_coolBar->Indice(panneau), h + 4);
+        if (auto* boite = qobject_cast<BoiteJauge*>(panneau->Contenu())) {
+            boite->FixerFond(fond);
+            boite->resize(boite->width(), h - 2);
+        }
+    }
+    MemPaintBox->setToolTip(QStringLiteral("Mémoire totale disponible"));
+    RealMemPaintBox->setToolTip(QStringLiteral("Mémoire physique disponible"));
+
+    FixerTrace("TPulsodexForm.FormShow (60)");
+    const TailleEcran ecran = m_services.Affichage.Taille();
+    LargeurEcran = LargeurOrigine = ecran.Largeur;
+    HauteurEcran = HauteurOrigine = ecran.Hauteur;
+
+    // Dans la zone de travail.
+    const int hauteur = m_coolBar->HauteurPour(largeur - 2) + 2;
+    const Rectangle place = GarderSurZone({gauche, haut, largeur, hauteur}, m_services.Affichage.ZoneTravail());
+    setGeometry(place.Gauche, place.Haut, place.Largeur, place.Hauteur);
+
+    enLigneAutoMenu->setChecked(c.Organisation == 1);
+    enColonneAutoMenu->setChecked(c.Organisation == 2);
+    AvanceAutoMenu->setChecked(c.Organisation == 3);
+    VerrouillerMenu->setChecked(c.Verrouillage);
+    m_coolBar->FixerVerrouille(c.Verrouillage);
+
+    setWindowOpacity(c.Transparence ? c.TauxTransparence / 255.0 : 1.0);
+    Sablier(false);
+    m_construite = true;
+    EnConstruction = false;
+}
+
+void TPulsodexForm::FormHide() {
+    if (!m_construite || !m_config) {
+        return;
+    }
+    m_construite = false;
+    TraceProcedure trace("TPulsodexForm.FormHide");
+    setWindowOpacity(1.0);
+    m_config->Sauve_Position(y(), x(), width());
+    m_services.Reg.Synchroniser();
+    AReconstruire = true;
+}
+
+void TPulsodexForm::Cacher() {
+    FormHide();
+    hide();
+}
+
+void TPulsodexForm::closeEvent(QCloseEvent* evenement) {
+    FormClose();
+    evenement->accept();
+}
+
+void TPulsodexForm::FormClose() {
+    if (m_fermee) {
+        return;
+    }
+    TraceProcedure trace("TPulsodexForm.FormClose");
+    m_fermee = true;
+    FormHide();
+    hide();
+    HeureTimer->stop();
+    Minuterie->stop();
+    if (m_iconeBarre != nullptr) {
+        m_iconeBarre->RetirerIcone();
+    }
+    m_config.reset();
+    emit Terminee();
+}
+
+// --- Zone de notification ---
+
+void TPulsodexForm::MasquerMenuClick() {
+    TraceProcedure trace("TPulsodexForm.MasquerMenuClick");
+    QTimer::singleShot(0, this, &TPulsodexForm::Minimiser);
+}
+
+void TPulsodexForm::Minimiser() {
+    if (m_fermee || m_dansLaBarre || m_minimiseSansBarre) {
+        return;
+    }
+    if (m_iconeBarre != nullptr && m_iconeBarre->AjouterIcone()) {
+        m_dansLaBarre = true;
+        hide();
+        return;
+    }
+    // Pas de zone de notification : la fenêtre se réduit avec une entrée dans
+    // la barre des tâches, pour pouvoir toujours revenir.
+    m_minimiseSansBarre = true;
+    setWindowFlag(Qt::Tool, false);
+    showMinimized();
+}
+
+void TPulsodexForm::Restaurer() {
+    if (m_fermee) {
+        return;
+    }
+    if (m_iconeBarre != nullptr) {
+        m_iconeBarre->RetirerIcone();
+    }
+    if (m_minimiseSansBarre) {
+        m_minimiseSansBarre = false;
+        setWindowFlag(Qt::Tool, true);
+    }
+    m_dansLaBarre = false;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void TPulsodexForm::changeEvent(QEvent* evenement) {
+    QWidget::changeEvent(evenement);
+    if (evenement->type() == QEvent::WindowStateChange && m_minimiseSansBarre && !isMinimized()) {
+        // Revenue par la barre des tâches : plus d'entrée dans la barre.
+        QTimer::singleShot(0, this, &TPulsodexForm::Restaurer);
+    }
+}
+
+// --- Commandes ---
+
+void TPulsodexForm::QuitterMenuClick() {
+    TraceProcedure trace("TPulsodexForm.QuitterMenuClick");
+    if (g_quitterForm) {
+        return;
+    }
+    g_quitterForm = new TQuitterForm(this);
+    const int resultat = g_quitterForm->exec();
+    delete g_quitterForm;
+    if (resultat == TQuitterForm::Quitter) {
+        FormClose();
+    } else if (resultat == TQuitterForm::Masquer) {
+        MasquerMenuClick();
+    }
+}
+
+void TPulsodexForm::VerrouillerMenuClick() {
+    TraceProcedure trace("TPulsodexForm.VerrouillerMenuClick");
+    m_config->Verrouillage = !m_config->Verrouillage;
+    VerrouillerMenu->setChecked(m_config->Verrouillage);
+    m_coolBar->FixerVerrouille(m_config->Verrouillage);
+    m_config->SauveVerrouillage();
+    m_services.Reg.Synchroniser();
+}
+
+void TPulsodexForm::TraiteErreur(const std::string& message) {
+    if (m_journal) {
+        m_journal->Consigner(message);
+    }
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const ReponseBoite reponse = m_services.Boites.Boite("Erreur de l'application : " + message,
+                                                         produit::TitreApplication, IconeBoite::Erreur,
+                                                         BoutonsBoite::AbandonnerIgnorer);
+    QApplication::restoreOverrideCursor();
+    if (reponse == ReponseBoite::Abandonner) {
+        FormClose();
+    }
+}
+
+// --- Clavier et souris ---
+
+void TPulsodexForm::keyPressEvent(QKeyEvent* evenement) {
+    const QString texte = evenement->text().toLower();
+    if (texte == QLatin1String("q")) {
+        QuitterMenuClick();
+    } else if (texte == QLatin1String("c")) {
+        if (ConfigurationMenu->isEnabled()) {
+            ConfigurationMenu->trigger();
+        }
+    } else if (texte == QLatin1String("o")) {
+        OutilsMenu->popup(mapToGlobal(QPoint(0, 0)));
+    } else {
+        QWidget::keyPressEvent(evenement);
+    }
+}
+
+void TPulsodexForm::contextMenuEvent(QContextMenuEvent* evenement) { OutilsMenu->popup(evenement->globalPos()); }
+
+void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
+    QWidget::resizeEvent(evenement);
+    PulsodexPanel->setGeometry(rect());
+    m_coolBar->setGeometry(1, 1, width() - 2, m_coolBar->HauteurPour(width() - 2));
+    AjusterHauteur();
+}
+
+void TPulsodexForm::AjusterHauteur() {
+    // La hauteur de la fenêtre suit celle du conteneur.
+    const int voulue = m_coolBar->HauteurPour(width() - 2) + 2;
+    if (height() != voulue) {
+        resize(width(), voulue);
+    }
+}
+
+bool TPulsodexForm::eventFilter(QObject* objet, QEvent* evenement) {
+    auto* controle = qobject_cast<QWidget*>(objet);
+    if (controle != nullptr) {
+        switch (evenement->type()) {
+        case QEvent::MouseButtonPress:
+            return PressionSouris(controle, static_cast<QMouseEvent*>(evenement));
+        case QEvent::MouseMove:
+            return DeplacementSouris(controle, static_cast<QMouseEvent*>(evenement));
+        case QEvent::MouseButtonRelease:
+            m_glissement = Glissement::Aucun;
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(objet, evenement);
+}
+
+bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
+    if (evenement->button() != Qt::LeftButton) {
+        return false;
+    }
+    const QPoint local = controle->mapTo(this, evenement->position().toPoint());
+    const ZoneSouris zone = ZoneSous(local.x(), width());
+    QWindow* fenetre = windowHandle();
+    bool systeme = false;
+    if (fenetre != nullptr) {
+        systeme = zone == ZoneSouris::Deplacement   ? fenetre->startSystemMove()
+                  : zone == ZoneSouris::BordGauche ? fenetre->startSystemResize(Qt::LeftEdge)
+                                                   : fenetre->startSystemResize(Qt::RightEdge);
+    }
+    if (!systeme) {
+        // Sans gestionnaire de fenêtres : on suit la souris soi-même.
+        m_glissement = zone == ZoneSouris::Deplacement  ? Glissement::Deplacement
+                       : zone == ZoneSouris::BordGauche ? Glissement::BordGauche
+                                                        : Glissement::BordDroit;
+        m_departGlobal = evenement->globalPosition().toPoint();
+        m_geometrieDepart = geometry();
+    }
+    return true;
+}
+
+bool TPulsodexForm::DeplacementSouris(QWidget* controle, QMouseEvent* evenement) {
+    if (m_glissement != Glissement::Aucun && (evenement->buttons() & Qt::LeftButton) != 0) {
+        const QPoint ecart = evenement->globalPosition().toPoint() - m_departGlobal;
+        QRect g = m_geometrieDepart;
+        switch (m_glissement) {
+        case Glissement::Deplacement:
+            g.translate(ecart);
+            break;
+        case Glissement::BordGauche:
+            g.setLeft(std::min(g.left() + ecart.x(), g.right() - minimumWidth() + 1));
+            break;
+        case Glissement::BordDroit:
+            g.setRight(std::max(g.right() + ecart.x(), g.left() + minimumWidth() - 1));
+            break;
+        case Glissement::Aucun:
+            break;
+        }
+        setGeometry(g);
+        return true;
+    }
+    const QPoint local = controle->mapTo(this, evenement->position().toPoint());
+    if (ZoneSous(local.x(), width()) == ZoneSouris::Deplacement) {
+        unsetCursor();
+    } else {
+        setCursor(Qt::SizeHorCursor);
+    }
+    return false;
+}
+
+} // namespace pulsodex

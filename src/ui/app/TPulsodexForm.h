@@ -1,0 +1,170 @@
+#pragma once
+// La fenêtre principale : une barre sans bord faite de bandes.
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/JournalErreurs.h"
+#include "config/TConfig.h"
+
+class QAction;
+class QMenu;
+class QTimer;
+
+namespace pulsodex {
+
+class CoolBar;
+class PanneauBande;
+class BoiteJauge;
+class TTaskBarIcon;
+class Registre;
+class Presentateur;
+class Ecran;
+class ListeDemarrage;
+class LocaleUtilisateur;
+class MesureurTexte;
+class InfosSysteme;
+class Horloge;
+
+struct ServicesFenetre {
+    Registre& Reg;
+    Presentateur& Boites;
+    const Ecran& Affichage;
+    ListeDemarrage& Demarrages;
+    const LocaleUtilisateur& Locale;
+    const MesureurTexte& Mesureur;
+    const InfosSysteme& Infos;
+    const Horloge& Montre;
+    std::string RepertoireProgramme; // avec son séparateur final
+    std::string CheminProgramme;
+};
+
+class TPulsodexForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TPulsodexForm(ServicesFenetre services, QWidget* parent = nullptr);
+    ~TPulsodexForm() override;
+
+    // Cycle de vie.
+    void FormCreate();
+    void FormShow();
+    void FormHide();
+    void FormClose();
+    // Démontage puis masquage (les réglages changés prennent effet au retour).
+    void Cacher();
+    // Rangement dans la zone de notification et retour.
+    void Minimiser();
+    void Restaurer();
+
+    // Commandes du menu.
+    void MasquerMenuClick();
+    void QuitterMenuClick();
+    void VerrouillerMenuClick();
+
+    // Gestionnaire des exceptions échappées d'un gestionnaire d'événement.
+    void TraiteErreur(const std::string& message);
+
+    void FixerIconeBarre(TTaskBarIcon* icone);
+
+    [[nodiscard]] TConfig* Config() { return m_config.get(); }
+    [[nodiscard]] const std::string& RepertoireProgramme() const { return m_services.RepertoireProgramme; }
+    [[nodiscard]] bool DansLaBarre() const { return m_dansLaBarre; }
+    [[nodiscard]] bool Fermee() const { return m_fermee; }
+    [[nodiscard]] int NombreConstructions() const { return m_constructions; }
+    [[nodiscard]] CoolBar* Bandes() const { return m_coolBar; }
+
+    // État privé décrit par le programme.
+    bool AReconstruire = false;
+    bool EnConstruction = false;
+    bool MessageEnCours = false;
+    bool DialogueResolutionOuvert = false;
+    int LargeurOrigine = 0;
+    int HauteurOrigine = 0;
+    int LargeurEcran = 0;
+    int HauteurEcran = 0;
+
+    // Composants.
+    QTimer* HeureTimer = nullptr;
+    QTimer* Minuterie = nullptr;
+    QWidget* PulsodexPanel = nullptr;
+    QMenu* OutilsMenu = nullptr;
+    PanneauBande* DateHeurePanel = nullptr;
+    PanneauBande* MemPanel = nullptr;
+    PanneauBande* MemoryLoadPanel = nullptr;
+    PanneauBande* RealMemPanel = nullptr;
+    PanneauBande* CpuPanel = nullptr;
+    PanneauBande* CpuMoyPanel = nullptr;
+    BoiteJauge* MemPaintBox = nullptr;
+    BoiteJauge* MemoryLoadPaintBox = nullptr;
+    BoiteJauge* RealMemPaintBox = nullptr;
+    BoiteJauge* CpuPaintBox = nullptr;
+    BoiteJauge* CpuMoyPaintBox = nullptr;
+
+    QAction* ConfigurationMenu = nullptr;
+    QMenu* ReorgManuel = nullptr;
+    QAction* enLigneManuelMenu = nullptr;
+    QAction* enColonneManuelMenu = nullptr;
+    QAction* AvanceManuelMenu = nullptr;
+    QMenu* ReorgAuto = nullptr;
+    QAction* enLigneAutoMenu = nullptr;
+    QAction* enColonneAutoMenu = nullptr;
+    QAction* AvanceAutoMenu = nullptr;
+    QAction* MasquerMenu = nullptr;
+    QAction* VerrouillerMenu = nullptr;
+    QAction* ErreursLancementMenu = nullptr;
+    QAction* EffacerErreurMenu = nullptr;
+    QAction* MiseAJourMenu = nullptr;
+    QAction* AideMenu = nullptr;
+    QAction* AProposMenu = nullptr;
+    QAction* QuitterMenu = nullptr;
+
+signals:
+    // La fenêtre est fermée : le programme se termine.
+    void Terminee();
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+    void keyPressEvent(QKeyEvent* evenement) override;
+    void contextMenuEvent(QContextMenuEvent* evenement) override;
+    void resizeEvent(QResizeEvent* evenement) override;
+    void changeEvent(QEvent* evenement) override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    void CreerComposants();
+    void CreerMenu();
+    void SuivreSouris(QWidget* controle);
+    void AppliquerStyleFenetre();
+    void AjusterHauteur();
+    void Sablier(bool actif);
+    bool PressionSouris(QWidget* controle, QMouseEvent* evenement);
+    bool DeplacementSouris(QWidget* controle, QMouseEvent* evenement);
+    // Les six bandes fixes, dans l'ordre de leurs clés -1 à -6.
+    [[nodiscard]] std::array<PanneauBande*, 6> BandesFixes() const;
+    [[nodiscard]] std::array<bool, 6> VisibilitesFixes() const;
+
+    ServicesFenetre m_services;
+    std::unique_ptr<TConfig> m_config;
+    std::unique_ptr<JournalErreurs> m_journal;
+    CoolBar* m_coolBar = nullptr;
+    TTaskBarIcon* m_iconeBarre = nullptr;
+    bool m_dansLaBarre = false;
+    bool m_minimiseSansBarre = false;
+    bool m_fermee = false;
+    bool m_construite = false;
+    bool m_sablier = false;
+    int m_constructions = 0;
+
+    // Glissement à la main quand le gestionnaire de fenêtres ne le fait pas.
+    enum class Glissement { Aucun, Deplacement, BordGauche, BordDroit };
+    Glissement m_glissement = Glissement::Aucun;
+    QPoint m_departGlobal;
+    QRect m_geometrieDepart;
+};
+
+} // namespace pulsodex

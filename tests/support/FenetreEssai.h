@@ -1,0 +1,76 @@
+#pragma once
+// Une fenêtre principale sur des doublures, avec un dossier de programme temporaire.
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+#include <unistd.h>
+
+#include "Factices.h"
+#include "app/TPulsodexForm.h"
+#include "config/RegistreMemoire.h"
+#include "interfaces/Locale.h"
+
+namespace pulsodex::test {
+
+struct FenetreEssai {
+    FenetreEssai() {
+        Dossier = std::filesystem::temp_directory_path() /
+                  ("pulsodex-fenetre-" + std::to_string(::getpid()) + "-" + std::to_string(++Compteur()));
+        std::filesystem::remove_all(Dossier);
+        std::filesystem::create_directories(Dossier);
+        Reg.WriteString("", "Version", "1.0 Béta 2");
+        Reg.WriteString("", "TestMiseAJour", "Non");
+        Affichage.TailleCourante = {1280, 1024};
+        Affichage.Zone = {0, 0, 1280, 1000};
+    }
+    ~FenetreEssai() { std::filesystem::remove_all(Dossier); }
+
+    TPulsodexForm& Fenetre() {
+        if (!m_fenetre) {
+            m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale,
+                                                                        Mesureur, Infos, Montre,
+                                                                        Dossier.string() + "/", "/opt/pulsodex"});
+        }
+        return *m_fenetre;
+    }
+    // Création puis affichage, comme le point d'entrée.
+    TPulsodexForm& Demarrer() {
+        Fenetre().FormCreate();
+        Fenetre().show();
+        QApplication::processEvents();
+        return Fenetre();
+    }
+    std::string Res() const { return "1280x1024"; }
+
+    // Agit sur la prochaine fenêtre modale qui s'ouvre.
+    static void SurModale(std::function<void(QWidget*)> action) {
+        QTimer::singleShot(0, [action] {
+            QWidget* modale = QApplication::activeModalWidget();
+            ASSERT_NE(modale, nullptr);
+            action(modale);
+        });
+    }
+
+    static int& Compteur() {
+        static int n = 0;
+        return n;
+    }
+
+    std::filesystem::path Dossier;
+    RegistreMemoire Reg;
+    PresentateurScripte Boites;
+    EcranFactice Affichage;
+    ListeDemarrageMemoire Demarrages;
+    LocaleFrancaise Locale;
+    MesureurFactice Mesureur;
+    InfosSystemeFactices Infos;
+    HorlogeFactice Montre;
+
+private:
+    std::unique_ptr<TPulsodexForm> m_fenetre;
+};
+
+} // namespace pulsodex::test

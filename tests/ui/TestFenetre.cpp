@@ -1,0 +1,264 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include <fstream>
+
+#include "FenetreEssai.h"
+#include "app/ApplicationPulsodex.h"
+#include "app/CoolBar.h"
+#include "app/Panneaux.h"
+#include "commun/Trace.h"
+#include "shell/TQuitterForm.h"
+#include "shell/TTaskBarIcon.h"
+
+namespace pulsodex::test {
+namespace {
+
+class FenetreTest : public ::testing::Test {
+protected:
+    FenetreEssai e;
+    RegistreMemoire& reg = e.Reg;
+};
+
+TEST_F(FenetreTest, DeuxAffichagesSansMasquageConstruisentUneFois) {
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_EQ(f.NombreConstructions(), 1);
+    f.hide(); // simple masquage, sans démontage (zone de notification)
+    f.show();
+    QApplication::processEvents();
+    EXPECT_EQ(f.NombreConstructions(), 1);
+    f.Cacher();
+    f.show();
+    EXPECT_EQ(f.NombreConstructions(), 2);
+}
+
+TEST_F(FenetreTest, LeDemontageEnregistrePositionEtLargeur) {
+    TPulsodexForm& f = e.Demarrer();
+    f.setGeometry(100, 50, 300, f.height());
+    f.Cacher();
+    EXPECT_TRUE(f.AReconstruire);
+    EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "50");
+    EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "100");
+    EXPECT_EQ(reg.Lire(e.Res(), "Longueur"), "300");
+    // Un second masquage ne réécrit rien.
+    reg.WriteString(e.Res(), "Longueur", "1");
+    f.Cacher();
+    EXPECT_EQ(reg.Lire(e.Res(), "Longueur"), "1");
+}
+
+TEST_F(FenetreTest, PositionStockeeRameneeSurLEcran) {
+    struct Cas {
+        const char* haut;
+        const char* gauche;
+        QPoint attendu;
+    };
+    const Cas cas[] = {{"-5", "-1", {0, 0}}, {"20", "1200", {1100, 20}}, {"10", "10", {10, 10}}};
+    for (const auto& k : cas) {
+        FenetreEssai essai;
+        essai.Reg.WriteString(essai.Res(), "DecalageHaut", k.haut);
+        essai.Reg.WriteString(essai.Res(), "DecalageGauche", k.gauche);
+        TPulsodexForm& f = essai.Demarrer();
+        EXPECT_EQ(f.pos(), k.attendu) << k.haut << "," << k.gauche;
+        EXPECT_EQ(f.width(), 180);
+    }
+    // Sous le bas de la zone : le bord bas touche celui de la zone.
+    FenetreEssai bas;
+    bas.Reg.WriteString(bas.Res(), "DecalageHaut", "5000");
+    TPulsodexForm& f = bas.Demarrer();
+    EXPECT_EQ(f.y() + f.height(), 1000);
+}
+
+TEST_F(FenetreTest, BandesFixesSelonLesReglages) {
+    reg.WriteString(e.Res(), "Date", "Non");
+    reg.WriteString(e.Res(), "Heure", "Non");
+    reg.WriteString(e.Res(), "Mem", "Non");
+    reg.WriteString(e.Res(), "ChargeProcesseur", "Oui");
+    reg.WriteString(e.Res(), "Bord", "Relief");
+    e.Mesureur.Hauteur = 13;
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_FALSE(f.DateHeurePanel->isVisible());
+    EXPECT_FALSE(f.MemPanel->isVisible());
+    EXPECT_TRUE(f.RealMemPanel->isVisible());
+    EXPECT_TRUE(f.MemoryLoadPanel->isVisible());
+    EXPECT_TRUE(f.CpuPanel->isVisible());
+    EXPECT_FALSE(f.CpuMoyPanel->isVisible());
+    // h = 13 + 2 : panneaux h + 4, jauges h - 2.
+    EXPECT_EQ(f.CpuPanel->height(), 19);
+    EXPECT_EQ(f.CpuPaintBox->height(), 13);
+    EXPECT_EQ(f.CpuPaintBox->geometry().topLeft(), QPoint(3, 3));
+    // Trois bandes d'une rangée chacune (hauteur minimale 20) et les bords.
+    EXPECT_EQ(f.height(), 3 * 20 + 2 + 2);
+    EXPECT_EQ(f.MemoryLoadPanel->toolTip(), "Taux d'utilisation mémoire");
+    EXPECT_EQ(f.CpuMoyPanel->toolTip(), "Taux moyen d'utilisation processeur ");
+}
+
+TEST_F(FenetreTest, DemarrageMasqueConstruitUneFoisPuisSeRange) {
+    reg.WriteString(e.Res(), "Demarrage", "Masqué");
+    TTaskBarIcon icone(QIcon(), QStringLiteral("Pulsodex XP V1.0 Béta 2"));
+    e.Fenetre().FixerIconeBarre(&icone);
+    TPulsodexForm& f = e.Demarrer();
+    QApplication::processEvents();
+    EXPECT_EQ(f.NombreConstructions(), 1);
+    // Sans zone de notification (hors écran) : réduite avec une entrée de barre des tâches.
+    EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());
+    EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
+    f.Restaurer();
+    QApplication::processEvents();
+    EXPECT_FALSE(f.isMinimized());
+    EXPECT_TRUE(f.windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(f.NombreConstructions(), 1);
+}
+
+TEST_F(FenetreTest, MenuDansSonOrdre) {
+    TPulsodexForm& f = e.Demarrer();
+    QStringList textes;
+    for (QAction* a : f.OutilsMenu->actions()) {
+        textes << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    EXPECT_EQ(textes.join(QLatin1Char('|')).toStdString(),
+              "&Configuration|Réorganisation ma&nuelle|Réorganisation &automatique|&Masquer|"
+              "&Verrouiller les jauges|-|Erreurs de &lancement|Effacer &fichier des erreurs|-|"
+              "Vérifier si une mise à jour est disponible|A&ide|A &propos|-|&Quitter");
+    EXPECT_EQ(f.ReorgAuto->actions().size(), 3);
+    EXPECT_TRUE(f.AvanceAutoMenu->isChecked()); // Organisation par défaut : avancée
+    EXPECT_FALSE(f.enLigneAutoMenu->isChecked());
+    EXPECT_TRUE(f.MasquerMenu->isEnabled());
+    EXPECT_TRUE(f.QuitterMenu->isEnabled());
+}
+
+TEST_F(FenetreTest, VerrouillageBasculeEtSEnregistre) {
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_FALSE(f.VerrouillerMenu->isChecked());
+    f.VerrouillerMenu->trigger();
+    EXPECT_TRUE(f.VerrouillerMenu->isChecked());
+    EXPECT_TRUE(f.Bandes()->Verrouille());
+    EXPECT_EQ(reg.Lire(e.Res(), "Verrouillage"), "Oui");
+    f.VerrouillerMenuClick();
+    EXPECT_EQ(reg.Lire(e.Res(), "Verrouillage"), "Non");
+    EXPECT_FALSE(f.Bandes()->Verrouille());
+}
+
+TEST_F(FenetreTest, ToucheOOuvreLeMenuAuCoinDeLaFenetre) {
+    TPulsodexForm& f = e.Demarrer();
+    f.move(40, 30);
+    QKeyEvent touche(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"));
+    QApplication::sendEvent(&f, &touche);
+    EXPECT_TRUE(f.OutilsMenu->isVisible());
+    EXPECT_EQ(f.OutilsMenu->pos(), f.mapToGlobal(QPoint(0, 0)));
+    f.OutilsMenu->hide();
+}
+
+TEST_F(FenetreTest, ToucheQOuvreLaConfirmation) {
+    TPulsodexForm& f = e.Demarrer();
+    QString titre;
+    FenetreEssai::SurModale([&titre](QWidget* modale) {
+        titre = modale->windowTitle();
+        static_cast<QDialog*>(modale)->reject();
+    });
+    QKeyEvent touche(QEvent::KeyPress, Qt::Key_Q, Qt::ShiftModifier, QStringLiteral("Q"));
+    QApplication::sendEvent(&f, &touche);
+    EXPECT_EQ(titre.toStdString(), "Quitter Pulsodex");
+    EXPECT_FALSE(f.Fermee());
+}
+
+TEST_F(FenetreTest, QuitterFermeParLeCheminNormal) {
+    TPulsodexForm& f = e.Demarrer();
+    f.move(70, 80);
+    bool terminee = false;
+    QObject::connect(&f, &TPulsodexForm::Terminee, [&terminee] { terminee = true; });
+    FenetreEssai::SurModale([](QWidget* modale) { modale->findChild<QPushButton*>("QuitterCmd")->click(); });
+    f.QuitterMenuClick();
+    EXPECT_TRUE(f.Fermee());
+    EXPECT_TRUE(terminee);
+    EXPECT_EQ(f.Config(), nullptr);
+    EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "70");
+    EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "80");
+}
+
+TEST_F(FenetreTest, MasquerDepuisLaConfirmationEtAnnuler) {
+    TPulsodexForm& f = e.Demarrer();
+    FenetreEssai::SurModale([](QWidget* modale) { static_cast<QDialog*>(modale)->reject(); });
+    f.QuitterMenuClick();
+    QApplication::processEvents();
+    EXPECT_FALSE(f.Fermee());
+    EXPECT_FALSE(f.isMinimized());
+
+    // Entrée choisit « &Masquer », le bouton par défaut.
+    FenetreEssai::SurModale([](QWidget* modale) {
+        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(modale, &entree);
+    });
+    f.QuitterMenuClick();
+    QApplication::processEvents();
+    EXPECT_FALSE(f.Fermee());
+    EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());
+    // Rangée sans démontage : rien n'est enregistré.
+    EXPECT_FALSE(reg.Lire(e.Res(), "DecalageHaut").has_value());
+}
+
+// Un objet dont le gestionnaire d'événement échoue.
+class Fautif : public QObject {
+public:
+    bool event(QEvent* evenement) override {
+        if (evenement->type() == QEvent::User) {
+            FixerTrace("TPulsodexForm.Essai");
+            throw std::runtime_error("Division par zéro");
+        }
+        return QObject::event(evenement);
+    }
+};
+
+TEST_F(FenetreTest, ExceptionDUnGestionnaireJournaliseeEtIgnoree) {
+    TPulsodexForm& f = e.Demarrer();
+    auto* application = static_cast<ApplicationPulsodex*>(QCoreApplication::instance());
+    application->TraiteErreur = [&f](const std::string& message) { f.TraiteErreur(message); };
+    e.Boites.Repondre(ReponseBoite::Ignorer);
+    Fautif fautif;
+    QEvent evenement(QEvent::User);
+    QApplication::sendEvent(&fautif, &evenement);
+    application->TraiteErreur = nullptr;
+
+    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Erreur de l'application : Division par zéro");
+    EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::AbandonnerIgnorer);
+    EXPECT_FALSE(f.Fermee());
+    std::ifstream journal(e.Dossier / "ERREURS.LOG", std::ios::binary);
+    const std::string contenu{std::istreambuf_iterator<char>(journal), {}};
+    EXPECT_NE(contenu.find("    Module      : TPulsodexForm.Essai\r\n"), std::string::npos);
+    EXPECT_NE(contenu.find("    Message     : Division par zéro\r\n"), std::string::npos);
+}
+
+TEST_F(FenetreTest, AbandonnerFermeParLeCheminNormal) {
+    TPulsodexForm& f = e.Demarrer();
+    f.move(12, 13);
+    e.Boites.Repondre(ReponseBoite::Abandonner);
+    f.TraiteErreur("panne");
+    EXPECT_TRUE(f.Fermee());
+    EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "13");
+}
+
+TEST(TTaskBarIcon, BulleCoupeeA63Caracteres) {
+    const QString longue(80, QLatin1Char('x'));
+    EXPECT_EQ(BulleCoupee(longue).size(), 63);
+    TTaskBarIcon icone(QIcon(), longue);
+    EXPECT_EQ(icone.Bulle().size(), 63);
+    EXPECT_FALSE(icone.Visible());
+    // Seul le clic gauche fait revenir.
+    int restaurations = 0;
+    QObject::connect(&icone, &TTaskBarIcon::Restaurer, [&restaurations] { ++restaurations; });
+    icone.Activee(QSystemTrayIcon::Context);
+    icone.Activee(QSystemTrayIcon::DoubleClick);
+    icone.Activee(QSystemTrayIcon::MiddleClick);
+    EXPECT_EQ(restaurations, 0);
+    icone.Activee(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(restaurations, 1);
+}
+
+} // namespace
+} // namespace pulsodex::test
