@@ -22,19 +22,20 @@
 
 namespace {
 
-const char* const Aide = "Usage : pulsodex [--help | --version | --capture FICHIER.png]\n"
-                         "\n"
-                         "Tableau de bord résident : date et heure, mémoire, processeur et disques.\n"
-                         "\n"
-                         "  --help             affiche cette aide\n"
-                         "  --version          affiche la version\n"
-                         "  --capture FICHIER  construit la fenêtre, en enregistre l'image PNG et quitte ;\n"
-                         "                     les questions éventuelles prennent leur réponse la plus prudente\n"
-                         "\n"
-                         "Environnement :\n"
-                         "  PULSODEX_CONFIG      fichier des réglages (par défaut\n"
-                         "                       $XDG_CONFIG_HOME/Pulsodex/Pulsodex.conf)\n"
-                         "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n";
+const char* const Aide =
+    "Usage : pulsodex [--help | --version | --capture FICHIER.png]\n"
+    "\n"
+    "Tableau de bord résident : date et heure, mémoire, processeur et disques.\n"
+    "\n"
+    "  --help             affiche cette aide\n"
+    "  --version          affiche la version\n"
+    "  --capture FICHIER  construit la fenêtre, en enregistre l'image PNG et quitte ;\n"
+    "                     les questions éventuelles prennent leur réponse la plus prudente\n"
+    "\n"
+    "Environnement :\n"
+    "  PULSODEX_CONFIG      fichier des réglages (par défaut\n"
+    "                       $XDG_CONFIG_HOME/Pulsodex/Pulsodex.conf)\n"
+    "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n";
 
 bool SansAffichage() {
     auto vide = [](const char* nom) {
@@ -80,13 +81,16 @@ int main(int argc, char** argv) {
     MesureurTexteQt mesureur;
     InfosSystemeQt infos;
     HorlogeSysteme horloge;
-    TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos, horloge,
-                                          RepertoireProgramme(), CheminExecutable().string()});
+    TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos,
+                                          horloge, RepertoireProgramme(), CheminExecutable().string()});
     std::unique_ptr<TTaskBarIcon> icone;
 
-    application.TraiteErreur = [&fenetre](const std::string& message) { fenetre.TraiteErreur(message); };
+    application.TraiteErreur = [&fenetre](const std::string& message) {
+        fenetre.TraiteErreur(message);
+    };
     application.InstallerSignauxArret([&fenetre] { fenetre.FormClose(); });
-    QObject::connect(&fenetre, &TPulsodexForm::Terminee, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&fenetre, &TPulsodexForm::Terminee, &application, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
 
     int resultatCapture = 0;
     QTimer::singleShot(0, &application, [&] {
@@ -105,7 +109,8 @@ int main(int argc, char** argv) {
         if (!capture.empty()) {
             QTimer::singleShot(50, &application, [&] {
                 if (!fenetre.grab().save(Q(capture), "PNG")) {
-                    std::fprintf(stderr, "pulsodex : impossible d'enregistrer l'image « %s »\n", capture.c_str());
+                    std::fprintf(stderr, "pulsodex : impossible d'enregistrer l'image « %s »\n",
+                                 capture.c_str());
                     resultatCapture = 1;
                 }
                 QCoreApplication::exit(resultatCapture);

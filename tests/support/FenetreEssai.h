@@ -30,9 +30,9 @@ struct FenetreEssai {
 
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
-            m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale,
-                                                                        Mesureur, Infos, Montre,
-                                                                        Dossier.string() + "/", "/opt/pulsodex"});
+            m_fenetre = std::make_unique<TPulsodexForm>(
+                ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre,
+                                Dossier.string() + "/", "/opt/pulsodex"});
         }
         return *m_fenetre;
     }

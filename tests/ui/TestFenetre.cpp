@@ -217,7 +217,9 @@ public:
 TEST_F(FenetreTest, ExceptionDUnGestionnaireJournaliseeEtIgnoree) {
     TPulsodexForm& f = e.Demarrer();
     auto* application = static_cast<ApplicationPulsodex*>(QCoreApplication::instance());
-    application->TraiteErreur = [&f](const std::string& message) { f.TraiteErreur(message); };
+    application->TraiteErreur = [&f](const std::string& message) {
+        f.TraiteErreur(message);
+    };
     e.Boites.Repondre(ReponseBoite::Ignorer);
     Fautif fautif;
     QEvent evenement(QEvent::User);

@@ -15,7 +15,9 @@ struct Police;
 inline QString Q(std::string_view texte) {
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
-inline std::string S(const QString& texte) { return texte.toStdString(); }
+inline std::string S(const QString& texte) {
+    return texte.toStdString();
+}
 
 // Couleur 0x00BBGGRR, ou couleur du système (0x80000000 + numéro) prise dans
 // la palette de l'application.

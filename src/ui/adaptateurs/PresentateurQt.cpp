@@ -65,7 +65,8 @@ ReponseBoite PresentateurQt::Boite(std::string_view texte, std::string_view lege
                  {"Annuler", QMessageBox::RejectRole, ReponseBoite::Annuler}};
         break;
     case BoutonsBoite::OuiNon:
-        liste = {{"&Oui", QMessageBox::YesRole, ReponseBoite::Oui}, {"&Non", QMessageBox::NoRole, ReponseBoite::Non}};
+        liste = {{"&Oui", QMessageBox::YesRole, ReponseBoite::Oui},
+                 {"&Non", QMessageBox::NoRole, ReponseBoite::Non}};
         break;
     case BoutonsBoite::AbandonnerIgnorer:
         liste = {{"&Abandonner", QMessageBox::RejectRole, ReponseBoite::Abandonner},

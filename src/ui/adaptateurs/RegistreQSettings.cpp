@@ -7,7 +7,9 @@
 namespace pulsodex {
 
 namespace {
-QString Groupe(std::string_view section) { return Q(section).replace(QLatin1Char('\\'), QLatin1Char('/')); }
+QString Groupe(std::string_view section) {
+    return Q(section).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
 
 QString Cle(std::string_view section, std::string_view nom) {
     const QString groupe = Groupe(section);
@@ -34,7 +36,9 @@ void RegistreQSettings::Ecrire(std::string_view section, std::string_view nom, s
     m_reglages.setValue(Cle(section, nom), Q(texte));
 }
 
-void RegistreQSettings::EffacerSection(std::string_view section) { m_reglages.remove(Groupe(section)); }
+void RegistreQSettings::EffacerSection(std::string_view section) {
+    m_reglages.remove(Groupe(section));
+}
 
 bool RegistreQSettings::SectionExiste(std::string_view section) const {
     m_reglages.beginGroup(Groupe(section));

@@ -11,7 +11,8 @@ class RegistreQSettings final : public Registre {
 public:
     explicit RegistreQSettings(const QString& fichier);
 
-    [[nodiscard]] std::optional<std::string> Lire(std::string_view section, std::string_view nom) const override;
+    [[nodiscard]] std::optional<std::string> Lire(std::string_view section,
+                                                  std::string_view nom) const override;
     void Ecrire(std::string_view section, std::string_view nom, std::string_view texte) override;
     void EffacerSection(std::string_view section) override;
     [[nodiscard]] bool SectionExiste(std::string_view section) const override;

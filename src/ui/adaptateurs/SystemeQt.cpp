@@ -33,9 +33,13 @@ int MesureurTexteQt::HauteurTexte(const Police& police, std::string_view texte) 
     return std::max(mesure.height(), mesure.boundingRect(Q(texte)).height());
 }
 
-std::string InfosSystemeQt::WinVer() const { return pulsodex::WinVer(); }
+std::string InfosSystemeQt::WinVer() const {
+    return pulsodex::WinVer();
+}
 
-std::string InfosSystemeQt::GetCommonControlsVersion() const { return qVersion(); }
+std::string InfosSystemeQt::GetCommonControlsVersion() const {
+    return qVersion();
+}
 
 bool InfosSystemeQt::Windows2000() const {
     // Wayland ne laisse pas le client régler l'opacité de sa fenêtre.

@@ -7,7 +7,9 @@ namespace pulsodex {
 // Bord de 1 pixel autour des rangées.
 constexpr int BordCoolBar = 1;
 
-CoolBar::CoolBar(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("CoolBar")); }
+CoolBar::CoolBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("CoolBar"));
+}
 
 void CoolBar::AjouterBande(QWidget* controle, int cle) {
     controle->setParent(this);
@@ -85,8 +87,8 @@ void CoolBar::Disposer() {
         }
         // Le contrôle garde sa hauteur, centré dans sa rangée.
         const int hauteur = std::min(m_bandes[i].Hauteur, p.Hauteur);
-        controle->setGeometry(p.Gauche + BordCoolBar, p.Haut + BordCoolBar + (p.Hauteur - hauteur) / 2, p.Largeur,
-                              hauteur);
+        controle->setGeometry(p.Gauche + BordCoolBar, p.Haut + BordCoolBar + (p.Hauteur - hauteur) / 2,
+                              p.Largeur, hauteur);
         controle->show();
     }
     const int hauteur = d.Hauteur + 2 * BordCoolBar;

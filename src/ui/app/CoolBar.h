@@ -19,8 +19,12 @@ public:
     [[nodiscard]] int NombreBandes() const { return static_cast<int>(m_bandes.size()); }
     // Indice de la bande qui porte ce contrôle ; -1 si aucune.
     [[nodiscard]] int Indice(const QWidget* controle) const;
-    [[nodiscard]] const Bande& BandeA(int indice) const { return m_bandes.at(static_cast<std::size_t>(indice)); }
-    [[nodiscard]] QWidget* ControleA(int indice) const { return m_controles.at(static_cast<std::size_t>(indice)); }
+    [[nodiscard]] const Bande& BandeA(int indice) const {
+        return m_bandes.at(static_cast<std::size_t>(indice));
+    }
+    [[nodiscard]] QWidget* ControleA(int indice) const {
+        return m_controles.at(static_cast<std::size_t>(indice));
+    }
     void FixerVisible(int indice, bool visible);
     void FixerRupture(int indice, bool rupture);
     void FixerLargeur(int indice, int largeur);

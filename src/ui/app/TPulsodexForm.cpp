@@ -61,8 +61,8 @@ void TPulsodexForm::CreerComposants() {
     SuivreSouris(PulsodexPanel);
     SuivreSouris(m_coolBar);
 
-    auto bande = [this](PanneauBande*& panneau, BoiteJauge** boite, const char* nomPanneau, const char* nomBoite,
-                        int cle, const char* bulle) {
+    auto bande = [this](PanneauBande*& panneau, BoiteJauge** boite, const char* nomPanneau,
+                        const char* nomBoite, int cle, const char* bulle) {
         panneau = new PanneauBande(QString::fromLatin1(nomPanneau));
         panneau->setToolTip(QString::fromUtf8(bulle));
         panneau->resize(218, 20);
@@ -81,7 +81,8 @@ void TPulsodexForm::CreerComposants() {
           "Taux d'utilisation mémoire");
     bande(RealMemPanel, &RealMemPaintBox, "RealMemPanel", "RealMemPaintBox", -3, "");
     bande(CpuPanel, &CpuPaintBox, "CpuPanel", "CpuPaintBox", -5, "Taux d'utilisation processeur");
-    bande(CpuMoyPanel, &CpuMoyPaintBox, "CpuMoyPanel", "CpuMoyPaintBox", -6, "Taux moyen d'utilisation processeur ");
+    bande(CpuMoyPanel, &CpuMoyPaintBox, "CpuMoyPanel", "CpuMoyPaintBox", -6,
+          "Taux moyen d'utilisation processeur ");
 }
 
 void TPulsodexForm::CreerMenu() {
@@ -115,7 +116,8 @@ void TPulsodexForm::CreerMenu() {
     QuitterMenu = Action(OutilsMenu, "QuitterMenu", "&Quitter");
 
     // Les commandes dont le travail n'existe pas encore restent grisées.
-    for (QAction* a : {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu, AideMenu, AProposMenu}) {
+    for (QAction* a :
+         {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu, AideMenu, AProposMenu}) {
         a->setEnabled(false);
     }
     ReorgManuel->setEnabled(false);
@@ -153,12 +155,14 @@ void TPulsodexForm::FormCreate() {
     TraceProcedure trace("TPulsodexForm.FormCreate");
     Sablier(true);
     DialogueResolutionOuvert = false;
-    m_journal = std::make_unique<JournalErreurs>(m_services.RepertoireProgramme, m_services.Montre, m_services.Locale,
-                                                 m_services.Infos);
-    m_config = std::make_unique<TConfig>(TConfig::Services{m_services.Reg, m_services.Boites, m_services.Affichage,
-                                                           m_services.Demarrages, m_services.Locale,
-                                                           &m_services.Mesureur, m_services.CheminProgramme});
-    m_config->PositionCourante = [this] { return PositionFenetre{y(), x(), width()}; };
+    m_journal = std::make_unique<JournalErreurs>(m_services.RepertoireProgramme, m_services.Montre,
+                                                 m_services.Locale, m_services.Infos);
+    m_config = std::make_unique<TConfig>(
+        TConfig::Services{m_services.Reg, m_services.Boites, m_services.Affichage, m_services.Demarrages,
+                          m_services.Locale, &m_services.Mesureur, m_services.CheminProgramme});
+    m_config->PositionCourante = [this] {
+        return PositionFenetre{y(), x(), width()};
+    };
     m_config->ChargeTout();
     m_services.Reg.Synchroniser();
     AppliquerStyleFenetre();
@@ -187,7 +191,8 @@ std::array<PanneauBande*, 6> TPulsodexForm::BandesFixes() const {
 
 std::array<bool, 6> TPulsodexForm::VisibilitesFixes() const {
     const TConfig& c = *m_config;
-    return {c.Date || c.Heure, c.Mem, c.MemPhysique, c.MemoryLoad, c.ChargeProcesseur, c.MoyenneChargeProcesseur};
+    return {c.Date || c.Heure,        c.Mem, c.MemPhysique, c.MemoryLoad, c.ChargeProcesseur,
+            c.MoyenneChargeProcesseur};
 }
 
 void TPulsodexForm::showEvent(QShowEvent* evenement) {
@@ -260,7 +265,8 @@ void TPulsodexForm::FormShow() {
 
     // Dans la zone de travail.
     const int hauteur = m_coolBar->HauteurPour(largeur - 2) + 2;
-    const Rectangle place = GarderSurZone({gauche, haut, largeur, hauteur}, m_services.Affichage.ZoneTravail());
+    const Rectangle place =
+        GarderSurZone({gauche, haut, largeur, hauteur}, m_services.Affichage.ZoneTravail());
     setGeometry(place.Gauche, place.Haut, place.Largeur, place.Hauteur);
 
     enLigneAutoMenu->setChecked(c.Organisation == 1);
@@ -393,9 +399,9 @@ void TPulsodexForm::TraiteErreur(const std::string& message) {
         m_journal->Consigner(message);
     }
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const ReponseBoite reponse = m_services.Boites.Boite("Erreur de l'application : " + message,
-                                                         produit::TitreApplication, IconeBoite::Erreur,
-                                                         BoutonsBoite::AbandonnerIgnorer);
+    const ReponseBoite reponse =
+        m_services.Boites.Boite("Erreur de l'application : " + message, produit::TitreApplication,
+                                IconeBoite::Erreur, BoutonsBoite::AbandonnerIgnorer);
     QApplication::restoreOverrideCursor();
     if (reponse == ReponseBoite::Abandonner) {
         FormClose();
@@ -419,7 +425,9 @@ void TPulsodexForm::keyPressEvent(QKeyEvent* evenement) {
     }
 }
 
-void TPulsodexForm::contextMenuEvent(QContextMenuEvent* evenement) { OutilsMenu->popup(evenement->globalPos()); }
+void TPulsodexForm::contextMenuEvent(QContextMenuEvent* evenement) {
+    OutilsMenu->popup(evenement->globalPos());
+}
 
 void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
@@ -463,7 +471,7 @@ bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
     QWindow* fenetre = windowHandle();
     bool systeme = false;
     if (fenetre != nullptr) {
-        systeme = zone == ZoneSouris::Deplacement   ? fenetre->startSystemMove()
+        systeme = zone == ZoneSouris::Deplacement  ? fenetre->startSystemMove()
                   : zone == ZoneSouris::BordGauche ? fenetre->startSystemResize(Qt::LeftEdge)
                                                    : fenetre->startSystemResize(Qt::RightEdge);
     }

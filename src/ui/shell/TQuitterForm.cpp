@@ -10,14 +10,16 @@
 namespace pulsodex {
 
 TQuitterForm::TQuitterForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("QuitterForm"));
     setWindowTitle(QStringLiteral("Quitter Pulsodex"));
 
     auto* groupe = new QGroupBox(QStringLiteral("Confirmation"), this);
     auto* icone = new QLabel(groupe);
     icone->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(32, 32));
-    auto* texte = new QLabel(QStringLiteral("Quitter Pulsdex n'avertira plus les alertes que vous avez définies"), groupe);
+    auto* texte = new QLabel(
+        QStringLiteral("Quitter Pulsdex n'avertira plus les alertes que vous avez définies"), groupe);
     texte->setWordWrap(true);
     texte->setTextFormat(Qt::PlainText);
     auto* contenu = new QHBoxLayout(groupe);

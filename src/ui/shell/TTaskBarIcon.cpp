@@ -4,7 +4,9 @@
 
 namespace pulsodex {
 
-QString BulleCoupee(const QString& bulle) { return bulle.left(LongueurBulleMax); }
+QString BulleCoupee(const QString& bulle) {
+    return bulle.left(LongueurBulleMax);
+}
 
 TTaskBarIcon::TTaskBarIcon(const QIcon& icone, const QString& bulle, QObject* parent)
     : QObject(parent), m_icone(icone) {
@@ -12,9 +14,13 @@ TTaskBarIcon::TTaskBarIcon(const QIcon& icone, const QString& bulle, QObject* pa
     connect(&m_icone, &QSystemTrayIcon::activated, this, &TTaskBarIcon::Activee);
 }
 
-TTaskBarIcon::~TTaskBarIcon() { RetirerIcone(); }
+TTaskBarIcon::~TTaskBarIcon() {
+    RetirerIcone();
+}
 
-bool TTaskBarIcon::ZoneDisponible() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool TTaskBarIcon::ZoneDisponible() {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
 bool TTaskBarIcon::AjouterIcone() {
     if (!ZoneDisponible()) {

@@ -41,7 +41,8 @@ TEST(DispositionBandes, PremiereBandeVisibleOuvreToujoursUneRangee) {
     EXPECT_EQ(d.Hauteur, 20);
     EXPECT_EQ(Disposer({}, 120).Hauteur, 0);
     // Trop étroit : jamais de largeur négative.
-    EXPECT_EQ(Disposer({B(-1, true, true, 200), B(-2, true, false, 10)}, 100).Placements[1].Largeur, LargeurMinBande);
+    EXPECT_EQ(Disposer({B(-1, true, true, 200), B(-2, true, false, 10)}, 100).Placements[1].Largeur,
+              LargeurMinBande);
 }
 
 TEST(GeometrieFenetre, RameneeDansLaZoneDeTravail) {

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Construit Pulsodex et passe tous ses tests (unitaires, fenêtres hors écran,
+# bout en bout sous Xvfb), avec les avertissements traités comme des erreurs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/dependances.sh
+cmake --preset ci
+cmake --build --preset ci
+cmake --build --preset ci --target format-check
+ctest --preset ci

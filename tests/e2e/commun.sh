@@ -1,0 +1,73 @@
+# Outils communs des tests de bout en bout : écran Xvfb privé, attentes bornées.
+# shellcheck shell=bash
+
+SAUT=77 # code « test sauté » pour CTest
+
+exiger() {
+    for outil in "$@"; do
+        command -v "$outil" >/dev/null 2>&1 || { echo "outil absent : $outil"; exit $SAUT; }
+    done
+}
+
+# Démarre un Xvfb privé 1280x1024 et exporte DISPLAY ; tout est nettoyé à la sortie.
+demarrer_xvfb() {
+    exiger Xvfb xdotool
+    TEMP_E2E=$(mktemp -d)
+    mkfifo "$TEMP_E2E/affichage"
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$TEMP_E2E/affichage" 2>/dev/null &
+    XVFB_PID=$!
+    local numero
+    read -r -t 10 numero <"$TEMP_E2E/affichage" || { echo "Xvfb n'a pas démarré"; exit 1; }
+    export DISPLAY=":$numero"
+    trap nettoyer EXIT
+}
+
+nettoyer() {
+    [ -n "${PROGRAMME_PID:-}" ] && kill -KILL "$PROGRAMME_PID" 2>/dev/null
+    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    rm -rf "$TEMP_E2E"
+}
+
+# attendre DELAI_S COMMANDE... : répète la commande jusqu'à ce qu'elle réussisse.
+attendre() {
+    local delai=$1
+    shift
+    local fin=$((SECONDS + delai))
+    while [ $SECONDS -lt $fin ]; do
+        if "$@" >/dev/null 2>&1; then
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "délai dépassé : $*"
+    return 1
+}
+
+# Identifiant de la fenêtre visible dont le titre est exactement $1.
+fenetre() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+fenetre_presente() { [ -n "$(fenetre "$1")" ]; }
+
+# Lance le programme avec des réglages et un dossier temporaires.
+lancer_pulsodex() {
+    export PULSODEX_CONFIG="$TEMP_E2E/Pulsodex.conf"
+    export PULSODEX_REPERTOIRE="$TEMP_E2E/programme"
+    "$PULSODEX" "$@" &
+    PROGRAMME_PID=$!
+}
+
+# Attend la fin du programme (borné) et rend son code de sortie.
+attendre_fin() {
+    local delai=$1
+    local fin=$((SECONDS + delai))
+    while kill -0 "$PROGRAMME_PID" 2>/dev/null; do
+        if [ $SECONDS -ge $fin ]; then
+            echo "le programme ne s'est pas arrêté"
+            return 1
+        fi
+        sleep 0.1
+    done
+    wait "$PROGRAMME_PID"
+}
