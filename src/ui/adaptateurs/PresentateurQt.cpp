@@ -74,6 +74,7 @@ ReponseBoite PresentateurQt::Boite(std::string_view texte, std::string_view lege
         break;
     }
     std::vector<QPushButton*> poussoirs;
+    poussoirs.reserve(liste.size());
     for (const auto& b : liste) {
         poussoirs.push_back(boite.addButton(QString::fromUtf8(b.Texte), b.Role));
     }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ConfigEssai.h"
 #include "config/linux/AutostartXdg.h"
 
 namespace pulsodex {
@@ -82,3 +83,34 @@ TEST(LigneExec, EchappeCommeLeVeulentLesFichiersDesktop) {
 
 } // namespace
 } // namespace pulsodex
+
+namespace pulsodex::test {
+namespace {
+
+// Le magasin des réglages sur de vrais dossiers autostart temporaires.
+TEST(AutostartTConfig, MachineSeulePuisDeplaceeVersLUtilisateur) {
+    namespace fs = std::filesystem;
+    const fs::path racine = fs::temp_directory_path() / ("pulsodex-xdg-" + std::to_string(::getpid()));
+    fs::remove_all(racine);
+    fs::create_directories(racine / "machine");
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/usr/bin/pulsodex"));
+
+    RegistreMemoire reg;
+    PresentateurScripte boites;
+    EcranFactice ecran;
+    LocaleFrancaise locale;
+    TConfig config{TConfig::Services{reg, boites, ecran, liste, locale, nullptr, "/opt/pulsodex/pulsodex"}};
+    EXPECT_TRUE(config.GetDemarrage());
+    config.SetDemarrage(true);
+    EXPECT_FALSE(fs::exists(racine / "machine" / "Pulsodex32.desktop"));
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/pulsodex/pulsodex\"");
+    EXPECT_TRUE(config.GetDemarrage());
+    config.SetDemarrage(false);
+    EXPECT_FALSE(fs::exists(racine / "utilisateur" / "Pulsodex32.desktop"));
+    EXPECT_FALSE(config.GetDemarrage());
+    fs::remove_all(racine);
+}
+
+} // namespace
+} // namespace pulsodex::test
