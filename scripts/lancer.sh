@@ -12,10 +12,12 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/pulsodex "$@"
 fi
 
-# Écran virtuel privé : Xvfb choisit lui-même un numéro libre.
+# Écran virtuel privé : Xvfb choisit lui-même un numéro libre. Il tourne dans
+# sa propre session, pour que Ctrl+C n'arrête que Pulsodex, qui se ferme
+# proprement avant que l'écran ne disparaisse.
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$fifo" 2>/dev/null &
+setsid Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$fifo" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -f "$fifo"' EXIT
 read -r -t 10 numero <"$fifo" || { echo "Xvfb n'a pas démarré." >&2; exit 1; }
