@@ -17,7 +17,10 @@
 #include "app/TPulsodexForm.h"
 #include "commun/Produit.h"
 #include "config/linux/AutostartXdg.h"
+#include "interfaces/linux/LanceurLinux.h"
 #include "interfaces/linux/LocaleLinux.h"
+#include "probes/linux/MemoireLinux.h"
+#include "probes/linux/ProcesseurLinux.h"
 #include "shell/TTaskBarIcon.h"
 
 namespace {
@@ -81,8 +84,12 @@ int main(int argc, char** argv) {
     MesureurTexteQt mesureur;
     InfosSystemeQt infos;
     HorlogeSysteme horloge;
+    MemoireLinux memoire;
+    ProcesseurLinux processeur;
+    LanceurLinux lanceur;
     TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos,
-                                          horloge, RepertoireProgramme(), CheminExecutable().string()});
+                                          horloge, memoire, processeur, lanceur, RepertoireProgramme(),
+                                          CheminExecutable().string()});
     std::unique_ptr<TTaskBarIcon> icone;
 
     application.TraiteErreur = [&fenetre](const std::string& message) {

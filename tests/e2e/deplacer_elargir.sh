@@ -16,7 +16,10 @@ id=$(fenetre "Pulsodex XP")
 xdotool mousemove --sync 90 10 mousedown 1
 xdotool mousemove --sync 190 60
 xdotool mousemove --sync 290 110 mouseup 1
-geometrie() { xdotool getwindowgeometry "$id" | tr -d ' '; }
+geometrie() {
+    xdotool getwindowgeometry "$id"
+    xdotool getmouselocation
+}
 attendre 5 bash -c "xdotool getwindowgeometry $id | grep -q 'Position: 200,100'" || { geometrie; exit 1; }
 
 # Glisser le bord droit (les 4 derniers pixels) : +60 pixels de large.

@@ -1,5 +1,7 @@
 #include "Factices.h"
 
+#include <stdexcept>
+
 namespace pulsodex::test {
 
 ReponseBoite PresentateurScripte::Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
@@ -37,6 +39,24 @@ bool ListeDemarrageMemoire::Effacer(PorteeDemarrage portee, std::string_view nom
     }
     (portee == PorteeDemarrage::Utilisateur ? Utilisateur : Machine).erase(std::string(nom));
     return true;
+}
+
+StatutMemoire SourceMemoireFactice::Lire() {
+    ++Lectures;
+    if (Echouer) {
+        throw std::runtime_error("Lecture de la mémoire impossible");
+    }
+    return Statut;
+}
+
+bool SourceCpuFactice::Lire(std::vector<CompteursCpu>& instances) {
+    ++Lectures;
+    if (!Releves.empty()) {
+        m_dernier = Releves.front();
+        Releves.pop_front();
+    }
+    instances = m_dernier;
+    return !instances.empty();
 }
 
 } // namespace pulsodex::test

@@ -8,9 +8,12 @@
 #include "interfaces/Ecran.h"
 #include "interfaces/Horloge.h"
 #include "interfaces/InfosSysteme.h"
+#include "interfaces/Lanceur.h"
 #include "interfaces/ListeDemarrage.h"
 #include "interfaces/MesureurTexte.h"
 #include "interfaces/Presentateur.h"
+#include "probes/Memoire.h"
+#include "probes/Processeur.h"
 
 namespace pulsodex::test {
 
@@ -73,6 +76,41 @@ class MesureurFactice : public MesureurTexte {
 public:
     int Hauteur = 13;
     [[nodiscard]] int HauteurTexte(const Police&, std::string_view) const override { return Hauteur; }
+};
+
+class SourceMemoireFactice : public SourceMemoire {
+public:
+    StatutMemoire Statut{8LL << 30, 2LL << 30, 10LL << 30, 3LL << 30, 75};
+    int Lectures = 0;
+    bool Echouer = false; // la lecture lève une erreur
+    StatutMemoire Lire() override;
+};
+
+// Rend les relevés préparés, puis répète le dernier.
+class SourceCpuFactice : public SourceCpu {
+public:
+    std::deque<std::vector<CompteursCpu>> Releves;
+    int Lectures = 0;
+    bool Lire(std::vector<CompteursCpu>& instances) override;
+
+private:
+    std::vector<CompteursCpu> m_dernier{{100, 100}};
+};
+
+class LanceurFactice : public Lanceur {
+public:
+    struct Appel {
+        std::string Verbe, Fichier, Parametres, Repertoire;
+        ModeFenetre Mode;
+    };
+    std::vector<Appel> Appels;
+    int Reponse = LancementReussi;
+    int ShellExecute(std::string_view verbe, std::string_view fichier, std::string_view parametres,
+                     std::string_view repertoire, ModeFenetre mode) override {
+        Appels.push_back({std::string(verbe), std::string(fichier), std::string(parametres),
+                          std::string(repertoire), mode});
+        return Reponse;
+    }
 };
 
 } // namespace pulsodex::test

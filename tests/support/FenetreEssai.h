@@ -31,8 +31,8 @@ struct FenetreEssai {
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
             m_fenetre = std::make_unique<TPulsodexForm>(
-                ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre,
-                                Dossier.string() + "/", "/opt/pulsodex"});
+                ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre, Memoire,
+                                Processeur, Lancement, Dossier.string() + "/", "/opt/pulsodex"});
         }
         return *m_fenetre;
     }
@@ -68,6 +68,9 @@ struct FenetreEssai {
     MesureurFactice Mesureur;
     InfosSystemeFactices Infos;
     HorlogeFactice Montre;
+    SourceMemoireFactice Memoire;
+    SourceCpuFactice Processeur;
+    LanceurFactice Lancement;
 
 private:
     std::unique_ptr<TPulsodexForm> m_fenetre;

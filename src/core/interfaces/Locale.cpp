@@ -11,6 +11,9 @@ constexpr std::array<const char*, 7> JoursFr = {"dimanche", "lundi",    "mardi",
 constexpr std::array<const char*, 12> MoisFr = {"janvier",   "février", "mars",     "avril",
                                                 "mai",       "juin",    "juillet",  "août",
                                                 "septembre", "octobre", "novembre", "décembre"};
+constexpr std::array<const char*, 7> JoursCourtsFr = {"dim.", "lun.", "mar.", "mer.", "jeu.", "ven.", "sam."};
+constexpr std::array<const char*, 12> MoisCourtsFr = {"janv.", "févr.", "mars",  "avr.", "mai",  "juin",
+                                                      "juil.", "août",  "sept.", "oct.", "nov.", "déc."};
 constexpr std::array<const char*, 7> JoursEn = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                                 "Thursday", "Friday", "Saturday"};
 constexpr std::array<const char*, 12> MoisEn = {"January",   "February", "March",    "April",
@@ -44,6 +47,13 @@ std::string LocaleFrancaise::NomJour(int jour) const {
 }
 std::string LocaleFrancaise::NomMois(int mois) const {
     return NomMoisFrancais(mois);
+}
+
+std::string LocaleFrancaise::NomJourCourt(int jour) const {
+    return Entree(JoursCourtsFr, jour);
+}
+std::string LocaleFrancaise::NomMoisCourt(int mois) const {
+    return Entree(MoisCourtsFr, mois);
 }
 
 std::string LocaleFrancaise::DateHeureCourte(const DateHeure& m) const {

@@ -13,6 +13,8 @@ public:
     // jour : 1 dimanche .. 7 samedi ; mois : 1 janvier .. 12 décembre.
     [[nodiscard]] virtual std::string NomJour(int jour) const = 0;
     [[nodiscard]] virtual std::string NomMois(int mois) const = 0;
+    [[nodiscard]] virtual std::string NomJourCourt(int jour) const = 0;
+    [[nodiscard]] virtual std::string NomMoisCourt(int mois) const = 0;
     [[nodiscard]] virtual std::string SeparateurDate() const = 0;
     [[nodiscard]] virtual std::string SeparateurHeure() const = 0;
     [[nodiscard]] virtual std::string SeparateurDecimal() const = 0;
@@ -27,6 +29,8 @@ class LocaleFrancaise : public LocaleUtilisateur {
 public:
     [[nodiscard]] std::string NomJour(int jour) const override;
     [[nodiscard]] std::string NomMois(int mois) const override;
+    [[nodiscard]] std::string NomJourCourt(int jour) const override;
+    [[nodiscard]] std::string NomMoisCourt(int mois) const override;
     [[nodiscard]] std::string SeparateurDate() const override { return "/"; }
     [[nodiscard]] std::string SeparateurHeure() const override { return ":"; }
     [[nodiscard]] std::string SeparateurDecimal() const override { return ","; }

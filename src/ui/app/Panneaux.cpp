@@ -79,8 +79,11 @@ void BoiteJauge::FixerFond(const QColor& fond) {
 
 void BoiteJauge::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
-    peintre.fillRect(rect(), m_fond);
-    emit Peindre(peintre);
+    if (Peindre) {
+        Peindre(peintre, rect());
+    } else {
+        peintre.fillRect(rect(), m_fond);
+    }
 }
 
 } // namespace pulsodex

@@ -2,6 +2,8 @@
 // Panneaux des bandes et boîtes de dessin des jauges.
 #include <QWidget>
 
+#include <functional>
+
 namespace pulsodex {
 
 // Panneau d'une bande : fond, biseau intérieur (aucun, creux, relief) et,
@@ -30,15 +32,15 @@ private:
     QWidget* m_contenu = nullptr;
 };
 
-// Boîte de dessin d'une jauge : surface où les peintres dessinent.
+// Boîte de dessin d'une jauge : son gestionnaire de peinture dessine toute
+// la surface ; sans gestionnaire, le fond seul.
 class BoiteJauge : public QWidget {
     Q_OBJECT
 public:
     explicit BoiteJauge(const QString& nom, QWidget* parent = nullptr);
     void FixerFond(const QColor& fond);
 
-signals:
-    void Peindre(QPainter& peintre);
+    std::function<void(QPainter&, const QRect&)> Peindre;
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;

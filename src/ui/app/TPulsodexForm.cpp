@@ -12,12 +12,17 @@
 
 #include "CoolBar.h"
 #include "Panneaux.h"
+#include "Peintres.h"
 #include "adaptateurs/Conversions.h"
 #include "app/GeometrieFenetre.h"
+#include "app/Horloge.h"
 #include "app/Lecteurs.h"
+#include "commun/FormatDateHeure.h"
 #include "commun/Produit.h"
 #include "commun/Trace.h"
 #include "interfaces/Ecran.h"
+#include "interfaces/Horloge.h"
+#include "interfaces/Lanceur.h"
 #include "interfaces/Presentateur.h"
 #include "shell/TQuitterForm.h"
 #include "shell/TTaskBarIcon.h"
@@ -35,7 +40,11 @@ QAction* Action(QMenu* menu, const char* nom, const char* texte) {
 } // namespace
 
 TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_services(std::move(services)) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint), m_services(std::move(services)),
+      m_sondesMemoire(m_services.Memoire), m_cpu(m_services.Processeur), m_cycle(m_sondesMemoire, m_cpu),
+      m_format(FormatNombres::De(m_services.Locale)),
+      m_marqueurQuitter(m_services.RepertoireProgramme + MarqueurQuitter),
+      m_marqueurRedemarrer(m_services.RepertoireProgramme + MarqueurRedemarrer) {
     setObjectName(QStringLiteral("PulsodexForm"));
     setWindowTitle(Q(produit::TitreApplication));
     setMinimumWidth(18);
@@ -50,8 +59,12 @@ TPulsodexForm::~TPulsodexForm() = default;
 void TPulsodexForm::CreerComposants() {
     HeureTimer = new QTimer(this);
     HeureTimer->setObjectName(QStringLiteral("HeureTimer"));
+    // Précis : le tic de la minute tombe sur la minute pleine.
+    HeureTimer->setTimerType(Qt::PreciseTimer);
+    connect(HeureTimer, &QTimer::timeout, this, &TPulsodexForm::HeureTimerTimer);
     Minuterie = new QTimer(this);
     Minuterie->setObjectName(QStringLiteral("Minuterie"));
+    connect(Minuterie, &QTimer::timeout, this, &TPulsodexForm::MinuterieTimer);
 
     PulsodexPanel = new QWidget(this);
     PulsodexPanel->setObjectName(QStringLiteral("PulsodexPanel"));
@@ -83,6 +96,26 @@ void TPulsodexForm::CreerComposants() {
     bande(CpuPanel, &CpuPaintBox, "CpuPanel", "CpuPaintBox", -5, "Taux d'utilisation processeur");
     bande(CpuMoyPanel, &CpuMoyPaintBox, "CpuMoyPanel", "CpuMoyPaintBox", -6,
           "Taux moyen d'utilisation processeur ");
+
+    const std::pair<BoiteJauge*, JaugeFixe> jauges[] = {{MemPaintBox, JaugeFixe::Mem},
+                                                        {RealMemPaintBox, JaugeFixe::RealMem},
+                                                        {MemoryLoadPaintBox, JaugeFixe::MemoryLoad},
+                                                        {CpuPaintBox, JaugeFixe::Cpu},
+                                                        {CpuMoyPaintBox, JaugeFixe::CpuMoy}};
+    for (const auto& [boite, jauge] : jauges) {
+        boite->Peindre = [this, jauge = jauge](QPainter& peintre, const QRect& zone) {
+            PeindreJauge(jauge, peintre, zone);
+        };
+    }
+}
+
+void TPulsodexForm::PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone) {
+    if (!m_config) {
+        return;
+    }
+    const ContenuJauge contenu = Contenu(jauge, *m_config, m_cycle.Courants(), m_sondesMemoire, m_format);
+    SetImagePourcent(peintre, zone, contenu.Pourcent, contenu.Inverse, *m_config);
+    SetImageText(peintre, zone, Q(contenu.Legende), font(), CouleurQt(m_config->Fonte.Couleur));
 }
 
 void TPulsodexForm::CreerMenu() {
@@ -211,6 +244,7 @@ void TPulsodexForm::FormShow() {
     ++m_constructions;
 
     MessageEnCours = false;
+    m_cycle.Reinitialiser();
     setFont(PoliceQt(c.Fonte));
 
     FixerTrace("TPulsodexForm.FormShow (10)");
@@ -255,8 +289,10 @@ void TPulsodexForm::FormShow() {
             boite->resize(boite->width(), h - 2);
         }
     }
-    MemPaintBox->setToolTip(QStringLiteral("Mémoire totale disponible"));
-    RealMemPaintBox->setToolTip(QStringLiteral("Mémoire physique disponible"));
+    MemPaintBox->setToolTip(
+        Q("Mémoire totale disponible" + ChaineTaille(m_sondesMemoire.GetMaxMem(), m_format)));
+    RealMemPaintBox->setToolTip(
+        Q("Mémoire physique disponible" + ChaineTaille(m_sondesMemoire.GetMaxRealMem(), m_format)));
 
     FixerTrace("TPulsodexForm.FormShow (60)");
     const TailleEcran ecran = m_services.Affichage.Taille();
@@ -269,6 +305,23 @@ void TPulsodexForm::FormShow() {
         GarderSurZone({gauche, haut, largeur, hauteur}, m_services.Affichage.ZoneTravail());
     setGeometry(place.Gauche, place.Haut, place.Largeur, place.Hauteur);
 
+    // L'horloge, puis le rafraîchissement, chacun une fois tout de suite.
+    HeureTimer->start(1);
+    HeureTimerTimer();
+    const bool bandeEchantillonnee = c.Mem || c.MemPhysique || c.MemoryLoad || c.ChargeProcesseur ||
+                                     c.MoyenneChargeProcesseur || c.DisqueListe;
+    if (bandeEchantillonnee) {
+        // Une période nulle arrête le minuteur au lieu de le faire tourner sans fin.
+        if (c.Rafraichissement > 0) {
+            Minuterie->start(c.Rafraichissement);
+        } else {
+            Minuterie->stop();
+        }
+        MinuterieTimer();
+    } else {
+        Minuterie->stop();
+    }
+
     enLigneAutoMenu->setChecked(c.Organisation == 1);
     enColonneAutoMenu->setChecked(c.Organisation == 2);
     AvanceAutoMenu->setChecked(c.Organisation == 3);
@@ -279,6 +332,73 @@ void TPulsodexForm::FormShow() {
     Sablier(false);
     m_construite = true;
     EnConstruction = false;
+}
+
+// --- Les tics ---
+
+void TPulsodexForm::HeureTimerTimer() {
+    if (!m_config) {
+        return;
+    }
+    TraceProcedure trace("TPulsodexForm.HeureTimerTimer");
+    try {
+        const DateHeure maintenant = m_services.Montre.Maintenant();
+        DateHeurePanel->FixerTexte(
+            Q(FormaterDateHeure(MotifHorloge(*m_config), maintenant, m_services.Locale)));
+        DateHeurePanel->repaint();
+        // L'agenda viendra ici, après la date et l'heure.
+        HeureTimer->start(ProchainIntervalle(m_config->ModeRafraichissementHorloge, maintenant.Seconde));
+    } catch (const std::exception& erreur) {
+        ErreurFatale(erreur.what(),
+                     "Une erreur grâve est survenue lors des opérations sur date/heure (HeureTimer). "
+                     "L'application va se terminer.");
+    }
+}
+
+void TPulsodexForm::MinuterieTimer() {
+    if (!m_config) {
+        return;
+    }
+    TraceProcedure trace("TPulsodexForm.MinuterieTimer");
+    try {
+        if (ConsommerMarqueur(m_marqueurQuitter)) {
+            FormClose();
+            return;
+        }
+        if (ConsommerMarqueur(m_marqueurRedemarrer)) {
+            m_services.Lancement.ShellExecute("", "systemctl", "reboot", "", ModeFenetre::Cachee);
+        }
+        const Redessins r = m_cycle.Echantillonner(*m_config);
+        // Une jauge n'est redessinée que si sa valeur a changé.
+        const std::pair<bool, BoiteJauge*> redessins[] = {{r.Cpu, CpuPaintBox},
+                                                          {r.CpuMoy, CpuMoyPaintBox},
+                                                          {r.MemoryLoad, MemoryLoadPaintBox},
+                                                          {r.Mem, MemPaintBox},
+                                                          {r.RealMem, RealMemPaintBox}};
+        for (const auto& [change, boite] : redessins) {
+            if (change) {
+                boite->update();
+            }
+        }
+        // À suivre dans ce tic : les disques et leur total, les
+        // avertissements, puis la surveillance de la résolution.
+    } catch (const std::exception& erreur) {
+        ErreurFatale(erreur.what(), "Une erreur grâve est survenue lors des opérations sur ressources "
+                                    "(MinuterieTimer). L'application va se terminer.");
+    }
+}
+
+void TPulsodexForm::ErreurFatale(const std::string& message, const char* texte) {
+    if (MessageEnCours) {
+        return; // une autre boîte est ouverte : l'erreur est abandonnée
+    }
+    MessageEnCours = true;
+    m_services.Boites.Boite(message, produit::TitreApplication, IconeBoite::Erreur, BoutonsBoite::Ok);
+    m_services.Boites.Boite(texte, produit::Titre, IconeBoite::Erreur, BoutonsBoite::Ok);
+    MessageEnCours = false;
+    // Fermeture par le chemin normal (la disposition est gardée), code 1.
+    FormClose();
+    QCoreApplication::exit(1);
 }
 
 void TPulsodexForm::FormHide() {

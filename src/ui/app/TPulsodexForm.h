@@ -8,8 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "app/CycleRafraichissement.h"
+#include "app/Jauge.h"
 #include "app/JournalErreurs.h"
 #include "config/TConfig.h"
+#include "probes/Formats.h"
+#include "probes/Memoire.h"
+#include "probes/Processeur.h"
 
 class QAction;
 class QMenu;
@@ -29,6 +34,7 @@ class LocaleUtilisateur;
 class MesureurTexte;
 class InfosSysteme;
 class Horloge;
+class Lanceur;
 
 struct ServicesFenetre {
     Registre& Reg;
@@ -39,6 +45,9 @@ struct ServicesFenetre {
     const MesureurTexte& Mesureur;
     const InfosSysteme& Infos;
     const Horloge& Montre;
+    SourceMemoire& Memoire;
+    SourceCpu& Processeur;
+    Lanceur& Lancement;
     std::string RepertoireProgramme; // avec son séparateur final
     std::string CheminProgramme;
 };
@@ -59,6 +68,11 @@ public:
     // Rangement dans la zone de notification et retour.
     void Minimiser();
     void Restaurer();
+
+    // Les deux tics : horloge et rafraîchissement.
+    void HeureTimerTimer();
+    void MinuterieTimer();
+    [[nodiscard]] const Echantillons& Courants() const { return m_cycle.Courants(); }
 
     // Commandes du menu.
     void MasquerMenuClick();
@@ -142,6 +156,9 @@ private:
     void AppliquerStyleFenetre();
     void AjusterHauteur();
     void Sablier(bool actif);
+    void PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone);
+    // Chemin fatal d'un tic : deux boîtes d'arrêt puis la fin du programme.
+    void ErreurFatale(const std::string& message, const char* texte);
     bool PressionSouris(QWidget* controle, QMouseEvent* evenement);
     bool DeplacementSouris(QWidget* controle, QMouseEvent* evenement);
     // Les six bandes fixes, dans l'ordre de leurs clés -1 à -6.
@@ -151,6 +168,12 @@ private:
     ServicesFenetre m_services;
     std::unique_ptr<TConfig> m_config;
     std::unique_ptr<JournalErreurs> m_journal;
+    SondesMemoire m_sondesMemoire;
+    EchantillonneurCpu m_cpu;
+    CycleRafraichissement m_cycle;
+    FormatNombres m_format;
+    std::string m_marqueurQuitter;
+    std::string m_marqueurRedemarrer;
     CoolBar* m_coolBar = nullptr;
     TTaskBarIcon* m_iconeBarre = nullptr;
     bool m_dansLaBarre = false;

@@ -89,6 +89,20 @@ std::string LocaleLinux::NomMois(int mois) const {
     return Info(m_locale, static_cast<nl_item>(MON_1 + mois - 1));
 }
 
+std::string LocaleLinux::NomJourCourt(int jour) const {
+    if (m_locale == nullptr || jour < 1 || jour > 7) {
+        return m_francaise.NomJourCourt(jour);
+    }
+    return Info(m_locale, static_cast<nl_item>(ABDAY_1 + jour - 1));
+}
+
+std::string LocaleLinux::NomMoisCourt(int mois) const {
+    if (m_locale == nullptr || mois < 1 || mois > 12) {
+        return m_francaise.NomMoisCourt(mois);
+    }
+    return Info(m_locale, static_cast<nl_item>(ABMON_1 + mois - 1));
+}
+
 std::string LocaleLinux::DateHeureCourte(const DateHeure& m) const {
     if (m_locale == nullptr) {
         return m_francaise.DateHeureCourte(m);

@@ -16,6 +16,8 @@ public:
 
     [[nodiscard]] std::string NomJour(int jour) const override;
     [[nodiscard]] std::string NomMois(int mois) const override;
+    [[nodiscard]] std::string NomJourCourt(int jour) const override;
+    [[nodiscard]] std::string NomMoisCourt(int mois) const override;
     [[nodiscard]] std::string SeparateurDate() const override { return m_separateurDate; }
     [[nodiscard]] std::string SeparateurHeure() const override { return m_separateurHeure; }
     [[nodiscard]] std::string SeparateurDecimal() const override { return m_separateurDecimal; }

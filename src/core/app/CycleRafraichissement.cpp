@@ -1,0 +1,58 @@
+#include "CycleRafraichissement.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "config/TConfig.h"
+#include "probes/Memoire.h"
+#include "probes/Processeur.h"
+
+namespace pulsodex {
+
+void CycleRafraichissement::Reinitialiser() {
+    m_derniereChargeCpu = 101;
+    m_derniereChargeCpuMoyenne = 101;
+    m_dernierTauxMemoire = 101;
+    m_derniereMemLibre = -1;
+    m_derniereMemPhysiqueLibre = -1;
+}
+
+Redessins CycleRafraichissement::Echantillonner(const TConfig& c) {
+    Redessins r;
+    if (c.ChargeProcesseur || c.MoyenneChargeProcesseur) {
+        m_courants.ChargeCpu = static_cast<std::uint8_t>(std::clamp(m_processeur.GetCpuLoad(), 0, 100));
+    }
+    if (c.ChargeProcesseur) {
+        r.Cpu = m_courants.ChargeCpu != m_derniereChargeCpu;
+        m_derniereChargeCpu = m_courants.ChargeCpu;
+    }
+    if (c.MoyenneChargeProcesseur) {
+        m_courants.ChargeCpuMoyenne =
+            m_historique.MoyenneCpu(m_courants.ChargeCpu, c.TempsMoyenneChargeProcesseur, c.Rafraichissement);
+        r.CpuMoy = m_courants.ChargeCpuMoyenne != m_derniereChargeCpuMoyenne;
+        m_derniereChargeCpuMoyenne = m_courants.ChargeCpuMoyenne;
+    }
+    if (c.MemoryLoad) {
+        m_courants.TauxMemoire = m_memoire.GetMemoryLoad();
+        r.MemoryLoad = m_courants.TauxMemoire != m_dernierTauxMemoire;
+        m_dernierTauxMemoire = m_courants.TauxMemoire;
+    }
+    if (c.Mem) {
+        m_courants.MemLibre = m_memoire.GetCurrentMem();
+        r.Mem = m_courants.MemLibre != m_derniereMemLibre;
+        m_derniereMemLibre = m_courants.MemLibre;
+    }
+    if (c.MemPhysique) {
+        m_courants.MemPhysiqueLibre = m_memoire.GetCurrentRealMem();
+        r.RealMem = m_courants.MemPhysiqueLibre != m_derniereMemPhysiqueLibre;
+        m_derniereMemPhysiqueLibre = m_courants.MemPhysiqueLibre;
+    }
+    return r;
+}
+
+bool ConsommerMarqueur(const std::string& chemin) noexcept {
+    return ::unlink(chemin.c_str()) == 0;
+}
+
+} // namespace pulsodex

@@ -1,0 +1,24 @@
+#include "Horloge.h"
+
+#include "config/TConfig.h"
+
+namespace pulsodex {
+
+std::string MotifHorloge(const TConfig& c) {
+    if (!c.Date) {
+        return c.ChaineHeure;
+    }
+    if (!c.Heure) {
+        return c.ChaineDate;
+    }
+    return c.ChaineDate + " - " + c.ChaineHeure;
+}
+
+int ProchainIntervalle(int modeHorloge, int secondes) {
+    if (modeHorloge != 1) {
+        return 1000;
+    }
+    return 60000 - 1000 * secondes;
+}
+
+} // namespace pulsodex

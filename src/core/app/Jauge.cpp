@@ -1,0 +1,80 @@
+#include "Jauge.h"
+
+#include "app/CycleRafraichissement.h"
+#include "commun/Trace.h"
+#include "config/TConfig.h"
+#include "probes/Formats.h"
+#include "probes/Memoire.h"
+
+namespace pulsodex {
+
+Barre CalculerBarre(std::uint8_t pourcent, bool inverse, int largeur, const TConfig& c) {
+    TraceProcedure trace("SetImagePourcent");
+    Barre b;
+    int p = pourcent;
+    b.Couleur = p <= 20    ? c.Couleur0To20
+                : p <= 40  ? c.Couleur21To40
+                : p <= 60  ? c.Couleur41To60
+                : p <= 100 ? c.Couleur61To100
+                           : c.CouleurFond;
+    if (inverse) {
+        p = 100 - p;
+    }
+    b.Longueur = p > 0 ? p * largeur / 100 : 0;
+    return b;
+}
+
+Point PositionLegende(int largeur, int hauteur, int largeurTexte, int hauteurTexte) {
+    return {(largeur + 1 - largeurTexte) / 2, (hauteur + 1 - hauteurTexte) / 2};
+}
+
+std::int32_t CouleurActivite(std::uint8_t mode, const TConfig& c) {
+    return mode == 1 ? c.CouleurEcriture : mode == 2 ? c.CouleurSuppression : c.CouleurFond;
+}
+
+ContenuJauge Contenu(JaugeFixe jauge, const TConfig& c, const Echantillons& e, SondesMemoire& memoire,
+                     const FormatNombres& format) {
+    ContenuJauge r;
+    switch (jauge) {
+    case JaugeFixe::Mem: {
+        TraceProcedure trace("TPulsodexForm.MemPaintBoxPaint");
+        r.Pourcent = c.JaugeMem ? memoire.GetMemPercent(e.MemLibre) : 0;
+        r.Inverse = c.MemInverse;
+        r.Legende =
+            e.MemLibre > 0 ? ChaineMemoire(e.MemLibre, c.ModeAffichageMemoire, format) : "Mémoire remplie !";
+        break;
+    }
+    case JaugeFixe::RealMem: {
+        TraceProcedure trace("TPulsodexForm.RealMemPaintBoxPaint");
+        r.Pourcent = c.JaugeMemPhysique ? memoire.GetRealMemPercent(e.MemPhysiqueLibre) : 0;
+        r.Inverse = c.MemPhysiqueInverse;
+        r.Legende = e.MemPhysiqueLibre > 0 ? ChaineMemoire(e.MemPhysiqueLibre, c.ModeAffichageMemoire, format)
+                                           : "Mémoire physique remplie";
+        break;
+    }
+    case JaugeFixe::MemoryLoad: {
+        TraceProcedure trace("TPulsodexForm.MemoryLoadPaintBoxPaint");
+        r.Pourcent = c.JaugeMemoryLoad ? static_cast<std::uint8_t>(100 - e.TauxMemoire) : 0;
+        r.Inverse = c.MemoryLoadInverse;
+        r.Legende = "Utilisation mémoire : " + std::to_string(e.TauxMemoire) + " %";
+        break;
+    }
+    case JaugeFixe::Cpu: {
+        TraceProcedure trace("TPulsodexForm.CpuPaintBoxPaint");
+        r.Pourcent = c.JaugeCpu ? static_cast<std::uint8_t>(100 - e.ChargeCpu) : 0;
+        r.Inverse = c.CpuInverse;
+        r.Legende = "Utilisation CPU : " + std::to_string(e.ChargeCpu) + " %";
+        break;
+    }
+    case JaugeFixe::CpuMoy: {
+        TraceProcedure trace("TPulsodexForm.CpuMoyPaintBoxPaint");
+        r.Pourcent = c.JaugeCpuMoy ? static_cast<std::uint8_t>(100 - e.ChargeCpuMoyenne) : 0;
+        r.Inverse = c.CpuMoyInverse;
+        r.Legende = "Moyenne CPU : " + std::to_string(e.ChargeCpuMoyenne) + " %";
+        break;
+    }
+    }
+    return r;
+}
+
+} // namespace pulsodex

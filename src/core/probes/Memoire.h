@@ -1,0 +1,53 @@
+#pragma once
+// Mémoire : les cinq chiffres de l'état de la mémoire et les pourcentages.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace pulsodex {
+
+struct StatutMemoire {
+    std::int64_t TotalPhys = 0;
+    std::int64_t AvailPhys = 0;
+    std::int64_t TotalPageFile = 0; // physique + échange
+    std::int64_t AvailPageFile = 0;
+    std::uint8_t MemoryLoad = 0; // pourcentage utilisé
+    friend bool operator==(const StatutMemoire&, const StatutMemoire&) = default;
+};
+
+// Lecture de /proc/meminfo (texte) sans allocation : MemTotal, MemAvailable
+// (à défaut MemFree + Buffers + Cached), SwapTotal, SwapFree. Rien si
+// MemTotal manque ou vaut 0.
+std::optional<StatutMemoire> LireMeminfo(std::string_view texte);
+
+// Source de l'état de la mémoire.
+class SourceMemoire {
+public:
+    virtual ~SourceMemoire() = default;
+    // Un relevé raté rend le dernier bon relevé (ou des zéros).
+    virtual StatutMemoire Lire() = 0;
+};
+
+// Sondes de la mémoire : chacune relit la source.
+class SondesMemoire {
+public:
+    explicit SondesMemoire(SourceMemoire& source) : m_source(source) {}
+
+    std::int64_t GetMaxMem();
+    std::int64_t GetMaxRealMem();
+    std::int64_t GetCurrentMem();
+    std::int64_t GetCurrentRealMem();
+    std::uint8_t GetMemoryLoad();
+    // Part de mémoire libre échantillonnée dans un total relu.
+    std::uint8_t GetMemPercent(std::int64_t memLibre);
+    std::uint8_t GetRealMemPercent(std::int64_t memPhysiqueLibre);
+
+private:
+    SourceMemoire& m_source;
+};
+
+// Pourcentage arrondi de part dans total : 0 sous 0,5 % ou au-dessus de 100 %,
+// sinon l'entier le plus proche, moitiés vers le haut.
+std::uint8_t PourcentageArrondi(double part, double total);
+
+} // namespace pulsodex

@@ -1,0 +1,36 @@
+#include "Peintres.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "adaptateurs/Conversions.h"
+#include "app/Jauge.h"
+#include "config/TConfig.h"
+
+namespace pulsodex {
+
+void SetImagePourcent(QPainter& peintre, const QRect& jauge, std::uint8_t pourcent, bool inverse,
+                      const TConfig& config) {
+    const Barre barre = CalculerBarre(pourcent, inverse, jauge.width(), config);
+    const int longueur = std::min(barre.Longueur, jauge.width());
+    peintre.fillRect(QRect(jauge.left(), jauge.top(), longueur, jauge.height()), CouleurQt(barre.Couleur));
+    peintre.fillRect(QRect(jauge.left() + longueur, jauge.top(), jauge.width() - longueur, jauge.height()),
+                     CouleurQt(config.CouleurFond));
+}
+
+void SetImageText(QPainter& peintre, const QRect& jauge, const QString& texte, const QFont& police,
+                  const QColor& couleur) {
+    const QFontMetrics mesure(police);
+    const Point p =
+        PositionLegende(jauge.width(), jauge.height(), mesure.horizontalAdvance(texte), mesure.height());
+    peintre.setFont(police);
+    peintre.setPen(couleur);
+    peintre.setBackgroundMode(Qt::TransparentMode);
+    peintre.drawText(jauge.left() + p.X, jauge.top() + p.Y + mesure.ascent(), texte);
+}
+
+void SetActivite(QPainter& peintre, const QRect& temoin, std::uint8_t mode, const TConfig& config) {
+    peintre.fillRect(temoin, CouleurQt(CouleurActivite(mode, config)));
+}
+
+} // namespace pulsodex

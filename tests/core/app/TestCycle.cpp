@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ConfigEssai.h"
+#include "app/CycleRafraichissement.h"
+#include "app/HistoriqueCpu.h"
+#include "app/Jauge.h"
+#include "probes/Formats.h"
+
+namespace pulsodex::test {
+namespace {
+
+TEST(HistoriqueCpu, MoyenneGlissante) {
+    HistoriqueCpu h;
+    EXPECT_EQ(h.MoyenneCpu(30, 1, 1000), 30);
+    EXPECT_EQ(h.MoyenneCpu(41, 1, 1000), 35); // 71 div 2
+    EXPECT_EQ(HistoriqueCpu::Fenetre(2, 500), 240U);
+    EXPECT_EQ(HistoriqueCpu::Fenetre(1, 1000), 60U);
+    EXPECT_EQ(HistoriqueCpu::Fenetre(0, 1000), 0U);
+    EXPECT_EQ(HistoriqueCpu::Fenetre(1, 60001), 0U);
+    EXPECT_EQ(HistoriqueCpu::Fenetre(255, 0), 0U);
+
+    // Fenêtre de 240 échantillons : les plus anciens sortent.
+    HistoriqueCpu f;
+    for (int i = 0; i < 240; ++i) {
+        f.MoyenneCpu(100, 2, 500);
+    }
+    EXPECT_EQ(f.MoyenneCpu(0, 2, 500), 99); // 239 × 100 / 240
+    for (int i = 0; i < 239; ++i) {
+        f.MoyenneCpu(0, 2, 500);
+    }
+    EXPECT_EQ(f.Longueur(), 240U);
+    EXPECT_EQ(f.MoyenneCpu(0, 2, 500), 0);
+
+    // Fenêtre nulle : l'échantillon seul.
+    EXPECT_EQ(f.MoyenneCpu(77, 0, 1000), 77);
+    EXPECT_EQ(f.MoyenneCpu(13, 1, 0), 13);
+}
+
+TEST(HistoriqueCpu, FenetreRaccourcieGardeLesPlusRecents) {
+    HistoriqueCpu h;
+    for (int v : {10, 20, 30, 40}) {
+        h.MoyenneCpu(static_cast<std::uint8_t>(v), 1, 1000); // N = 60
+    }
+    // N = 3 (1 minute à 20 s) : on garde 30, 40 et le nouveau 50.
+    EXPECT_EQ(h.MoyenneCpu(50, 1, 20000), 40);
+    EXPECT_EQ(h.Longueur(), 3U);
+    // N = 60 de nouveau : la fenêtre grandit sans rien perdre.
+    EXPECT_EQ(h.MoyenneCpu(60, 1, 1000), 45);
+}
+
+class CycleTest : public ::testing::Test {
+protected:
+    ConfigEssai e;
+    SourceMemoireFactice memoire;
+    SourceCpuFactice processeur;
+    SondesMemoire sondes{memoire};
+    EchantillonneurCpu cpu{processeur};
+    CycleRafraichissement cycle{sondes, cpu};
+};
+
+TEST_F(CycleTest, RedessineSeulementCeQuiChangeEtSondeSeulementCeQuiEstAffiche) {
+    TConfig& c = e.Config;
+    // Défauts : mémoire totale, physique et taux ; pas de processeur.
+    EXPECT_EQ(cycle.Echantillonner(c), (Redessins{false, false, true, true, true}));
+    EXPECT_EQ(processeur.Lectures, 0);
+    EXPECT_EQ(cycle.Courants().TauxMemoire, 75);
+    EXPECT_EQ(cycle.Courants().MemLibre, 3LL << 30);
+    EXPECT_EQ(cycle.Echantillonner(c), Redessins{});
+    memoire.Statut.AvailPhys -= 4096;
+    EXPECT_EQ(cycle.Echantillonner(c), (Redessins{false, false, false, false, true}));
+
+    // Après une construction, tout est redessiné.
+    cycle.Reinitialiser();
+    EXPECT_EQ(cycle.Echantillonner(c), (Redessins{false, false, true, true, true}));
+
+    // Une seule sonde du processeur pour les deux bandes.
+    c.ChargeProcesseur = true;
+    c.MoyenneChargeProcesseur = true;
+    c.Mem = c.MemPhysique = c.MemoryLoad = false;
+    const int lectures = memoire.Lectures;
+    processeur.Releves = {{{100, 100}}, {{200, 150}}};
+    EXPECT_EQ(cycle.Echantillonner(c), (Redessins{true, true, false, false, false}));
+    EXPECT_EQ(processeur.Lectures, 1);
+    EXPECT_EQ(cycle.Echantillonner(c), (Redessins{true, true, false, false, false}));
+    EXPECT_EQ(cycle.Courants().ChargeCpu, 50);
+    EXPECT_EQ(cycle.Courants().ChargeCpuMoyenne, 25); // (0 + 50) / 2
+    EXPECT_EQ(processeur.Lectures, 2);
+    EXPECT_EQ(memoire.Lectures, lectures);
+}
+
+TEST(Marqueurs, ConsommesUneSeuleFois) {
+    const std::string chemin =
+        (std::filesystem::temp_directory_path() / ("Pulsodex.quit-" + std::to_string(::getpid()))).string();
+    EXPECT_FALSE(ConsommerMarqueur(chemin));
+    std::ofstream(chemin) << "";
+    EXPECT_TRUE(ConsommerMarqueur(chemin));
+    EXPECT_FALSE(std::filesystem::exists(chemin));
+    EXPECT_FALSE(ConsommerMarqueur(chemin));
+}
+
+TEST(Jauge, BarresCouleursEtInversion) {
+    ConfigEssai e;
+    const TConfig& c = e.Config;
+    struct Cas {
+        int pourcent;
+        bool inverse;
+        int largeur;
+        std::int32_t couleur;
+        int longueur;
+    };
+    const Cas cas[] = {
+        {35, false, 200, c.Couleur21To40, 70},  {35, true, 200, c.Couleur21To40, 130},
+        {10, true, 200, c.Couleur0To20, 180}, // processeur à 90 %
+        {0, true, 200, c.Couleur0To20, 200},  // jauge éteinte, inversée : pleine
+        {0, false, 200, c.Couleur0To20, 0},     {20, false, 100, c.Couleur0To20, 20},
+        {21, false, 100, c.Couleur21To40, 21},  {40, false, 100, c.Couleur21To40, 40},
+        {41, false, 100, c.Couleur41To60, 41},  {60, false, 100, c.Couleur41To60, 60},
+        {61, false, 100, c.Couleur61To100, 61}, {100, false, 99, c.Couleur61To100, 99},
+        {101, false, 100, c.CouleurFond, 101},  {101, true, 100, c.CouleurFond, 0},
+        {50, false, 3, c.Couleur41To60, 1}, // division entière
+    };
+    for (const auto& k : cas) {
+        const Barre b = CalculerBarre(static_cast<std::uint8_t>(k.pourcent), k.inverse, k.largeur, c);
+        EXPECT_EQ(b, (Barre{k.couleur, k.longueur})) << k.pourcent << (k.inverse ? " inversé" : "");
+    }
+    EXPECT_EQ(PositionLegende(101, 15, 40, 13), (Point{31, 1}));
+    EXPECT_EQ(PositionLegende(50, 10, 80, 13), (Point{-14, -1})); // plus large : à gauche du bord
+    EXPECT_EQ(CouleurActivite(0, c), c.CouleurFond);
+    EXPECT_EQ(CouleurActivite(1, c), c.CouleurEcriture);
+    EXPECT_EQ(CouleurActivite(2, c), c.CouleurSuppression);
+}
+
+TEST(Jauge, ContenusDesJaugesFixes) {
+    ConfigEssai e;
+    TConfig& c = e.Config;
+    SourceMemoireFactice memoire;
+    memoire.Statut = {1000, 400, 2000, 500, 60};
+    SondesMemoire sondes(memoire);
+    const FormatNombres fr{" ", ","};
+    Echantillons ech;
+    ech.MemLibre = 500;
+    ech.MemPhysiqueLibre = 0;
+    ech.TauxMemoire = 60;
+    ech.ChargeCpu = 90;
+    ech.ChargeCpuMoyenne = 7;
+
+    ContenuJauge mem = Contenu(JaugeFixe::Mem, c, ech, sondes, fr);
+    EXPECT_EQ(mem.Pourcent, 25);
+    EXPECT_EQ(mem.Legende, "500 octets libres");
+    EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, sondes, fr).Legende, "Mémoire physique remplie");
+    ech.MemLibre = 0;
+    EXPECT_EQ(Contenu(JaugeFixe::Mem, c, ech, sondes, fr).Legende, "Mémoire remplie !");
+    const ContenuJauge cpu = Contenu(JaugeFixe::Cpu, c, ech, sondes, fr);
+    EXPECT_EQ(cpu.Pourcent, 10);
+    EXPECT_TRUE(cpu.Inverse);
+    EXPECT_EQ(cpu.Legende, "Utilisation CPU : 90 %");
+    EXPECT_EQ(Contenu(JaugeFixe::CpuMoy, c, ech, sondes, fr).Legende, "Moyenne CPU : 7 %");
+    const ContenuJauge taux = Contenu(JaugeFixe::MemoryLoad, c, ech, sondes, fr);
+    EXPECT_EQ(taux.Pourcent, 40);
+    EXPECT_EQ(taux.Legende, "Utilisation mémoire : 60 %");
+    c.JaugeCpu = false; // jauge éteinte : barre à 0, légende gardée
+    EXPECT_EQ(Contenu(JaugeFixe::Cpu, c, ech, sondes, fr).Pourcent, 0);
+    c.ModeAffichageMemoire = 3;
+    ech.MemPhysiqueLibre = 1572864;
+    EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, sondes, fr).Legende, "1,50 Mo libres");
+}
+
+} // namespace
+} // namespace pulsodex::test

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "probes/Formats.h"
+
+namespace pulsodex {
+namespace {
+
+const FormatNombres Fr{" ", ","};
+
+TEST(Formats, ChaineTaille) {
+    struct Cas {
+        std::int64_t taille;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {-1, ""},
+        {0, ""},
+        {1024, ""},
+        {1025, " (1,00 Ko)"},
+        {1536, " (1,50 Ko)"},
+        {1048576, " (1 024,00 Ko)"},
+        {1048577, " (1,00 Mo)"},
+        {1610612736, " (1,50 Go)"},
+        {5LL << 40, " (5 120,00 Go)"}, // pas d'unité au-delà du Go
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(ChaineTaille(k.taille, Fr), k.attendu) << k.taille;
+    }
+}
+
+TEST(Formats, ChaineEspaceDisque) {
+    EXPECT_EQ(ChaineEspaceDisque(3, 512, 1000, Fr), "C: 512,00 octets");
+    EXPECT_EQ(ChaineEspaceDisque(4, 4026531840LL, 1LL << 40, Fr), "D: 3,75 Go");
+    EXPECT_EQ(ChaineEspaceDisque(5, 0, 100, Fr), "E: Plein");
+    EXPECT_EQ(ChaineEspaceDisque(5, -1, -1, Fr), "E: Indisponible");
+    EXPECT_EQ(ChaineEspaceDisque(0, 0, 100, Fr), "Plein");
+    EXPECT_EQ(ChaineEspaceDisque(0, -1, -1, Fr), "Indisponible");
+    EXPECT_EQ(ChaineEspaceDisque(1, 12950000000LL, 1LL << 40, Fr), "A: 12,06 Go");
+}
+
+TEST(Formats, PourcentageDisque) {
+    EXPECT_EQ(PourcentageDisque(1, 200), 0);
+    EXPECT_EQ(PourcentageDisque(3, 200), 2);
+    EXPECT_EQ(PourcentageDisque(300, 200), 0);
+    EXPECT_EQ(PourcentageDisque(5, 0), 0);
+    EXPECT_EQ(PourcentageDisque(5, -1), 0);
+    EXPECT_EQ(PourcentageDisque(200, 200), 100);
+}
+
+TEST(Formats, ChaineMemoire) {
+    struct Cas {
+        std::int64_t libre;
+        std::uint8_t mode;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {0, 1, "0 octet libre"},
+        {1, 1, "1 octet libre"},
+        {2, 1, "2 octets libres"},
+        {1234567, 1, "1 234 567 octets libres"},
+        {1572864, 3, "1,50 Mo libres"},
+        {1536, 2, "1,50 Ko libres"},
+        {1048064, 2, "1 023,50 Ko libres"},
+        {123456789012LL, 1, "123 456 789 012 octets libres"},
+        {7, 9, "7 octets libres"}, // mode inconnu : octets
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(ChaineMemoire(k.libre, k.mode, Fr), k.attendu) << k.libre;
+    }
+}
+
+TEST(Formats, NombresAvecLesSeparateursDeLaLangue) {
+    EXPECT_EQ(NombreDeuxDecimales(1023.456, Fr), "1 023,46");
+    EXPECT_EQ(NombreDeuxDecimales(512, Fr), "512,00");
+    // Sept chiffres significatifs.
+    EXPECT_EQ(NombreDeuxDecimales(123456789.123, Fr), "123 456 800,00");
+    EXPECT_EQ(NombreDeuxDecimales(0, Fr), "0,00");
+    const FormatNombres fine{"\u202F", ","};
+    EXPECT_EQ(NombreEntier(1048576, fine), "1\u202F048\u202F576");
+    const FormatNombres anglais{",", "."};
+    EXPECT_EQ(NombreDeuxDecimales(1234.5, anglais), "1,234.50");
+    EXPECT_EQ(NombreEntier(999, anglais), "999");
+    EXPECT_EQ(NombreEntier(-1000, Fr), "-1 000");
+}
+
+TEST(Formats, ConversionAccentsDOS) {
+    std::string texte = "Pr\x82"
+                        "f\x8A"
+                        "rences \x90t\x90 \x85 \x87"
+                        "a";
+    ConversionAccents(texte);
+    EXPECT_EQ(texte, "Préfèrences EtE à ça");
+    std::string intact = "déjà vu";
+    ConversionAccents(intact);
+    EXPECT_EQ(intact, "déjà vu");
+}
+
+} // namespace
+} // namespace pulsodex

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "Factices.h"
+#include "probes/Memoire.h"
+#include "probes/linux/MemoireLinux.h"
+
+namespace pulsodex::test {
+namespace {
+
+const std::string Donnees = PULSODEX_DONNEES_TEST;
+
+std::string Lire(const std::string& chemin) {
+    std::ifstream f(chemin);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+TEST(Meminfo, NoyauRecentEtAncien) {
+    const std::string recent =
+        "MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
+        "MemAvailable:    4000000 kB\nSwapTotal:       2000000 kB\nSwapFree:        1500000 kB\n";
+    auto s = LireMeminfo(recent);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->TotalPhys, 16000000LL * 1024);
+    EXPECT_EQ(s->AvailPhys, 4000000LL * 1024);
+    EXPECT_EQ(s->TotalPageFile, 18000000LL * 1024);
+    EXPECT_EQ(s->AvailPageFile, 5500000LL * 1024);
+    EXPECT_EQ(s->MemoryLoad, 75);
+
+    // Sans MemAvailable : libre + tampons + cache.
+    auto ancien = LireMeminfo(Lire(Donnees + "/proc/ancien_noyau/meminfo"));
+    ASSERT_TRUE(ancien);
+    EXPECT_EQ(ancien->AvailPhys, (112304LL + 150272 + 932512) * 1024);
+    EXPECT_EQ(ancien->TotalPageFile, (2061876LL + 1048572) * 1024);
+    EXPECT_EQ(ancien->MemoryLoad, 42); // 1 - 1195088 / 2061876 = 42,04 %
+
+    // Un vrai fichier d'une machine Debian 12 se lit.
+    auto reel = LireMeminfo(Lire(Donnees + "/proc/debian12/meminfo"));
+    ASSERT_TRUE(reel);
+    EXPECT_GT(reel->TotalPhys, 0);
+    EXPECT_LE(reel->AvailPhys, reel->TotalPhys);
+}
+
+TEST(Meminfo, ReleveIncompletOuAbsurde) {
+    EXPECT_FALSE(LireMeminfo(""));
+    EXPECT_FALSE(LireMeminfo("MemFree: 10 kB\n"));
+    EXPECT_FALSE(LireMeminfo("MemTotal: 0 kB\nMemAvailable: 0 kB\n"));
+    EXPECT_FALSE(LireMeminfo(Lire(Donnees + "/proc/tronque/meminfo")));
+    EXPECT_FALSE(LireMeminfo("MemTotal: abc kB\nMemFree: 1 kB\n"));
+    EXPECT_FALSE(LireMeminfo("MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n"));
+    // Disponible au-delà du total : ramené au total.
+    auto s = LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->AvailPhys, 100 * 1024);
+    EXPECT_EQ(s->MemoryLoad, 0);
+}
+
+TEST(Meminfo, FichierAbsentOuTronqueGardeLeDernierBonReleve) {
+    MemoireLinux absent("/chemin/qui/n/existe/pas");
+    EXPECT_EQ(absent.Lire(), StatutMemoire{});
+    MemoireLinux reel(Donnees + "/proc/debian12");
+    const StatutMemoire premier = reel.Lire();
+    EXPECT_GT(premier.TotalPhys, 0);
+    EXPECT_EQ(reel.Lire(), premier); // relu depuis le début, même résultat
+    MemoireLinux tronque(Donnees + "/proc/tronque");
+    EXPECT_EQ(tronque.Lire(), StatutMemoire{});
+}
+
+TEST(Memoire, PourcentagesArrondis) {
+    struct Cas {
+        double part, total;
+        int attendu;
+    };
+    const Cas cas[] = {{1, 200, 0},   {3, 200, 2},      {2, 200, 1},    {199, 200, 100},
+                       {201, 200, 0}, {0, 200, 0},      {-5, 200, 0},   {10.4, 100, 10},
+                       {9.4, 100, 9}, {99.5, 100, 100}, {0.51, 100, 1}, {1, 0, 0}};
+    for (const auto& k : cas) {
+        EXPECT_EQ(PourcentageArrondi(k.part, k.total), k.attendu) << k.part << "/" << k.total;
+    }
+    SourceMemoireFactice source;
+    source.Statut = {1000, 400, 2000, 500, 60};
+    SondesMemoire sondes(source);
+    EXPECT_EQ(sondes.GetMemPercent(500), 25);
+    EXPECT_EQ(sondes.GetRealMemPercent(400), 40);
+    EXPECT_EQ(sondes.GetMaxMem(), 2000);
+    EXPECT_EQ(sondes.GetMaxRealMem(), 1000);
+    EXPECT_EQ(sondes.GetCurrentMem(), 500);
+    EXPECT_EQ(sondes.GetCurrentRealMem(), 400);
+    EXPECT_EQ(sondes.GetMemoryLoad(), 60);
+    source.Statut = {};
+    EXPECT_EQ(sondes.GetMemPercent(500), 0); // total nul : pas de division
+}
+
+} // namespace
+} // namespace pulsodex::test

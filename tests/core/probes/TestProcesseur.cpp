@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Factices.h"
+#include "commun/Erreur.h"
+#include "probes/Processeur.h"
+#include "probes/linux/ProcesseurLinux.h"
+
+namespace pulsodex::test {
+namespace {
+
+const std::string Donnees = PULSODEX_DONNEES_TEST;
+
+TEST(LireStat, InstancesPuisEnsembleEnDernier) {
+    std::vector<CompteursCpu> c;
+    ASSERT_TRUE(LireStat("cpu  100 0 50 800 50 0 0 0 30 0\ncpu0 60 0 20 400 20 0 0 0 0 0\n"
+                         "cpu1 40 0 30 400 30 0 0 0 30 0\nintr 5\n",
+                         c));
+    ASSERT_EQ(c.size(), 3U);
+    // guest (30) est déjà dans user : non compté deux fois.
+    EXPECT_EQ(c[2], (CompteursCpu{1000, 850}));
+    EXPECT_EQ(c[0], (CompteursCpu{500, 420}));
+    // Anciens noyaux : quatre champs seulement.
+    ASSERT_TRUE(LireStat("cpu 10 0 10 80\n", c));
+    EXPECT_EQ(c, (std::vector<CompteursCpu>{{100, 80}}));
+    // Rien d'utilisable.
+    EXPECT_FALSE(LireStat("", c));
+    EXPECT_FALSE(LireStat("intr 1 2\n", c));
+    EXPECT_FALSE(LireStat("cpu  100 0 5", c)); // ligne tronquée
+    EXPECT_TRUE(c.empty());
+}
+
+TEST(Echantillonneur, PremierReleveNulPuisFractionOccupee) {
+    SourceCpuFactice source;
+    source.Releves = {{{100, 50}}, {{200, 100}}, {{300, 100}}, {{300, 100}}};
+    EchantillonneurCpu cpu(source);
+    EXPECT_EQ(cpu.GetCpuLoad(), 0);  // premier relevé
+    EXPECT_EQ(cpu.GetCpuLoad(), 50); // 50 inactifs sur 100
+    EXPECT_EQ(cpu.GetCpuLoad(), 100);
+    EXPECT_EQ(cpu.GetCpuLoad(), 0); // même instant : 0
+    EXPECT_EQ(cpu.CpuInstanceCount(), 1);
+    EXPECT_THROW(
+        {
+            try {
+                static_cast<void>(cpu.CpuInstanceUsage(1));
+            } catch (const Erreur& e) {
+                EXPECT_STREQ(e.what(), "CPU index out of bounds");
+                throw;
+            }
+        },
+        Erreur);
+    EXPECT_THROW(static_cast<void>(cpu.CpuInstanceUsage(-1)), Erreur);
+}
+
+TEST(Echantillonneur, CompteurQuiReculeEtProcesseursAjoutes) {
+    ProcesseurLinux deux(Donnees + "/proc/deux_cpu");
+    ProcesseurLinux recule(Donnees + "/proc/compteur_recule");
+    ProcesseurLinux quatre(Donnees + "/proc/quatre_cpu");
+    std::vector<CompteursCpu> a;
+    std::vector<CompteursCpu> b;
+    std::vector<CompteursCpu> d;
+    ASSERT_TRUE(deux.Lire(a));
+    ASSERT_TRUE(recule.Lire(b));
+    ASSERT_TRUE(quatre.Lire(d));
+    EXPECT_EQ(a.size(), 3U);
+    EXPECT_EQ(d.size(), 5U);
+
+    SourceCpuFactice source;
+    source.Releves = {a, b, a, d, a};
+    EchantillonneurCpu cpu(source);
+    EXPECT_EQ(cpu.GetCpuLoad(), 0);
+    EXPECT_EQ(cpu.GetCpuLoad(), 0); // compteurs en recul (reprise) : 0, jamais énorme
+    EXPECT_EQ(cpu.GetCpuLoad(), 9); // 1000 inactifs de plus sur 1100
+    EXPECT_EQ(cpu.GetCpuLoad(), 0); // deux processeurs de plus : on repart à zéro
+    EXPECT_EQ(cpu.CpuInstanceCount(), 5);
+    EXPECT_EQ(cpu.GetCpuLoad(), 0); // deux de moins
+    EXPECT_EQ(cpu.CpuInstanceCount(), 3);
+}
+
+TEST(Echantillonneur, ReleveRateDonneZero) {
+    ProcesseurLinux absent("/chemin/qui/n/existe/pas");
+    EchantillonneurCpu cpu(absent);
+    EXPECT_EQ(cpu.GetCpuLoad(), 0);
+    EXPECT_EQ(cpu.CpuInstanceCount(), 0);
+}
+
+TEST(ProcesseurLinux, BeaucoupDeProcesseursEtLigneIntrEnorme) {
+    // 300 processeurs : les lignes « cpu » débordent la première lecture.
+    const std::filesystem::path dossier =
+        std::filesystem::temp_directory_path() / ("pulsodex-stat-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier);
+    {
+        std::ofstream f(dossier / "stat");
+        f << "cpu  300 0 0 2700 0 0 0 0 0 0\n";
+        for (int i = 0; i < 300; ++i) {
+            f << "cpu" << i << " 1 0 0 9 0 0 0 0 0 0\n";
+        }
+        f << "intr";
+        for (int i = 0; i < 100000; ++i) {
+            f << " 0";
+        }
+        f << "\nctxt 1\n";
+    }
+    ProcesseurLinux source(dossier.string());
+    std::vector<CompteursCpu> c;
+    ASSERT_TRUE(source.Lire(c));
+    EXPECT_EQ(c.size(), 301U);
+    EXPECT_EQ(c.back(), (CompteursCpu{3000, 2700}));
+    ASSERT_TRUE(source.Lire(c)); // relu depuis le début
+    EXPECT_EQ(c.size(), 301U);
+    std::filesystem::remove_all(dossier);
+}
+
+} // namespace
+} // namespace pulsodex::test

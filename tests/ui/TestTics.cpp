@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+
+#include <fstream>
+
+#include "ConfigEssai.h"
+#include "FenetreEssai.h"
+#include "adaptateurs/Conversions.h"
+#include "app/Panneaux.h"
+#include "app/Peintres.h"
+
+namespace pulsodex::test {
+namespace {
+
+class TicsTest : public ::testing::Test {
+protected:
+    FenetreEssai e;
+    RegistreMemoire& reg = e.Reg;
+};
+
+QColor Pixel(QWidget* w, int x, int y) {
+    return w->grab().toImage().pixelColor(x, y);
+}
+
+TEST_F(TicsTest, BarresPeintesAuPixelPres) {
+    ConfigEssai config;
+    const TConfig& c = config.Config;
+    QImage image(200, 10, QImage::Format_RGB32);
+    {
+        QPainter peintre(&image);
+        SetImagePourcent(peintre, image.rect(), 35, false, c);
+    }
+    const QColor couleur = CouleurQt(c.Couleur21To40);
+    const QColor fond = CouleurQt(c.CouleurFond);
+    EXPECT_EQ(image.pixelColor(0, 5), couleur);
+    EXPECT_EQ(image.pixelColor(69, 5), couleur);
+    EXPECT_EQ(image.pixelColor(70, 5), fond);
+    EXPECT_EQ(image.pixelColor(199, 9), fond);
+    {
+        QPainter peintre(&image);
+        SetImagePourcent(peintre, image.rect(), 35, true, c);
+    }
+    EXPECT_EQ(image.pixelColor(129, 5), couleur);
+    EXPECT_EQ(image.pixelColor(130, 5), fond);
+    {
+        QPainter peintre(&image);
+        SetActivite(peintre, image.rect(), 1, c);
+    }
+    EXPECT_EQ(image.pixelColor(100, 5), CouleurQt(c.CouleurEcriture));
+}
+
+TEST_F(TicsTest, JaugesDeLaFenetreEtBulles) {
+    // 3 Go libres sur 10 : 30 %, couleur de 21 à 40.
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_EQ(Pixel(f.MemPaintBox, 2, 5), QColor(128, 64, 0));
+    EXPECT_EQ(Pixel(f.MemPaintBox, f.MemPaintBox->width() - 1, 5), CouleurQt(f.Config()->CouleurFond));
+    EXPECT_EQ(f.MemPaintBox->toolTip().toStdString(), "Mémoire totale disponible (10,00 Go)");
+    EXPECT_EQ(f.RealMemPaintBox->toolTip().toStdString(), "Mémoire physique disponible (8,00 Go)");
+    EXPECT_EQ(f.Courants().TauxMemoire, 75);
+}
+
+TEST_F(TicsTest, HorlogeAlignéeSurLaMinute) {
+    e.Montre.Moment = {2026, 12, 5, 7, 10, 15, 42, 0};
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_EQ(f.DateHeurePanel->Texte().toStdString(), "05/12/2026 - 10:15");
+    EXPECT_EQ(f.HeureTimer->interval(), 18000);
+    EXPECT_TRUE(f.HeureTimer->isActive());
+    e.Montre.Moment.Seconde = 0;
+    e.Montre.Moment.Minute = 16;
+    f.HeureTimerTimer();
+    EXPECT_EQ(f.DateHeurePanel->Texte().toStdString(), "05/12/2026 - 10:16");
+    EXPECT_EQ(f.HeureTimer->interval(), 60000);
+
+    f.Config()->ModeRafraichissementHorloge = 2;
+    f.Config()->Date = false;
+    f.Config()->ChaineHeure = "hh:nn:ss";
+    f.HeureTimerTimer();
+    EXPECT_EQ(f.DateHeurePanel->Texte().toStdString(), "10:16:00");
+    EXPECT_EQ(f.HeureTimer->interval(), 1000);
+}
+
+TEST_F(TicsTest, RafraichissementArreteQuandSeuleLHorlogeEstAffichee) {
+    for (const char* nom : {"Mem", "MemPhysique", "MemoryLoad"}) {
+        reg.WriteString(e.Res(), nom, "Non");
+    }
+    reg.WriteString(e.Res(), "ListeDisques", ""); // aucun disque
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_FALSE(f.Minuterie->isActive());
+    EXPECT_EQ(e.Processeur.Lectures, 0);
+
+    FenetreEssai autre;
+    autre.Reg.WriteString(autre.Res(), "Rafraichissement", "250");
+    TPulsodexForm& g = autre.Demarrer();
+    EXPECT_TRUE(g.Minuterie->isActive());
+    EXPECT_EQ(g.Minuterie->interval(), 250);
+
+    FenetreEssai nul;
+    nul.Reg.WriteString(nul.Res(), "Rafraichissement", "0");
+    TPulsodexForm& h = nul.Demarrer();
+    EXPECT_FALSE(h.Minuterie->isActive()); // période nulle : jamais en boucle
+    EXPECT_GT(nul.Memoire.Lectures, 0);    // mais le tic a tourné une fois
+}
+
+TEST_F(TicsTest, MarqueursQuitterEtRedemarrer) {
+    TPulsodexForm& f = e.Demarrer();
+    std::ofstream(e.Dossier / "Pulsodex.restart") << "";
+    f.MinuterieTimer();
+    EXPECT_FALSE(std::filesystem::exists(e.Dossier / "Pulsodex.restart"));
+    ASSERT_EQ(e.Lancement.Appels.size(), 1U);
+    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "systemctl");
+    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "reboot");
+    EXPECT_EQ(e.Lancement.Appels[0].Mode, ModeFenetre::Cachee);
+    EXPECT_FALSE(f.Fermee());
+
+    std::ofstream(e.Dossier / "Pulsodex.quit") << "";
+    f.MinuterieTimer();
+    EXPECT_TRUE(f.Fermee());
+    EXPECT_FALSE(std::filesystem::exists(e.Dossier / "Pulsodex.quit"));
+}
+
+TEST_F(TicsTest, ErreurFataleDuRafraichissement) {
+    TPulsodexForm& f = e.Demarrer();
+    // Une autre boîte est ouverte : l'erreur est abandonnée sans un mot.
+    e.Memoire.Echouer = true;
+    f.MessageEnCours = true;
+    f.MinuterieTimer();
+    EXPECT_TRUE(e.Boites.Montrees.empty());
+    EXPECT_FALSE(f.Fermee());
+
+    f.MessageEnCours = false;
+    f.MinuterieTimer();
+    ASSERT_EQ(e.Boites.Montrees.size(), 2U);
+    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Lecture de la mémoire impossible");
+    EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Erreur);
+    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Une erreur grâve est survenue lors des opérations sur ressources "
+                                          "(MinuterieTimer). L'application va se terminer.");
+    EXPECT_EQ(e.Boites.Montrees[1].Legende, "Pulsodex XP V1.0 Béta 2");
+    EXPECT_TRUE(f.Fermee());
+    EXPECT_FALSE(f.MessageEnCours);
+}
+
+} // namespace
+} // namespace pulsodex::test
