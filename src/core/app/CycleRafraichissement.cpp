@@ -33,18 +33,25 @@ Redessins CycleRafraichissement::Echantillonner(const TConfig& c) {
         r.CpuMoy = m_courants.ChargeCpuMoyenne != m_derniereChargeCpuMoyenne;
         m_derniereChargeCpuMoyenne = m_courants.ChargeCpuMoyenne;
     }
+    // Un seul relevé de la mémoire par tic pour les trois bandes.
+    StatutMemoire memoire;
+    if (c.MemoryLoad || c.Mem || c.MemPhysique) {
+        memoire = m_memoire.Releve();
+        m_courants.TotalMem = memoire.TotalPageFile;
+        m_courants.TotalRealMem = memoire.TotalPhys;
+    }
     if (c.MemoryLoad) {
-        m_courants.TauxMemoire = m_memoire.GetMemoryLoad();
+        m_courants.TauxMemoire = memoire.MemoryLoad;
         r.MemoryLoad = m_courants.TauxMemoire != m_dernierTauxMemoire;
         m_dernierTauxMemoire = m_courants.TauxMemoire;
     }
     if (c.Mem) {
-        m_courants.MemLibre = m_memoire.GetCurrentMem();
+        m_courants.MemLibre = memoire.AvailPageFile;
         r.Mem = m_courants.MemLibre != m_derniereMemLibre;
         m_derniereMemLibre = m_courants.MemLibre;
     }
     if (c.MemPhysique) {
-        m_courants.MemPhysiqueLibre = m_memoire.GetCurrentRealMem();
+        m_courants.MemPhysiqueLibre = memoire.AvailPhys;
         r.RealMem = m_courants.MemPhysiqueLibre != m_derniereMemPhysiqueLibre;
         m_derniereMemPhysiqueLibre = m_courants.MemPhysiqueLibre;
     }

@@ -18,6 +18,9 @@ struct Echantillons {
     std::uint8_t TauxMemoire = 0;
     std::int64_t MemLibre = 0;
     std::int64_t MemPhysiqueLibre = 0;
+    // Totaux relus au même relevé, pour les pourcentages des jauges.
+    std::int64_t TotalMem = 0;
+    std::int64_t TotalRealMem = 0;
 };
 
 struct Redessins {

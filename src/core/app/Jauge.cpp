@@ -32,13 +32,12 @@ std::int32_t CouleurActivite(std::uint8_t mode, const TConfig& c) {
     return mode == 1 ? c.CouleurEcriture : mode == 2 ? c.CouleurSuppression : c.CouleurFond;
 }
 
-ContenuJauge Contenu(JaugeFixe jauge, const TConfig& c, const Echantillons& e, SondesMemoire& memoire,
-                     const FormatNombres& format) {
+ContenuJauge Contenu(JaugeFixe jauge, const TConfig& c, const Echantillons& e, const FormatNombres& format) {
     ContenuJauge r;
     switch (jauge) {
     case JaugeFixe::Mem: {
         TraceProcedure trace("TPulsodexForm.MemPaintBoxPaint");
-        r.Pourcent = c.JaugeMem ? memoire.GetMemPercent(e.MemLibre) : 0;
+        r.Pourcent = c.JaugeMem ? SondesMemoire::GetMemPercent(e.MemLibre, e.TotalMem) : 0;
         r.Inverse = c.MemInverse;
         r.Legende =
             e.MemLibre > 0 ? ChaineMemoire(e.MemLibre, c.ModeAffichageMemoire, format) : "Mémoire remplie !";
@@ -46,7 +45,8 @@ ContenuJauge Contenu(JaugeFixe jauge, const TConfig& c, const Echantillons& e, S
     }
     case JaugeFixe::RealMem: {
         TraceProcedure trace("TPulsodexForm.RealMemPaintBoxPaint");
-        r.Pourcent = c.JaugeMemPhysique ? memoire.GetRealMemPercent(e.MemPhysiqueLibre) : 0;
+        r.Pourcent =
+            c.JaugeMemPhysique ? SondesMemoire::GetMemPercent(e.MemPhysiqueLibre, e.TotalRealMem) : 0;
         r.Inverse = c.MemPhysiqueInverse;
         r.Legende = e.MemPhysiqueLibre > 0 ? ChaineMemoire(e.MemPhysiqueLibre, c.ModeAffichageMemoire, format)
                                            : "Mémoire physique remplie";

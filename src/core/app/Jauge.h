@@ -7,7 +7,6 @@
 namespace pulsodex {
 
 class TConfig;
-class SondesMemoire;
 struct Echantillons;
 struct FormatNombres;
 
@@ -42,6 +41,6 @@ struct ContenuJauge {
 enum class JaugeFixe { Mem, RealMem, MemoryLoad, Cpu, CpuMoy };
 
 ContenuJauge Contenu(JaugeFixe jauge, const TConfig& config, const Echantillons& echantillons,
-                     SondesMemoire& memoire, const FormatNombres& format);
+                     const FormatNombres& format);
 
 } // namespace pulsodex

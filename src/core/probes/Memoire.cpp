@@ -79,6 +79,10 @@ std::uint8_t PourcentageArrondi(double part, double total) {
     return static_cast<std::uint8_t>(p + 0.5);
 }
 
+StatutMemoire SondesMemoire::Releve() {
+    return m_source.Lire();
+}
+
 std::int64_t SondesMemoire::GetMaxMem() {
     TraceProcedure trace("GetMaxMem");
     return m_source.Lire().TotalPageFile;
@@ -104,17 +108,9 @@ std::uint8_t SondesMemoire::GetMemoryLoad() {
     return m_source.Lire().MemoryLoad;
 }
 
-std::uint8_t SondesMemoire::GetMemPercent(std::int64_t memLibre) {
+std::uint8_t SondesMemoire::GetMemPercent(std::int64_t memLibre, std::int64_t total) {
     TraceProcedure trace("GetMemPercent");
-    const std::int64_t total = m_source.Lire().TotalPageFile;
     return total > 0 ? PourcentageArrondi(static_cast<double>(memLibre), static_cast<double>(total)) : 0;
-}
-
-std::uint8_t SondesMemoire::GetRealMemPercent(std::int64_t memPhysiqueLibre) {
-    TraceProcedure trace("GetRealMemPercent");
-    const std::int64_t total = m_source.Lire().TotalPhys;
-    return total > 0 ? PourcentageArrondi(static_cast<double>(memPhysiqueLibre), static_cast<double>(total))
-                     : 0;
 }
 
 } // namespace pulsodex

@@ -33,14 +33,15 @@ class SondesMemoire {
 public:
     explicit SondesMemoire(SourceMemoire& source) : m_source(source) {}
 
+    // Les cinq chiffres d'un même relevé.
+    StatutMemoire Releve();
     std::int64_t GetMaxMem();
     std::int64_t GetMaxRealMem();
     std::int64_t GetCurrentMem();
     std::int64_t GetCurrentRealMem();
     std::uint8_t GetMemoryLoad();
-    // Part de mémoire libre échantillonnée dans un total relu.
-    std::uint8_t GetMemPercent(std::int64_t memLibre);
-    std::uint8_t GetRealMemPercent(std::int64_t memPhysiqueLibre);
+    // Part de mémoire libre échantillonnée dans un total.
+    static std::uint8_t GetMemPercent(std::int64_t memLibre, std::int64_t total);
 
 private:
     SourceMemoire& m_source;

@@ -113,7 +113,7 @@ void TPulsodexForm::PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect
     if (!m_config) {
         return;
     }
-    const ContenuJauge contenu = Contenu(jauge, *m_config, m_cycle.Courants(), m_sondesMemoire, m_format);
+    const ContenuJauge contenu = Contenu(jauge, *m_config, m_cycle.Courants(), m_format);
     SetImagePourcent(peintre, zone, contenu.Pourcent, contenu.Inverse, *m_config);
     SetImageText(peintre, zone, Q(contenu.Legende), font(), CouleurQt(m_config->Fonte.Couleur));
 }

@@ -69,6 +69,8 @@ TEST_F(CycleTest, RedessineSeulementCeQuiChangeEtSondeSeulementCeQuiEstAffiche) 
     EXPECT_EQ(cycle.Echantillonner(c), (Redessins{false, false, true, true, true}));
     EXPECT_EQ(processeur.Lectures, 0);
     EXPECT_EQ(cycle.Courants().TauxMemoire, 75);
+    EXPECT_EQ(memoire.Lectures, 1); // un seul relevé pour les trois bandes
+    EXPECT_EQ(cycle.Courants().TotalMem, 10LL << 30);
     EXPECT_EQ(cycle.Courants().MemLibre, 3LL << 30);
     EXPECT_EQ(cycle.Echantillonner(c), Redessins{});
     memoire.Statut.AvailPhys -= 4096;
@@ -138,36 +140,35 @@ TEST(Jauge, BarresCouleursEtInversion) {
 TEST(Jauge, ContenusDesJaugesFixes) {
     ConfigEssai e;
     TConfig& c = e.Config;
-    SourceMemoireFactice memoire;
-    memoire.Statut = {1000, 400, 2000, 500, 60};
-    SondesMemoire sondes(memoire);
     const FormatNombres fr{" ", ","};
     Echantillons ech;
+    ech.TotalMem = 2000;
+    ech.TotalRealMem = 1000;
     ech.MemLibre = 500;
     ech.MemPhysiqueLibre = 0;
     ech.TauxMemoire = 60;
     ech.ChargeCpu = 90;
     ech.ChargeCpuMoyenne = 7;
 
-    ContenuJauge mem = Contenu(JaugeFixe::Mem, c, ech, sondes, fr);
+    ContenuJauge mem = Contenu(JaugeFixe::Mem, c, ech, fr);
     EXPECT_EQ(mem.Pourcent, 25);
     EXPECT_EQ(mem.Legende, "500 octets libres");
-    EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, sondes, fr).Legende, "Mémoire physique remplie");
+    EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, fr).Legende, "Mémoire physique remplie");
     ech.MemLibre = 0;
-    EXPECT_EQ(Contenu(JaugeFixe::Mem, c, ech, sondes, fr).Legende, "Mémoire remplie !");
-    const ContenuJauge cpu = Contenu(JaugeFixe::Cpu, c, ech, sondes, fr);
+    EXPECT_EQ(Contenu(JaugeFixe::Mem, c, ech, fr).Legende, "Mémoire remplie !");
+    const ContenuJauge cpu = Contenu(JaugeFixe::Cpu, c, ech, fr);
     EXPECT_EQ(cpu.Pourcent, 10);
     EXPECT_TRUE(cpu.Inverse);
     EXPECT_EQ(cpu.Legende, "Utilisation CPU : 90 %");
-    EXPECT_EQ(Contenu(JaugeFixe::CpuMoy, c, ech, sondes, fr).Legende, "Moyenne CPU : 7 %");
-    const ContenuJauge taux = Contenu(JaugeFixe::MemoryLoad, c, ech, sondes, fr);
+    EXPECT_EQ(Contenu(JaugeFixe::CpuMoy, c, ech, fr).Legende, "Moyenne CPU : 7 %");
+    const ContenuJauge taux = Contenu(JaugeFixe::MemoryLoad, c, ech, fr);
     EXPECT_EQ(taux.Pourcent, 40);
     EXPECT_EQ(taux.Legende, "Utilisation mémoire : 60 %");
     c.JaugeCpu = false; // jauge éteinte : barre à 0, légende gardée
-    EXPECT_EQ(Contenu(JaugeFixe::Cpu, c, ech, sondes, fr).Pourcent, 0);
+    EXPECT_EQ(Contenu(JaugeFixe::Cpu, c, ech, fr).Pourcent, 0);
     c.ModeAffichageMemoire = 3;
     ech.MemPhysiqueLibre = 1572864;
-    EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, sondes, fr).Legende, "1,50 Mo libres");
+    EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, fr).Legende, "1,50 Mo libres");
 }
 
 } // namespace

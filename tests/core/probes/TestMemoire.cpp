@@ -84,15 +84,15 @@ TEST(Memoire, PourcentagesArrondis) {
     SourceMemoireFactice source;
     source.Statut = {1000, 400, 2000, 500, 60};
     SondesMemoire sondes(source);
-    EXPECT_EQ(sondes.GetMemPercent(500), 25);
-    EXPECT_EQ(sondes.GetRealMemPercent(400), 40);
+    EXPECT_EQ(SondesMemoire::GetMemPercent(500, 2000), 25);
+    EXPECT_EQ(SondesMemoire::GetMemPercent(400, 1000), 40);
     EXPECT_EQ(sondes.GetMaxMem(), 2000);
     EXPECT_EQ(sondes.GetMaxRealMem(), 1000);
     EXPECT_EQ(sondes.GetCurrentMem(), 500);
     EXPECT_EQ(sondes.GetCurrentRealMem(), 400);
     EXPECT_EQ(sondes.GetMemoryLoad(), 60);
-    source.Statut = {};
-    EXPECT_EQ(sondes.GetMemPercent(500), 0); // total nul : pas de division
+    EXPECT_EQ(SondesMemoire::GetMemPercent(500, 0), 0); // total nul : pas de division
+    EXPECT_EQ(sondes.Releve(), source.Statut);
 }
 
 } // namespace
