@@ -41,6 +41,13 @@ bool ListeDemarrageMemoire::Effacer(PorteeDemarrage portee, std::string_view nom
     return true;
 }
 
+DateHeure HorlogeFactice::Maintenant() const {
+    if (Echouer) {
+        throw std::runtime_error("Heure illisible");
+    }
+    return Moment;
+}
+
 StatutMemoire SourceMemoireFactice::Lire() {
     ++Lectures;
     if (Echouer) {

@@ -48,7 +48,8 @@ public:
 class HorlogeFactice : public Horloge {
 public:
     DateHeure Moment{2026, 12, 5, 7, 9, 52, 10, 0};
-    [[nodiscard]] DateHeure Maintenant() const override { return Moment; }
+    bool Echouer = false; // la lecture de l'heure lève une erreur
+    [[nodiscard]] DateHeure Maintenant() const override;
 };
 
 class InfosSystemeFactices : public InfosSysteme {

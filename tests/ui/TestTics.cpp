@@ -142,5 +142,16 @@ TEST_F(TicsTest, ErreurFataleDuRafraichissement) {
     EXPECT_FALSE(f.MessageEnCours);
 }
 
+TEST_F(TicsTest, ErreurFataleDeLHorloge) {
+    TPulsodexForm& f = e.Demarrer();
+    e.Montre.Echouer = true;
+    f.HeureTimerTimer();
+    ASSERT_EQ(e.Boites.Montrees.size(), 2U);
+    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Heure illisible");
+    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Une erreur grâve est survenue lors des opérations sur date/heure "
+                                          "(HeureTimer). L'application va se terminer.");
+    EXPECT_TRUE(f.Fermee());
+}
+
 } // namespace
 } // namespace pulsodex::test
