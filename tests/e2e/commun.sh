@@ -50,6 +50,10 @@ fenetre() {
 
 fenetre_presente() { [ -n "$(fenetre "$1")" ]; }
 
+# Nombre de fenêtres visibles du programme (menus ouverts compris).
+fenetres_du_programme() { xdotool search --onlyvisible --pid "$PROGRAMME_PID" 2>/dev/null | wc -l; }
+fenetres_au_moins() { [ "$(fenetres_du_programme)" -ge "$1" ]; }
+
 # Lance le programme avec des réglages et un dossier temporaires.
 lancer_pulsodex() {
     export PULSODEX_CONFIG="$TEMP_E2E/Pulsodex.conf"

@@ -1,5 +1,7 @@
 #include "CoolBar.h"
 
+#include <QApplication>
+
 #include <algorithm>
 
 namespace pulsodex {
@@ -17,76 +19,71 @@ void CoolBar::AjouterBande(QWidget* controle, int cle) {
     bande.Cle = cle;
     bande.Visible = false;
     bande.Hauteur = controle->height();
-    m_bandes.push_back(bande);
-    m_controles.push_back(controle);
+    m_modele.Ajouter(bande);
+    m_controles[cle] = controle;
     controle->hide();
     Disposer();
 }
 
-void CoolBar::RetirerBande(QWidget* controle) {
-    const int i = Indice(controle);
-    if (i < 0) {
-        return;
-    }
-    m_bandes.erase(m_bandes.begin() + i);
-    m_controles.erase(m_controles.begin() + i);
+void CoolBar::RetirerBande(int cle) {
+    m_modele.Retirer(m_modele.Indice(cle));
+    m_controles.erase(cle);
     Disposer();
 }
 
 int CoolBar::Indice(const QWidget* controle) const {
-    auto it = std::find(m_controles.begin(), m_controles.end(), controle);
-    return it == m_controles.end() ? -1 : static_cast<int>(it - m_controles.begin());
-}
-
-void CoolBar::FixerVisible(int indice, bool visible) {
-    m_bandes.at(static_cast<std::size_t>(indice)).Visible = visible;
-    Disposer();
-}
-
-void CoolBar::FixerRupture(int indice, bool rupture) {
-    m_bandes.at(static_cast<std::size_t>(indice)).Rupture = rupture;
-    Disposer();
-}
-
-void CoolBar::FixerLargeur(int indice, int largeur) {
-    m_bandes.at(static_cast<std::size_t>(indice)).Largeur = largeur;
-    Disposer();
-}
-
-void CoolBar::FixerHauteurControle(int indice, int hauteur) {
-    m_bandes.at(static_cast<std::size_t>(indice)).Hauteur = hauteur;
-    Disposer();
-}
-
-void CoolBar::Deplacer(int indice, int nouvelIndice) {
-    const auto n = static_cast<int>(m_bandes.size());
-    if (indice < 0 || indice >= n || nouvelIndice < 0 || nouvelIndice >= n || indice == nouvelIndice) {
-        return;
+    for (const auto& [cle, c] : m_controles) {
+        if (c == controle) {
+            return m_modele.Indice(cle);
+        }
     }
-    const Bande bande = m_bandes[static_cast<std::size_t>(indice)];
-    QWidget* controle = m_controles[static_cast<std::size_t>(indice)];
-    m_bandes.erase(m_bandes.begin() + indice);
-    m_controles.erase(m_controles.begin() + indice);
-    m_bandes.insert(m_bandes.begin() + nouvelIndice, bande);
-    m_controles.insert(m_controles.begin() + nouvelIndice, controle);
-    Disposer();
+    return -1;
+}
+
+QWidget* CoolBar::Controle(int cle) const {
+    auto it = m_controles.find(cle);
+    return it == m_controles.end() ? nullptr : it->second;
+}
+
+void CoolBar::FixerVisible(int cle, bool visible) {
+    const int i = m_modele.Indice(cle);
+    if (i >= 0) {
+        m_modele.A(i).Visible = visible;
+        Disposer();
+    }
+}
+
+void CoolBar::FixerHauteurControle(int cle, int hauteur) {
+    const int i = m_modele.Indice(cle);
+    if (i >= 0) {
+        m_modele.A(i).Hauteur = hauteur;
+        Disposer();
+    }
+}
+
+int CoolBar::LargeurUtile() const {
+    return width() - 2 * BordCoolBar;
 }
 
 int CoolBar::HauteurPour(int largeur) const {
-    return pulsodex::Disposer(m_bandes, largeur - 2 * BordCoolBar).Hauteur + 2 * BordCoolBar;
+    return pulsodex::Disposer(m_modele.Bandes(), largeur - 2 * BordCoolBar).Hauteur + 2 * BordCoolBar;
 }
 
 void CoolBar::Disposer() {
-    const Disposition d = pulsodex::Disposer(m_bandes, width() - 2 * BordCoolBar);
-    for (std::size_t i = 0; i < m_bandes.size(); ++i) {
-        const Placement& p = d.Placements[i];
-        QWidget* controle = m_controles[i];
+    const Disposition d = m_modele.Disposer(LargeurUtile());
+    for (int i = 0; i < m_modele.Nombre(); ++i) {
+        const Bande& b = m_modele.A(i);
+        const Placement& p = d.Placements[static_cast<std::size_t>(i)];
+        QWidget* controle = Controle(b.Cle);
+        if (controle == nullptr) {
+            continue;
+        }
         if (!p.Visible) {
             controle->hide();
             continue;
         }
         // Le contrôle garde sa hauteur, centré dans sa rangée.
-        const int hauteur = std::min(m_bandes[i].Hauteur, p.Hauteur);
+        const int hauteur = std::min(b.Hauteur, p.Hauteur);
         controle->setGeometry(p.Gauche + BordCoolBar, p.Haut + BordCoolBar + (p.Hauteur - hauteur) / 2,
                               p.Largeur, hauteur);
         controle->show();
@@ -101,6 +98,51 @@ void CoolBar::Disposer() {
 void CoolBar::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
     Disposer();
+}
+
+bool CoolBar::CommencerGlissement(QPoint position) {
+    if (m_verrouille) {
+        return false;
+    }
+    const int x = position.x() - BordCoolBar;
+    const int y = position.y() - BordCoolBar;
+    int indice = m_modele.BordDroitSous(x, y, LargeurUtile());
+    m_elargit = indice >= 0;
+    if (indice < 0) {
+        indice = m_modele.BandeSous(x, y, LargeurUtile());
+    }
+    if (indice < 0) {
+        return false;
+    }
+    m_glisse = m_modele.A(indice).Cle;
+    QApplication::setOverrideCursor(m_elargit ? Qt::SizeHorCursor : Qt::SizeAllCursor);
+    return true;
+}
+
+void CoolBar::Glisser(QPoint position) {
+    if (!m_glisse || !m_elargit) {
+        return;
+    }
+    // L'élargissement se voit en direct ; le déplacement se fait au lâcher.
+    const int i = m_modele.Indice(*m_glisse);
+    const Disposition d = m_modele.Disposer(LargeurUtile());
+    const int gauche = d.Placements[static_cast<std::size_t>(i)].Gauche;
+    m_modele.A(i).Largeur = std::max(position.x() - BordCoolBar - gauche, LargeurMinBande);
+    Disposer();
+}
+
+void CoolBar::TerminerGlissement(QPoint position) {
+    if (!m_glisse) {
+        return;
+    }
+    if (!m_elargit) {
+        m_modele.Deposer(m_modele.Indice(*m_glisse), position.x() - BordCoolBar, position.y() - BordCoolBar,
+                         LargeurUtile());
+        Disposer();
+    }
+    m_glisse.reset();
+    m_elargit = false;
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace pulsodex

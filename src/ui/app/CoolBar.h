@@ -1,11 +1,14 @@
 #pragma once
-// Conteneur de bandes : chaque bande porte un contrôle, sa visibilité, sa
-// rupture de rangée et sa largeur. Sa hauteur suit ses rangées.
+// Conteneur de bandes : chaque bande porte un contrôle (trouvé par la clé de
+// la bande), sa visibilité, sa rupture de rangée et sa largeur. Sa hauteur
+// suit ses rangées. Ctrl + glisser déplace une bande ou, pris sur son bord
+// droit, change sa largeur ; rien de cela quand il est verrouillé.
 #include <QWidget>
 
-#include <vector>
+#include <map>
+#include <optional>
 
-#include "app/DispositionBandes.h"
+#include "app/ModeleBandes.h"
 
 namespace pulsodex {
 
@@ -15,29 +18,33 @@ public:
     explicit CoolBar(QWidget* parent = nullptr);
 
     void AjouterBande(QWidget* controle, int cle);
-    void RetirerBande(QWidget* controle);
-    [[nodiscard]] int NombreBandes() const { return static_cast<int>(m_bandes.size()); }
-    // Indice de la bande qui porte ce contrôle ; -1 si aucune.
+    void RetirerBande(int cle);
+    [[nodiscard]] int NombreBandes() const { return m_modele.Nombre(); }
+    // Position de la bande qui porte ce contrôle ; -1 si aucune.
     [[nodiscard]] int Indice(const QWidget* controle) const;
-    [[nodiscard]] const Bande& BandeA(int indice) const {
-        return m_bandes.at(static_cast<std::size_t>(indice));
-    }
-    [[nodiscard]] QWidget* ControleA(int indice) const {
-        return m_controles.at(static_cast<std::size_t>(indice));
-    }
-    void FixerVisible(int indice, bool visible);
-    void FixerRupture(int indice, bool rupture);
-    void FixerLargeur(int indice, int largeur);
-    void FixerHauteurControle(int indice, int hauteur);
-    void Deplacer(int indice, int nouvelIndice);
+    [[nodiscard]] QWidget* Controle(int cle) const;
 
-    // Verrouillée : aucune bande ne se glisse ni ne se redimensionne.
+    // Le modèle ; après l'avoir changé, Disposer() place les contrôles.
+    [[nodiscard]] ModeleBandes& Modele() { return m_modele; }
+    [[nodiscard]] const ModeleBandes& Modele() const { return m_modele; }
+    void Disposer();
+
+    void FixerVisible(int cle, bool visible);
+    void FixerHauteurControle(int cle, int hauteur);
+
     void FixerVerrouille(bool verrouille) { m_verrouille = verrouille; }
     [[nodiscard]] bool Verrouille() const { return m_verrouille; }
 
     // Hauteur des rangées pour une largeur donnée (bord compris).
     [[nodiscard]] int HauteurPour(int largeur) const;
-    void Disposer();
+    [[nodiscard]] int LargeurUtile() const;
+
+    // Glissement d'une bande, en coordonnées du conteneur. Faux si rien ne
+    // commence (verrouillé, ou pas de bande sous le point).
+    bool CommencerGlissement(QPoint position);
+    void Glisser(QPoint position);
+    void TerminerGlissement(QPoint position);
+    [[nodiscard]] bool Glisse() const { return m_glisse.has_value(); }
 
 signals:
     void HauteurChangee(int hauteur);
@@ -46,10 +53,12 @@ protected:
     void resizeEvent(QResizeEvent* evenement) override;
 
 private:
-    std::vector<Bande> m_bandes;
-    std::vector<QWidget*> m_controles;
+    ModeleBandes m_modele;
+    std::map<int, QWidget*> m_controles;
     bool m_verrouille = false;
     int m_derniereHauteur = -1;
+    std::optional<int> m_glisse; // clé de la bande glissée
+    bool m_elargit = false;      // son bord droit est tiré
 };
 
 } // namespace pulsodex

@@ -17,6 +17,8 @@
 #include "app/GeometrieFenetre.h"
 #include "app/Horloge.h"
 #include "app/Lecteurs.h"
+#include "app/PersistanceBandes.h"
+#include "app/Reorganisation.h"
 #include "commun/FormatDateHeure.h"
 #include "commun/Produit.h"
 #include "commun/Trace.h"
@@ -24,6 +26,7 @@
 #include "interfaces/Horloge.h"
 #include "interfaces/Lanceur.h"
 #include "interfaces/Presentateur.h"
+#include "shell/DialogueResolutionQt.h"
 #include "shell/TQuitterForm.h"
 #include "shell/TTaskBarIcon.h"
 
@@ -153,8 +156,12 @@ void TPulsodexForm::CreerMenu() {
          {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu, AideMenu, AProposMenu}) {
         a->setEnabled(false);
     }
-    ReorgManuel->setEnabled(false);
-    ReorgAuto->setEnabled(false);
+    connect(enLigneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enLigneManuelMenuClick);
+    connect(enColonneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enColonneManuelMenuClick);
+    connect(AvanceManuelMenu, &QAction::triggered, this, &TPulsodexForm::AvanceManuelMenuClick);
+    connect(enLigneAutoMenu, &QAction::triggered, this, &TPulsodexForm::enLigneAutoMenuClick);
+    connect(enColonneAutoMenu, &QAction::triggered, this, &TPulsodexForm::enColonneAutoMenuClick);
+    connect(AvanceAutoMenu, &QAction::triggered, this, &TPulsodexForm::AvanceAutoMenuClick);
 
     connect(MasquerMenu, &QAction::triggered, this, &TPulsodexForm::MasquerMenuClick);
     connect(VerrouillerMenu, &QAction::triggered, this, &TPulsodexForm::VerrouillerMenuClick);
@@ -187,7 +194,6 @@ void TPulsodexForm::Sablier(bool actif) {
 void TPulsodexForm::FormCreate() {
     TraceProcedure trace("TPulsodexForm.FormCreate");
     Sablier(true);
-    DialogueResolutionOuvert = false;
     m_journal = std::make_unique<JournalErreurs>(m_services.RepertoireProgramme, m_services.Montre,
                                                  m_services.Locale, m_services.Infos);
     m_config = std::make_unique<TConfig>(
@@ -197,6 +203,19 @@ void TPulsodexForm::FormCreate() {
         return PositionFenetre{y(), x(), width()};
     };
     m_config->ChargeTout();
+    m_dialogueResolution = std::make_unique<DialogueResolutionQt>(this, [this](bool coche) {
+        // « Ne plus poser cette question » : gardé au moment du clic.
+        m_config->MultiResolution = !coche;
+        m_config->SauveMultiResolution();
+        m_services.Reg.Synchroniser();
+    });
+    m_resolution = std::make_unique<SurveillanceResolution>(
+        *m_config, m_services.Affichage,
+        m_dialogueImpose != nullptr ? *m_dialogueImpose : *m_dialogueResolution, [this] {
+            Cacher();
+            m_config->ChargeEnvironnement();
+            show();
+        });
     m_services.Reg.Synchroniser();
     AppliquerStyleFenetre();
     if (m_config->Demarrage == 1) {
@@ -259,16 +278,14 @@ void TPulsodexForm::FormShow() {
     const int largeur = std::max(c.Charge_Taille(), minimumWidth());
 
     FixerTrace("TPulsodexForm.FormShow (30)");
-    const auto bandes = BandesFixes();
     const auto visibles = VisibilitesFixes();
-    for (std::size_t i = 0; i < bandes.size(); ++i) {
-        const int indice = m_coolBar->Indice(bandes[i]);
-        if (indice >= 0) {
-            m_coolBar->FixerVisible(indice, visibles[i]);
-        }
+    for (std::size_t i = 0; i < visibles.size(); ++i) {
+        m_coolBar->FixerVisible(-static_cast<int>(i) - 1, visibles[i]);
     }
     FixerTrace("TPulsodexForm.FormShow (40)");
+    RestaurerDisposition(m_coolBar->Modele(), c, ClesBandes());
     FixerTrace("TPulsodexForm.FormShow (50)");
+    m_coolBar->Disposer();
 
     // Couleurs, bords, hauteurs.
     const QColor fond = CouleurQt(c.CouleurFond);
@@ -278,12 +295,14 @@ void TPulsodexForm::FormShow() {
     const int h = c.HauteurBoite();
     QPalette texte = DateHeurePanel->palette();
     texte.setColor(QPalette::WindowText, CouleurQt(c.Fonte.Couleur));
-    for (PanneauBande* panneau : bandes) {
+    const auto bandes = BandesFixes();
+    for (std::size_t i = 0; i < bandes.size(); ++i) {
+        PanneauBande* panneau = bandes[i];
         panneau->FixerFond(fond);
         panneau->FixerBord(c.Bord);
         panneau->setPalette(texte);
         panneau->resize(panneau->width(), h + 4);
-        m_coolBar->FixerHauteurControle(m_coolBar->Indice(panneau), h + 4);
+        m_coolBar->FixerHauteurControle(-static_cast<int>(i) - 1, h + 4);
         if (auto* boite = qobject_cast<BoiteJauge*>(panneau->Contenu())) {
             boite->FixerFond(fond);
             boite->resize(boite->width(), h - 2);
@@ -295,15 +314,7 @@ void TPulsodexForm::FormShow() {
         Q("Mémoire physique disponible" + ChaineTaille(m_sondesMemoire.GetMaxRealMem(), m_format)));
 
     FixerTrace("TPulsodexForm.FormShow (60)");
-    const TailleEcran ecran = m_services.Affichage.Taille();
-    LargeurEcran = LargeurOrigine = ecran.Largeur;
-    HauteurEcran = HauteurOrigine = ecran.Hauteur;
-
-    // Dans la zone de travail.
-    const int hauteur = m_coolBar->HauteurPour(largeur - 2) + 2;
-    const Rectangle place =
-        GarderSurZone({gauche, haut, largeur, hauteur}, m_services.Affichage.ZoneTravail());
-    setGeometry(place.Gauche, place.Haut, place.Largeur, place.Hauteur);
+    m_resolution->Reinitialiser();
 
     // L'horloge, puis le rafraîchissement, chacun une fois tout de suite.
     HeureTimer->start(1);
@@ -322,6 +333,12 @@ void TPulsodexForm::FormShow() {
         Minuterie->stop();
     }
 
+    // L'arrangement choisi, une fois, à la largeur gardée ; puis dans la zone de travail.
+    setGeometry(gauche, haut, largeur, height());
+    Arranger(c.Organisation);
+    const Rectangle place = GarderSurZone({x(), y(), width(), height()}, m_services.Affichage.ZoneTravail());
+    move(place.Gauche, place.Haut);
+
     enLigneAutoMenu->setChecked(c.Organisation == 1);
     enColonneAutoMenu->setChecked(c.Organisation == 2);
     AvanceAutoMenu->setChecked(c.Organisation == 3);
@@ -332,6 +349,69 @@ void TPulsodexForm::FormShow() {
     Sablier(false);
     m_construite = true;
     EnConstruction = false;
+}
+
+std::vector<int> TPulsodexForm::ClesBandes() const {
+    std::vector<int> cles = {-1, -2, -3, -4, -5, -6};
+    for (int emplacement = 1; emplacement <= NombreDisques(); ++emplacement) {
+        cles.push_back(emplacement);
+    }
+    return cles;
+}
+
+std::vector<int> TPulsodexForm::ClesCanoniques() const {
+    const auto visibles = VisibilitesFixes();
+    std::vector<int> cles;
+    for (std::size_t i = 0; i < visibles.size(); ++i) {
+        if (visibles[i]) {
+            cles.push_back(-static_cast<int>(i) - 1);
+        }
+    }
+    for (int emplacement = 1; emplacement <= NombreDisques(); ++emplacement) {
+        cles.push_back(emplacement);
+    }
+    return cles;
+}
+
+void TPulsodexForm::Arranger(std::uint8_t organisation) {
+    if (organisation < 1 || organisation > 3) {
+        return;
+    }
+    const bool dejaEnConstruction = EnConstruction;
+    EnConstruction = true;
+    Reorganiser(m_coolBar->Modele(), organisation, ClesCanoniques(), m_coolBar->LargeurUtile());
+    m_coolBar->Disposer();
+    AjusterHauteur();
+    EnConstruction = dejaEnConstruction;
+}
+
+void TPulsodexForm::ReorganiserManuel(std::uint8_t organisation) {
+    m_config->Organisation = 0;
+    for (QAction* a : {enLigneAutoMenu, enColonneAutoMenu, AvanceAutoMenu}) {
+        a->setChecked(false);
+    }
+    m_config->SauveOrganisation();
+    m_services.Reg.Synchroniser();
+    Arranger(organisation);
+}
+
+void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
+    QAction* const items[] = {enLigneAutoMenu, enColonneAutoMenu, AvanceAutoMenu};
+    if (m_config->Organisation == organisation) {
+        // Bascule : retour à la disposition manuelle, les bandes restent où elles sont.
+        m_config->Organisation = 0;
+        items[organisation - 1]->setChecked(false);
+        m_config->SauveOrganisation();
+        m_services.Reg.Synchroniser();
+        return;
+    }
+    m_config->Organisation = organisation;
+    for (int i = 0; i < 3; ++i) {
+        items[i]->setChecked(i + 1 == organisation);
+    }
+    m_config->SauveOrganisation();
+    m_services.Reg.Synchroniser();
+    Arranger(organisation);
 }
 
 // --- Les tics ---
@@ -380,8 +460,8 @@ void TPulsodexForm::MinuterieTimer() {
                 boite->update();
             }
         }
-        // À suivre dans ce tic : les disques et leur total, les
-        // avertissements, puis la surveillance de la résolution.
+        // À suivre dans ce tic : les disques et leur total, puis les avertissements.
+        m_resolution->Surveiller();
     } catch (const std::exception& erreur) {
         ErreurFatale(erreur.what(), "Une erreur grâve est survenue lors des opérations sur ressources "
                                     "(MinuterieTimer). L'application va se terminer.");
@@ -408,6 +488,7 @@ void TPulsodexForm::FormHide() {
     m_construite = false;
     TraceProcedure trace("TPulsodexForm.FormHide");
     setWindowOpacity(1.0);
+    SauverDisposition(m_coolBar->Modele(), *m_config, ClesBandes());
     m_config->Sauve_Position(y(), x(), width());
     m_services.Reg.Synchroniser();
     AReconstruire = true;
@@ -553,6 +634,11 @@ void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
     PulsodexPanel->setGeometry(rect());
     m_coolBar->setGeometry(1, 1, width() - 2, m_coolBar->HauteurPour(width() - 2));
+    // Avec une organisation automatique, les bandes suivent la largeur.
+    if (!EnConstruction && m_config && width() != m_largeurPrecedente) {
+        Arranger(m_config->Organisation);
+    }
+    m_largeurPrecedente = width();
     AjusterHauteur();
 }
 
@@ -574,6 +660,11 @@ bool TPulsodexForm::eventFilter(QObject* objet, QEvent* evenement) {
             return DeplacementSouris(controle, static_cast<QMouseEvent*>(evenement));
         case QEvent::MouseButtonRelease:
             m_glissement = Glissement::Aucun;
+            if (m_coolBar->Glisse()) {
+                m_coolBar->TerminerGlissement(
+                    controle->mapTo(m_coolBar, static_cast<QMouseEvent*>(evenement)->position().toPoint()));
+                return true;
+            }
             break;
         default:
             break;
@@ -585,6 +676,11 @@ bool TPulsodexForm::eventFilter(QObject* objet, QEvent* evenement) {
 bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
     if (evenement->button() != Qt::LeftButton) {
         return false;
+    }
+    if ((evenement->modifiers() & Qt::ControlModifier) != 0) {
+        // Ctrl + glisser : la bande, pas la fenêtre (rien si verrouillé).
+        m_coolBar->CommencerGlissement(controle->mapTo(m_coolBar, evenement->position().toPoint()));
+        return true;
     }
     const QPoint local = controle->mapTo(this, evenement->position().toPoint());
     const ZoneSouris zone = ZoneSous(local.x(), width());
@@ -607,6 +703,10 @@ bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
 }
 
 bool TPulsodexForm::DeplacementSouris(QWidget* controle, QMouseEvent* evenement) {
+    if (m_coolBar->Glisse()) {
+        m_coolBar->Glisser(controle->mapTo(m_coolBar, evenement->position().toPoint()));
+        return true;
+    }
     if (m_glissement != Glissement::Aucun && (evenement->buttons() & Qt::LeftButton) != 0) {
         const QPoint ecart = evenement->globalPosition().toPoint() - m_departGlobal;
         QRect g = m_geometrieDepart;

@@ -11,6 +11,7 @@
 #include "app/CycleRafraichissement.h"
 #include "app/Jauge.h"
 #include "app/JournalErreurs.h"
+#include "app/SurveillanceResolution.h"
 #include "config/TConfig.h"
 #include "probes/Formats.h"
 #include "probes/Memoire.h"
@@ -78,6 +79,12 @@ public:
     void MasquerMenuClick();
     void QuitterMenuClick();
     void VerrouillerMenuClick();
+    void enLigneManuelMenuClick() { ReorganiserManuel(1); }
+    void enColonneManuelMenuClick() { ReorganiserManuel(2); }
+    void AvanceManuelMenuClick() { ReorganiserManuel(3); }
+    void enLigneAutoMenuClick() { ReorganiserAuto(1); }
+    void enColonneAutoMenuClick() { ReorganiserAuto(2); }
+    void AvanceAutoMenuClick() { ReorganiserAuto(3); }
 
     // Gestionnaire des exceptions échappées d'un gestionnaire d'événement.
     void TraiteErreur(const std::string& message);
@@ -90,16 +97,14 @@ public:
     [[nodiscard]] bool Fermee() const { return m_fermee; }
     [[nodiscard]] int NombreConstructions() const { return m_constructions; }
     [[nodiscard]] CoolBar* Bandes() const { return m_coolBar; }
+    [[nodiscard]] SurveillanceResolution* Resolution() const { return m_resolution.get(); }
+    // Remplace la boîte de changement de résolution (essais).
+    void FixerDialogueResolution(DialogueResolution* dialogue) { m_dialogueImpose = dialogue; }
 
     // État privé décrit par le programme.
     bool AReconstruire = false;
     bool EnConstruction = false;
     bool MessageEnCours = false;
-    bool DialogueResolutionOuvert = false;
-    int LargeurOrigine = 0;
-    int HauteurOrigine = 0;
-    int LargeurEcran = 0;
-    int HauteurEcran = 0;
 
     // Composants.
     QTimer* HeureTimer = nullptr;
@@ -156,6 +161,13 @@ private:
     void AppliquerStyleFenetre();
     void AjusterHauteur();
     void Sablier(bool actif);
+    // Bandes fixes -1 à -6 puis disques 1 à n ; et celles de l'ordre canonique.
+    [[nodiscard]] std::vector<int> ClesBandes() const;
+    [[nodiscard]] std::vector<int> ClesCanoniques() const;
+    [[nodiscard]] int NombreDisques() const { return 0; }
+    void Arranger(std::uint8_t organisation);
+    void ReorganiserManuel(std::uint8_t organisation);
+    void ReorganiserAuto(std::uint8_t organisation);
     void PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone);
     // Chemin fatal d'un tic : deux boîtes d'arrêt puis la fin du programme.
     void ErreurFatale(const std::string& message, const char* texte);
@@ -175,6 +187,10 @@ private:
     std::string m_marqueurQuitter;
     std::string m_marqueurRedemarrer;
     CoolBar* m_coolBar = nullptr;
+    std::unique_ptr<DialogueResolution> m_dialogueResolution;
+    DialogueResolution* m_dialogueImpose = nullptr;
+    std::unique_ptr<SurveillanceResolution> m_resolution;
+    int m_largeurPrecedente = -1;
     TTaskBarIcon* m_iconeBarre = nullptr;
     bool m_dansLaBarre = false;
     bool m_minimiseSansBarre = false;

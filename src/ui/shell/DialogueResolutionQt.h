@@ -1,0 +1,32 @@
+#pragma once
+// La boîte « Changement de résolution » vue par la surveillance : créée à la
+// demande, libérée dès qu'elle se ferme.
+#include <QPointer>
+
+#include <functional>
+
+#include "app/SurveillanceResolution.h"
+#include "shell/TResolutionForm.h"
+
+namespace pulsodex {
+
+class DialogueResolutionQt final : public DialogueResolution {
+public:
+    // questionChangee : appelé au clic de « Ne plus poser cette question ».
+    DialogueResolutionQt(QWidget* parent, std::function<void(bool)> questionChangee);
+    ~DialogueResolutionQt() override;
+
+    [[nodiscard]] bool Existe() const override { return !m_boite.isNull(); }
+    void Creer() override;
+    void FixerQuestion(const std::string& texte, bool chargerPermis) override;
+    Reponse Montrer() override;
+    void Annuler() override;
+    [[nodiscard]] TResolutionForm* Boite() const { return m_boite.data(); }
+
+private:
+    QWidget* m_parent;
+    std::function<void(bool)> m_questionChangee;
+    QPointer<TResolutionForm> m_boite;
+};
+
+} // namespace pulsodex
