@@ -1,0 +1,136 @@
+#include "Agenda.h"
+
+#include <array>
+#include <cstdio>
+
+#include "Avertissements.h"
+#include "FichierTexte.h"
+#include "commun/Trace.h"
+#include "interfaces/Lanceur.h"
+#include "interfaces/Locale.h"
+
+namespace pulsodex {
+
+bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
+                          std::string_view minute, const DateHeure& m) {
+    TraceProcedure trace("ConcordanceDateHeure");
+    if (mois != 0 && m.Mois != mois) {
+        return false;
+    }
+    bool jourOk = false;
+    if (jour == 0) {
+        jourOk = true;
+    } else if (jour <= 7) {
+        jourOk = m.JourSemaine == jour;
+    } else if (jour == 8) {
+        jourOk = m.JourSemaine >= 2 && m.JourSemaine <= 6;
+    } else if (jour == 9) {
+        jourOk = m.JourSemaine == 1 || m.JourSemaine == 7;
+    } else {
+        jourOk = m.Jour == jour - 9;
+    }
+    if (!jourOk) {
+        return false;
+    }
+    std::array<char, 8> texte{};
+    if (!heure.empty()) {
+        std::snprintf(texte.data(), texte.size(), "%02d:%02d", m.Heure, m.Minute);
+        return heure == texte.data();
+    }
+    if (minute.empty()) {
+        return true; // au lancement : toute la journée
+    }
+    std::snprintf(texte.data(), texte.size(), "%02d", m.Minute);
+    return (minute.size() == 1 ? "0" + std::string(minute) : std::string(minute)) == texte.data();
+}
+
+std::string MessageErreurLancement(int code) {
+    switch (code) {
+    case 0:
+        return "Pas assez de mémoire ou fichier exécutable invalide.";
+    case 2:
+        return "Fichier non trouvé.";
+    case 3:
+        return "Répertoire par défaut inexistant.";
+    case 5:
+        return "Erreur de création de lien avec la tâche cible.";
+    case 8:
+        return "Pas assez de mémoire pour lancer l'application.";
+    case 10:
+        return "Mauvaise version de Windows.";
+    case 11:
+        return "Fichier exécutable invalide.";
+    case 12:
+    case 13:
+    case 14:
+        return "Cette application a été développée pour un autre système.";
+    case 15:
+        return "Ce programme requiert le mode réel de Windows.";
+    case 16:
+        return "Programme déjà lancé et non dupliquable.";
+    case 19:
+        return "Fichier exécutable compressé.";
+    case 20:
+        return "Une DLL de cette application est manquante.";
+    case 21:
+        return "Cette application requiert l'extension 32bits de Windows.";
+    case 31:
+        return "Il n'existe pas d'associations à ce fichier.";
+    default:
+        return "Impossible de lancer ce programme.";
+    }
+}
+
+std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std::string_view erreur) {
+    return "(" + std::string(dateHeure) + ") Lancement de la tâche \"" + SurUneLigne(nom) +
+           "\" : " + std::string(erreur) + std::string(FinDeLigne);
+}
+
+void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, bool sons,
+                      bool& messageEnCours, const ServicesAgenda& s) {
+    TraceProcedure trace("TPulsodexForm.LancerEvenements");
+    // Par indice : un message modal laisse tourner les tics, et la liste
+    // n'est jamais changée pendant ce temps (la configuration arrête les tics).
+    for (std::size_t i = 0; i < evenements.size(); ++i) {
+        TEvenement& e = evenements[i];
+        if (!e.Actif || (e.Type != 1 && e.Type != 2)) {
+            continue;
+        }
+        if (!ConcordanceDateHeure(e.Mois, e.Jour, e.Heure, e.Minute, maintenant)) {
+            e.Lance = false;
+            continue;
+        }
+        if (e.Lance) {
+            continue;
+        }
+        if (e.Type == 1) {
+            if (messageEnCours) {
+                continue; // montré plus tard si son moment dure encore
+            }
+            e.Lance = true;
+            messageEnCours = true;
+            const std::string texte = e.Message;
+            s.AfficherMessage(texte, sons ? SonInformation : 0);
+            messageEnCours = false;
+            continue;
+        }
+        e.Lance = true;
+        if (s.Sablier) {
+            s.Sablier(true);
+        }
+        const ModeFenetre mode = e.ModeLancement == 0   ? ModeFenetre::Normale
+                                 : e.ModeLancement == 1 ? ModeFenetre::Reduite
+                                 : e.ModeLancement == 2 ? ModeFenetre::Agrandie
+                                                        : ModeFenetre::Cachee;
+        const int reponse = s.Lancement.ShellExecute("", e.Commande, e.Parametres, e.Repertoire, mode);
+        if (reponse <= 32) {
+            AjouterAuFichier(s.FichierErreurs, LigneTachesErr(s.Locale.DateHeureCourte(maintenant), e.Nom,
+                                                              MessageErreurLancement(reponse)));
+        }
+        if (s.Sablier) {
+            s.Sablier(false);
+        }
+    }
+}
+
+} // namespace pulsodex

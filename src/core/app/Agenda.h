@@ -1,0 +1,40 @@
+#pragma once
+// L'agenda : les événements montrent leur message ou lancent leur tâche à
+// leur moment ; les lancements ratés vont dans « Taches.err ».
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "config/Enregistrements.h"
+#include "interfaces/Horloge.h"
+
+namespace pulsodex {
+
+class Lanceur;
+class LocaleUtilisateur;
+
+bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
+                          std::string_view minute, const DateHeure& maintenant);
+std::string MessageErreurLancement(int code);
+// « (05/12/2026 09:52:10) Lancement de la tâche "Nom" : Fichier non trouvé. »
+std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std::string_view erreur);
+
+inline constexpr const char* NomTachesErr = "Taches.err";
+inline constexpr const char* LegendeEvenement = "Evénement Pulsodex";
+
+struct ServicesAgenda {
+    Lanceur& Lancement;
+    const LocaleUtilisateur& Locale;
+    std::string FichierErreurs; // chemin de Taches.err
+    // Montre le message (modal) ; revient quand il est fermé.
+    std::function<void(const std::string& texte, std::uint16_t son)> AfficherMessage;
+    // Sablier pendant un lancement.
+    std::function<void(bool)> Sablier;
+};
+
+// Un passage sur la liste ; messageEnCours : une fenêtre modale est ouverte.
+void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, bool sons,
+                      bool& messageEnCours, const ServicesAgenda& services);
+
+} // namespace pulsodex

@@ -1,0 +1,172 @@
+#include "Avertissements.h"
+
+#include <cmath>
+
+#include "commun/Trace.h"
+
+namespace pulsodex {
+
+namespace {
+std::int64_t Arrondi(double v) {
+    return static_cast<std::int64_t>(std::nearbyint(v));
+} // moitiés au pair
+
+// La valeur mesurée pour la règle, dans son unité ; rien si elle ne se mesure pas.
+std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire& m, SondeEspace& disques) {
+    if (r.Ressource == 4) {
+        return m.MemoryLoad;
+    }
+    std::int64_t v = 0;
+    std::int64_t total = 0;
+    switch (r.Ressource) {
+    case 1:
+        v = m.AvailPageFile;
+        total = m.TotalPageFile;
+        break;
+    case 2:
+        v = m.AvailPhys;
+        total = m.TotalPhys;
+        break;
+    case 3: {
+        if (r.Disque.size() != 1 || r.Disque[0] < 'A' || r.Disque[0] > 'Z') {
+            return std::nullopt;
+        }
+        const auto lecteur = static_cast<std::uint8_t>(r.Disque[0] - 64);
+        v = disques.MyDiskFree(lecteur);
+        if (r.Unite == 1) {
+            total = disques.MyDiskSize(lecteur);
+        }
+        break;
+    }
+    default:
+        return std::nullopt;
+    }
+    switch (r.Unite) {
+    case 1:
+        // Un total nul ou illisible : pas de pourcentage, la condition ne tient pas.
+        if (total <= 0) {
+            return std::nullopt;
+        }
+        return Arrondi(static_cast<double>(v) / static_cast<double>(total) * 100.0);
+    case 3:
+        return Arrondi(static_cast<double>(v) / 1024.0);
+    case 4:
+        return Arrondi(static_cast<double>(v) / 1048576.0);
+    default:
+        return v;
+    }
+}
+} // namespace
+
+Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& memoire, std::int32_t repeter,
+                              SondeEspace& disques) {
+    TraceProcedure trace("TPulsodexForm.Avertir");
+    Alarmes a;
+    for (TAvertissement& r : regles) {
+        if (r.Compteur > 0) {
+            --r.Compteur;
+        }
+        if (r.Ressource < 1 || r.Ressource > 4) {
+            continue;
+        }
+        const auto v = Mesurer(r, memoire, disques);
+        const bool tient = v && (r.Ressource == 4 ? *v > r.Seuil : *v < r.Seuil);
+        if (!tient) {
+            r.Compteur = 0; // réarmée
+            continue;
+        }
+        if (r.Compteur != 0) {
+            continue; // attend, ou ne se répète pas
+        }
+        // La charge se tait si une règle de mémoire a déjà sonné avant elle.
+        if (r.Ressource == 4 && (a.Totale || a.Physique)) {
+            continue;
+        }
+        r.Compteur = static_cast<std::int8_t>(repeter);
+        switch (r.Ressource) {
+        case 1:
+            a.Totale = true;
+            break;
+        case 2:
+            a.Physique = true;
+            break;
+        case 3:
+            a.Disque = true;
+            a.Disques.set(static_cast<std::size_t>(r.Disque[0] - 64));
+            break;
+        default:
+            a.Charge = true;
+            break;
+        }
+    }
+    return a;
+}
+
+void Debut_Phrase(std::string& texte, int sujets, int sujet) {
+    if (texte.empty()) {
+        texte += "L";
+    } else if (sujet != sujets) {
+        texte += ", l";
+    } else {
+        texte += " ainsi que l";
+    }
+}
+
+void Debut_Disque(std::string& texte, int disques, int disque) {
+    if (disque == 1) {
+        texte += disques == 1 ? "e disque" : "es disques";
+    } else if (disque == disques) {
+        texte += " et";
+    } else {
+        texte += ",";
+    }
+}
+
+std::uint8_t Cherche_Disque(const std::bitset<27>& disques, int n) {
+    int vus = 0;
+    for (std::size_t lecteur = 1; lecteur < disques.size(); ++lecteur) {
+        if (disques.test(lecteur) && ++vus == n) {
+            return static_cast<std::uint8_t>(lecteur);
+        }
+    }
+    return 0;
+}
+
+std::string PhraseAlarme(const Alarmes& a) {
+    if (a.Aucune()) {
+        return {};
+    }
+    const int sujets = (a.Totale ? 1 : 0) + (a.Physique ? 1 : 0) + (a.Charge ? 1 : 0) + (a.Disque ? 1 : 0);
+    const int disques = static_cast<int>(a.Disques.count());
+    std::string texte;
+    bool feminin = false;
+    int sujet = 0;
+    const std::pair<bool, const char*> memoires[] = {
+        {a.Totale, "a mémoire totale"}, {a.Physique, "a mémoire physique"}, {a.Charge, "a mémoire"}};
+    for (const auto& [leve, nom] : memoires) {
+        if (leve) {
+            Debut_Phrase(texte, sujets, ++sujet);
+            texte += nom;
+            feminin = true;
+        }
+    }
+    if (a.Disque) {
+        Debut_Phrase(texte, sujets, ++sujet);
+        feminin = false;
+        for (int j = 1; j <= disques; ++j) {
+            Debut_Disque(texte, disques, j);
+            texte += ' ';
+            texte += static_cast<char>(Cherche_Disque(a.Disques, j) + 64);
+        }
+    }
+    if (sujets > 1 || disques > 1) {
+        texte += " sont pratiquement remplis.";
+    } else if (feminin) {
+        texte += " est pratiquement remplie.";
+    } else {
+        texte += " est pratiquement remplit.";
+    }
+    return texte;
+}
+
+} // namespace pulsodex

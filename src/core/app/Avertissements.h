@@ -1,0 +1,46 @@
+#pragma once
+// Règles d'avertissement évaluées à chaque tic : une phrase française qui
+// nomme chaque ressource concernée.
+#include <bitset>
+#include <cstdint>
+#include <string>
+
+#include "config/Enregistrements.h"
+#include "probes/Memoire.h"
+
+namespace pulsodex {
+
+// Espace d'un disque, par numéro de lecteur (1 = A) ; -1 quand il ne répond pas.
+class SondeEspace {
+public:
+    virtual ~SondeEspace() = default;
+    virtual std::int64_t MyDiskFree(std::uint8_t lecteur) = 0;
+    virtual std::int64_t MyDiskSize(std::uint8_t lecteur) = 0;
+};
+
+struct Alarmes {
+    bool Totale = false;
+    bool Physique = false;
+    bool Charge = false;
+    bool Disque = false;
+    std::bitset<27> Disques; // indices 1 (A) à 26 (Z)
+    [[nodiscard]] bool Aucune() const { return !Totale && !Physique && !Charge && !Disque; }
+};
+
+// Évalue chaque règle dans l'ordre (compteurs compris) ; rend les alarmes levées.
+Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& memoire, std::int32_t repeter,
+                              SondeEspace& disques);
+
+void Debut_Phrase(std::string& texte, int sujets, int sujet);
+void Debut_Disque(std::string& texte, int disques, int disque);
+// Le n-ième lecteur de l'ensemble, en ordre croissant (n à partir de 1) ; 0 s'il n'y en a pas.
+std::uint8_t Cherche_Disque(const std::bitset<27>& disques, int n);
+// « La mémoire physique ainsi que les disques E et F sont pratiquement remplis. »
+std::string PhraseAlarme(const Alarmes& alarmes);
+
+inline constexpr const char* LegendeAlarme = "Alarme Pulsodex";
+inline constexpr std::uint16_t SonExclamation = 0x30;
+inline constexpr std::uint16_t SonInformation = 0x40;
+inline constexpr std::uint16_t SonQuestion = 0x20;
+
+} // namespace pulsodex

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Factices.h"
+#include "app/Agenda.h"
+#include "interfaces/Locale.h"
+
+namespace pulsodex::test {
+namespace {
+
+// Samedi 5 décembre 2026.
+DateHeure Moment(int heure, int minute, int seconde = 0, int jour = 5, int jourSemaine = 7, int mois = 12) {
+    return {2026, mois, jour, jourSemaine, heure, minute, seconde, 0};
+}
+
+TEST(Concordance, JoursMoisHeuresMinutes) {
+    struct Cas {
+        std::uint8_t mois, jour;
+        const char* heure;
+        const char* minute;
+        DateHeure moment;
+        bool attendu;
+    };
+    const Cas cas[] = {
+        {0, 0, "", "", Moment(9, 0), true},
+        {11, 0, "", "", Moment(9, 0), false},
+        {12, 7, "", "", Moment(9, 0), true},                // samedi
+        {0, 2, "", "", Moment(9, 0), false},                // lundi
+        {0, 8, "", "", Moment(9, 0), false},                // semaine, un samedi
+        {0, 9, "", "", Moment(9, 0), true},                 // week-end, un samedi
+        {0, 9, "", "", Moment(9, 0, 0, 6, 1), true},        // un dimanche
+        {0, 8, "", "", Moment(9, 0, 0, 7, 2), true},        // un lundi
+        {0, 14, "", "", Moment(9, 0), true},                // le 5 du mois
+        {0, 40, "", "", Moment(9, 0, 0, 30, 2, 11), false}, // le 31, un mois de 30 jours
+        {0, 0, "07:30", "", Moment(7, 30, 59), true},
+        {0, 0, "07:30", "", Moment(7, 31), false},
+        {0, 0, "7:30", "", Moment(7, 30), false}, // sans le zéro : jamais
+        {0, 0, "", "5", Moment(0, 5), true},
+        {0, 0, "", "05", Moment(13, 5), true},
+        {0, 0, "", "5", Moment(13, 50), false},
+        {0, 0, "", "00", Moment(13, 0), true},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(ConcordanceDateHeure(k.mois, k.jour, k.heure, k.minute, k.moment), k.attendu)
+            << int(k.mois) << " " << int(k.jour) << " " << k.heure << " " << k.minute;
+    }
+}
+
+TEST(Concordance, MessagesDErreurDeLancement) {
+    EXPECT_EQ(MessageErreurLancement(2), "Fichier non trouvé.");
+    EXPECT_EQ(MessageErreurLancement(3), "Répertoire par défaut inexistant.");
+    EXPECT_EQ(MessageErreurLancement(13), "Cette application a été développée pour un autre système.");
+    EXPECT_EQ(MessageErreurLancement(31), "Il n'existe pas d'associations à ce fichier.");
+    EXPECT_EQ(MessageErreurLancement(99), "Impossible de lancer ce programme.");
+    EXPECT_EQ(LigneTachesErr("05/12/2026 09:52:10", "Sauve\r\ngarde", "Fichier non trouvé."),
+              "(05/12/2026 09:52:10) Lancement de la tâche \"Sauve  garde\" : Fichier non trouvé.\r\n");
+}
+
+class AgendaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        erreurs = (std::filesystem::temp_directory_path() / ("Taches-" + std::to_string(::getpid()) + ".err"))
+                      .string();
+        std::filesystem::remove(erreurs);
+    }
+    void TearDown() override { std::filesystem::remove(erreurs); }
+
+    void Tic(const DateHeure& m) { LancerEvenements(evenements, m, sons, messageEnCours, services); }
+    static TEvenement Message(const char* heure, const char* minute, std::uint8_t jour = 0) {
+        TEvenement e;
+        e.Actif = true;
+        e.Type = 1;
+        e.Heure = heure;
+        e.Minute = minute;
+        e.Jour = jour;
+        e.Message = "Réunion";
+        return e;
+    }
+
+    std::string erreurs;
+    LanceurFactice lanceur;
+    LocaleFrancaise locale;
+    std::vector<std::pair<std::string, std::uint16_t>> montres;
+    bool messageEnCours = false;
+    bool sons = true;
+    ListeEvenements evenements;
+    // Pendant qu'un message est ouvert, on peut simuler d'autres tics.
+    std::function<void()> pendantMessage;
+    ServicesAgenda services{lanceur, locale, "",
+                            [this](const std::string& texte, std::uint16_t son) {
+                                montres.emplace_back(texte, son);
+                                if (pendantMessage) {
+                                    auto action = std::move(pendantMessage);
+                                    action();
+                                }
+                            },
+                            nullptr};
+};
+
+TEST_F(AgendaTest, AuLancementUneFoisParJourQuiConvient) {
+    evenements = {Message("", "")};
+    Tic(Moment(9, 0));
+    Tic(Moment(9, 1));
+    Tic(Moment(23, 59));
+    ASSERT_EQ(montres.size(), 1U);
+    EXPECT_EQ(montres[0], (std::pair<std::string, std::uint16_t>{"Réunion", 0x40}));
+    // Un jour précis : repart quand un nouveau jour qui convient commence.
+    evenements = {Message("", "", 14)}; // le 5 du mois
+    montres.clear();
+    Tic(Moment(9, 0));
+    Tic(Moment(9, 0, 0, 6, 1));
+    Tic(Moment(9, 0, 0, 5, 7, 1)); // le 5 janvier
+    EXPECT_EQ(montres.size(), 2U);
+}
+
+TEST_F(AgendaTest, UneHeureEnModeSecondeUneSeuleFois) {
+    evenements = {Message("07:30", "")};
+    sons = false;
+    for (int s = 0; s < 60; ++s) {
+        Tic(Moment(7, 30, s));
+    }
+    Tic(Moment(7, 31));
+    Tic(Moment(7, 30)); // le lendemain, même heure
+    ASSERT_EQ(montres.size(), 2U);
+    EXPECT_EQ(montres[0].second, 0); // sans son
+}
+
+TEST_F(AgendaTest, MinuteDeChaqueHeure) {
+    evenements = {Message("", "5")};
+    for (int h = 0; h < 3; ++h) {
+        for (int m = 0; m < 60; ++m) {
+            Tic(Moment(h, m));
+        }
+    }
+    EXPECT_EQ(montres.size(), 3U);
+}
+
+TEST_F(AgendaTest, MessageDuPendantUnAutre) {
+    // Au lancement : montré juste après l'autre fenêtre.
+    evenements = {Message("", "")};
+    messageEnCours = true;
+    Tic(Moment(9, 0));
+    EXPECT_TRUE(montres.empty());
+    messageEnCours = false;
+    Tic(Moment(9, 1));
+    EXPECT_EQ(montres.size(), 1U);
+    // À une heure : perdu si l'autre fenêtre dure plus que la minute.
+    evenements = {Message("09:00", "")};
+    montres.clear();
+    messageEnCours = true;
+    Tic(Moment(9, 0));
+    messageEnCours = false;
+    Tic(Moment(9, 1));
+    EXPECT_TRUE(montres.empty());
+}
+
+TEST_F(AgendaTest, TicsReentrantsPendantUnMessage) {
+    evenements = {Message("", ""), Message("", "")};
+    // Pendant le premier message, un autre tic : le premier est déjà lancé, le
+    // second attend que la fenêtre soit fermée ; jamais deux à la fois.
+    std::size_t pendant = 99;
+    pendantMessage = [this, &pendant] {
+        Tic(Moment(9, 0, 1));
+        pendant = montres.size();
+    };
+    Tic(Moment(9, 0));
+    EXPECT_EQ(pendant, 1U);
+    EXPECT_EQ(montres.size(), 2U); // le second, une fois le premier fermé
+    Tic(Moment(9, 0, 2));
+    EXPECT_EQ(montres.size(), 2U);
+}
+
+TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
+    services.FichierErreurs = erreurs;
+    TEvenement tache;
+    tache.Actif = true;
+    tache.Type = 2;
+    tache.Nom = "Sauvegarde";
+    tache.Commande = "/opt/absent";
+    tache.Parametres = "-v";
+    tache.Repertoire = "/tmp";
+    tache.ModeLancement = 1;
+    TEvenement inactive = tache;
+    inactive.Actif = false;
+    TEvenement autreType = tache;
+    autreType.Type = 3;
+    evenements = {tache, inactive, autreType};
+    lanceur.Reponse = 2;
+    messageEnCours = true; // une tâche ne regarde pas les messages
+    Tic(Moment(9, 52, 10));
+    Tic(Moment(9, 53));
+    ASSERT_EQ(lanceur.Appels.size(), 1U);
+    EXPECT_EQ(lanceur.Appels[0].Fichier, "/opt/absent");
+    EXPECT_EQ(lanceur.Appels[0].Mode, ModeFenetre::Reduite);
+    EXPECT_TRUE(evenements[0].Lance);
+    std::ifstream f(erreurs, std::ios::binary);
+    const std::string contenu{std::istreambuf_iterator<char>(f), {}};
+    EXPECT_EQ(contenu,
+              "(05/12/2026 09:52:10) Lancement de la tâche \"Sauvegarde\" : Fichier non trouvé.\r\n");
+    EXPECT_TRUE(montres.empty());
+    // Un fichier impossible à écrire : l'échec est avalé.
+    services.FichierErreurs = "/proc/nulle-part/Taches.err";
+    evenements[0].Lance = false;
+    Tic(Moment(10, 0));
+    EXPECT_EQ(lanceur.Appels.size(), 2U);
+}
+
+} // namespace
+} // namespace pulsodex::test

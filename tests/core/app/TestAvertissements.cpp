@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "app/Avertissements.h"
+
+namespace pulsodex {
+namespace {
+
+class DisquesFactices : public SondeEspace {
+public:
+    std::map<std::uint8_t, std::pair<std::int64_t, std::int64_t>> Espaces; // libre, taille
+    std::int64_t MyDiskFree(std::uint8_t lecteur) override {
+        auto it = Espaces.find(lecteur);
+        return it == Espaces.end() ? -1 : it->second.first;
+    }
+    std::int64_t MyDiskSize(std::uint8_t lecteur) override {
+        auto it = Espaces.find(lecteur);
+        return it == Espaces.end() ? -1 : it->second.second;
+    }
+};
+
+StatutMemoire Memoire(std::int64_t libreTotal, std::int64_t total, std::int64_t librePhys, std::int64_t phys,
+                      std::uint8_t charge) {
+    return {phys, librePhys, total, libreTotal, charge};
+}
+
+TAvertissement Regle(std::uint8_t ressource, std::int32_t seuil, std::uint8_t unite,
+                     const char* disque = "C") {
+    return {ressource, seuil, unite, disque, 0};
+}
+
+TEST(Avertir, SeuilsEtArrondis) {
+    DisquesFactices d;
+    d.Espaces[5] = {94, 1000}; // E : 9,4 %
+    d.Espaces[6] = {104, 1000};
+    struct Cas {
+        TAvertissement regle;
+        StatutMemoire memoire;
+        bool alarme;
+    };
+    const Cas cas[] = {
+        {Regle(1, 10, 1), Memoire(94, 1000, 0, 1, 0), true},         // 9,4 % : 9 < 10
+        {Regle(1, 10, 1), Memoire(104, 1000, 0, 1, 0), false},       // 10,4 % : 10
+        {Regle(1, 10, 1), Memoire(105, 1000, 0, 1, 0), false},       // 10,5 : au pair, 10
+        {Regle(1, 10, 1), Memoire(95, 1000, 0, 1, 0), false},        // 9,5 : au pair, 10
+        {Regle(2, 2, 4), Memoire(0, 1, 1572864, 1 << 30, 0), false}, // 1,5 Mo : au pair, 2
+        {Regle(2, 2, 4), Memoire(0, 1, 2621440, 1 << 30, 0), false}, // 2,5 Mo : au pair, 2
+        {Regle(2, 3, 4), Memoire(0, 1, 2621440, 1 << 30, 0), true},
+        {Regle(2, 2, 4), Memoire(0, 1, 1048576, 1 << 30, 0), true}, // 1 Mo
+        {Regle(2, 2, 3), Memoire(0, 1, 1536, 1 << 30, 0), false},   // 1,5 Ko → 2
+        {Regle(2, 2, 3), Memoire(0, 1, 1535, 1 << 30, 0), true},    // 1,499 Ko → 1
+        {Regle(2, 1000, 2), Memoire(0, 1, 999, 1 << 30, 0), true},  // octets
+        {Regle(4, 90, 1), Memoire(0, 1, 0, 1, 90), false},          // charge 90 contre 90
+        {Regle(4, 90, 3), Memoire(0, 1, 0, 1, 91), true},           // 91, l'unité ne compte pas
+        {Regle(3, 10, 1, "E"), Memoire(0, 1, 0, 1, 0), true},
+        {Regle(3, 10, 1, "F"), Memoire(0, 1, 0, 1, 0), false},
+        {Regle(3, 10, 1, "Z"), Memoire(0, 1, 0, 1, 0), false}, // disque muet : pas de %
+        {Regle(3, 10, 2, "Z"), Memoire(0, 1, 0, 1, 0), true},  // en octets : -1 < 10
+        {Regle(1, 10, 1), Memoire(5, 0, 0, 1, 0), false},      // total nul
+    };
+    for (const auto& k : cas) {
+        ListeAvertissements regles{k.regle};
+        const Alarmes a = EvaluerAvertissements(regles, k.memoire, 60, d);
+        EXPECT_EQ(!a.Aucune(), k.alarme) << int(k.regle.Ressource) << " seuil " << k.regle.Seuil;
+    }
+}
+
+TEST(Avertir, RepetitionEtReArmement) {
+    DisquesFactices d;
+    const StatutMemoire plein = Memoire(1, 100, 0, 1, 0);
+    const StatutMemoire libre = Memoire(90, 100, 0, 1, 0);
+    ListeAvertissements regles{Regle(1, 10, 1)};
+    auto tic = [&](const StatutMemoire& m, std::int32_t repeter) {
+        return !EvaluerAvertissements(regles, m, repeter, d).Aucune();
+    };
+    // Répéter tous les 60 tics : l'alarme revient au 60e tic suivant.
+    EXPECT_TRUE(tic(plein, 60));
+    int revenue = 0;
+    for (int i = 1; i <= 60; ++i) {
+        if (tic(plein, 60)) {
+            revenue = i;
+            break;
+        }
+    }
+    EXPECT_EQ(revenue, 60);
+    // Jamais (-1) : une fois, puis seulement après être repassée au-dessus.
+    regles = {Regle(1, 10, 1)};
+    EXPECT_TRUE(tic(plein, -1));
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_FALSE(tic(plein, -1));
+    }
+    EXPECT_FALSE(tic(libre, -1));
+    EXPECT_TRUE(tic(plein, -1));
+    // 0 et 1 : à chaque tic.
+    for (std::int32_t r : {0, 1}) {
+        regles = {Regle(1, 10, 1)};
+        EXPECT_TRUE(tic(plein, r));
+        EXPECT_TRUE(tic(plein, r));
+    }
+}
+
+TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
+    DisquesFactices d;
+    const StatutMemoire m = Memoire(1, 100, 50, 100, 95);
+    ListeAvertissements apres{Regle(1, 10, 1), Regle(4, 90, 1)};
+    Alarmes a = EvaluerAvertissements(apres, m, 60, d);
+    EXPECT_TRUE(a.Totale);
+    EXPECT_FALSE(a.Charge);
+    EXPECT_EQ(apres[1].Compteur, 0); // reste armée
+    ListeAvertissements avant{Regle(4, 90, 1), Regle(1, 10, 1)};
+    a = EvaluerAvertissements(avant, m, 60, d);
+    EXPECT_TRUE(a.Totale && a.Charge);
+    EXPECT_EQ(PhraseAlarme(a), "La mémoire totale ainsi que la mémoire sont pratiquement remplis.");
+}
+
+TEST(Avertir, DeuxReglesSurEDonnentEUneFois) {
+    DisquesFactices d;
+    d.Espaces[5] = {1, 1LL << 30};
+    ListeAvertissements regles{Regle(3, 10, 1, "E"), Regle(3, 500, 4, "E")};
+    const Alarmes a = EvaluerAvertissements(regles, {}, 60, d);
+    EXPECT_EQ(PhraseAlarme(a), "Le disque E est pratiquement remplit.");
+}
+
+TEST(Avertir, Phrases) {
+    auto phrase = [](bool t, bool p, bool c, std::initializer_list<int> disques) {
+        Alarmes a;
+        a.Totale = t;
+        a.Physique = p;
+        a.Charge = c;
+        for (int n : disques) {
+            a.Disque = true;
+            a.Disques.set(static_cast<std::size_t>(n));
+        }
+        return PhraseAlarme(a);
+    };
+    EXPECT_EQ(phrase(true, false, false, {}), "La mémoire totale est pratiquement remplie.");
+    EXPECT_EQ(phrase(false, false, true, {}), "La mémoire est pratiquement remplie.");
+    EXPECT_EQ(phrase(false, false, false, {5}), "Le disque E est pratiquement remplit.");
+    EXPECT_EQ(phrase(false, true, false, {6, 5}),
+              "La mémoire physique ainsi que les disques E et F sont pratiquement remplis.");
+    EXPECT_EQ(
+        phrase(true, true, false, {5, 6, 7}),
+        "La mémoire totale, la mémoire physique ainsi que les disques E, F et G sont pratiquement remplis.");
+    EXPECT_EQ(phrase(true, false, false, {5}),
+              "La mémoire totale ainsi que le disque E sont pratiquement remplis.");
+    EXPECT_EQ(phrase(false, false, false, {3, 4}), "Les disques C et D sont pratiquement remplis.");
+    EXPECT_EQ(phrase(false, false, false, {}), "");
+    std::bitset<27> ensemble;
+    ensemble.set(3);
+    ensemble.set(26);
+    EXPECT_EQ(Cherche_Disque(ensemble, 2), 26);
+    EXPECT_EQ(Cherche_Disque(ensemble, 3), 0);
+}
+
+TEST(Avertir, RessourceInconnueDecompteQuandMeme) {
+    DisquesFactices d;
+    ListeAvertissements regles{{9, 10, 1, "C", 5}};
+    EXPECT_TRUE(EvaluerAvertissements(regles, {}, 60, d).Aucune());
+    EXPECT_EQ(regles[0].Compteur, 4);
+}
+
+} // namespace
+} // namespace pulsodex
