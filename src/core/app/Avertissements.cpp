@@ -12,7 +12,7 @@ std::int64_t Arrondi(double v) {
 } // moitiés au pair
 
 // La valeur mesurée pour la règle, dans son unité ; rien si elle ne se mesure pas.
-std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire& m, SondeEspace& disques) {
+std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire& m, EspaceLecteurs& disques) {
     if (r.Ressource == 4) {
         return m.MemoryLoad;
     }
@@ -59,7 +59,7 @@ std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire
 } // namespace
 
 Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& memoire, std::int32_t repeter,
-                              SondeEspace& disques) {
+                              EspaceLecteurs& disques) {
     TraceProcedure trace("TPulsodexForm.Avertir");
     Alarmes a;
     for (TAvertissement& r : regles) {

@@ -11,9 +11,9 @@
 namespace pulsodex {
 
 // Espace d'un disque, par numéro de lecteur (1 = A) ; -1 quand il ne répond pas.
-class SondeEspace {
+class EspaceLecteurs {
 public:
-    virtual ~SondeEspace() = default;
+    virtual ~EspaceLecteurs() = default;
     virtual std::int64_t MyDiskFree(std::uint8_t lecteur) = 0;
     virtual std::int64_t MyDiskSize(std::uint8_t lecteur) = 0;
 };
@@ -29,7 +29,7 @@ struct Alarmes {
 
 // Évalue chaque règle dans l'ordre (compteurs compris) ; rend les alarmes levées.
 Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& memoire, std::int32_t repeter,
-                              SondeEspace& disques);
+                              EspaceLecteurs& disques);
 
 void Debut_Phrase(std::string& texte, int sujets, int sujet);
 void Debut_Disque(std::string& texte, int disques, int disque);

@@ -7,7 +7,7 @@
 namespace pulsodex {
 namespace {
 
-class DisquesFactices : public SondeEspace {
+class DisquesFactices : public EspaceLecteurs {
 public:
     std::map<std::uint8_t, std::pair<std::int64_t, std::int64_t>> Espaces; // libre, taille
     std::int64_t MyDiskFree(std::uint8_t lecteur) override {
