@@ -10,6 +10,7 @@ paquets=(
     xvfb xauth xdotool
     clang-format
     fonts-dejavu-core
+    desktop-file-utils dpkg-dev
 )
 
 manquants=()

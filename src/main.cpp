@@ -12,6 +12,7 @@
 #include "adaptateurs/RegistreQSettings.h"
 #include "adaptateurs/SystemeQt.h"
 #include "app/ApplicationPulsodex.h"
+#include "app/FichierAide.h"
 #include "app/IconeApplication.h"
 #include "app/Repertoires.h"
 #include "app/TPulsodexForm.h"
@@ -19,6 +20,7 @@
 #include "config/linux/AutostartXdg.h"
 #include "interfaces/linux/LanceurLinux.h"
 #include "interfaces/linux/LocaleLinux.h"
+#include "probes/TCpuInfo.h"
 #include "probes/linux/MemoireLinux.h"
 #include "probes/linux/ProcesseurLinux.h"
 #include "shell/TTaskBarIcon.h"
@@ -56,6 +58,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(Aide, stdout);
+            if (const auto aide = TrouverAide(CheminExecutable())) {
+                std::printf("\nAide complète : %s\n", aide->string().c_str());
+            }
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
@@ -87,9 +92,12 @@ int main(int argc, char** argv) {
     MemoireLinux memoire;
     ProcesseurLinux processeur;
     LanceurLinux lanceur;
+    const SourceProcesseurMachine identiteProcesseurs;
+    const TCpuInfo cpuInfo(identiteProcesseurs);
     TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos,
                                           horloge, memoire, processeur, lanceur, RepertoireProgramme(),
                                           CheminExecutable().string()});
+    fenetre.FixerCpuInfo(&cpuInfo);
     std::unique_ptr<TTaskBarIcon> icone;
 
     application.TraiteErreur = [&fenetre](const std::string& message) {

@@ -11,5 +11,7 @@ inline constexpr std::string_view FichierAide = "PulsodexXP.hlp";
 inline constexpr std::string_view NomExecutable = "pulsodex";
 // Adresse du site de l'éditeur (message de mise à jour, boîte « A propos »).
 inline constexpr std::string_view SiteWeb = "http://www.pulsodex.org";
+// Ligne d'identité de la boîte « A propos ».
+inline constexpr std::string_view Identite = "Tableau de bord résident des ressources du système";
 
 } // namespace pulsodex::produit

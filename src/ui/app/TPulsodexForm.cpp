@@ -14,6 +14,7 @@
 #include "Panneaux.h"
 #include "Peintres.h"
 #include "adaptateurs/Conversions.h"
+#include "aide/Aide.h"
 #include "app/GeometrieFenetre.h"
 #include "app/Horloge.h"
 #include "app/Lecteurs.h"
@@ -24,9 +25,12 @@
 #include "commun/Trace.h"
 #include "interfaces/Ecran.h"
 #include "interfaces/Horloge.h"
+#include "interfaces/InfosSysteme.h"
 #include "interfaces/Lanceur.h"
 #include "interfaces/Presentateur.h"
+#include "probes/TCpuInfo.h"
 #include "shell/DialogueResolutionQt.h"
+#include "shell/TAboutBox.h"
 #include "shell/TQuitterForm.h"
 #include "shell/TTaskBarIcon.h"
 
@@ -152,8 +156,7 @@ void TPulsodexForm::CreerMenu() {
     QuitterMenu = Action(OutilsMenu, "QuitterMenu", "&Quitter");
 
     // Les commandes dont le travail n'existe pas encore restent grisées.
-    for (QAction* a :
-         {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu, AideMenu, AProposMenu}) {
+    for (QAction* a : {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu}) {
         a->setEnabled(false);
     }
     connect(enLigneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enLigneManuelMenuClick);
@@ -166,6 +169,8 @@ void TPulsodexForm::CreerMenu() {
     connect(MasquerMenu, &QAction::triggered, this, &TPulsodexForm::MasquerMenuClick);
     connect(VerrouillerMenu, &QAction::triggered, this, &TPulsodexForm::VerrouillerMenuClick);
     connect(QuitterMenu, &QAction::triggered, this, &TPulsodexForm::QuitterMenuClick);
+    connect(AideMenu, &QAction::triggered, this, &TPulsodexForm::AideMenuClick);
+    connect(AProposMenu, &QAction::triggered, this, &TPulsodexForm::AProposMenuClick);
 }
 
 void TPulsodexForm::SuivreSouris(QWidget* controle) {
@@ -514,6 +519,7 @@ void TPulsodexForm::FormClose() {
     hide();
     HeureTimer->stop();
     Minuterie->stop();
+    FermerAide();
     if (m_iconeBarre != nullptr) {
         m_iconeBarre->RetirerIcone();
     }
@@ -593,6 +599,22 @@ void TPulsodexForm::VerrouillerMenuClick() {
     m_coolBar->FixerVerrouille(m_config->Verrouillage);
     m_config->SauveVerrouillage();
     m_services.Reg.Synchroniser();
+}
+
+void TPulsodexForm::AideMenuClick() {
+    TraceProcedure trace("TPulsodexForm.AideMenuClick");
+    AfficherAide(SujetTableauDeBord);
+}
+
+void TPulsodexForm::AProposMenuClick() {
+    TraceProcedure trace("TPulsodexForm.AProposMenuClick");
+    // Sans identification fournie au démarrage : celle de la machine.
+    const SourceProcesseurMachine machine;
+    const TCpuInfo parDefaut(machine);
+    const TCpuInfo& info = m_cpuInfo != nullptr ? *m_cpuInfo : parDefaut;
+    TAboutBox boite(this);
+    boite.FixerSysteme(m_services.Infos.WinVer(), info.Processeur(0)->Name()->Nom());
+    boite.exec();
 }
 
 void TPulsodexForm::TraiteErreur(const std::string& message) {

@@ -36,6 +36,7 @@ class MesureurTexte;
 class InfosSysteme;
 class Horloge;
 class Lanceur;
+class TCpuInfo;
 
 struct ServicesFenetre {
     Registre& Reg;
@@ -85,11 +86,15 @@ public:
     void enLigneAutoMenuClick() { ReorganiserAuto(1); }
     void enColonneAutoMenuClick() { ReorganiserAuto(2); }
     void AvanceAutoMenuClick() { ReorganiserAuto(3); }
+    void AideMenuClick();
+    void AProposMenuClick();
 
     // Gestionnaire des exceptions échappées d'un gestionnaire d'événement.
     void TraiteErreur(const std::string& message);
 
     void FixerIconeBarre(TTaskBarIcon* icone);
+    // L'identification des processeurs, créée au démarrage (boîte « A propos »).
+    void FixerCpuInfo(const TCpuInfo* info) { m_cpuInfo = info; }
 
     [[nodiscard]] TConfig* Config() { return m_config.get(); }
     [[nodiscard]] const std::string& RepertoireProgramme() const { return m_services.RepertoireProgramme; }
@@ -192,6 +197,7 @@ private:
     std::unique_ptr<SurveillanceResolution> m_resolution;
     int m_largeurPrecedente = -1;
     TTaskBarIcon* m_iconeBarre = nullptr;
+    const TCpuInfo* m_cpuInfo = nullptr;
     bool m_dansLaBarre = false;
     bool m_minimiseSansBarre = false;
     bool m_fermee = false;

@@ -1,0 +1,53 @@
+#include "Compilation.h"
+
+#include <array>
+
+#include "commun/Textes.h"
+#include "interfaces/Locale.h"
+
+namespace pulsodex {
+
+namespace {
+constexpr std::array<std::string_view, 12> MoisCompilateur{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+#if defined(__linux__)
+constexpr std::string_view SystemeCible = "Linux";
+#elif defined(_WIN32)
+constexpr std::string_view SystemeCible = "Windows";
+#else
+constexpr std::string_view SystemeCible = "Unix";
+#endif
+} // namespace
+
+std::string LigneCompilation(std::string_view systeme, int bits, std::string_view dateCompilateur) {
+    std::string ligne = "Compilé pour " + std::string(systeme) + " " + std::to_string(bits) + " bits";
+    if (dateCompilateur.size() != 11) {
+        return ligne;
+    }
+    int mois = 0;
+    for (std::size_t i = 0; i < MoisCompilateur.size(); ++i) {
+        if (dateCompilateur.substr(0, 3) == MoisCompilateur[i]) {
+            mois = static_cast<int>(i) + 1;
+        }
+    }
+    std::string_view jour = dateCompilateur.substr(4, 2);
+    if (jour.front() == ' ') {
+        jour.remove_prefix(1);
+    }
+    const auto numeroJour = LireEntierDecimal(jour);
+    const auto annee = LireEntierDecimal(dateCompilateur.substr(7, 4));
+    if (mois == 0 || !numeroJour || *numeroJour < 1 || *numeroJour > 31 || !annee || *annee < 0) {
+        return ligne;
+    }
+    std::string nomMois = NomMoisFrancais(mois);
+    nomMois.front() = MajusculesAscii(nomMois.substr(0, 1)).front();
+    const std::string jourDeuxChiffres = (*numeroJour < 10 ? "0" : "") + std::to_string(*numeroJour);
+    return ligne + " le " + jourDeuxChiffres + " " + nomMois + " " + std::to_string(*annee);
+}
+
+std::string LigneCompilation() {
+    return LigneCompilation(SystemeCible, static_cast<int>(sizeof(void*) * 8), __DATE__);
+}
+
+} // namespace pulsodex

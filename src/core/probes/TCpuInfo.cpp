@@ -1,0 +1,34 @@
+#include "TCpuInfo.h"
+
+namespace pulsodex {
+
+ReponsesCpuid SourceProcesseurMachine::Reponses(std::uint8_t /*processeur*/) const {
+    // Tous les cœurs d'une machine portent le même nom : la question est posée
+    // au processeur qui exécute l'appel.
+    return LireReponsesCpuid();
+}
+
+std::string SourceProcesseurMachine::NomSysteme(std::uint8_t processeur) const {
+    return LireNomProcesseurSysteme(processeur);
+}
+
+TProcessorName::TProcessorName(const SourceProcesseur& source, std::uint8_t processeur)
+    : m_source(source), m_processeur(processeur), m_reponses(source.Reponses(processeur)) {}
+
+std::string TProcessorName::Nom() const {
+    std::string nom = m_reponses.Disponible ? NomProcesseur(m_reponses) : m_source.NomSysteme(m_processeur);
+    return nom.empty() ? "Processeur inconnu" : nom;
+}
+
+TProcessorInformation::TProcessorInformation(const SourceProcesseur& source, std::uint8_t processeur)
+    : m_source(source), m_processeur(processeur) {}
+
+std::shared_ptr<TProcessorName> TProcessorInformation::Name() const {
+    return std::make_shared<TProcessorName>(m_source, m_processeur);
+}
+
+std::shared_ptr<TProcessorInformation> TCpuInfo::Processeur(std::uint8_t index) const {
+    return std::make_shared<TProcessorInformation>(m_source, index);
+}
+
+} // namespace pulsodex

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "app/Compilation.h"
+#include "app/FichierAide.h"
+
+namespace pulsodex {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string AideLivree() {
+    std::ifstream fichier(fs::path(PULSODEX_SOURCES) / "aide" / std::string(NomFichierAide));
+    std::ostringstream contenu;
+    contenu << fichier.rdbuf();
+    return contenu.str();
+}
+
+std::set<std::string> Captures(const std::string& texte, const std::regex& motif) {
+    std::set<std::string> resultats;
+    for (auto it = std::sregex_iterator(texte.begin(), texte.end(), motif); it != std::sregex_iterator();
+         ++it) {
+        resultats.insert((*it)[1].str());
+    }
+    return resultats;
+}
+
+TEST(FichierAide, AncresDesSujets) {
+    EXPECT_EQ(AncreSujet(SujetTableauDeBord), "sujet1");
+    EXPECT_EQ(AncreSujet(SujetConfiguration), "sujet6");
+    EXPECT_EQ(AncreSujet(SujetFormats), "sujet10");
+    EXPECT_EQ(AncreSujet(0), "");
+    EXPECT_EQ(AncreSujet(7), "");
+}
+
+TEST(FichierAide, LAideLivreeAChaqueAncreEtChaqueLienInterne) {
+    const std::string aide = AideLivree();
+    ASSERT_FALSE(aide.empty());
+    const auto ancres = Captures(aide, std::regex(R"re(<a name="([^"]+)")re"));
+    for (int sujet : {SujetTableauDeBord, SujetConfiguration, SujetFormats}) {
+        EXPECT_TRUE(ancres.count(AncreSujet(sujet)) == 1) << AncreSujet(sujet);
+    }
+    const auto liens = Captures(aide, std::regex(R"re(href="#([^"]+)")re"));
+    EXPECT_GE(liens.size(), 3U);
+    for (const auto& lien : liens) {
+        EXPECT_TRUE(ancres.count(lien) == 1) << "lien sans ancre : " << lien;
+    }
+}
+
+TEST(FichierAide, LAideExpliqueChaqueCommandeDuMenu) {
+    const std::string aide = AideLivree();
+    for (const char* commande :
+         {"Configuration", "Réorganisation manuelle", "Réorganisation automatique", "Masquer",
+          "Verrouiller les jauges", "Erreurs de lancement", "Effacer fichier des erreurs",
+          "Vérifier si une mise à jour est disponible", "Aide", "A propos", "Quitter", "1109", "Lecteurs",
+          "Pulsodex.conf", "ERREURS.LOG", "Taches.err", "Pulsodex.quit"}) {
+        EXPECT_NE(aide.find(commande), std::string::npos) << commande;
+    }
+    for (const char* format : {"dddd", "mmmm", "yyyy", "hh", "nn", "ss"}) {
+        EXPECT_NE(aide.find("<b>" + std::string(format) + "</b>"), std::string::npos) << format;
+    }
+}
+
+class EmplacementAide : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dossier = fs::temp_directory_path() / ("pulsodex-aide-" + std::to_string(::getpid()));
+        fs::remove_all(dossier);
+    }
+    void TearDown() override { fs::remove_all(dossier); }
+    fs::path Creer(const fs::path& relatif) {
+        fs::create_directories((dossier / relatif).parent_path());
+        std::ofstream(dossier / relatif) << "<html></html>";
+        return dossier / relatif;
+    }
+    fs::path dossier;
+};
+
+TEST_F(EmplacementAide, InstalleeOuDansLaConstruction) {
+    const fs::path installe = dossier / "usr" / "bin" / "pulsodex";
+    EXPECT_FALSE(TrouverAide(installe));
+    const fs::path aideInstallee = Creer("usr/share/pulsodex/aide/pulsodex.html");
+    EXPECT_EQ(TrouverAide(installe), aideInstallee);
+
+    const fs::path construction = dossier / "build" / "pulsodex";
+    EXPECT_FALSE(TrouverAide(construction));
+    const fs::path aideConstruite = Creer("build/aide/pulsodex.html");
+    EXPECT_EQ(TrouverAide(construction), aideConstruite);
+
+    // Un dossier du même nom n'est pas l'aide.
+    fs::create_directories(dossier / "autre" / "aide" / "pulsodex.html");
+    EXPECT_FALSE(TrouverAide(dossier / "autre" / "pulsodex"));
+}
+
+TEST(Compilation, LigneDeLaBoiteAPropos) {
+    EXPECT_EQ(LigneCompilation("Windows", 32, "Feb  7 2004"),
+              "Compilé pour Windows 32 bits le 07 Février 2004");
+    EXPECT_EQ(LigneCompilation("Linux", 64, "Aug 15 2026"), "Compilé pour Linux 64 bits le 15 Août 2026");
+    EXPECT_EQ(LigneCompilation("Linux", 64, "Dec 31 1999"), "Compilé pour Linux 64 bits le 31 Décembre 1999");
+    EXPECT_EQ(LigneCompilation("Linux", 64, "??? ?? ????"), "Compilé pour Linux 64 bits");
+    EXPECT_EQ(LigneCompilation("Linux", 64, "Feb 30"), "Compilé pour Linux 64 bits");
+    EXPECT_EQ(LigneCompilation("Linux", 64, "Feb 45 2004"), "Compilé pour Linux 64 bits");
+    const std::string ici = LigneCompilation();
+    EXPECT_EQ(ici.rfind("Compilé pour ", 0), 0U);
+    EXPECT_NE(ici.find(" bits le "), std::string::npos);
+}
+
+} // namespace
+} // namespace pulsodex
