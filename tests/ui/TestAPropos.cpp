@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "CpuidEssai.h"
 #include "FenetreEssai.h"
 #include "commun/Produit.h"
 #include "probes/TCpuInfo.h"
@@ -14,27 +15,6 @@
 
 namespace pulsodex::test {
 namespace {
-
-std::uint32_t Mot(const char* quatre) {
-    std::uint32_t mot = 0;
-    for (unsigned i = 0; i < 4; ++i) {
-        mot |= static_cast<std::uint32_t>(static_cast<unsigned char>(quatre[i])) << (8U * i);
-    }
-    return mot;
-}
-
-// Un processeur Rise sans chaîne de marque.
-class SourceRise : public SourceProcesseur {
-public:
-    [[nodiscard]] ReponsesCpuid Reponses(std::uint8_t) const override {
-        ReponsesCpuid r;
-        r.Disponible = true;
-        r.Fonctions[0] = {1, Mot("Rise"), Mot("Rise"), Mot("Rise")};
-        r.Fonctions[1] = {0x520, 0, 0, 0};
-        return r;
-    }
-    [[nodiscard]] std::string NomSysteme(std::uint8_t) const override { return {}; }
-};
 
 std::string T(const QLabel* etiquette) {
     return etiquette->text().toStdString();
@@ -107,7 +87,8 @@ OuvertureAPropos OuvrirAPropos(TPulsodexForm& fenetre) {
 
 TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
     FenetreEssai e;
-    SourceRise rise;
+    SourceFixe rise;
+    rise.Cpuid = ReponsesDe("RiseRiseRise", 0x520);
     const TCpuInfo info(rise);
     TPulsodexForm& f = e.Demarrer();
     f.FixerCpuInfo(&info);

@@ -1,32 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
+#include "CpuidEssai.h"
 #include "probes/IdentificationProcesseur.h"
 #include "probes/TCpuInfo.h"
 
-namespace pulsodex {
+namespace pulsodex::test {
 namespace {
-
-std::uint32_t Mot(const char* quatre) {
-    std::uint32_t mot = 0;
-    for (unsigned i = 0; i < 4; ++i) {
-        mot |= static_cast<std::uint32_t>(static_cast<unsigned char>(quatre[i])) << (8U * i);
-    }
-    return mot;
-}
-
-// Des réponses de processeur : fabricant, EAX et EBX de la fonction 1,
-// descripteurs de cache de la fonction 2.
-ReponsesCpuid Processeur(const char* fabricant, std::uint32_t eax1, std::uint32_t ebx1 = 0,
-                         std::uint32_t descripteurs = 0x00000001) {
-    ReponsesCpuid r;
-    r.Disponible = true;
-    r.Fonctions[0] = {2, Mot(fabricant), Mot(fabricant + 8), Mot(fabricant + 4)};
-    r.Fonctions[1] = {eax1, ebx1, 0, 0};
-    r.Fonctions[2] = {descripteurs, 0, 0, 0};
-    return r;
-}
 
 // Range un texte de marque (complété de zéros) dans les fonctions à partir de premiere.
 void AjouterMarque(ReponsesCpuid& r, std::uint32_t base, std::uint32_t premiere, std::uint32_t derniere,
@@ -42,16 +21,16 @@ void AjouterMarque(ReponsesCpuid& r, std::uint32_t base, std::uint32_t premiere,
 }
 
 TEST(IdentificationProcesseur, ChaineDeMarqueSansBlancsNiZeros) {
-    ReponsesCpuid r = Processeur("GenuineIntel", 0x00000F29);
+    ReponsesCpuid r = ReponsesDe("GenuineIntel", 0x00000F29);
     AjouterMarque(r, 0x80000000, 0x80000002, 0x80000004, "              Intel(R) Pentium(R) 4 CPU 2.80GHz");
     EXPECT_EQ(NomProcesseur(r), "Intel(R) Pentium(R) 4 CPU 2.80GHz");
 
-    ReponsesCpuid amd = Processeur("AuthenticAMD", 0x00000681);
+    ReponsesCpuid amd = ReponsesDe("AuthenticAMD", 0x00000681);
     AjouterMarque(amd, 0x80000000, 0x80000002, 0x80000004, std::string("AMD Duron(tm)  \0\0 reste", 24));
     EXPECT_EQ(NomProcesseur(amd), "AMD Duron(tm)");
 
     // Fonctions étendues au-delà de 0x80000004 : toujours la marque.
-    ReponsesCpuid moderne = Processeur("AuthenticAMD", 0x00A20F10);
+    ReponsesCpuid moderne = ReponsesDe("AuthenticAMD", 0x00A20F10);
     AjouterMarque(moderne, 0x80000000, 0x80000002, 0x80000004, "AMD Ryzen 7 5700X 8-Core Processor   ");
     moderne.Fonctions[0x80000000].Eax = 0x80000020;
     EXPECT_EQ(NomProcesseur(moderne), "AMD Ryzen 7 5700X 8-Core Processor");
@@ -62,7 +41,7 @@ TEST(IdentificationProcesseur, ChaineDeMarqueSansBlancsNiZeros) {
 
 TEST(IdentificationProcesseur, SansMarqueUtilisableLesTables) {
     // Plus haute fonction étendue trop basse : pas de marque.
-    ReponsesCpuid r = Processeur("GenuineIntel", 0x00000474);
+    ReponsesCpuid r = ReponsesDe("GenuineIntel", 0x00000474);
     AjouterMarque(r, 0x80000000, 0x80000002, 0x80000004, "Marque");
     r.Fonctions[0x80000000].Eax = 0x80000003;
     EXPECT_EQ(NomProcesseur(r), "Intel 80486 DX2-WB");
@@ -75,12 +54,12 @@ TEST(IdentificationProcesseur, SansMarqueUtilisableLesTables) {
 }
 
 TEST(IdentificationProcesseur, Transmeta) {
-    ReponsesCpuid r = Processeur("GenuineTMx86", 0x00000543);
+    ReponsesCpuid r = ReponsesDe("GenuineTMx86", 0x00000543);
     AjouterMarque(r, 0x80860000, 0x80860003, 0x80860006,
                   "Transmeta(tm) Crusoe(tm) Processor TM5800 rev 3.0 - 933 MHz");
     EXPECT_EQ(NomProcesseur(r), "Transmeta(tm) Crusoe(tm) Processor TM5800 rev 3.0 - 933 MHz");
     // La plage étendue ordinaire ne compte pas pour Transmeta.
-    ReponsesCpuid sans = Processeur("GenuineTMx86", 0x00000543);
+    ReponsesCpuid sans = ReponsesDe("GenuineTMx86", 0x00000543);
     AjouterMarque(sans, 0x80000000, 0x80000002, 0x80000004, "Autre");
     sans.Fonctions[0x80860000] = {0x80860005, 0, 0, 0};
     EXPECT_EQ(NomProcesseur(sans), "Transmeta x86 Family 5 Model 4 Stepping 3 (Brand 0)");
@@ -115,7 +94,7 @@ TEST(IdentificationProcesseur, IntelParIndiceDeMarque) {
         {0x672, 0, "Intel Pentium III (Model \"Katmai\")"},
     };
     for (const auto& k : cas) {
-        EXPECT_EQ(NomProcesseur(Processeur("GenuineIntel", k.signature, k.indice)), k.nom)
+        EXPECT_EQ(NomProcesseur(ReponsesDe("GenuineIntel", k.signature, k.indice)), k.nom)
             << std::hex << k.signature << " indice " << std::dec << k.indice;
     }
 }
@@ -161,7 +140,7 @@ TEST(IdentificationProcesseur, IntelParFamilleEtModele) {
         {0xF29, 0x01, "Intel x86 Family 15 Model 2 Stepping 9 (Brand 0)"},
     };
     for (const auto& k : cas) {
-        EXPECT_EQ(NomProcesseur(Processeur("GenuineIntel", k.signature, 0, k.descripteurs)), k.nom)
+        EXPECT_EQ(NomProcesseur(ReponsesDe("GenuineIntel", k.signature, 0, k.descripteurs)), k.nom)
             << std::hex << k.signature;
     }
 }
@@ -208,11 +187,11 @@ TEST(IdentificationProcesseur, AutresFabricants) {
         {"AuthenticAMD", 0x474, "AMD AM486DX2"},
     };
     for (const auto& k : cas) {
-        EXPECT_EQ(NomProcesseur(Processeur(k.fabricant, k.signature)), k.nom)
+        EXPECT_EQ(NomProcesseur(ReponsesDe(k.fabricant, k.signature)), k.nom)
             << k.fabricant << std::hex << " " << k.signature;
     }
     // L'indice de marque occupe la quatrième place du texte de secours.
-    EXPECT_EQ(NomProcesseur(Processeur("BadCpuVendor", 0x6D2, 0x12)),
+    EXPECT_EQ(NomProcesseur(ReponsesDe("BadCpuVendor", 0x6D2, 0x12)),
               "Unknown x86 Family 6 Model 13 Stepping 2 (Brand 18)");
 }
 
@@ -233,18 +212,9 @@ TEST(IdentificationProcesseur, FichesEtCache) {
     EXPECT_EQ(s.IndiceMarque, 0);
 }
 
-// Réponses fixes, pour suivre TCpuInfo sans processeur réel.
-class SourceFixe : public SourceProcesseur {
-public:
-    ReponsesCpuid Cpuid;
-    std::string Systeme;
-    [[nodiscard]] ReponsesCpuid Reponses(std::uint8_t) const override { return Cpuid; }
-    [[nodiscard]] std::string NomSysteme(std::uint8_t) const override { return Systeme; }
-};
-
 TEST(TCpuInfo, NomParCpuidOuParLeSysteme) {
     SourceFixe source;
-    source.Cpuid = Processeur("RiseRiseRise", 0x520);
+    source.Cpuid = ReponsesDe("RiseRiseRise", 0x520);
     source.Systeme = "Nom du système";
     const TCpuInfo info(source);
     EXPECT_EQ(info.Processeur(0)->Name()->Nom(), "Rise iDragon II");
@@ -266,4 +236,4 @@ TEST(TCpuInfo, LeProcesseurDeLaMachineAUnNom) {
 }
 
 } // namespace
-} // namespace pulsodex
+} // namespace pulsodex::test
