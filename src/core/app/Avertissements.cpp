@@ -12,7 +12,8 @@ std::int64_t Arrondi(double v) {
 } // moitiés au pair
 
 // La valeur mesurée pour la règle, dans son unité ; rien si elle ne se mesure pas.
-std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire& m, EspaceLecteurs& disques) {
+std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire& m,
+                                    EspaceLecteurs& disques) {
     if (r.Ressource == 4) {
         return m.MemoryLoad;
     }
