@@ -1,0 +1,111 @@
+#include "Disques.h"
+
+#include "commun/Trace.h"
+
+namespace pulsodex {
+
+bool DiskExtensions() {
+    TraceProcedure trace("DiskExtensions");
+    return true;
+}
+
+SondeDisques::SondeDisques(CarteLecteurs carte, SourceMontages& montages, const InfosBlocs& blocs,
+                           std::shared_ptr<SondeEspace> sonde, std::chrono::milliseconds delai)
+    : m_carte(std::move(carte)), m_montages(montages), m_blocs(blocs), m_sonde(std::move(sonde)),
+      m_delai(delai) {}
+
+SondeDisques::~SondeDisques() = default;
+
+void SondeDisques::ChangerCarte(CarteLecteurs carte) {
+    m_carte = std::move(carte);
+    for (auto it = m_sondes.begin(); it != m_sondes.end();) {
+        bool garde = it->second->Occupee();
+        for (char lettre = 'A'; lettre <= 'Z' && !garde; ++lettre) {
+            garde = m_carte.CheminLettre(lettre) == it->first;
+        }
+        it = garde ? std::next(it) : m_sondes.erase(it);
+    }
+}
+
+SondeDisques::Situation SondeDisques::Situer(const std::string& chemin) {
+    const TableMontages& table = m_montages.Table();
+    if (table.Version != m_versionGenres) {
+        m_genres.clear();
+        m_versionGenres = table.Version;
+    }
+    if (MontageAuPoint(table.Montes, chemin) == nullptr) {
+        if (const Montage* prevu = MontageAuPoint(table.Prevus, chemin); prevu != nullptr && chemin != "/") {
+            return {prevu, true};
+        }
+    }
+    return {MontageDe(table.Montes, chemin), false};
+}
+
+SondeBornee& SondeDisques::SondePour(const std::string& chemin) {
+    auto it = m_sondes.find(chemin);
+    if (it == m_sondes.end()) {
+        it = m_sondes.emplace(chemin, std::make_unique<SondeBornee>(m_sonde, chemin, m_delai)).first;
+    }
+    return *it->second;
+}
+
+std::string SondeDisques::Genre(const Montage& m) {
+    auto it = m_genres.find(m.Point);
+    if (it == m_genres.end()) {
+        it = m_genres.emplace(m.Point, GenreMontage(m, m_blocs.Chercher(m))).first;
+    }
+    return it->second;
+}
+
+ReponseSonde SondeDisques::Espace(std::uint8_t lecteur) {
+    const std::string& chemin = m_carte.Chemin(lecteur);
+    if (chemin.empty()) {
+        return ReponseSonde{EtatSonde::Absent};
+    }
+    const Situation s = Situer(chemin);
+    // Un point prévu mais non monté n'a pas de support ; un point autofs se
+    // monterait si on l'interrogeait.
+    if (s.NonMonte || (s.Lieu != nullptr && EstAutofs(*s.Lieu))) {
+        return ReponseSonde{};
+    }
+    return SondePour(chemin).Interroger();
+}
+
+std::int64_t SondeDisques::MyDiskFree(std::uint8_t lecteur) {
+    TraceProcedure trace("MyDiskFree");
+    const ReponseSonde r = Espace(lecteur);
+    return r.Etat == EtatSonde::Ok ? r.Libre : -1;
+}
+
+std::int64_t SondeDisques::MyDiskSize(std::uint8_t lecteur) {
+    TraceProcedure trace("MyDiskSize");
+    const ReponseSonde r = Espace(lecteur);
+    return r.Etat == EtatSonde::Ok ? r.Taille : -1;
+}
+
+std::string SondeDisques::GetDriveType32(std::uint8_t lecteur) {
+    TraceProcedure trace("GetDriveType32");
+    const std::string& chemin = m_carte.Chemin(lecteur);
+    if (chemin.empty()) {
+        return std::string(UniteInvalide);
+    }
+    const Situation s = Situer(chemin);
+    if (s.Lieu == nullptr || EstAutofs(*s.Lieu)) {
+        return std::string(UniteInconnue);
+    }
+    if (s.NonMonte) {
+        return GenreMontage(*s.Lieu, m_blocs.Chercher(*s.Lieu));
+    }
+    // Un dossier sous un point de montage : existe-t-il ? Une sonde bloquée ou
+    // trop lente ne tranche pas ; on garde alors le genre du montage.
+    if (chemin != s.Lieu->Point && SondePour(chemin).Interroger().Etat == EtatSonde::Absent) {
+        return std::string(UniteInvalide);
+    }
+    return Genre(*s.Lieu);
+}
+
+std::vector<Montage> SondeDisques::MontagesAChoisir() {
+    return MontagesProposes(m_montages.Table().Montes);
+}
+
+} // namespace pulsodex

@@ -1,0 +1,71 @@
+#pragma once
+// Les trois questions sur un lecteur (espace libre, taille, genre), posées par
+// le fil de l'interface sans jamais l'arrêter : chaque interrogation de
+// l'espace passe par la sonde bornée de son chemin.
+#include <chrono>
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "probes/CarteLecteurs.h"
+#include "probes/InterfacesDisques.h"
+#include "probes/SondeBornee.h"
+
+namespace pulsodex {
+
+// Vrai sous Linux : l'espace se lit toujours sur 64 bits.
+bool DiskExtensions();
+
+// À n'utiliser que depuis un seul fil (celui de l'interface). Les sources de
+// montages et de blocs doivent vivre plus longtemps que l'objet ; la sonde
+// d'espace est partagée avec les fils qui peuvent lui survivre.
+class SondeDisques {
+public:
+    SondeDisques(CarteLecteurs carte, SourceMontages& montages, const InfosBlocs& blocs,
+                 std::shared_ptr<SondeEspace> sonde, std::chrono::milliseconds delai = DelaiSonde);
+    ~SondeDisques();
+    SondeDisques(const SondeDisques&) = delete;
+    SondeDisques& operator=(const SondeDisques&) = delete;
+
+    [[nodiscard]] const CarteLecteurs& Carte() const { return m_carte; }
+    // Nouvelle carte (après la boîte de configuration) ; les sondes au repos des
+    // chemins qui n'ont plus de lettre sont arrêtées, les sondes bloquées gardées.
+    void ChangerCarte(CarteLecteurs carte);
+
+    // Octets libres et taille du lecteur (1 = A .. 26 = Z), -1 en cas d'échec.
+    std::int64_t MyDiskFree(std::uint8_t lecteur);
+    std::int64_t MyDiskSize(std::uint8_t lecteur);
+    // Les deux chiffres d'une seule interrogation.
+    ReponseSonde Espace(std::uint8_t lecteur);
+    // Le libellé du genre du lecteur (voir GenresDisques.h).
+    std::string GetDriveType32(std::uint8_t lecteur);
+
+    // Les montages en cours qu'on peut proposer pour une lettre.
+    std::vector<Montage> MontagesAChoisir();
+    // Nombre de sondes (une au plus par chemin, chacune avec un fil au plus).
+    [[nodiscard]] std::size_t NombreSondes() const { return m_sondes.size(); }
+
+private:
+    // Où se trouve un chemin : son montage, ou le montage prévu non monté.
+    struct Situation {
+        const Montage* Lieu = nullptr;
+        bool NonMonte = false; // point de fstab qui n'est pas monté
+    };
+    Situation Situer(const std::string& chemin);
+    SondeBornee& SondePour(const std::string& chemin);
+    std::string Genre(const Montage& m);
+
+    CarteLecteurs m_carte;
+    SourceMontages& m_montages;
+    const InfosBlocs& m_blocs;
+    std::shared_ptr<SondeEspace> m_sonde;
+    std::chrono::milliseconds m_delai;
+    std::map<std::string, std::unique_ptr<SondeBornee>, std::less<>> m_sondes;
+    // Genres déjà établis, par point de montage, pour une version de la table.
+    std::map<std::string, std::string, std::less<>> m_genres;
+    std::uint64_t m_versionGenres = 0;
+};
+
+} // namespace pulsodex

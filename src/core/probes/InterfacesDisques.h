@@ -1,0 +1,51 @@
+#pragma once
+// Accès au système dont a besoin la couche des disques ; une version Linux
+// (linux/) et des doublures de test pour chacun.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "probes/GenresDisques.h"
+#include "probes/Montages.h"
+
+namespace pulsodex {
+
+enum class EtatSonde {
+    Ok,
+    Absent,  // le chemin n'existe pas
+    Echec,   // toute autre erreur du système
+    Delai,   // pas de réponse dans le délai
+    Occupee, // la sonde précédente du même chemin est encore bloquée
+};
+
+struct ReponseSonde {
+    EtatSonde Etat = EtatSonde::Echec;
+    std::int64_t Taille = -1; // octets
+    std::int64_t Libre = -1;  // octets libres au total (quotas ignorés)
+};
+
+// L'interrogation de l'espace d'un chemin. Elle peut bloquer sans fin (serveur
+// réseau mort) : on ne l'appelle que depuis un fil de sonde, jamais depuis
+// l'interface. Appelée par plusieurs fils à la fois.
+class SondeEspace {
+public:
+    virtual ~SondeEspace() = default;
+    virtual ReponseSonde Interroger(const std::string& chemin) = 0;
+};
+
+// La table des montages ; lue sans jamais toucher un montage.
+class SourceMontages {
+public:
+    virtual ~SourceMontages() = default;
+    // Reste valable jusqu'à l'appel suivant.
+    virtual const TableMontages& Table() = 0;
+};
+
+// Le périphérique bloc d'un montage, s'il en a un.
+class InfosBlocs {
+public:
+    virtual ~InfosBlocs() = default;
+    [[nodiscard]] virtual std::optional<PeripheriqueBloc> Chercher(const Montage& m) const = 0;
+};
+
+} // namespace pulsodex

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "FacticesDisques.h"
+#include "probes/Deconnexion.h"
+#include "probes/OuvertureDisque.h"
+
+namespace pulsodex {
+namespace {
+
+ResultatProgramme Fini(int code, const char* erreurs) {
+    return ResultatProgramme{true, 0, true, code, erreurs};
+}
+
+class DeconnexionTest : public ::testing::Test {
+protected:
+    DeconnexionTest() {
+        m_carte.Fixer('C', "/");
+        m_carte.Fixer('E', "/mnt/nfs");
+        m_carte.Fixer('F', "/home/paul/distant/photos");
+        m_carte.Fixer('G', "/mnt/nas");
+        m_carte.Fixer('H', "/mnt/vide");
+        m_carte.Fixer('I', "/mnt/archives");
+    }
+    std::uint32_t Deconnecter(std::string_view nom) {
+        return m_deconnexion.WNetCancelConnection2A(m_carte, nom);
+    }
+
+    CarteLecteurs m_carte;
+    test::ExecuteurFactice m_executeur;
+    test::SourceMontagesFixe m_source{test::LireDonnee("montages/bureau.mountinfo"),
+                                      test::LireDonnee("montages/bureau.fstab")};
+    std::vector<std::string> m_fichiersDemandes;
+    bool m_fichiersOuverts = false;
+    Deconnexion m_deconnexion{m_executeur, m_source, [this](std::string_view point) {
+                                  m_fichiersDemandes.emplace_back(point);
+                                  return m_fichiersOuverts;
+                              }};
+};
+
+TEST_F(DeconnexionTest, DemontageReussi) {
+    EXPECT_EQ(Deconnecter("E:"), DeconnexionReussie);
+    ASSERT_EQ(m_executeur.Commandes.size(), 1U);
+    const CommandeProgramme& c = m_executeur.Commandes[0];
+    EXPECT_EQ(c.Arguments, (std::vector<std::string>{"umount", "/mnt/nfs"}));
+    EXPECT_EQ(c.Environnement, (std::vector<std::string>{"LC_ALL=C"}));
+    EXPECT_GT(c.Delai.count(), 0);
+}
+
+TEST_F(DeconnexionTest, RienALancerPourUnLecteurNonConnecte) {
+    // Sans lettre, lecteur local, autofs vide, point prévu mais non monté, nom invalide.
+    for (const char* nom : {"Z:", "C:", "H:", "I:"}) {
+        EXPECT_EQ(Deconnecter(nom), ErreurNonConnecte) << nom;
+    }
+    EXPECT_EQ(Deconnecter("E"), ErreurPeripherique);
+    EXPECT_EQ(Deconnecter("E:\\"), ErreurPeripherique);
+    EXPECT_TRUE(m_executeur.Commandes.empty());
+}
+
+TEST_F(DeconnexionTest, FuseDemonteParFusermountEtSonPointDeMontage) {
+    ResultatProgramme absent;
+    absent.ErreurLancement = ENOENT;
+    m_executeur.Rendre(absent); // pas de fusermount3 : on essaie fusermount
+    EXPECT_EQ(Deconnecter("F:"), DeconnexionReussie);
+    ASSERT_EQ(m_executeur.Commandes.size(), 2U);
+    EXPECT_EQ(m_executeur.Commandes[0].Arguments,
+              (std::vector<std::string>{"fusermount3", "-u", "/home/paul/distant"}));
+    EXPECT_EQ(m_executeur.Commandes[1].Arguments,
+              (std::vector<std::string>{"fusermount", "-u", "/home/paul/distant"}));
+}
+
+TEST_F(DeconnexionTest, LesEchecsRapportes) {
+    ResultatProgramme pendu{true, 0, false, -1, {}};
+    ResultatProgramme introuvable;
+    introuvable.ErreurLancement = ENOENT;
+    struct Cas {
+        ResultatProgramme resultat;
+        bool fichiersOuverts;
+        std::uint32_t attendu;
+    };
+    const Cas cas[] = {
+        {Fini(32, "umount: /mnt/nas: target is busy.\n"), false, ErreurUniteOccupee},
+        {Fini(32, "umount: /mnt/nas: target is busy.\n"), true, ErreurFichiersOuverts},
+        {Fini(32, "umount: /mnt/nas: not mounted.\n"), false, ErreurNonConnecte},
+        {Fini(1, "umount: /mnt/nas: must be superuser to unmount.\n"), false, ErreurAccesRefuse},
+        {Fini(32, "umount: /mnt/nas: bizarre\n"), false, ErreurEtendue},
+        {pendu, false, ErreurUniteOccupee},
+        {introuvable, false, ErreurEtendue},
+    };
+    for (const auto& k : cas) {
+        m_fichiersOuverts = k.fichiersOuverts;
+        m_executeur.Rendre(k.resultat);
+        EXPECT_EQ(Deconnecter("G:"), k.attendu) << k.resultat.Erreurs;
+    }
+    EXPECT_EQ(m_fichiersDemandes, (std::vector<std::string>{"/mnt/nas", "/mnt/nas"}));
+}
+
+TEST_F(DeconnexionTest, EchecInconnuMaisPointDisparu) {
+    m_executeur.Pendant = [this] {
+        m_source.Changer("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n");
+    };
+    m_executeur.Rendre(Fini(32, "umount: erreur\n"));
+    EXPECT_EQ(Deconnecter("E:"), ErreurNonConnecte);
+}
+
+TEST(TextesDeconnexion, TroisTextesSeulement) {
+    EXPECT_EQ(TexteDeconnexion(2250), "Cette unité n'est pas connectée.");
+    EXPECT_EQ(TexteDeconnexion(2401), "L'unité ne peut être déconnectée car des fichiers y sont ouverts.");
+    EXPECT_EQ(TexteDeconnexion(2404),
+              "L'unité ne peut être déconnectée car elle est en cours d'utilisation.");
+    for (std::uint32_t code : {0U, 5U, 1200U, 1208U, 2402U}) {
+        EXPECT_EQ(TexteDeconnexion(code), "") << code;
+    }
+}
+
+TEST(OuvertureDisque, OuvrirEtExplorerLeDossierDuLecteur) {
+    CarteLecteurs carte;
+    carte.Fixer('D', "/media/paul/CLE USB");
+    test::LanceurFactice lanceur;
+    EXPECT_TRUE(OuvrirDisque(carte, 4, "open", lanceur));
+    EXPECT_TRUE(OuvrirDisque(carte, 4, "Explore", lanceur));
+    EXPECT_EQ(lanceur.Dossiers, (std::vector<std::string>{"/media/paul/CLE USB", "/media/paul/CLE USB"}));
+    // Verbe vide ou inconnu, total, lettre sans chemin : rien.
+    EXPECT_FALSE(OuvrirDisque(carte, 4, "", lanceur));
+    EXPECT_FALSE(OuvrirDisque(carte, 4, "print", lanceur));
+    EXPECT_FALSE(OuvrirDisque(carte, 0, "open", lanceur));
+    EXPECT_FALSE(OuvrirDisque(carte, 5, "open", lanceur));
+    EXPECT_EQ(lanceur.Dossiers.size(), 2U);
+}
+
+} // namespace
+} // namespace pulsodex

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <future>
+
+#include "FacticesDisques.h"
+#include "commun/Trace.h"
+#include "probes/Disques.h"
+#include "probes/linux/DisquesLinux.h"
+
+namespace pulsodex {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::uint8_t A = 1, C = 3, D = 4, E = 5, F = 6, G = 7, H = 8, Z = 26;
+constexpr auto Garde = 10s;
+
+// Garde le nom de la procédure tracée à chaque lecture de la table.
+class SourceTracee : public test::SourceMontagesFixe {
+public:
+    using SourceMontagesFixe::SourceMontagesFixe;
+    const TableMontages& Table() override {
+        Traces.push_back(TraceCourante());
+        return SourceMontagesFixe::Table();
+    }
+    std::vector<std::string> Traces;
+};
+
+class Disques : public ::testing::Test {
+protected:
+    void TearDown() override {
+        m_sonde->Liberer();
+        EXPECT_TRUE(m_sonde->AttendreBloquees(0, Garde));
+    }
+
+    std::unique_ptr<SondeDisques> Creer(const CarteLecteurs& carte, std::chrono::milliseconds delai = Garde) {
+        return std::make_unique<SondeDisques>(carte, m_source, m_blocs, m_sonde, delai);
+    }
+    static CarteLecteurs Carte(std::initializer_list<std::pair<char, const char*>> lettres) {
+        CarteLecteurs carte;
+        for (const auto& [lettre, chemin] : lettres) {
+            carte.Fixer(lettre, chemin);
+        }
+        return carte;
+    }
+
+    SourceTracee m_source{test::LireDonnee("montages/bureau.mountinfo"),
+                          test::LireDonnee("montages/bureau.fstab")};
+    BlocsSys m_blocs{test::CheminDonnee("sys/bureau")};
+    std::shared_ptr<test::SondeEspaceFactice> m_sonde = std::make_shared<test::SondeEspaceFactice>();
+};
+
+TEST_F(Disques, LecteurSainEtLecteurSansLettre) {
+    m_sonde->Repondre("/", 100'000'000'000, 12'340'000'000);
+    auto disques = Creer(Carte({{'C', "/"}}));
+    EXPECT_EQ(disques->MyDiskSize(C), 100'000'000'000);
+    EXPECT_EQ(disques->MyDiskFree(C), 12'340'000'000);
+    EXPECT_EQ(disques->GetDriveType32(C), "Disque local");
+    for (std::uint8_t lecteur : {A, Z, std::uint8_t{0}, std::uint8_t{27}}) {
+        EXPECT_EQ(disques->MyDiskSize(lecteur), -1);
+        EXPECT_EQ(disques->MyDiskFree(lecteur), -1);
+        EXPECT_EQ(disques->GetDriveType32(lecteur), "Unité invalide");
+    }
+    EXPECT_EQ(m_sonde->Appels(), 2);
+    EXPECT_TRUE(DiskExtensions());
+}
+
+TEST_F(Disques, DossierSousUnMontage) {
+    m_sonde->Repondre("/home/paul", 50, 20);
+    auto disques = Creer(Carte({{'D', "/home/paul"}, {'E', "/home/paul/absent"}}));
+    EXPECT_EQ(disques->GetDriveType32(D), "Disque local");
+    EXPECT_EQ(disques->MyDiskFree(D), 20);
+    EXPECT_EQ(disques->GetDriveType32(E), "Unité invalide");
+    EXPECT_EQ(disques->MyDiskSize(E), -1);
+}
+
+TEST_F(Disques, PointsAutofsEtPointsPrevusJamaisInterroges) {
+    auto disques = Creer(Carte({{'D', "/mnt/vide"},
+                                {'E', "/media/cdrom0"},
+                                {'F', "/mnt/archives"},
+                                {'G', "/mnt/cle"},
+                                {'H', "/mnt/disque deux"}}));
+    struct Cas {
+        std::uint8_t lecteur;
+        const char* genre;
+    };
+    const Cas cas[] = {
+        {D, "Unité inconnue"},  {E, "Cédérom"},      {F, "Connexion réseau //nas/archives"},
+        {G, "Disque amovible"}, {H, "Disque local"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(disques->GetDriveType32(k.lecteur), k.genre);
+        EXPECT_EQ(disques->MyDiskSize(k.lecteur), -1);
+        EXPECT_EQ(disques->MyDiskFree(k.lecteur), -1);
+    }
+    EXPECT_EQ(m_sonde->Appels(), 0);
+    EXPECT_EQ(disques->NombreSondes(), 0U);
+}
+
+TEST_F(Disques, LecteurReseauBloqueUnSeulFilEtAucuneAttenteApresLaPremiere) {
+    m_sonde->Bloquer("/mnt/nfs");
+    auto disques = Creer(Carte({{'C', "/"}, {'G', "/mnt/nfs"}}), 20ms);
+    EXPECT_EQ(disques->MyDiskSize(G), -1); // après le délai
+    for (int tic = 0; tic < 300; ++tic) {
+        EXPECT_EQ(disques->MyDiskSize(G), -1);
+        EXPECT_EQ(disques->MyDiskFree(G), -1);
+        EXPECT_EQ(disques->GetDriveType32(G), "Connexion réseau serveur:/export/donnees");
+    }
+    ASSERT_TRUE(m_sonde->AttendreBloquees(1, Garde));
+    EXPECT_EQ(m_sonde->Appels(), 1);
+    EXPECT_EQ(m_sonde->FilsDistincts(), 1U);
+    EXPECT_EQ(disques->NombreSondes(), 1U);
+    // Quitter n'attend pas la sonde bloquée.
+    ASSERT_TRUE(m_sonde->AttendreBloquees(1, Garde));
+    auto fin = std::async(std::launch::async, [&] { disques.reset(); });
+    if (fin.wait_for(Garde) != std::future_status::ready) {
+        m_sonde->Liberer(); // sinon l'essai resterait pendu
+        FAIL() << "la destruction attend la sonde bloquée";
+    }
+    EXPECT_EQ(m_sonde->Bloquees(), 1);
+}
+
+TEST_F(Disques, UneSondeParCheminEtNouvelleCarte) {
+    m_sonde->Repondre("/home", 10, 5);
+    m_sonde->Repondre("/tmp", 10, 5);
+    m_sonde->Bloquer("/mnt/nfs");
+    auto disques = Creer(Carte({{'D', "/home"}, {'E', "/home/"}, {'F', "/tmp"}, {'G', "/mnt/nfs"}}), 20ms);
+    for (std::uint8_t lecteur : {D, E, F, G}) {
+        disques->MyDiskFree(lecteur);
+    }
+    EXPECT_EQ(disques->NombreSondes(), 3U);
+    // /tmp n'a plus de lettre : sa sonde au repos s'arrête ; celle, bloquée,
+    // de /mnt/nfs est gardée pour qu'un retour de la lettre n'en crée pas une autre.
+    disques->ChangerCarte(Carte({{'D', "/home"}}));
+    EXPECT_EQ(disques->NombreSondes(), 2U);
+    disques->ChangerCarte(Carte({{'D', "/home"}, {'G', "/mnt/nfs"}}));
+    EXPECT_EQ(disques->MyDiskFree(G), -1);
+    EXPECT_EQ(m_sonde->Appels(), 4);
+    EXPECT_EQ(disques->Carte().CheminLettre('G'), "/mnt/nfs");
+}
+
+TEST_F(Disques, LeGenreSuitLaTableDesMontages) {
+    auto disques = Creer(Carte({{'F', "/mnt/nas"}}));
+    EXPECT_EQ(disques->GetDriveType32(F), "Connexion réseau //nas/partage");
+    m_source.Changer("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 0:9 / /mnt/nas rw - tmpfs tmpfs rw\n");
+    EXPECT_EQ(disques->GetDriveType32(F), "Emulation de disque en mémoire vive");
+    EXPECT_EQ(disques->MontagesAChoisir().size(), 2U);
+}
+
+TEST_F(Disques, NomsDeLaTrace) {
+    m_sonde->Repondre("/", 1, 1);
+    auto disques = Creer(Carte({{'C', "/"}}));
+    FixerTrace("Appelant");
+    disques->MyDiskFree(C);
+    disques->MyDiskSize(C);
+    disques->GetDriveType32(C);
+    EXPECT_EQ(m_source.Traces, (std::vector<std::string>{"MyDiskFree", "MyDiskSize", "GetDriveType32"}));
+    EXPECT_EQ(TraceCourante(), "Appelant");
+}
+
+} // namespace
+} // namespace pulsodex

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "FacticesDisques.h"
+#include "probes/GenresDisques.h"
+#include "probes/linux/DisquesLinux.h"
+
+namespace pulsodex {
+namespace {
+
+class Genres : public ::testing::Test {
+protected:
+    std::vector<Montage> m_montes = LireMountinfo(test::LireDonnee("montages/bureau.mountinfo"));
+    BlocsSys m_blocs{test::CheminDonnee("sys/bureau")};
+
+    std::string GenreAu(const std::string& point) {
+        const Montage* m = MontageAuPoint(m_montes, point);
+        return m == nullptr ? "(absent)" : GenreMontage(*m, m_blocs.Chercher(*m));
+    }
+};
+
+TEST_F(Genres, ChaqueFamilleSurLaTableDUnBureau) {
+    struct Cas {
+        const char* point;
+        const char* genre;
+    };
+    const Cas cas[] = {
+        {"/", "Disque local"},
+        {"/home", "Disque local"}, // btrfs : majeur nul, trouvé par le nom de sa source
+        {"/boot/efi", "Disque local"},
+        {"/donnees", "Disque local"},
+        {"/snap/core22/1122", "Disque local"},
+        {"/run/media/paul/Sauvegarde", "Disque local"}, // disque USB non amovible pour le noyau
+        {"/media/paul/CLE USB", "Disque amovible"},
+        {"/media/paul/DVD Vacances", "Cédérom"},
+        {"/mnt/iso", "Cédérom"},
+        {"/tmp", "Emulation de disque en mémoire vive"},
+        {"/mnt/ram", "Emulation de disque en mémoire vive"},
+        {"/run", "Emulation de disque en mémoire vive"},
+        {"/mnt/nas", "Connexion réseau //nas/partage"},
+        {"/mnt/nfs", "Connexion réseau serveur:/export/donnees"},
+        {"/mnt/hote", "Connexion réseau hostshare"},
+        {"/mnt/ceph", "Connexion réseau 10.0.0.1:6789:/"},
+        {"/home/paul/distant", "Connexion réseau paul@hote.lan:/srv"},
+        {"/mnt/web", "Connexion réseau https://dav.exemple.fr/fichiers"},
+        {"/mnt/v6", "Connexion réseau [fe80::1]:/export"},
+        {"/mnt/sans source", "Connexion réseau"},
+        {"/mnt/auto", "Connexion réseau archive:/vieux"},
+        {"/mnt/vide", "Unité inconnue"},
+        {"/mnt/inconnu", "Unité inconnue"},
+        {"/proc", "Unité inconnue"},
+        {"/sys/fs/cgroup", "Unité inconnue"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(GenreAu(k.point), k.genre) << k.point;
+    }
+}
+
+TEST_F(Genres, PeripheriqueBlocDuDisquePourUnePartition) {
+    Montage cle{"8:17", "/", "/x", "vfat", "/dev/sdb1"};
+    auto bloc = m_blocs.Chercher(cle);
+    ASSERT_TRUE(bloc);
+    EXPECT_EQ(bloc->Nom, "sdb");
+    EXPECT_TRUE(bloc->Amovible);
+    cle.Peripherique = "0:99"; // le nom de la source suffit
+    EXPECT_EQ(m_blocs.Chercher(cle)->Nom, "sdb");
+    EXPECT_FALSE(m_blocs.Chercher({"0:40", "/", "/mnt/nas", "cifs", "//nas/partage"}));
+    EXPECT_FALSE(m_blocs.Chercher({"8:99", "/", "/x", "ext4", "/dev/sdz9"}));
+    EXPECT_FALSE(BlocsSys("/chemin/absent").Chercher(cle));
+}
+
+TEST(GenresReseau, SourcesEtLibelles) {
+    struct Cas {
+        const char* source;
+        bool reseau;
+    };
+    const Cas cas[] = {
+        {"serveur:/export", true},
+        {"//nas/partage", true},
+        {"paul@hote:/srv", true},
+        {"[fe80::1]:/x", true},
+        {"https://a.b/c", true},
+        {"/dev/sda1", false},
+        {"UUID=abc", false},
+        {"systemd-1", false},
+        {":/x", false},
+        {"///x", false},
+        {"", false},
+        {"pool/donnees", false},
+        {"a b:/x", false},
+        {"[]:/x", false},
+        {"[fe80::1/x", false},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(EstSourceReseau(k.source), k.reseau) << k.source;
+    }
+    // Une source d'allure réseau ne change pas un type connu.
+    EXPECT_FALSE(EstReseau({"0:1", "/", "/x", "tmpfs", "a:b"}));
+    EXPECT_TRUE(EstReseau({"0:1", "/", "/x", "fuse.rclone", "gdrive:"}));
+    EXPECT_EQ(LibelleReseau("none"), "Connexion réseau");
+    EXPECT_EQ(LibelleReseau(std::string(249, 'a')), "Connexion réseau " + std::string(249, 'a'));
+    EXPECT_EQ(LibelleReseau(std::string(250, 'a')), "Connexion réseau");
+}
+
+} // namespace
+} // namespace pulsodex

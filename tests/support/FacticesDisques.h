@@ -1,0 +1,81 @@
+#pragma once
+// Doublures de la couche des disques et accès aux fichiers de tests/data.
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "interfaces/Executeur.h"
+#include "interfaces/Lanceur.h"
+#include "probes/InterfacesDisques.h"
+
+namespace pulsodex::test {
+
+// Chemin d'un fichier de tests/data, et son contenu.
+std::string CheminDonnee(std::string_view relatif);
+std::string LireDonnee(std::string_view relatif);
+
+// Réponses par chemin (par défaut : chemin absent). Un chemin bloqué retient
+// chaque question, comme un serveur réseau mort, jusqu'à Liberer() : les
+// questions retenues rendent alors Echec, les suivantes la réponse prévue.
+class SondeEspaceFactice : public SondeEspace {
+public:
+    void Repondre(const std::string& chemin, std::int64_t taille, std::int64_t libre);
+    void Bloquer(const std::string& chemin);
+    void Liberer();
+    ReponseSonde Interroger(const std::string& chemin) override;
+
+    [[nodiscard]] int Appels() const;
+    [[nodiscard]] int Bloquees() const;
+    [[nodiscard]] std::size_t FilsDistincts() const;
+    // Attend que n questions exactement soient retenues ; faux au bout du délai.
+    bool AttendreBloquees(int n, std::chrono::seconds delai);
+
+private:
+    mutable std::mutex m_verrou;
+    std::condition_variable m_signal;
+    std::map<std::string, ReponseSonde> m_reponses;
+    std::set<std::string> m_bloques;
+    int m_appels = 0;
+    int m_bloquees = 0;
+    std::set<std::thread::id> m_fils;
+};
+
+class SourceMontagesFixe : public SourceMontages {
+public:
+    SourceMontagesFixe() = default;
+    explicit SourceMontagesFixe(std::string_view mountinfo, std::string_view fstab = {}) {
+        Changer(mountinfo, fstab);
+    }
+    void Changer(std::string_view mountinfo, std::string_view fstab = {});
+    const TableMontages& Table() override { return m_table; }
+
+private:
+    TableMontages m_table;
+};
+
+// Garde les commandes et rend les résultats du script, puis « réussi ».
+class ExecuteurFactice : public Executeur {
+public:
+    void Rendre(ResultatProgramme r) { m_resultats.push_back(std::move(r)); }
+    ResultatProgramme Executer(const CommandeProgramme& commande) override;
+    std::vector<CommandeProgramme> Commandes;
+    std::function<void()> Pendant; // ce qui arrive pendant que le programme tourne
+
+private:
+    std::deque<ResultatProgramme> m_resultats;
+};
+
+class LanceurFactice : public Lanceur {
+public:
+    void OuvrirDossier(std::string_view dossier) override { Dossiers.emplace_back(dossier); }
+    std::vector<std::string> Dossiers;
+};
+
+} // namespace pulsodex::test
