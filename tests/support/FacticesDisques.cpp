@@ -1,6 +1,7 @@
 #include "FacticesDisques.h"
 
 #include <fstream>
+#include <future>
 #include <sstream>
 
 namespace pulsodex::test {
@@ -68,6 +69,19 @@ std::size_t SondeEspaceFactice::FilsDistincts() const {
 bool SondeEspaceFactice::AttendreBloquees(int n, std::chrono::seconds delai) {
     std::unique_lock verrou(m_verrou);
     return m_signal.wait_for(verrou, delai, [&] { return m_bloquees == n; });
+}
+
+bool SondeEspaceFactice::FinitPendantLeBlocage(const std::function<void()>& action) {
+    constexpr std::chrono::seconds garde{10};
+    if (!AttendreBloquees(1, garde)) {
+        return false;
+    }
+    auto fin = std::async(std::launch::async, action);
+    if (fin.wait_for(garde) != std::future_status::ready) {
+        Liberer();
+        return false;
+    }
+    return Bloquees() == 1;
 }
 
 void SourceMontagesFixe::Changer(std::string_view mountinfo, std::string_view fstab) {

@@ -36,6 +36,10 @@ public:
     [[nodiscard]] std::size_t FilsDistincts() const;
     // Attend que n questions exactement soient retenues ; faux au bout du délai.
     bool AttendreBloquees(int n, std::chrono::seconds delai);
+    // Fait l'action sur un autre fil une fois une question retenue ; vrai quand
+    // elle finit sans attendre que la question soit rendue. Sinon libère tout
+    // (l'essai ne reste pas pendu) et rend faux.
+    bool FinitPendantLeBlocage(const std::function<void()>& action);
 
 private:
     mutable std::mutex m_verrou;

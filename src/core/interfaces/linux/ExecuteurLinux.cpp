@@ -50,6 +50,7 @@ std::vector<std::string> Environnement(const std::vector<std::string>& ajouts) {
 
 std::vector<char*> Pointeurs(std::vector<std::string>& textes) {
     std::vector<char*> pointeurs;
+    pointeurs.reserve(textes.size() + 1);
     for (std::string& t : textes) {
         pointeurs.push_back(t.data());
     }
