@@ -7,7 +7,7 @@
 namespace pulsodex::test {
 
 std::string CheminDonnee(std::string_view relatif) {
-    return std::string(PULSODEX_DONNEES_ESSAI) + "/" + std::string(relatif);
+    return std::string(PULSODEX_DONNEES_TEST) + "/" + std::string(relatif);
 }
 
 std::string LireDonnee(std::string_view relatif) {

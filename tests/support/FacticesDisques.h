@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "interfaces/Executeur.h"
-#include "interfaces/Lanceur.h"
 #include "probes/InterfacesDisques.h"
 
 namespace pulsodex::test {
@@ -74,12 +73,6 @@ public:
 
 private:
     std::deque<ResultatProgramme> m_resultats;
-};
-
-class LanceurFactice : public Lanceur {
-public:
-    void OuvrirDossier(std::string_view dossier) override { Dossiers.emplace_back(dossier); }
-    std::vector<std::string> Dossiers;
 };
 
 } // namespace pulsodex::test

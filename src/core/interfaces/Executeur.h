@@ -1,5 +1,7 @@
 #pragma once
-// Lancement d'un programme, sans interpréteur de commandes, avec un délai.
+// Lancement d'un programme dont on veut la réponse (code de sortie et
+// messages), sans interpréteur de commandes, avec un délai. Pour ouvrir un
+// document ou lancer une tâche sans attendre, voir Lanceur.h.
 #include <chrono>
 #include <string>
 #include <vector>
@@ -9,7 +11,7 @@ namespace pulsodex {
 struct CommandeProgramme {
     std::vector<std::string> Arguments;     // le premier est le programme, cherché dans le PATH
     std::vector<std::string> Environnement; // « NOM=valeur » ajoutés ou remplacés
-    std::chrono::milliseconds Delai{0};     // attente au plus ; zéro : ne pas attendre
+    std::chrono::milliseconds Delai{0};     // attente au plus
 };
 
 struct ResultatProgramme {

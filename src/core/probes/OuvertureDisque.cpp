@@ -1,19 +1,13 @@
 #include "OuvertureDisque.h"
 
-#include "commun/Textes.h"
-
 namespace pulsodex {
 
-bool OuvrirDisque(const CarteLecteurs& carte, std::uint8_t lecteur, std::string_view verbe,
-                  Lanceur& lanceur) {
-    if (!EgalSansCasse(verbe, "open") && !EgalSansCasse(verbe, "explore")) {
+bool OuvrirDisque(SondeDisques& disques, std::uint8_t lecteur, std::string_view verbe, Lanceur& lanceur) {
+    const std::string& dossier = disques.Carte().Chemin(lecteur);
+    if (verbe.empty() || dossier.empty() || disques.Espace(lecteur).Etat != EtatSonde::Ok) {
         return false;
     }
-    const std::string& dossier = carte.Chemin(lecteur);
-    if (dossier.empty()) {
-        return false;
-    }
-    lanceur.OuvrirDossier(dossier);
+    lanceur.ShellExecute(verbe, dossier, "", "", ModeFenetre::Normale);
     return true;
 }
 

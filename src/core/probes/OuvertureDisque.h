@@ -4,13 +4,16 @@
 #include <string_view>
 
 #include "interfaces/Lanceur.h"
-#include "probes/CarteLecteurs.h"
+#include "probes/Disques.h"
 
 namespace pulsodex {
 
-// Ouvre le dossier du lecteur (1 = A .. 26 = Z) pour les verbes « open » et
-// « explore ». Rien pour un autre verbe, un verbe vide, le total (0) ou une
-// lettre sans chemin ; vrai quand le dossier a été confié au lanceur.
-bool OuvrirDisque(const CarteLecteurs& carte, std::uint8_t lecteur, std::string_view verbe, Lanceur& lanceur);
+// Demande au lanceur d'exécuter le verbe (« open », « explore ») sur le dossier
+// du lecteur (1 = A .. 26 = Z), sans paramètres ni dossier de travail, fenêtre
+// normale ; sa réponse est ignorée. Rien pour un verbe vide, le total (0) ou
+// une lettre sans chemin. Le lanceur examine le dossier, ce qui resterait
+// bloqué sur un montage mort : un lecteur qui ne répond pas à la sonde bornée
+// n'est donc pas ouvert. Vrai quand le dossier a été confié au lanceur.
+bool OuvrirDisque(SondeDisques& disques, std::uint8_t lecteur, std::string_view verbe, Lanceur& lanceur);
 
 } // namespace pulsodex

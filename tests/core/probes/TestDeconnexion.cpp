@@ -4,7 +4,6 @@
 
 #include "FacticesDisques.h"
 #include "probes/Deconnexion.h"
-#include "probes/OuvertureDisque.h"
 
 namespace pulsodex {
 namespace {
@@ -112,21 +111,6 @@ TEST(TextesDeconnexion, TroisTextesSeulement) {
     for (std::uint32_t code : {0U, 5U, 1200U, 1208U, 2402U}) {
         EXPECT_EQ(TexteDeconnexion(code), "") << code;
     }
-}
-
-TEST(OuvertureDisque, OuvrirEtExplorerLeDossierDuLecteur) {
-    CarteLecteurs carte;
-    carte.Fixer('D', "/media/paul/CLE USB");
-    test::LanceurFactice lanceur;
-    EXPECT_TRUE(OuvrirDisque(carte, 4, "open", lanceur));
-    EXPECT_TRUE(OuvrirDisque(carte, 4, "Explore", lanceur));
-    EXPECT_EQ(lanceur.Dossiers, (std::vector<std::string>{"/media/paul/CLE USB", "/media/paul/CLE USB"}));
-    // Verbe vide ou inconnu, total, lettre sans chemin : rien.
-    EXPECT_FALSE(OuvrirDisque(carte, 4, "", lanceur));
-    EXPECT_FALSE(OuvrirDisque(carte, 4, "print", lanceur));
-    EXPECT_FALSE(OuvrirDisque(carte, 0, "open", lanceur));
-    EXPECT_FALSE(OuvrirDisque(carte, 5, "open", lanceur));
-    EXPECT_EQ(lanceur.Dossiers.size(), 2U);
 }
 
 } // namespace

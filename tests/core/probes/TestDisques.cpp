@@ -2,9 +2,11 @@
 
 #include <filesystem>
 
+#include "Factices.h"
 #include "FacticesDisques.h"
 #include "commun/Trace.h"
 #include "probes/Disques.h"
+#include "probes/OuvertureDisque.h"
 #include "probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
@@ -150,6 +152,28 @@ TEST_F(Disques, LeGenreSuitLaTableDesMontages) {
     m_source.Changer("1 0 8:1 / / rw - ext4 /dev/sda1 rw\n2 1 0:9 / /mnt/nas rw - tmpfs tmpfs rw\n");
     EXPECT_EQ(disques->GetDriveType32(F), "Emulation de disque en mémoire vive");
     EXPECT_EQ(disques->MontagesAChoisir().size(), 2U);
+}
+
+TEST_F(Disques, OuvrirLeDossierDUnLecteurQuiRepond) {
+    m_sonde->Repondre("/media/paul/CLE USB", 10, 5);
+    m_sonde->Bloquer("/mnt/nfs");
+    auto disques = Creer(Carte({{'D', "/media/paul/CLE USB"}, {'G', "/mnt/nfs"}}), 20ms);
+    test::LanceurFactice lanceur;
+    EXPECT_TRUE(OuvrirDisque(*disques, D, "open", lanceur));
+    EXPECT_TRUE(OuvrirDisque(*disques, D, "explore", lanceur));
+    ASSERT_EQ(lanceur.Appels.size(), 2U);
+    const auto& appel = lanceur.Appels[1];
+    EXPECT_EQ(appel.Verbe, "explore");
+    EXPECT_EQ(appel.Fichier, "/media/paul/CLE USB");
+    EXPECT_EQ(appel.Parametres, "");
+    EXPECT_EQ(appel.Repertoire, "");
+    EXPECT_EQ(appel.Mode, ModeFenetre::Normale);
+    // Verbe vide, total, lettre sans chemin, montage mort : rien.
+    EXPECT_FALSE(OuvrirDisque(*disques, D, "", lanceur));
+    EXPECT_FALSE(OuvrirDisque(*disques, 0, "open", lanceur));
+    EXPECT_FALSE(OuvrirDisque(*disques, E, "open", lanceur));
+    EXPECT_FALSE(OuvrirDisque(*disques, G, "open", lanceur));
+    EXPECT_EQ(lanceur.Appels.size(), 2U);
 }
 
 TEST_F(Disques, NomsDeLaTrace) {

@@ -137,24 +137,10 @@ TEST_F(ExecuteurLinuxTest, ProgrammeAbsentOuSansArguments) {
     EXPECT_FALSE(m_executeur.Executer({}).Lance);
 }
 
-TEST_F(ExecuteurLinuxTest, DelaiDepassePuisSansAttendre) {
+TEST_F(ExecuteurLinuxTest, DelaiDepasse) {
     const ResultatProgramme r = m_executeur.Executer(Enfant("pendu", 50ms));
     EXPECT_TRUE(r.Lance);
     EXPECT_FALSE(r.Termine);
-    // Sans délai : lancé, pas attendu (un fil détaché le récupère).
-    const ResultatProgramme detache = m_executeur.Executer(Enfant("bref", 0ms));
-    EXPECT_TRUE(detache.Lance);
-    EXPECT_FALSE(detache.Termine);
-}
-
-TEST(LanceurXdg, OuvreLeDossierSansAttendre) {
-    test::ExecuteurFactice executeur;
-    LanceurXdg lanceur(executeur);
-    lanceur.OuvrirDossier("/media/paul/CLE USB");
-    ASSERT_EQ(executeur.Commandes.size(), 1U);
-    EXPECT_EQ(executeur.Commandes[0].Arguments,
-              (std::vector<std::string>{"xdg-open", "/media/paul/CLE USB"}));
-    EXPECT_EQ(executeur.Commandes[0].Delai.count(), 0);
 }
 
 } // namespace

@@ -66,14 +66,12 @@ void Attendre(const std::shared_ptr<Suivi>& suivi, int lecture) {
     while (::waitid(P_PID, static_cast<id_t>(suivi->Pid), &info, WEXITED | WNOWAIT) != 0 && errno == EINTR) {
     }
     std::string erreurs;
-    if (lecture >= 0) {
-        std::array<char, 512> tampon{};
-        ssize_t lus = 0;
-        while (erreurs.size() < ErreursMax && (lus = ::read(lecture, tampon.data(), tampon.size())) > 0) {
-            erreurs.append(tampon.data(), static_cast<std::size_t>(lus));
-        }
-        ::close(lecture);
+    std::array<char, 512> tampon{};
+    ssize_t lus = 0;
+    while (erreurs.size() < ErreursMax && (lus = ::read(lecture, tampon.data(), tampon.size())) > 0) {
+        erreurs.append(tampon.data(), static_cast<std::size_t>(lus));
     }
+    ::close(lecture);
     {
         std::lock_guard verrou(suivi->Verrou);
         suivi->Code = info.si_code == CLD_EXITED ? info.si_status : 128 + info.si_status;
@@ -92,26 +90,21 @@ ResultatProgramme ExecuteurLinux::Executer(const CommandeProgramme& commande) {
         resultat.ErreurLancement = EINVAL;
         return resultat;
     }
-    const bool attendre = commande.Delai.count() > 0;
     std::array<int, 2> tube{-1, -1};
-    if (attendre) {
-        if (::pipe2(tube.data(), O_CLOEXEC) != 0) {
-            resultat.ErreurLancement = errno;
-            return resultat;
-        }
-        // Lu après la fin du programme : jamais bloquant.
-        ::fcntl(tube[0], F_SETFL, O_NONBLOCK);
+    if (::pipe2(tube.data(), O_CLOEXEC) != 0) {
+        resultat.ErreurLancement = errno;
+        return resultat;
     }
+    // Lu après la fin du programme : jamais bloquant.
+    ::fcntl(tube[0], F_SETFL, O_NONBLOCK);
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    if (attendre) {
-        posix_spawn_file_actions_adddup2(&actions, tube[1], 2);
-    } else {
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    }
+    posix_spawn_file_actions_adddup2(&actions, tube[1], 2);
+    // Aucun autre de nos descripteurs (socket du port 1109, journaux) ne passe.
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
     // Signaux par défaut, aucun bloqué, et son propre groupe : un Ctrl+C donné
     // au tableau de bord n'atteint pas ce qu'il a lancé.
     posix_spawnattr_t attributs;
@@ -133,13 +126,9 @@ ResultatProgramme ExecuteurLinux::Executer(const CommandeProgramme& commande) {
     const int erreur = ::posix_spawnp(&pid, argv[0], &actions, &attributs, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributs);
-    if (tube[1] >= 0) {
-        ::close(tube[1]);
-    }
+    ::close(tube[1]);
     if (erreur != 0) {
-        if (tube[0] >= 0) {
-            ::close(tube[0]);
-        }
+        ::close(tube[0]);
         resultat.ErreurLancement = erreur;
         return resultat;
     }
@@ -153,12 +142,7 @@ ResultatProgramme ExecuteurLinux::Executer(const CommandeProgramme& commande) {
         // Pas de fil pour l'attendre : on l'arrête et on le récupère ici.
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
-        if (tube[0] >= 0) {
-            ::close(tube[0]);
-        }
-        return resultat;
-    }
-    if (!attendre) {
+        ::close(tube[0]);
         return resultat;
     }
     std::unique_lock verrou(suivi->Verrou);
@@ -170,10 +154,6 @@ ResultatProgramme ExecuteurLinux::Executer(const CommandeProgramme& commande) {
     resultat.Code = suivi->Code;
     resultat.Erreurs = suivi->Erreurs;
     return resultat;
-}
-
-void LanceurXdg::OuvrirDossier(std::string_view dossier) {
-    m_executeur.Executer({{"xdg-open", std::string(dossier)}, {}, std::chrono::milliseconds{0}});
 }
 
 } // namespace pulsodex

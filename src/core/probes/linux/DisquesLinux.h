@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "probes/InterfacesDisques.h"
+#include "probes/linux/FichierProc.h"
 
 namespace pulsodex {
 
@@ -19,17 +20,11 @@ public:
 class MontagesProc : public SourceMontages {
 public:
     explicit MontagesProc(std::string mountinfo = "/proc/self/mountinfo", std::string fstab = "/etc/fstab");
-    ~MontagesProc() override;
-    MontagesProc(const MontagesProc&) = delete;
-    MontagesProc& operator=(const MontagesProc&) = delete;
     const TableMontages& Table() override;
 
 private:
-    bool AChange();
-
-    std::string m_cheminMountinfo;
+    FichierProc m_mountinfo;
     std::string m_cheminFstab;
-    int m_descripteur = -1;
     bool m_lue = false;
     TableMontages m_table;
 };

@@ -1,6 +1,7 @@
 #include "FichierProc.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,6 +51,14 @@ std::string_view FichierProc::Relire(std::size_t limite) {
         }
     }
     return {m_tampon.data(), lu};
+}
+
+bool FichierProc::AChange() {
+    if (m_fd < 0) {
+        return true;
+    }
+    pollfd attente{m_fd, POLLPRI, 0};
+    return ::poll(&attente, 1, 0) > 0 && (attente.revents & (POLLPRI | POLLERR)) != 0;
 }
 
 } // namespace pulsodex

@@ -17,6 +17,10 @@ public:
     // Le contenu entier (ou les « limite » premiers octets si limite > 0) ;
     // vide si le fichier ne se lit pas.
     std::string_view Relire(std::size_t limite = 0);
+    // Pour les fichiers qui signalent leurs changements (mountinfo) : vrai quand
+    // le noyau dit que le contenu a changé depuis la dernière lecture, et tant
+    // que le fichier n'a pas été ouvert.
+    bool AChange();
 
 private:
     std::string m_chemin;

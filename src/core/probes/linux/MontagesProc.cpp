@@ -1,9 +1,3 @@
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
-
-#include <array>
-#include <cerrno>
 #include <fstream>
 #include <sstream>
 
@@ -12,47 +6,16 @@
 namespace pulsodex {
 
 MontagesProc::MontagesProc(std::string mountinfo, std::string fstab)
-    : m_cheminMountinfo(std::move(mountinfo)), m_cheminFstab(std::move(fstab)) {}
-
-MontagesProc::~MontagesProc() {
-    if (m_descripteur >= 0) {
-        ::close(m_descripteur);
-    }
-}
-
-bool MontagesProc::AChange() {
-    if (m_descripteur < 0) {
-        m_descripteur = ::open(m_cheminMountinfo.c_str(), O_RDONLY | O_CLOEXEC);
-        return true;
-    }
-    if (!m_lue) {
-        return true;
-    }
-    // Le noyau signale POLLPRI | POLLERR quand la table a changé depuis la dernière lecture.
-    pollfd attente{m_descripteur, POLLPRI, 0};
-    return ::poll(&attente, 1, 0) > 0 && (attente.revents & (POLLPRI | POLLERR)) != 0;
-}
+    : m_mountinfo(std::move(mountinfo), 16384), m_cheminFstab(std::move(fstab)) {}
 
 const TableMontages& MontagesProc::Table() {
-    if (!AChange()) {
+    // Le noyau signale tout montage ou démontage : sans signal, rien à relire.
+    if (m_lue && !m_mountinfo.AChange()) {
         return m_table;
     }
-    std::string texte;
-    if (m_descripteur >= 0 && ::lseek(m_descripteur, 0, SEEK_SET) == 0) {
-        std::array<char, 8192> tampon{};
-        for (;;) {
-            const ssize_t lus = ::read(m_descripteur, tampon.data(), tampon.size());
-            if (lus < 0 && errno == EINTR) {
-                continue;
-            }
-            if (lus <= 0) {
-                break;
-            }
-            texte.append(tampon.data(), static_cast<std::size_t>(lus));
-        }
-        m_lue = true;
-    }
-    m_table.Montes = LireMountinfo(texte);
+    m_table.Montes = LireMountinfo(m_mountinfo.Relire());
+    m_lue = true;
+    // fstab est relu avec la table : il change rarement, et jamais sans qu'on monte.
     std::ifstream fstab(m_cheminFstab);
     std::ostringstream contenu;
     if (fstab) {
