@@ -6,17 +6,10 @@
 #include <string>
 
 #include "config/Enregistrements.h"
+#include "probes/InterfacesDisques.h"
 #include "probes/Memoire.h"
 
 namespace pulsodex {
-
-// Espace d'un disque, par numéro de lecteur (1 = A) ; -1 quand il ne répond pas.
-class EspaceLecteurs {
-public:
-    virtual ~EspaceLecteurs() = default;
-    virtual std::int64_t MyDiskFree(std::uint8_t lecteur) = 0;
-    virtual std::int64_t MyDiskSize(std::uint8_t lecteur) = 0;
-};
 
 struct Alarmes {
     bool Totale = false;

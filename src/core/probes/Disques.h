@@ -21,11 +21,11 @@ bool DiskExtensions();
 // À n'utiliser que depuis un seul fil (celui de l'interface). Les sources de
 // montages et de blocs doivent vivre plus longtemps que l'objet ; la sonde
 // d'espace est partagée avec les fils qui peuvent lui survivre.
-class SondeDisques {
+class SondeDisques : public EspaceLecteurs {
 public:
     SondeDisques(CarteLecteurs carte, SourceMontages& montages, const InfosBlocs& blocs,
                  std::shared_ptr<SondeEspace> sonde, std::chrono::milliseconds delai = DelaiSonde);
-    ~SondeDisques();
+    ~SondeDisques() override;
     SondeDisques(const SondeDisques&) = delete;
     SondeDisques& operator=(const SondeDisques&) = delete;
 
@@ -35,8 +35,8 @@ public:
     void ChangerCarte(CarteLecteurs carte);
 
     // Octets libres et taille du lecteur (1 = A .. 26 = Z), -1 en cas d'échec.
-    std::int64_t MyDiskFree(std::uint8_t lecteur);
-    std::int64_t MyDiskSize(std::uint8_t lecteur);
+    std::int64_t MyDiskFree(std::uint8_t lecteur) override;
+    std::int64_t MyDiskSize(std::uint8_t lecteur) override;
     // Les deux chiffres d'une seule interrogation.
     ReponseSonde Espace(std::uint8_t lecteur);
     // Le libellé du genre du lecteur (voir GenresDisques.h).
