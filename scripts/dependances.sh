@@ -5,7 +5,7 @@ set -euo pipefail
 
 paquets=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev
+    qt6-base-dev libcanberra-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool
     clang-format

@@ -20,7 +20,9 @@
 #include "config/linux/AutostartXdg.h"
 #include "interfaces/linux/LanceurLinux.h"
 #include "interfaces/linux/LocaleLinux.h"
+#include "probes/Disques.h"
 #include "probes/TCpuInfo.h"
+#include "probes/linux/DisquesLinux.h"
 #include "probes/linux/MemoireLinux.h"
 #include "probes/linux/ProcesseurLinux.h"
 #include "shell/TTaskBarIcon.h"
@@ -94,9 +96,15 @@ int main(int argc, char** argv) {
     LanceurLinux lanceur;
     const SourceProcesseurMachine identiteProcesseurs;
     const TCpuInfo cpuInfo(identiteProcesseurs);
+    // Les lecteurs : une seule couche de disques pour toute la vie du programme.
+    MontagesProc montages;
+    BlocsSys blocs;
+    SondeDisques disques(ChargerLecteurs(registre, montages.Table().Montes), montages, blocs,
+                         std::make_shared<SondeEspaceStatvfs>());
+    registre.Synchroniser();
     TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos,
-                                          horloge, memoire, processeur, lanceur, RepertoireProgramme(),
-                                          CheminExecutable().string()});
+                                          horloge, memoire, processeur, lanceur, disques,
+                                          RepertoireProgramme(), CheminExecutable().string()});
     fenetre.FixerCpuInfo(&cpuInfo);
     std::unique_ptr<TTaskBarIcon> icone;
 

@@ -15,6 +15,15 @@ ReponseBoite PresentateurScripte::Boite(std::string_view texte, std::string_view
     return reponse;
 }
 
+void PresentateurScripte::Message(std::string_view texte, std::string_view legende, std::uint16_t son) {
+    Messages.push_back({std::string(texte), std::string(legende), son});
+    if (PendantMessage) {
+        auto action = std::move(PendantMessage);
+        PendantMessage = nullptr;
+        action();
+    }
+}
+
 std::optional<std::string> ListeDemarrageMemoire::Lire(PorteeDemarrage portee, std::string_view nom) const {
     const auto& table = portee == PorteeDemarrage::Utilisateur ? Utilisateur : Machine;
     auto it = table.find(std::string(nom));

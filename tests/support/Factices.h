@@ -1,10 +1,12 @@
 #pragma once
 // Doublures de test des interfaces du système.
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/Avertissements.h"
 #include "interfaces/Ecran.h"
 #include "interfaces/Horloge.h"
 #include "interfaces/InfosSysteme.h"
@@ -30,8 +32,19 @@ public:
     void Repondre(ReponseBoite reponse) { m_reponses.push_back(reponse); }
     ReponseBoite Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
                        BoutonsBoite boutons) override;
+    void Message(std::string_view texte, std::string_view legende, std::uint16_t son) override;
+    void Son(std::uint16_t son) override { Sons.push_back(son); }
 
+    struct MessageMontre {
+        std::string Texte;
+        std::string Legende;
+        std::uint16_t Son;
+    };
     std::vector<BoiteMontree> Montrees;
+    std::vector<MessageMontre> Messages;
+    std::vector<std::uint16_t> Sons;
+    // Appelé pendant qu'un message est « ouvert » (tics réentrants).
+    std::function<void()> PendantMessage;
 
 private:
     std::deque<ReponseBoite> m_reponses;
@@ -96,6 +109,20 @@ public:
 
 private:
     std::vector<CompteursCpu> m_dernier{{100, 100}};
+};
+
+// Espace des lecteurs : libre et taille par numéro ; -1 pour les autres.
+class EspaceLecteursFactice : public EspaceLecteurs {
+public:
+    std::map<std::uint8_t, std::pair<std::int64_t, std::int64_t>> Espaces;
+    std::int64_t MyDiskFree(std::uint8_t lecteur) override {
+        auto it = Espaces.find(lecteur);
+        return it == Espaces.end() ? -1 : it->second.first;
+    }
+    std::int64_t MyDiskSize(std::uint8_t lecteur) override {
+        auto it = Espaces.find(lecteur);
+        return it == Espaces.end() ? -1 : it->second.second;
+    }
 };
 
 class LanceurFactice : public Lanceur {

@@ -32,7 +32,7 @@ struct FenetreEssai {
         if (!m_fenetre) {
             m_fenetre = std::make_unique<TPulsodexForm>(
                 ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre, Memoire,
-                                Processeur, Lancement, Dossier.string() + "/", "/opt/pulsodex"});
+                                Processeur, Lancement, Espace, Dossier.string() + "/", "/opt/pulsodex"});
         }
         return *m_fenetre;
     }
@@ -71,6 +71,7 @@ struct FenetreEssai {
     SourceMemoireFactice Memoire;
     SourceCpuFactice Processeur;
     LanceurFactice Lancement;
+    EspaceLecteursFactice Espace;
 
 private:
     std::unique_ptr<TPulsodexForm> m_fenetre;

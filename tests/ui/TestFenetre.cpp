@@ -176,7 +176,8 @@ TEST_F(FenetreTest, QuitterFermeParLeCheminNormal) {
     f.QuitterMenuClick();
     EXPECT_TRUE(f.Fermee());
     EXPECT_TRUE(terminee);
-    EXPECT_EQ(f.Config(), nullptr);
+    EXPECT_FALSE(f.HeureTimer->isActive());
+    EXPECT_FALSE(f.Minuterie->isActive());
     EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "70");
     EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "80");
 }

@@ -33,9 +33,12 @@ Redessins CycleRafraichissement::Echantillonner(const TConfig& c) {
         r.CpuMoy = m_courants.ChargeCpuMoyenne != m_derniereChargeCpuMoyenne;
         m_derniereChargeCpuMoyenne = m_courants.ChargeCpuMoyenne;
     }
-    // Un seul relevé de la mémoire par tic pour les trois bandes.
-    StatutMemoire memoire;
-    if (c.MemoryLoad || c.Mem || c.MemPhysique) {
+    // Un seul relevé de la mémoire par tic pour les trois bandes et les
+    // règles d'avertissement (évaluées même quand leurs bandes sont cachées).
+    const bool regleMemoire = std::any_of(c.Avertissements.begin(), c.Avertissements.end(),
+                                          [](const TAvertissement& r) { return r.Ressource != 3; });
+    StatutMemoire& memoire = m_memoireReleve;
+    if (c.MemoryLoad || c.Mem || c.MemPhysique || regleMemoire) {
         memoire = m_memoire.Releve();
         m_courants.TotalMem = memoire.TotalPageFile;
         m_courants.TotalRealMem = memoire.TotalPhys;

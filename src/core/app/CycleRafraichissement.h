@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/HistoriqueCpu.h"
+#include "probes/Memoire.h"
 
 namespace pulsodex {
 
@@ -44,6 +45,8 @@ public:
     Redessins Echantillonner(const TConfig& config);
 
     [[nodiscard]] const Echantillons& Courants() const { return m_courants; }
+    // Le relevé de la mémoire de ce tic (bandes et avertissements).
+    [[nodiscard]] const StatutMemoire& Memoire() const { return m_memoireReleve; }
 
 private:
     SondesMemoire& m_memoire;
@@ -55,6 +58,7 @@ private:
     std::int64_t m_derniereMemLibre = -1;
     std::int64_t m_derniereMemPhysiqueLibre = -1;
     HistoriqueCpu m_historique;
+    StatutMemoire m_memoireReleve;
 };
 
 // Le marqueur existe-t-il ? Il est supprimé en même temps : un marqueur qui

@@ -1,6 +1,7 @@
 #pragma once
 // Boîtes de message modales et leurs réponses. L'interface Qt les montre ;
 // les tests répondent par un script.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,15 @@ public:
     // toujours du texte brut, jamais interprété.
     virtual ReponseBoite Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
                                BoutonsBoite boutons) = 0;
+    // La fenêtre de message du programme (alarmes, agenda), précédée d'un son
+    // (0 : aucun ; 0x30 avertissement, 0x40 information...) ; revient quand
+    // elle est fermée.
+    virtual void Message(std::string_view texte, std::string_view legende, std::uint16_t son) {
+        Son(son);
+        Boite(texte, legende, IconeBoite::Information, BoutonsBoite::Ok);
+    }
+    // Un son du système ; 0 : rien.
+    virtual void Son(std::uint16_t /*son*/) {}
 };
 
 } // namespace pulsodex

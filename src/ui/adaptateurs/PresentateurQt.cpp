@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "Conversions.h"
+#include "Sons.h"
+#include "shell/TMessageForm.h"
 
 namespace pulsodex {
 
@@ -95,6 +97,18 @@ ReponseBoite PresentateurQt::Boite(std::string_view texte, std::string_view lege
         }
     }
     return prudente;
+}
+
+void PresentateurQt::Message(std::string_view texte, std::string_view legende, std::uint16_t son) {
+    if (m_interactif) {
+        AfficheMessage(texte, legende, son);
+    }
+}
+
+void PresentateurQt::Son(std::uint16_t son) {
+    if (m_interactif) {
+        JouerSon(son);
+    }
 }
 
 } // namespace pulsodex

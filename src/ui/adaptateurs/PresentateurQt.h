@@ -14,6 +14,8 @@ public:
 
     ReponseBoite Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
                        BoutonsBoite boutons) override;
+    void Message(std::string_view texte, std::string_view legende, std::uint16_t son) override;
+    void Son(std::uint16_t son) override;
 
     static ReponseBoite ReponsePrudente(BoutonsBoite boutons);
 

@@ -10,11 +10,17 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "CoolBar.h"
 #include "Panneaux.h"
 #include "Peintres.h"
 #include "adaptateurs/Conversions.h"
 #include "aide/Aide.h"
+#include "app/Agenda.h"
+#include "app/Avertissements.h"
 #include "app/GeometrieFenetre.h"
 #include "app/Horloge.h"
 #include "app/Lecteurs.h"
@@ -51,7 +57,18 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
       m_sondesMemoire(m_services.Memoire), m_cpu(m_services.Processeur), m_cycle(m_sondesMemoire, m_cpu),
       m_format(FormatNombres::De(m_services.Locale)),
       m_marqueurQuitter(m_services.RepertoireProgramme + MarqueurQuitter),
-      m_marqueurRedemarrer(m_services.RepertoireProgramme + MarqueurRedemarrer) {
+      m_marqueurRedemarrer(m_services.RepertoireProgramme + MarqueurRedemarrer),
+      m_agenda{m_services.Lancement, m_services.Locale, m_services.RepertoireProgramme + NomTachesErr,
+               [this](const std::string& texte, std::uint16_t son) {
+                   m_services.Boites.Message(texte, LegendeEvenement, son);
+               },
+               [](bool actif) {
+                   if (actif) {
+                       QApplication::setOverrideCursor(Qt::WaitCursor);
+                   } else {
+                       QApplication::restoreOverrideCursor();
+                   }
+               }} {
     setObjectName(QStringLiteral("PulsodexForm"));
     setWindowTitle(Q(produit::TitreApplication));
     setMinimumWidth(18);
@@ -156,7 +173,9 @@ void TPulsodexForm::CreerMenu() {
     QuitterMenu = Action(OutilsMenu, "QuitterMenu", "&Quitter");
 
     // Les commandes dont le travail n'existe pas encore restent grisées.
-    for (QAction* a : {ConfigurationMenu, ErreursLancementMenu, EffacerErreurMenu, MiseAJourMenu}) {
+    connect(ErreursLancementMenu, &QAction::triggered, this, &TPulsodexForm::ErreursLancementMenuClick);
+    connect(EffacerErreurMenu, &QAction::triggered, this, &TPulsodexForm::EffacerErreurMenuClick);
+    for (QAction* a : {ConfigurationMenu, MiseAJourMenu}) {
         a->setEnabled(false);
     }
     connect(enLigneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enLigneManuelMenuClick);
@@ -422,7 +441,7 @@ void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
 // --- Les tics ---
 
 void TPulsodexForm::HeureTimerTimer() {
-    if (!m_config) {
+    if (!m_config || m_fermee) {
         return;
     }
     TraceProcedure trace("TPulsodexForm.HeureTimerTimer");
@@ -431,8 +450,13 @@ void TPulsodexForm::HeureTimerTimer() {
         DateHeurePanel->FixerTexte(
             Q(FormaterDateHeure(MotifHorloge(*m_config), maintenant, m_services.Locale)));
         DateHeurePanel->repaint();
-        // L'agenda viendra ici, après la date et l'heure.
-        HeureTimer->start(ProchainIntervalle(m_config->ModeRafraichissementHorloge, maintenant.Seconde));
+        LancerEvenements(m_config->Evenements, maintenant, m_config->Sons, MessageEnCours, m_agenda);
+        if (m_fermee) {
+            return; // fermée pendant un message
+        }
+        // La seconde d'après l'agenda : un message a pu rester ouvert longtemps.
+        HeureTimer->start(ProchainIntervalle(m_config->ModeRafraichissementHorloge,
+                                             m_services.Montre.Maintenant().Seconde));
     } catch (const std::exception& erreur) {
         ErreurFatale(erreur.what(),
                      "Une erreur grâve est survenue lors des opérations sur date/heure (HeureTimer). "
@@ -441,7 +465,7 @@ void TPulsodexForm::HeureTimerTimer() {
 }
 
 void TPulsodexForm::MinuterieTimer() {
-    if (!m_config) {
+    if (!m_config || m_fermee) {
         return;
     }
     TraceProcedure trace("TPulsodexForm.MinuterieTimer");
@@ -465,7 +489,11 @@ void TPulsodexForm::MinuterieTimer() {
                 boite->update();
             }
         }
-        // À suivre dans ce tic : les disques et leur total, puis les avertissements.
+        // À suivre dans ce tic : les disques et leur total.
+        Avertir();
+        if (m_fermee) {
+            return;
+        }
         m_resolution->Surveiller();
     } catch (const std::exception& erreur) {
         ErreurFatale(erreur.what(), "Une erreur grâve est survenue lors des opérations sur ressources "
@@ -523,7 +551,8 @@ void TPulsodexForm::FormClose() {
     if (m_iconeBarre != nullptr) {
         m_iconeBarre->RetirerIcone();
     }
-    m_config.reset();
+    // Les réglages et les listes vivent jusqu'à la destruction de la fenêtre :
+    // un tic resté dans une fenêtre modale peut encore y revenir.
     emit Terminee();
 }
 
@@ -589,6 +618,48 @@ void TPulsodexForm::QuitterMenuClick() {
         FormClose();
     } else if (resultat == TQuitterForm::Masquer) {
         MasquerMenuClick();
+    }
+}
+
+void TPulsodexForm::Avertir() {
+    const std::string phrase = PhraseAlarme(EvaluerAvertissements(
+        m_config->Avertissements, m_cycle.Memoire(), m_config->RepeterAvertir, m_services.Espace));
+    if (phrase.empty() || MessageEnCours) {
+        return; // une autre fenêtre est ouverte : la phrase est abandonnée
+    }
+    MessageEnCours = true;
+    m_services.Boites.Message(phrase, LegendeAlarme, m_config->Sons ? SonExclamation : 0);
+    MessageEnCours = false;
+}
+
+void TPulsodexForm::ErreursLancementMenuClick() {
+    TraceProcedure trace("TPulsodexForm.ErreursLancementMenuClick");
+    const std::string fichier = m_services.RepertoireProgramme + NomTachesErr;
+    if (!std::filesystem::exists(fichier)) {
+        m_services.Boites.Boite("Aucune erreur de lancement de tâche n'a été rencontrée.", produit::Titre,
+                                IconeBoite::Avertissement, BoutonsBoite::Ok);
+        return;
+    }
+    // L'éditeur de texte du bureau.
+    const int reponse = m_services.Lancement.ShellExecute("open", fichier, "", m_services.RepertoireProgramme,
+                                                          ModeFenetre::Normale);
+    if (reponse <= 32) {
+        m_services.Boites.Boite(MessageErreurLancement(reponse) + " (xdg-open)", produit::Titre,
+                                IconeBoite::Avertissement, BoutonsBoite::Ok);
+    }
+}
+
+void TPulsodexForm::EffacerErreurMenuClick() {
+    TraceProcedure trace("TPulsodexForm.EffacerErreurMenuClick");
+    m_services.Boites.Son(SonQuestion);
+    if (m_services.Boites.Boite("Voulez-vous effacer le fichier de lancement des erreurs?", produit::Titre,
+                                IconeBoite::Question, BoutonsBoite::OkAnnuler) != ReponseBoite::Ok) {
+        return;
+    }
+    const std::string fichier = m_services.RepertoireProgramme + NomTachesErr;
+    if (::unlink(fichier.c_str()) == 0) {
+        m_services.Boites.Boite("Fichier des erreurs de lancement de tâche effacé.", produit::Titre,
+                                IconeBoite::Information, BoutonsBoite::Ok);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Agenda.h"
 #include "app/CycleRafraichissement.h"
 #include "app/Jauge.h"
 #include "app/JournalErreurs.h"
@@ -37,6 +38,7 @@ class InfosSysteme;
 class Horloge;
 class Lanceur;
 class TCpuInfo;
+class EspaceLecteurs;
 
 struct ServicesFenetre {
     Registre& Reg;
@@ -50,6 +52,7 @@ struct ServicesFenetre {
     SourceMemoire& Memoire;
     SourceCpu& Processeur;
     Lanceur& Lancement;
+    EspaceLecteurs& Espace;
     std::string RepertoireProgramme; // avec son séparateur final
     std::string CheminProgramme;
 };
@@ -80,6 +83,8 @@ public:
     void MasquerMenuClick();
     void QuitterMenuClick();
     void VerrouillerMenuClick();
+    void ErreursLancementMenuClick();
+    void EffacerErreurMenuClick();
     void enLigneManuelMenuClick() { ReorganiserManuel(1); }
     void enColonneManuelMenuClick() { ReorganiserManuel(2); }
     void AvanceManuelMenuClick() { ReorganiserManuel(3); }
@@ -176,6 +181,8 @@ private:
     void PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone);
     // Chemin fatal d'un tic : deux boîtes d'arrêt puis la fin du programme.
     void ErreurFatale(const std::string& message, const char* texte);
+    // Les règles d'avertissement ; au plus une fenêtre d'alarme.
+    void Avertir();
     bool PressionSouris(QWidget* controle, QMouseEvent* evenement);
     bool DeplacementSouris(QWidget* controle, QMouseEvent* evenement);
     // Les six bandes fixes, dans l'ordre de leurs clés -1 à -6.
@@ -191,6 +198,7 @@ private:
     FormatNombres m_format;
     std::string m_marqueurQuitter;
     std::string m_marqueurRedemarrer;
+    ServicesAgenda m_agenda;
     CoolBar* m_coolBar = nullptr;
     std::unique_ptr<DialogueResolution> m_dialogueResolution;
     DialogueResolution* m_dialogueImpose = nullptr;

@@ -1,24 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "Factices.h"
 #include "app/Avertissements.h"
 
 namespace pulsodex {
 namespace {
 
-class DisquesFactices : public EspaceLecteurs {
-public:
-    std::map<std::uint8_t, std::pair<std::int64_t, std::int64_t>> Espaces; // libre, taille
-    std::int64_t MyDiskFree(std::uint8_t lecteur) override {
-        auto it = Espaces.find(lecteur);
-        return it == Espaces.end() ? -1 : it->second.first;
-    }
-    std::int64_t MyDiskSize(std::uint8_t lecteur) override {
-        auto it = Espaces.find(lecteur);
-        return it == Espaces.end() ? -1 : it->second.second;
-    }
-};
+using DisquesFactices = test::EspaceLecteursFactice;
 
 StatutMemoire Memoire(std::int64_t libreTotal, std::int64_t total, std::int64_t librePhys, std::int64_t phys,
                       std::uint8_t charge) {

@@ -1,0 +1,36 @@
+#pragma once
+// La fenêtre de message du programme : icône, texte, « &Continuer » ; son
+// titre réclame l'attention chaque seconde tant qu'elle est ouverte.
+#include <QDialog>
+
+#include <cstdint>
+#include <string_view>
+
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace pulsodex {
+
+class TMessageForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TMessageForm(QWidget* parent = nullptr);
+
+    QLabel* Image1 = nullptr;
+    QLabel* MessageLabel = nullptr;
+    QPushButton* OkCmd = nullptr;
+    QTimer* Timer1 = nullptr;
+    [[nodiscard]] bool Clignote() const { return m_clignote; }
+
+    void Timer1Timer();
+
+private:
+    bool m_clignote = false;
+};
+
+// Montre une nouvelle fenêtre modale (légende vide : « Message Pulsodex »),
+// précédée du son donné, et revient quand elle est fermée ; elle est libérée.
+void AfficheMessage(std::string_view texte, std::string_view legende, std::uint16_t son);
+
+} // namespace pulsodex
