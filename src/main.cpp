@@ -18,8 +18,10 @@
 #include "app/TPulsodexForm.h"
 #include "commun/Produit.h"
 #include "config/linux/AutostartXdg.h"
+#include "interfaces/linux/ExecuteurLinux.h"
 #include "interfaces/linux/LanceurLinux.h"
 #include "interfaces/linux/LocaleLinux.h"
+#include "probes/Deconnexion.h"
 #include "probes/Disques.h"
 #include "probes/TCpuInfo.h"
 #include "probes/linux/DisquesLinux.h"
@@ -102,8 +104,11 @@ int main(int argc, char** argv) {
     SondeDisques disques(ChargerLecteurs(registre, montages.Table().Montes), montages, blocs,
                          std::make_shared<SondeEspaceStatvfs>());
     registre.Synchroniser();
+    ExecuteurLinux executeur;
+    Deconnexion deconnexions(executeur, montages,
+                             [](std::string_view point) { return FichiersOuvertsSous("/proc", point); });
     TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos,
-                                          horloge, memoire, processeur, lanceur, disques,
+                                          horloge, memoire, processeur, lanceur, disques, deconnexions,
                                           RepertoireProgramme(), CheminExecutable().string()});
     fenetre.FixerCpuInfo(&cpuInfo);
     std::unique_ptr<TTaskBarIcon> icone;

@@ -13,8 +13,8 @@ hauteur_vaut() { [ "$(hauteur "$1")" = "$2" ]; }
 lancer_pulsodex
 attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 id=$(fenetre "Pulsodex XP")
-# Disposition avancée par défaut : quatre bandes, chacune sur sa rangée.
-attendre 5 hauteur_vaut "$id" 84 || { echo "hauteur $(hauteur "$id")"; exit 1; }
+# Disposition avancée par défaut : quatre bandes et le lecteur C, chacun sur sa rangée.
+attendre 5 hauteur_vaut "$id" 104 || { echo "hauteur $(hauteur "$id")"; exit 1; }
 xdotool windowfocus --sync "$id"
 n=$(fenetres_du_programme)
 xdotool key o

@@ -9,9 +9,13 @@
 #include <unistd.h>
 
 #include "Factices.h"
+#include "FacticesDisques.h"
 #include "app/TPulsodexForm.h"
 #include "config/RegistreMemoire.h"
 #include "interfaces/Locale.h"
+#include "probes/Deconnexion.h"
+#include "probes/Disques.h"
+#include "probes/linux/DisquesLinux.h"
 
 namespace pulsodex::test {
 
@@ -24,15 +28,17 @@ struct FenetreEssai {
         Reg.WriteString("", "Version", "1.0 Béta 2");
         Reg.WriteString("", "TestMiseAJour", "Non");
         Affichage.TailleCourante = {1280, 1024};
+        // Sans lecteur, sauf dans les essais des lecteurs.
+        Reg.WriteString(Res(), "ListeDisques", "");
         Affichage.Zone = {0, 0, 1280, 1000};
     }
     ~FenetreEssai() { std::filesystem::remove_all(Dossier); }
 
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
-            m_fenetre = std::make_unique<TPulsodexForm>(
-                ServicesFenetre{Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre, Memoire,
-                                Processeur, Lancement, Espace, Dossier.string() + "/", "/opt/pulsodex"});
+            m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{
+                Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur,
+                Lancement, Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
         }
         return *m_fenetre;
     }
@@ -71,7 +77,24 @@ struct FenetreEssai {
     SourceMemoireFactice Memoire;
     SourceCpuFactice Processeur;
     LanceurFactice Lancement;
-    EspaceLecteursFactice Espace;
+    // Un seul lecteur, C = / (ext4), dont l'espace est celui de Sonde.
+    std::shared_ptr<SondeEspaceFactice> Sonde = [] {
+        auto s = std::make_shared<SondeEspaceFactice>();
+        s->Repondre("/", 100LL << 30, 25LL << 30);
+        return s;
+    }();
+    SourceMontagesFixe Montages{"22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"};
+    BlocsSys Blocs{CheminDonnee("sys/bureau")};
+    SondeDisques Disques{CarteC(), Montages, Blocs, Sonde};
+    ExecuteurFactice Executeur;
+    Deconnexion Deconnexions{Executeur, Montages, [](std::string_view) {
+                                 return false;
+                             }};
+    static CarteLecteurs CarteC() {
+        CarteLecteurs carte;
+        carte.Fixer('C', "/");
+        return carte;
+    }
 
 private:
     std::unique_ptr<TPulsodexForm> m_fenetre;

@@ -41,9 +41,11 @@ TEST_F(AlarmesTest, AlarmeAvecSonPuisRepetitionRetenue) {
 
 TEST_F(AlarmesTest, BandesCacheesLesReglesMesurentQuandMeme) {
     Regle("Physique", "4096", "Mo"); // 2 Go libres < 4 Go
+    // Seuls l'horloge et le lecteur C : le tic tourne, les règles de mémoire aussi.
     for (const char* bande : {"Mem", "MemPhysique", "MemoryLoad"}) {
         reg.WriteString(e.Res(), bande, "Non");
     }
+    reg.WriteString(e.Res(), "ListeDisques", "C");
     reg.WriteString(e.Res(), "Sons", "Non");
     e.Demarrer();
     ASSERT_EQ(e.Boites.Messages.size(), 1U);

@@ -15,6 +15,11 @@ std::string TexteDeconnexion(std::uint32_t code) {
         return "L'unité ne peut être déconnectée car des fichiers y sont ouverts.";
     case ErreurUniteOccupee:
         return "L'unité ne peut être déconnectée car elle est en cours d'utilisation.";
+    // Un refus ne passe pas pour un succès.
+    case ErreurAccesRefuse:
+        return "Vous n'avez pas le droit de déconnecter cette unité.";
+    case ErreurEtendue:
+        return "L'unité n'a pas pu être déconnectée.";
     default:
         return {};
     }

@@ -47,24 +47,41 @@ void PanneauBande::resizeEvent(QResizeEvent* evenement) {
 void PanneauBande::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
     peintre.fillRect(rect(), m_fond);
-    if (m_bord != 0) {
-        const QRect biseau = rect().adjusted(2, 2, -3, -3);
-        const QColor sombre = palette().color(QPalette::Dark);
-        const QColor clair = palette().color(QPalette::Light);
-        const QColor& hautGauche = m_bord == 1 ? sombre : clair;
-        const QColor& basDroite = m_bord == 1 ? clair : sombre;
-        peintre.setPen(hautGauche);
-        peintre.drawLine(biseau.topLeft(), biseau.topRight());
-        peintre.drawLine(biseau.topLeft(), biseau.bottomLeft());
-        peintre.setPen(basDroite);
-        peintre.drawLine(biseau.bottomLeft(), biseau.bottomRight());
-        peintre.drawLine(biseau.topRight(), biseau.bottomRight());
-    }
+    DessinerBiseau(peintre, rect().adjusted(2, 2, -3, -3), m_bord, palette());
     if (!m_texte.isEmpty()) {
         peintre.setPen(palette().color(QPalette::WindowText));
         peintre.setFont(font());
         peintre.drawText(rect(), Qt::AlignCenter, m_texte);
     }
+}
+
+void DessinerBiseau(QPainter& peintre, const QRect& cadre, int bord, const QPalette& palette) {
+    if (bord == 0) {
+        return;
+    }
+    const QColor sombre = palette.color(QPalette::Dark);
+    const QColor clair = palette.color(QPalette::Light);
+    peintre.setPen(bord == 1 ? sombre : clair);
+    peintre.drawLine(cadre.topLeft(), cadre.topRight());
+    peintre.drawLine(cadre.topLeft(), cadre.bottomLeft());
+    peintre.setPen(bord == 1 ? clair : sombre);
+    peintre.drawLine(cadre.bottomLeft(), cadre.bottomRight());
+    peintre.drawLine(cadre.topRight(), cadre.bottomRight());
+}
+
+Biseau::Biseau(const QString& nom, QWidget* parent) : QWidget(parent) {
+    setObjectName(nom);
+}
+
+void Biseau::FixerBord(int bord) {
+    m_bord = bord;
+    setVisible(bord != 0);
+    update();
+}
+
+void Biseau::paintEvent(QPaintEvent*) {
+    QPainter peintre(this);
+    DessinerBiseau(peintre, rect().adjusted(0, 0, -1, -1), m_bord, palette());
 }
 
 BoiteJauge::BoiteJauge(const QString& nom, QWidget* parent) : QWidget(parent) {
@@ -84,6 +101,14 @@ void BoiteJauge::paintEvent(QPaintEvent*) {
     } else {
         peintre.fillRect(rect(), m_fond);
     }
+}
+
+void BoiteJauge::mouseDoubleClickEvent(QMouseEvent* evenement) {
+    if (DoubleClic) {
+        DoubleClic();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(evenement);
 }
 
 } // namespace pulsodex

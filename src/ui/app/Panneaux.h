@@ -32,6 +32,23 @@ private:
     QWidget* m_contenu = nullptr;
 };
 
+// Biseau d'un pixel autour d'un rectangle : 0 aucun, 1 creux, 2 relief.
+void DessinerBiseau(QPainter& peintre, const QRect& cadre, int bord, const QPalette& palette);
+
+// Cadre biseauté autour d'une jauge ou d'un témoin (son intérieur n'est pas peint).
+class Biseau : public QWidget {
+    Q_OBJECT
+public:
+    explicit Biseau(const QString& nom, QWidget* parent = nullptr);
+    void FixerBord(int bord);
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+
+private:
+    int m_bord = 1;
+};
+
 // Boîte de dessin d'une jauge : son gestionnaire de peinture dessine toute
 // la surface ; sans gestionnaire, le fond seul.
 class BoiteJauge : public QWidget {
@@ -41,9 +58,11 @@ public:
     void FixerFond(const QColor& fond);
 
     std::function<void(QPainter&, const QRect&)> Peindre;
+    std::function<void()> DoubleClic;
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
+    void mouseDoubleClickEvent(QMouseEvent* evenement) override;
 
 private:
     QColor m_fond;

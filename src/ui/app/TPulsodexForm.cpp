@@ -15,12 +15,14 @@
 #include <filesystem>
 
 #include "CoolBar.h"
+#include "PanneauDisque.h"
 #include "Panneaux.h"
 #include "Peintres.h"
 #include "adaptateurs/Conversions.h"
 #include "aide/Aide.h"
 #include "app/Agenda.h"
 #include "app/Avertissements.h"
+#include "app/Disque.h"
 #include "app/GeometrieFenetre.h"
 #include "app/Horloge.h"
 #include "app/Lecteurs.h"
@@ -34,6 +36,9 @@
 #include "interfaces/InfosSysteme.h"
 #include "interfaces/Lanceur.h"
 #include "interfaces/Presentateur.h"
+#include "probes/Deconnexion.h"
+#include "probes/Disques.h"
+#include "probes/OuvertureDisque.h"
 #include "probes/TCpuInfo.h"
 #include "shell/DialogueResolutionQt.h"
 #include "shell/TAboutBox.h"
@@ -295,6 +300,7 @@ void TPulsodexForm::FormShow() {
     if (!c.DisqueListe) {
         c.TotalDisque = false;
     }
+    CreerDisques();
 
     FixerTrace("TPulsodexForm.FormShow (20)");
     const int haut = std::max(c.Charge_PositionTop(), 0);
@@ -438,6 +444,127 @@ void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
     Arranger(organisation);
 }
 
+// --- Les lecteurs ---
+
+void TPulsodexForm::CreerDisques() {
+    TConfig& c = *m_config;
+    const int h = c.HauteurBoite();
+    const QColor fond = CouleurQt(c.CouleurFond);
+    auto creer = [&](int emplacement, std::uint8_t lecteur) {
+        m_disques[static_cast<std::size_t>(emplacement - 1)] = std::make_unique<TDisque>(
+            emplacement, lecteur, c.IndicateurRemplissageDisque, m_services.Disques, m_format);
+        auto* panneau = new PanneauDisque(emplacement, c.IndicateurRemplissageDisque, h, c.Bord, fond);
+        m_panneauxDisques[static_cast<std::size_t>(emplacement - 1)] = panneau;
+        panneau->DisquePaintBox->Peindre = [this, emplacement](QPainter& peintre, const QRect& zone) {
+            PeindreDisque(emplacement, peintre, zone);
+        };
+        panneau->DisquePaintBox->DoubleClic = [this, emplacement] {
+            const TDisque* d = Disque(emplacement);
+            if (d == nullptr || m_config->OuvertureDisque.empty() || d->Lecteur == 0) {
+                return;
+            }
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            OuvrirDisque(m_services.Disques, d->Lecteur, m_config->OuvertureDisque, m_services.Lancement);
+            QApplication::restoreOverrideCursor();
+        };
+        if (panneau->RemplissagePaintBox != nullptr) {
+            panneau->RemplissagePaintBox->Peindre = [this, emplacement](QPainter& peintre,
+                                                                        const QRect& zone) {
+                if (const TDisque* d = Disque(emplacement)) {
+                    SetActivite(peintre, zone, d->Activite, *m_config);
+                }
+            };
+            SuivreSouris(panneau->RemplissagePaintBox);
+        }
+        // Le panneau et la jauge ne déplacent pas la fenêtre (Ctrl + glisser : la bande).
+        for (QWidget* w : {static_cast<QWidget*>(panneau), static_cast<QWidget*>(panneau->DisquePaintBox)}) {
+            w->setProperty("deplaceFenetre", false);
+            SuivreSouris(w);
+        }
+        panneau->DisquePaintBox->setToolTip(Q(m_disques[static_cast<std::size_t>(emplacement - 1)]->Bulle));
+        m_coolBar->AjouterBande(panneau, emplacement);
+        m_coolBar->FixerVisible(emplacement, true);
+    };
+    const auto lecteurs = LecteursListes(c.ListeDisques, c.TotalDisque);
+    const int premier = c.TotalDisque ? 2 : 1;
+    const std::size_t nombre = lecteurs.size() + (c.TotalDisque ? 1 : 0);
+    m_disques.resize(nombre);
+    m_panneauxDisques.resize(nombre);
+    for (std::size_t i = 0; i < lecteurs.size(); ++i) {
+        creer(premier + static_cast<int>(i), lecteurs[i]);
+    }
+    if (c.TotalDisque) {
+        creer(1, 0);
+    }
+}
+
+void TPulsodexForm::DetruireDisques() {
+    for (std::size_t i = 0; i < m_disques.size(); ++i) {
+        m_coolBar->RetirerBande(static_cast<int>(i) + 1);
+        delete m_panneauxDisques[i];
+    }
+    m_panneauxDisques.clear();
+    m_disques.clear();
+}
+
+void TPulsodexForm::PeindreDisque(int emplacement, QPainter& peintre, const QRect& zone) {
+    const TDisque* d = Disque(emplacement);
+    if (d == nullptr || !m_config) {
+        return;
+    }
+    const std::uint8_t pourcent = m_config->JaugeDisque ? PourcentageDisque(d->Libre, d->Taille) : 0;
+    SetImagePourcent(peintre, zone, pourcent, m_config->DisqueInverse, *m_config);
+    SetImageText(peintre, zone, Q(LegendeDisque(*d, m_format)), font(), CouleurQt(m_config->Fonte.Couleur));
+}
+
+void TPulsodexForm::TraiterDisques() {
+    if (!m_config->DisqueListe || m_disques.empty()) {
+        return;
+    }
+    const bool indicateur = m_config->IndicateurRemplissageDisque;
+    auto appliquer = [this](int emplacement, const ActionsDisque& a) {
+        PanneauDisque* p = PanneauDuDisque(emplacement);
+        if (a.Repeindre) {
+            p->DisquePaintBox->setToolTip(Q(Disque(emplacement)->Bulle));
+            p->DisquePaintBox->update();
+        }
+        if (a.ActiviteChangee && p->RemplissagePaintBox != nullptr) {
+            p->RemplissagePaintBox->update();
+        }
+    };
+    // Un disque à la fois ; une question de déconnexion est modale.
+    for (int i = 1; i <= NombreDisques() && !m_fermee; ++i) {
+        TDisque* d = Disque(i);
+        const ActionsDisque a = Traite_Disque(*d, m_services.Disques, indicateur, m_format);
+        appliquer(i, a);
+        if (a.ProposerDeconnexion) {
+            ProposerDeconnexion(d->Lecteur);
+        }
+    }
+    if (m_fermee || !m_config->TotalDisque || NombreDisques() == 0) {
+        return;
+    }
+    std::vector<const TDisque*> lecteurs;
+    for (int i = 2; i <= NombreDisques(); ++i) {
+        lecteurs.push_back(Disque(i));
+    }
+    appliquer(1, TotaliserDisques(*Disque(1), lecteurs, indicateur, m_format));
+}
+
+void TPulsodexForm::ProposerDeconnexion(std::uint8_t lecteur) {
+    const std::string lettre(1, static_cast<char>(lecteur + 64));
+    if (m_services.Boites.Boite(
+            "Votre unité réseau " + lettre + " est indisponible, voulez-vous la déconnecter ?",
+            produit::Titre, IconeBoite::Avertissement, BoutonsBoite::OuiNon) != ReponseBoite::Oui) {
+        return;
+    }
+    const std::uint32_t code =
+        m_services.Deconnexions.WNetCancelConnection2A(m_services.Disques.Carte(), lettre + ":");
+    if (const std::string texte = TexteDeconnexion(code); !texte.empty()) {
+        m_services.Boites.Boite(texte, produit::Titre, IconeBoite::Avertissement, BoutonsBoite::Ok);
+    }
+}
+
 // --- Les tics ---
 
 void TPulsodexForm::HeureTimerTimer() {
@@ -489,7 +616,10 @@ void TPulsodexForm::MinuterieTimer() {
                 boite->update();
             }
         }
-        // À suivre dans ce tic : les disques et leur total.
+        TraiterDisques();
+        if (m_fermee) {
+            return;
+        }
         Avertir();
         if (m_fermee) {
             return;
@@ -522,6 +652,7 @@ void TPulsodexForm::FormHide() {
     TraceProcedure trace("TPulsodexForm.FormHide");
     setWindowOpacity(1.0);
     SauverDisposition(m_coolBar->Modele(), *m_config, ClesBandes());
+    DetruireDisques();
     m_config->Sauve_Position(y(), x(), width());
     m_services.Reg.Synchroniser();
     AReconstruire = true;
@@ -623,7 +754,7 @@ void TPulsodexForm::QuitterMenuClick() {
 
 void TPulsodexForm::Avertir() {
     const std::string phrase = PhraseAlarme(EvaluerAvertissements(
-        m_config->Avertissements, m_cycle.Memoire(), m_config->RepeterAvertir, m_services.Espace));
+        m_config->Avertissements, m_cycle.Memoire(), m_config->RepeterAvertir, m_services.Disques));
     if (phrase.empty() || MessageEnCours) {
         return; // une autre fenêtre est ouverte : la phrase est abandonnée
     }
@@ -774,6 +905,9 @@ bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
         // Ctrl + glisser : la bande, pas la fenêtre (rien si verrouillé).
         m_coolBar->CommencerGlissement(controle->mapTo(m_coolBar, evenement->position().toPoint()));
         return true;
+    }
+    if (controle->property("deplaceFenetre").isValid()) {
+        return false; // jauge d'un lecteur : son double-clic ouvre le dossier
     }
     const QPoint local = controle->mapTo(this, evenement->position().toPoint());
     const ZoneSouris zone = ZoneSous(local.x(), width());

@@ -38,7 +38,10 @@ class InfosSysteme;
 class Horloge;
 class Lanceur;
 class TCpuInfo;
-class EspaceLecteurs;
+class SondeDisques;
+class Deconnexion;
+class PanneauDisque;
+class TDisque;
 
 struct ServicesFenetre {
     Registre& Reg;
@@ -52,7 +55,8 @@ struct ServicesFenetre {
     SourceMemoire& Memoire;
     SourceCpu& Processeur;
     Lanceur& Lancement;
-    EspaceLecteurs& Espace;
+    SondeDisques& Disques;
+    Deconnexion& Deconnexions;
     std::string RepertoireProgramme; // avec son séparateur final
     std::string CheminProgramme;
 };
@@ -107,6 +111,15 @@ public:
     [[nodiscard]] bool Fermee() const { return m_fermee; }
     [[nodiscard]] int NombreConstructions() const { return m_constructions; }
     [[nodiscard]] CoolBar* Bandes() const { return m_coolBar; }
+    [[nodiscard]] int NombreDisques() const { return static_cast<int>(m_disques.size()); }
+    [[nodiscard]] TDisque* Disque(int emplacement) const {
+        return emplacement >= 1 && emplacement <= NombreDisques() ? m_disques[emplacement - 1].get()
+                                                                  : nullptr;
+    }
+    [[nodiscard]] PanneauDisque* PanneauDuDisque(int emplacement) const {
+        return emplacement >= 1 && emplacement <= NombreDisques() ? m_panneauxDisques[emplacement - 1]
+                                                                  : nullptr;
+    }
     [[nodiscard]] SurveillanceResolution* Resolution() const { return m_resolution.get(); }
     // Remplace la boîte de changement de résolution (essais).
     void FixerDialogueResolution(DialogueResolution* dialogue) { m_dialogueImpose = dialogue; }
@@ -174,7 +187,12 @@ private:
     // Bandes fixes -1 à -6 puis disques 1 à n ; et celles de l'ordre canonique.
     [[nodiscard]] std::vector<int> ClesBandes() const;
     [[nodiscard]] std::vector<int> ClesCanoniques() const;
-    [[nodiscard]] int NombreDisques() const { return 0; }
+    // Les lecteurs de la liste (et leur total) : modèles et panneaux.
+    void CreerDisques();
+    void DetruireDisques();
+    void TraiterDisques();
+    void PeindreDisque(int emplacement, QPainter& peintre, const QRect& zone);
+    void ProposerDeconnexion(std::uint8_t lecteur);
     void Arranger(std::uint8_t organisation);
     void ReorganiserManuel(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);
@@ -199,6 +217,8 @@ private:
     std::string m_marqueurQuitter;
     std::string m_marqueurRedemarrer;
     ServicesAgenda m_agenda;
+    std::vector<std::unique_ptr<TDisque>> m_disques; // emplacement i + 1
+    std::vector<PanneauDisque*> m_panneauxDisques;
     CoolBar* m_coolBar = nullptr;
     std::unique_ptr<DialogueResolution> m_dialogueResolution;
     DialogueResolution* m_dialogueImpose = nullptr;

@@ -103,12 +103,15 @@ TEST_F(DeconnexionTest, EchecInconnuMaisPointDisparu) {
     EXPECT_EQ(Deconnecter("E:"), ErreurNonConnecte);
 }
 
-TEST(TextesDeconnexion, TroisTextesSeulement) {
+TEST(TextesDeconnexion, EchecsDitsSuccesMuet) {
     EXPECT_EQ(TexteDeconnexion(2250), "Cette unité n'est pas connectée.");
     EXPECT_EQ(TexteDeconnexion(2401), "L'unité ne peut être déconnectée car des fichiers y sont ouverts.");
     EXPECT_EQ(TexteDeconnexion(2404),
               "L'unité ne peut être déconnectée car elle est en cours d'utilisation.");
-    for (std::uint32_t code : {0U, 5U, 1200U, 1208U, 2402U}) {
+    // Un refus ou un échec ne passe pas pour un succès.
+    EXPECT_EQ(TexteDeconnexion(5), "Vous n'avez pas le droit de déconnecter cette unité.");
+    EXPECT_EQ(TexteDeconnexion(1208), "L'unité n'a pas pu être déconnectée.");
+    for (std::uint32_t code : {0U, 1200U, 2402U}) {
         EXPECT_EQ(TexteDeconnexion(code), "") << code;
     }
 }

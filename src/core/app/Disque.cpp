@@ -1,0 +1,153 @@
+#include "Disque.h"
+
+#include "commun/Trace.h"
+#include "probes/Disques.h"
+#include "probes/Formats.h"
+#include "probes/GenresDisques.h"
+#include "probes/InterfacesDisques.h"
+
+namespace pulsodex {
+
+TDisque::TDisque(int emplacement, std::uint8_t lecteur, bool avecActivite, SondeDisques& sonde,
+                 const FormatNombres& format)
+    : Numero(emplacement), AvecActivite(avecActivite), Lecteur(lecteur) {
+    TraceProcedure trace("TDisque.Create");
+    if (lecteur != 0) {
+        Nom = sonde.GetDriveType32(lecteur);
+        Bulle = Nom + ChaineTaille(Taille, format);
+    } else {
+        Nom = NomTotal;
+        Bulle = Nom;
+    }
+    if (lecteur > 1) {
+        Refresh(sonde, format);
+    }
+}
+
+bool TDisque::Refresh(SondeDisques& sonde, const FormatNombres& format) {
+    TraceProcedure trace("TDisque.Refresh");
+    if (Attente > 0) {
+        --Attente;
+        if (Attente > 0) {
+            return false;
+        }
+    }
+    // Une seule interrogation bornée pour la taille et l'espace libre.
+    const ReponseSonde reponse = sonde.Espace(Lecteur);
+    if (reponse.Etat != EtatSonde::Ok || reponse.Taille < 0) {
+        Taille = -1;
+        Attente = AttenteApresEchec;
+        return false;
+    }
+    Taille = reponse.Taille;
+    Nom = sonde.GetDriveType32(Lecteur);
+    Bulle = Nom + ChaineTaille(Taille, format);
+    Libre = reponse.Libre;
+    return true;
+}
+
+namespace {
+// Le témoin suit le sens du changement ; rien au premier relevé, ni au retour
+// d'un lecteur qui ne répondait pas (ce n'est pas une suppression).
+bool AllumerTemoin(TDisque& d, bool indicateur) {
+    if (!indicateur || d.LibrePrecedent <= 0 || d.LibrePrecedent == d.Libre) {
+        return false;
+    }
+    const std::uint8_t mode = d.LibrePrecedent > d.Libre ? 1 : 2;
+    const bool change = d.Activite != mode;
+    d.Activite = mode;
+    return change;
+}
+
+// Sans changement : le témoin allumé au tic précédent s'éteint.
+bool EteindreTemoin(TDisque& d, bool indicateur) {
+    if (!indicateur || d.LibrePrecedent == d.LibreAvant || d.Activite == 0) {
+        return false;
+    }
+    d.Activite = 0;
+    return true;
+}
+} // namespace
+
+ActionsDisque Traite_Disque(TDisque& d, SondeDisques& sonde, bool indicateur, const FormatNombres& format) {
+    TraceProcedure trace("TPulsodexForm.Traite_Disque");
+    ActionsDisque a;
+    if (d.Lecteur == 0) {
+        return a;
+    }
+    if (d.Refresh(sonde, format)) {
+        if (!d.LegendeEchec.empty()) {
+            d.LegendeEchec.clear();
+            a.Repeindre = true;
+        }
+        if (d.Libre == d.LibrePrecedent) {
+            a.ActiviteChangee = EteindreTemoin(d, indicateur);
+        } else {
+            a.ActiviteChangee = AllumerTemoin(d, indicateur);
+            a.Repeindre = true;
+        }
+        d.LibreAvant = d.LibrePrecedent;
+        d.LibrePrecedent = d.Libre;
+        return a;
+    }
+    // Premier échec après un succès (ou tout premier tic) : une seule fois.
+    if (d.LibrePrecedent > -1) {
+        d.Bulle = d.Nom;
+        const std::string lettre(1, static_cast<char>(d.Lecteur + 64));
+        const bool vide = d.Nom == DisqueAmovible || d.Nom == Cederom;
+        d.LegendeEchec = lettre + (vide ? ": Vide" : ": Indisponible");
+        d.LibrePrecedent = d.LibreAvant = d.Libre = d.Taille = -1;
+        a.Repeindre = true;
+        a.ProposerDeconnexion = d.Nom.starts_with(ConnexionReseau);
+    }
+    return a;
+}
+
+ActionsDisque TotaliserDisques(TDisque& total, const std::vector<const TDisque*>& lecteurs, bool indicateur,
+                               const FormatNombres& format) {
+    TraceProcedure trace("TPulsodexForm.MinuterieTimer");
+    ActionsDisque a;
+    const std::int64_t taillePrecedente = total.Taille;
+    total.Libre = 0;
+    total.Taille = 0;
+    for (const TDisque* d : lecteurs) {
+        if (d->Taille > 0) {
+            total.Libre += d->Libre;
+            total.Taille += d->Taille;
+        }
+    }
+    if (total.Libre == total.LibrePrecedent && total.Taille == taillePrecedente) {
+        a.ActiviteChangee = EteindreTemoin(total, indicateur);
+    } else {
+        a.ActiviteChangee = AllumerTemoin(total, indicateur);
+        total.Bulle = total.Nom + ChaineTaille(total.Taille, format);
+        a.Repeindre = true;
+    }
+    total.LibreAvant = total.LibrePrecedent;
+    total.LibrePrecedent = total.Libre;
+    return a;
+}
+
+std::string LegendeDisque(const TDisque& d, const FormatNombres& format) {
+    if (!d.LegendeEchec.empty()) {
+        return d.LegendeEchec;
+    }
+    return ChaineEspaceDisque(d.Lecteur, d.Libre, d.Taille, format);
+}
+
+int EmplacementDuNom(std::string_view nom, std::string_view prefixe) {
+    if (!nom.starts_with(prefixe)) {
+        return 0;
+    }
+    std::string_view chiffres = nom.substr(prefixe.size(), 2);
+    int n = 0;
+    for (char c : chiffres) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
+} // namespace pulsodex

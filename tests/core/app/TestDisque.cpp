@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Factices.h"
+#include "FacticesDisques.h"
+#include "app/Disque.h"
+#include "probes/Disques.h"
+#include "probes/Formats.h"
+#include "probes/linux/DisquesLinux.h"
+
+namespace pulsodex::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::uint8_t C = 3, D = 4, E = 5;
+
+class DisqueTest : public ::testing::Test {
+protected:
+    void TearDown() override { sonde->Liberer(); }
+    SondeDisques Sonde(std::initializer_list<std::pair<char, const char*>> lettres) {
+        CarteLecteurs carte;
+        for (const auto& [lettre, chemin] : lettres) {
+            carte.Fixer(lettre, chemin);
+        }
+        return SondeDisques(carte, montages, blocs, sonde, 300ms);
+    }
+    std::shared_ptr<SondeEspaceFactice> sonde = std::make_shared<SondeEspaceFactice>();
+    SourceMontagesFixe montages{LireDonnee("montages/bureau.mountinfo"), LireDonnee("montages/bureau.fstab")};
+    BlocsSys blocs{CheminDonnee("sys/bureau")};
+    const FormatNombres fr{" ", ","};
+};
+
+TEST_F(DisqueTest, TemoinDEcritureUnTicPuisNeutre) {
+    SondeDisques disques = Sonde({{'C', "/"}});
+    sonde->Repondre("/", 1000, 600);
+    TDisque d(1, C, true, disques, fr); // la création interroge déjà C
+    EXPECT_EQ(d.Libre, 600);
+    EXPECT_EQ(d.Bulle, "Disque local");
+    // Premier tic : jamais de témoin.
+    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{true, false, false}));
+    EXPECT_EQ(d.Activite, 0);
+    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{}));
+    sonde->Repondre("/", 1000, 500); // écriture
+    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{true, true, false}));
+    EXPECT_EQ(d.Activite, 1);
+    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{false, true, false}));
+    EXPECT_EQ(d.Activite, 0);
+    sonde->Repondre("/", 1000, 700); // suppression
+    Traite_Disque(d, disques, true, fr);
+    EXPECT_EQ(d.Activite, 2);
+    // Sans témoin : la jauge change, le témoin non.
+    sonde->Repondre("/", 1000, 100);
+    EXPECT_EQ(Traite_Disque(d, disques, false, fr), (ActionsDisque{true, false, false}));
+    EXPECT_EQ(LegendeDisque(d, fr), "C: 100,00 octets");
+}
+
+TEST_F(DisqueTest, EchecUneFoisPuisAttenteDeSoixanteTics) {
+    SondeDisques disques = Sonde({{'C', "/"}, {'E', "/media/paul/DVD Vacances"}, {'F', "/mnt/nas"}});
+    // E : un DVD sans réponse ; F : un partage réseau sans réponse.
+    TDisque e(1, E, true, disques, fr);
+    EXPECT_EQ(e.Nom, "Cédérom");
+    const ActionsDisque a = Traite_Disque(e, disques, true, fr);
+    EXPECT_TRUE(a.Repeindre);
+    EXPECT_FALSE(a.ProposerDeconnexion);
+    EXPECT_EQ(LegendeDisque(e, fr), "E: Vide");
+    EXPECT_EQ(e.Bulle, "Cédérom");
+    EXPECT_EQ(e.Libre, -1);
+    // Après l'échec (à la création), 59 tics sautés, le 60e interroge.
+    const int appels = sonde->Appels();
+    for (int i = 2; i < 60; ++i) {
+        EXPECT_EQ(Traite_Disque(e, disques, true, fr), ActionsDisque{});
+    }
+    EXPECT_EQ(sonde->Appels(), appels);
+    sonde->Repondre("/media/paul/DVD Vacances", 4700000000, 100);
+    EXPECT_EQ(Traite_Disque(e, disques, true, fr).Repeindre, true); // le disque inséré
+    EXPECT_EQ(sonde->Appels(), appels + 1);
+    EXPECT_EQ(e.Activite, 0); // son retour n'est pas une suppression
+    EXPECT_EQ(LegendeDisque(e, fr), "E: 100,00 octets");
+
+    TDisque f(2, 6, true, disques, fr);
+    EXPECT_TRUE(f.Nom.starts_with("Connexion réseau"));
+    EXPECT_TRUE(Traite_Disque(f, disques, true, fr).ProposerDeconnexion);
+    EXPECT_EQ(LegendeDisque(f, fr), "F: Indisponible");
+    EXPECT_FALSE(Traite_Disque(f, disques, true, fr).ProposerDeconnexion); // une fois par épisode
+}
+
+TEST_F(DisqueTest, LettreSansCheminEtLecteurANonInterrogeALaCreation) {
+    SondeDisques disques = Sonde({{'A', "/media/paul/CLE USB"}});
+    const int appels = sonde->Appels();
+    TDisque a(1, 1, true, disques, fr);
+    EXPECT_EQ(sonde->Appels(), appels);
+    TDisque z(2, 26, true, disques, fr);
+    EXPECT_EQ(z.Nom, "Unité invalide");
+    Traite_Disque(z, disques, true, fr);
+    EXPECT_EQ(LegendeDisque(z, fr), "Z: Indisponible");
+}
+
+TEST_F(DisqueTest, TotalDesLecteursQuiRepondent) {
+    SondeDisques disques = Sonde({{'C', "/"}, {'D', "/home"}});
+    sonde->Repondre("/", 1000, 400);
+    TDisque total(1, 0, true, disques, fr);
+    EXPECT_EQ(total.Bulle, "Total des unités");
+    TDisque c(2, C, true, disques, fr);
+    TDisque d(3, D, true, disques, fr); // D ne répond pas
+    Traite_Disque(c, disques, true, fr);
+    Traite_Disque(d, disques, true, fr);
+    ActionsDisque a = TotaliserDisques(total, {&c, &d}, true, fr);
+    EXPECT_EQ(total.Libre, 400);
+    EXPECT_EQ(total.Taille, 1000);
+    EXPECT_TRUE(a.Repeindre);
+    EXPECT_EQ(total.Activite, 0); // neutre au premier tic
+    EXPECT_EQ(LegendeDisque(total, fr), "400,00 octets");
+    a = TotaliserDisques(total, {&c, &d}, true, fr);
+    EXPECT_EQ(a, ActionsDisque{});
+    sonde->Repondre("/", 1000, 300);
+    Traite_Disque(c, disques, true, fr);
+    a = TotaliserDisques(total, {&c, &d}, true, fr);
+    EXPECT_TRUE(a.Repeindre && a.ActiviteChangee);
+    EXPECT_EQ(total.Activite, 1);
+    EXPECT_EQ(total.Bulle, "Total des unités"); // 1000 octets : pas de taille entre parenthèses
+}
+
+TEST_F(DisqueTest, SondeBloqueeLeTicContinue) {
+    SondeDisques disques = Sonde({{'C', "/"}, {'F', "/mnt/nfs"}});
+    sonde->Bloquer("/mnt/nfs");
+    TDisque f(1, 6, true, disques, fr); // la création attend au plus le délai
+    Traite_Disque(f, disques, true, fr);
+    EXPECT_EQ(LegendeDisque(f, fr), "F: Indisponible");
+    // Au 60e tic, la sonde toujours bloquée répond « occupée » sans nouveau fil.
+    for (int i = 0; i < 120; ++i) {
+        Traite_Disque(f, disques, true, fr);
+    }
+    EXPECT_EQ(disques.NombreSondes(), 1U);
+    EXPECT_EQ(sonde->Bloquees(), 1);
+}
+
+TEST(NomsDesControles, EmplacementRelu) {
+    EXPECT_EQ(EmplacementDuNom("DisquePanel7", "DisquePanel"), 7);
+    EXPECT_EQ(EmplacementDuNom("DisquePanel12", "DisquePanel"), 12);
+    EXPECT_EQ(EmplacementDuNom("DisquePaintBox27", "DisquePaintBox"), 27);
+    EXPECT_EQ(EmplacementDuNom("DisquePanel123", "DisquePanel"), 12); // deux chiffres au plus
+    EXPECT_EQ(EmplacementDuNom("CpuPanel", "DisquePanel"), 0);
+    EXPECT_EQ(EmplacementDuNom("DisquePanelx", "DisquePanel"), 0);
+}
+
+// Un vrai dossier : un fichier écrit entre deux tics allume l'écriture.
+TEST(DisqueReel, FichierEcritEntreDeuxTics) {
+    namespace fs = std::filesystem;
+    const fs::path dossier = fs::temp_directory_path() / ("pulsodex-disque-" + std::to_string(::getpid()));
+    fs::create_directories(dossier);
+    CarteLecteurs carte;
+    carte.Fixer('D', dossier.string());
+    MontagesProc montages;
+    BlocsSys blocs;
+    SondeDisques disques(carte, montages, blocs, std::make_shared<SondeEspaceStatvfs>());
+    const FormatNombres fr{" ", ","};
+    TDisque d(1, D, true, disques, fr);
+    ASSERT_GT(d.Taille, 0);
+    Traite_Disque(d, disques, true, fr);
+    EXPECT_EQ(d.Activite, 0);
+    {
+        std::ofstream f(dossier / "gros", std::ios::binary);
+        const std::string bloc(1 << 20, 'x');
+        for (int i = 0; i < 16; ++i) {
+            f << bloc;
+        }
+    }
+    ::sync();
+    Traite_Disque(d, disques, true, fr);
+    EXPECT_EQ(d.Activite, 1);
+    fs::remove_all(dossier);
+}
+
+} // namespace
+} // namespace pulsodex::test

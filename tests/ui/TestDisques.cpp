@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include <filesystem>
+
+#include "FenetreEssai.h"
+#include "app/CoolBar.h"
+#include "app/Disque.h"
+#include "app/PanneauDisque.h"
+
+namespace pulsodex::test {
+namespace {
+
+class DisquesFenetreTest : public ::testing::Test {
+protected:
+    FenetreEssai e;
+    RegistreMemoire& reg = e.Reg;
+};
+
+TEST_F(DisquesFenetreTest, PanneauxDuTotalEtDesLecteurs) {
+    reg.WriteString(e.Res(), "ListeDisques", "C5c;C"); // deux fois C
+    reg.WriteString(e.Res(), "TotalDisque", "Oui");
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_EQ(f.NombreDisques(), 3);
+    EXPECT_EQ(f.Disque(1)->Lecteur, 0);
+    EXPECT_EQ(f.Disque(2)->Lecteur, 3);
+    PanneauDisque* total = f.PanneauDuDisque(1);
+    PanneauDisque* c = f.PanneauDuDisque(2);
+    EXPECT_EQ(c->objectName().toStdString(), "DisquePanel2");
+    EXPECT_EQ(c->DisquePaintBox->objectName().toStdString(), "DisquePaintBox2");
+    EXPECT_EQ(c->RemplissagePaintBox->objectName().toStdString(), "RemplissagePaintBox2");
+    // Avec témoin : jauge à 14 ; h = 15 : panneau 19, jauge 13.
+    EXPECT_EQ(c->DisquePaintBox->geometry(), QRect(14, 3, c->width() - 13 - 2 - 2, 13));
+    EXPECT_EQ(c->RemplissagePaintBox->geometry(), QRect(3, 3, 6, 13));
+    EXPECT_EQ(c->DisquePaintBox->toolTip().toStdString(), "Disque local (100,00 Go)");
+    EXPECT_EQ(total->DisquePaintBox->toolTip().toStdString(), "Total des unités (200,00 Go)");
+    EXPECT_EQ(f.Disque(1)->Libre, 50LL << 30);
+    // Disposition avancée : le total et C d'abord ensemble, le second C seul.
+    const Disposition d = f.Bandes()->Modele().Disposer(f.Bandes()->LargeurUtile());
+    const int iTotal = f.Bandes()->Modele().Indice(1);
+    const int iC = f.Bandes()->Modele().Indice(2);
+    EXPECT_EQ(d.Placements[static_cast<std::size_t>(iTotal)].Haut,
+              d.Placements[static_cast<std::size_t>(iC)].Haut);
+
+    // Le démontage enregistre les bandes des lecteurs et libère les panneaux.
+    f.Cacher();
+    EXPECT_EQ(f.NombreDisques(), 0);
+    EXPECT_EQ(reg.Lire(e.Res() + "\\Emplacement", "Order1"), std::to_string(iTotal));
+}
+
+TEST_F(DisquesFenetreTest, SansTemoinLaJaugeCommenceA3) {
+    reg.WriteString(e.Res(), "ListeDisques", "C");
+    reg.WriteString(e.Res(), "IndicateurRemplissageDisque", "Non");
+    reg.WriteString(e.Res(), "Bord", "Sans");
+    TPulsodexForm& f = e.Demarrer();
+    PanneauDisque* c = f.PanneauDuDisque(1);
+    EXPECT_EQ(c->RemplissagePaintBox, nullptr);
+    EXPECT_EQ(c->DisquePaintBox->x(), 3);
+    EXPECT_FALSE(c->DisqueBevel->isVisible());
+    // La jauge suit la largeur de sa bande.
+    f.resize(300, f.height());
+    EXPECT_EQ(c->DisquePaintBox->width(), c->width() - 2 - 2 - 2);
+}
+
+TEST_F(DisquesFenetreTest, LecteurReseauTombeUneQuestionParEpisode) {
+    e.Montages.Changer("22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                       "36 22 0:41 / /mnt/nfs rw - nfs4 serveur:/export rw\n");
+    CarteLecteurs carte = FenetreEssai::CarteC();
+    carte.Fixer('E', "/mnt/nfs");
+    e.Disques.ChangerCarte(carte);
+    reg.WriteString(e.Res(), "ListeDisques", "CE");
+    e.Boites.Repondre(ReponseBoite::Oui);
+    ResultatProgramme refus;
+    refus.Lance = refus.Termine = true;
+    refus.Code = 32;
+    refus.Erreurs = "umount: /mnt/nfs: must be superuser to unmount.\n";
+    e.Executeur.Rendre(refus);
+    TPulsodexForm& f = e.Demarrer(); // le tic de la construction
+    ASSERT_EQ(e.Boites.Montrees.size(), 2U);
+    EXPECT_EQ(e.Boites.Montrees[0].Texte,
+              "Votre unité réseau E est indisponible, voulez-vous la déconnecter ?");
+    EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::OuiNon);
+    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Vous n'avez pas le droit de déconnecter cette unité.");
+    ASSERT_EQ(e.Executeur.Commandes.size(), 1U);
+    EXPECT_EQ(LegendeDisque(*f.Disque(2), FormatNombres{}), "E: Indisponible");
+    for (int i = 0; i < 70; ++i) {
+        f.MinuterieTimer();
+    }
+    EXPECT_EQ(e.Boites.Montrees.size(), 2U); // pas de nouvelle question dans l'épisode
+    // Le lecteur revient, puis retombe : la question revient.
+    e.Sonde->Repondre("/mnt/nfs", 1000, 10);
+    for (int i = 0; i < 60 && f.Disque(2)->Libre < 0; ++i) {
+        f.MinuterieTimer();
+    }
+    ASSERT_EQ(f.Disque(2)->Libre, 10);
+    e.Sonde->Bloquer("/mnt/nfs");
+    e.Boites.Repondre(ReponseBoite::Non);
+    f.MinuterieTimer();
+    EXPECT_EQ(e.Boites.Montrees.size(), 3U);
+    EXPECT_EQ(e.Executeur.Commandes.size(), 1U); // « Non » : rien n'est démonté
+    e.Sonde->Liberer();
+}
+
+TEST_F(DisquesFenetreTest, SondeBloqueeNeFigePasLaFenetre) {
+    reg.WriteString(e.Res(), "ListeDisques", "C");
+    e.Sonde->Bloquer("/");
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_EQ(LegendeDisque(*f.Disque(1), FormatNombres{}), "C: Indisponible");
+    for (int i = 0; i < 200; ++i) {
+        f.MinuterieTimer();
+        f.HeureTimerTimer();
+    }
+    EXPECT_EQ(e.Sonde->Bloquees(), 1);
+    EXPECT_EQ(e.Disques.NombreSondes(), 1U);
+    e.Sonde->Liberer();
+}
+
+} // namespace
+} // namespace pulsodex::test
