@@ -1,0 +1,85 @@
+#include "VerificationMiseAJour.h"
+
+#include <QApplication>
+#include <QCursor>
+
+#include <system_error>
+
+#include "commun/Produit.h"
+
+namespace pulsodex {
+
+VerificationMiseAJour::VerificationMiseAJour(Presentateur& boites, QObject* parent)
+    : QObject(parent), m_boites(boites) {}
+
+VerificationMiseAJour::~VerificationMiseAJour() {
+    Arreter();
+}
+
+void VerificationMiseAJour::Lancer(net::ParametresMiseAJour parametres, net::OrigineVerification origine) {
+    if (origine == net::OrigineVerification::Menu) {
+        Sablier(true);
+    }
+    if (m_enCours) {
+        if (origine == net::OrigineVerification::Menu) {
+            m_origine = origine;
+        }
+        return;
+    }
+    m_origine = origine;
+    m_enCours = true;
+    const std::uint64_t generation = ++m_generation;
+    if (m_fil.joinable()) {
+        m_fil.join(); // la précédente a déjà répondu
+    }
+    try {
+        m_fil = std::jthread([this, generation, p = std::move(parametres)](const std::stop_token& arret) {
+            net::EtatMiseAJour etat = net::EtatMiseAJour::Inconnu;
+            try {
+                etat = net::VerifierMiseAJour(p, arret);
+            } catch (...) { // NOLINT(bugprone-empty-catch) : une panne vaut « inconnu »
+            }
+            if (!arret.stop_requested()) {
+                QMetaObject::invokeMethod(
+                    this, [this, generation, etat] { Arrivee(generation, etat); }, Qt::QueuedConnection);
+            }
+        });
+    } catch (const std::system_error&) {
+        QMetaObject::invokeMethod(
+            this, [this, generation] { Arrivee(generation, net::EtatMiseAJour::Inconnu); },
+            Qt::QueuedConnection);
+    }
+}
+
+void VerificationMiseAJour::Arreter() {
+    if (m_fil.joinable()) {
+        m_fil.request_stop();
+        m_fil.join();
+    }
+    m_enCours = false;
+    ++m_generation; // une réponse déjà postée ne sera pas montrée
+    Sablier(false);
+}
+
+void VerificationMiseAJour::Arrivee(std::uint64_t generation, net::EtatMiseAJour etat) {
+    if (!m_enCours || generation != m_generation) {
+        return;
+    }
+    m_enCours = false;
+    Sablier(false);
+    if (const auto avis = net::AvisPour(etat, m_origine)) {
+        m_boites.Boite(avis->Texte, produit::Titre, avis->Icone, BoutonsBoite::Ok);
+    }
+    emit Terminee(etat);
+}
+
+void VerificationMiseAJour::Sablier(bool actif) {
+    if (actif && !m_sablier) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (!actif && m_sablier) {
+        QApplication::restoreOverrideCursor();
+    }
+    m_sablier = actif;
+}
+
+} // namespace pulsodex
