@@ -99,7 +99,9 @@ TEST(ServeurBureau, DesactiverPendantQueLaBoiteEstOuverteNeBloquePas) {
     // (signal, marqueur de fin) : le fil qui attend cette boîte doit lâcher.
     PresentateurAgissant boites;
     ServeurBureau bureau(boites, Boucle());
-    boites.Pendant = [&] { bureau.Serveur().Desactiver(); };
+    boites.Pendant = [&] {
+        bureau.Serveur().Desactiver();
+    };
     bureau.Serveur().Activer();
     ClientEssai c = ClientSalue(bureau.Serveur().Port());
     c.Envoyer("SHOW au revoir");
@@ -203,8 +205,9 @@ TEST(FenetreReseau, VerificationAuDemarrage) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr); // pas de sablier au démarrage
         ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); }));
         ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-        EXPECT_EQ(e.Boites.Montrees[0].Texte,
-                  "Une nouvelle mise à jour de Pulsodex XP est disponible sur le site http://www.pulsodex.org !");
+        EXPECT_EQ(
+            e.Boites.Montrees[0].Texte,
+            "Une nouvelle mise à jour de Pulsodex XP est disponible sur le site http://www.pulsodex.org !");
         EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Avertissement);
     }
     {

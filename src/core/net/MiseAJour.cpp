@@ -70,7 +70,7 @@ std::string RequeteProxy(const AdresseReseau& serveur) {
 }
 
 std::string TelechargerPage(const std::string& hote, std::int32_t port, std::string_view requete,
-                            const DelaisMiseAJour& delais, std::stop_token arret) {
+                            const DelaisMiseAJour& delais, const std::stop_token& arret) {
     if (port < 1 || port > 65535) {
         return {};
     }
@@ -98,14 +98,14 @@ std::string TelechargerPage(const std::string& hote, std::int32_t port, std::str
     }
 }
 
-std::string TelechargerPageDirecte(const ParametresMiseAJour& parametres, std::stop_token arret) {
+std::string TelechargerPageDirecte(const ParametresMiseAJour& parametres, const std::stop_token& arret) {
     return TelechargerPage(parametres.Serveur.Hote, parametres.Serveur.Port,
-                           RequeteDirecte(parametres.Serveur), parametres.Delais, std::move(arret));
+                           RequeteDirecte(parametres.Serveur), parametres.Delais, arret);
 }
 
-std::string TelechargerPageProxy(const ParametresMiseAJour& parametres, std::stop_token arret) {
+std::string TelechargerPageProxy(const ParametresMiseAJour& parametres, const std::stop_token& arret) {
     return TelechargerPage(parametres.Proxy, parametres.PortProxy, RequeteProxy(parametres.Serveur),
-                           parametres.Delais, std::move(arret));
+                           parametres.Delais, arret);
 }
 
 std::string LireVersionDistante(std::string_view reponse) {
@@ -152,9 +152,9 @@ EtatMiseAJour ComparerVersions(std::string_view distante, std::string_view local
     return *publiee > *propre ? EtatMiseAJour::Disponible : EtatMiseAJour::AJour;
 }
 
-EtatMiseAJour VerifierMiseAJour(const ParametresMiseAJour& parametres, std::stop_token arret) {
-    const std::string page = parametres.Proxy.empty() ? TelechargerPageDirecte(parametres, std::move(arret))
-                                                      : TelechargerPageProxy(parametres, std::move(arret));
+EtatMiseAJour VerifierMiseAJour(const ParametresMiseAJour& parametres, const std::stop_token& arret) {
+    const std::string page = parametres.Proxy.empty() ? TelechargerPageDirecte(parametres, arret)
+                                                      : TelechargerPageProxy(parametres, arret);
     return ComparerVersions(LireVersionDistante(page), LireVersionLocale());
 }
 

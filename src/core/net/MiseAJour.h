@@ -42,9 +42,9 @@ std::string RequeteProxy(const AdresseReseau& serveur);
 // zéro, en majuscules ; vide si la connexion échoue, si rien n'arrive à temps
 // ou si l'arrêt est demandé.
 std::string TelechargerPage(const std::string& hote, std::int32_t port, std::string_view requete,
-                            const DelaisMiseAJour& delais, std::stop_token arret = {});
-std::string TelechargerPageDirecte(const ParametresMiseAJour& parametres, std::stop_token arret = {});
-std::string TelechargerPageProxy(const ParametresMiseAJour& parametres, std::stop_token arret = {});
+                            const DelaisMiseAJour& delais, const std::stop_token& arret = {});
+std::string TelechargerPageDirecte(const ParametresMiseAJour& parametres, const std::stop_token& arret = {});
+std::string TelechargerPageProxy(const ParametresMiseAJour& parametres, const std::stop_token& arret = {});
 
 // Le texte qui suit « PULSODEX XP: » jusqu'à la fin de sa ligne, sans blancs
 // ni caractères de contrôle autour ; vide sans marque.
@@ -56,6 +56,6 @@ std::string LireVersionLocale();
 // Les deux versions comparées comme des entiers ; Inconnu si l'une n'en est pas un.
 EtatMiseAJour ComparerVersions(std::string_view distante, std::string_view locale);
 // Tout le parcours : page, version publiée, comparaison.
-EtatMiseAJour VerifierMiseAJour(const ParametresMiseAJour& parametres, std::stop_token arret = {});
+EtatMiseAJour VerifierMiseAJour(const ParametresMiseAJour& parametres, const std::stop_token& arret = {});
 
 } // namespace pulsodex::net
