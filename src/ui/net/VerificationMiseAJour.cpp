@@ -9,6 +9,15 @@
 
 namespace pulsodex {
 
+// Le sablier de l'application, posé tant que l'objet vit.
+class VerificationMiseAJour::SablierPose {
+public:
+    SablierPose() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~SablierPose() { QApplication::restoreOverrideCursor(); }
+    SablierPose(const SablierPose&) = delete;
+    SablierPose& operator=(const SablierPose&) = delete;
+};
+
 VerificationMiseAJour::VerificationMiseAJour(Presentateur& boites, QObject* parent)
     : QObject(parent), m_boites(boites) {}
 
@@ -74,12 +83,11 @@ void VerificationMiseAJour::Arrivee(std::uint64_t generation, net::EtatMiseAJour
 }
 
 void VerificationMiseAJour::Sablier(bool actif) {
-    if (actif && !m_sablier) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else if (!actif && m_sablier) {
-        QApplication::restoreOverrideCursor();
+    if (!actif) {
+        m_sablier.reset();
+    } else if (!m_sablier) {
+        m_sablier = std::make_unique<SablierPose>();
     }
-    m_sablier = actif;
 }
 
 } // namespace pulsodex

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <thread>
 
 #include "interfaces/Presentateur.h"
@@ -40,7 +41,8 @@ private:
     std::jthread m_fil;
     std::uint64_t m_generation = 0;
     bool m_enCours = false;
-    bool m_sablier = false;
+    class SablierPose;
+    std::unique_ptr<SablierPose> m_sablier;
     net::OrigineVerification m_origine = net::OrigineVerification::Demarrage;
 };
 
