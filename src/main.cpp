@@ -44,7 +44,8 @@ const char* const Aide =
     "Environnement :\n"
     "  PULSODEX_CONFIG      fichier des réglages (par défaut\n"
     "                       $XDG_CONFIG_HOME/Pulsodex/Pulsodex.conf)\n"
-    "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n";
+    "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n"
+    "  PULSODEX_MAJ         serveur de mise à jour à interroger (hote:port)\n";
 
 bool SansAffichage() {
     auto vide = [](const char* nom) {

@@ -58,6 +58,8 @@ fenetres_au_moins() { [ "$(fenetres_du_programme)" -ge "$1" ]; }
 lancer_pulsodex() {
     export PULSODEX_CONFIG="$TEMP_E2E/Pulsodex.conf"
     export PULSODEX_REPERTOIRE="$TEMP_E2E/programme"
+    # Jamais le vrai serveur de mise à jour : un port local où personne n'écoute.
+    export PULSODEX_MAJ="${PULSODEX_MAJ:-127.0.0.1:9}"
     "$PULSODEX" "$@" &
     PROGRAMME_PID=$!
 }

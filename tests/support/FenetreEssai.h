@@ -39,6 +39,8 @@ struct FenetreEssai {
             m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{
                 Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur,
                 Lancement, Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
+            // Jamais le vrai port 1109 dans un test : la boucle locale, un port libre.
+            m_fenetre->FixerEcouteServeur("127.0.0.1", 0);
         }
         return *m_fenetre;
     }

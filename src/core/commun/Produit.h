@@ -13,5 +13,9 @@ inline constexpr std::string_view NomExecutable = "pulsodex";
 inline constexpr std::string_view SiteWeb = "http://www.pulsodex.org";
 // Ligne d'identité de la boîte « A propos ».
 inline constexpr std::string_view Identite = "Tableau de bord résident des ressources du système";
+// Serveur web de la page de mise à jour (PULSODEX_MAJ=hote:port en désigne un autre).
+inline constexpr std::string_view HoteMiseAJour = "www.pulsodex.org";
+inline constexpr unsigned short PortMiseAJour = 80;
+inline constexpr std::string_view PageMiseAJour = "/maj.html";
 
 } // namespace pulsodex::produit

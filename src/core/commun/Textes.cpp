@@ -91,4 +91,69 @@ std::optional<std::int64_t> LireEntierDecimal(std::string_view texte) {
     return valeur;
 }
 
+namespace {
+// Longueur de la séquence UTF-8 valide qui commence en `i`, 0 si invalide
+// (ni surlongue, ni substitut, ni au-delà de U+10FFFF).
+std::size_t SequenceUtf8(std::string_view t, std::size_t i) {
+    const auto o = [&](std::size_t k) {
+        return static_cast<unsigned char>(t[i + k]);
+    };
+    const unsigned char c = o(0);
+    if (c < 0x80) {
+        return 1;
+    }
+    std::size_t n = 0;
+    unsigned char min = 0x80;
+    unsigned char max = 0xBF;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 3;
+        min = c == 0xE0 ? 0xA0 : 0x80;
+        max = c == 0xED ? 0x9F : 0xBF;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 4;
+        min = c == 0xF0 ? 0x90 : 0x80;
+        max = c == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (i + n > t.size() || o(1) < min || o(1) > max) {
+        return 0;
+    }
+    for (std::size_t k = 2; k < n; ++k) {
+        if (!EstSuite(t[i + k])) {
+            return 0;
+        }
+    }
+    return n;
+}
+} // namespace
+
+std::string Utf8OuLatin1(std::string_view octets) {
+    std::size_t i = 0;
+    while (i < octets.size()) {
+        const std::size_t n = SequenceUtf8(octets, i);
+        if (n == 0) {
+            break;
+        }
+        i += n;
+    }
+    if (i == octets.size()) {
+        return std::string(octets);
+    }
+    std::string resultat;
+    resultat.reserve(octets.size() * 2);
+    for (char c : octets) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            resultat += c;
+        } else {
+            resultat += static_cast<char>(0xC0 | (u >> 6));
+            resultat += static_cast<char>(0x80 | (u & 0x3F));
+        }
+    }
+    return resultat;
+}
+
 } // namespace pulsodex

@@ -23,4 +23,8 @@ std::size_t NombreCaracteres(std::string_view texte);
 // Entier décimal signé écrit seul (signe facultatif, chiffres) ; rien sinon.
 std::optional<std::int64_t> LireEntierDecimal(std::string_view texte);
 
+// Octets venus d'ailleurs rendus en UTF-8 : tels quels s'ils sont de l'UTF-8
+// valide, sinon lus comme du Latin-1.
+std::string Utf8OuLatin1(std::string_view octets);
+
 } // namespace pulsodex

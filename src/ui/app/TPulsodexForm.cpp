@@ -12,6 +12,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "CoolBar.h"
@@ -39,6 +40,8 @@
 #include "probes/Deconnexion.h"
 #include "probes/Disques.h"
 #include "probes/OuvertureDisque.h"
+#include "net/ServeurBureau.h"
+#include "net/VerificationMiseAJour.h"
 #include "probes/TCpuInfo.h"
 #include "shell/DialogueResolutionQt.h"
 #include "shell/TAboutBox.h"
@@ -180,7 +183,7 @@ void TPulsodexForm::CreerMenu() {
     // Les commandes dont le travail n'existe pas encore restent grisées.
     connect(ErreursLancementMenu, &QAction::triggered, this, &TPulsodexForm::ErreursLancementMenuClick);
     connect(EffacerErreurMenu, &QAction::triggered, this, &TPulsodexForm::EffacerErreurMenuClick);
-    for (QAction* a : {ConfigurationMenu, MiseAJourMenu}) {
+    for (QAction* a : {ConfigurationMenu}) {
         a->setEnabled(false);
     }
     connect(enLigneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enLigneManuelMenuClick);
@@ -195,6 +198,7 @@ void TPulsodexForm::CreerMenu() {
     connect(QuitterMenu, &QAction::triggered, this, &TPulsodexForm::QuitterMenuClick);
     connect(AideMenu, &QAction::triggered, this, &TPulsodexForm::AideMenuClick);
     connect(AProposMenu, &QAction::triggered, this, &TPulsodexForm::AProposMenuClick);
+    connect(MiseAJourMenu, &QAction::triggered, this, &TPulsodexForm::MiseAJourMenuClick);
 }
 
 void TPulsodexForm::SuivreSouris(QWidget* controle) {
@@ -246,6 +250,9 @@ void TPulsodexForm::FormCreate() {
             show();
         });
     m_services.Reg.Synchroniser();
+    if (m_config->TestMiseAJour) {
+        LancerVerificationMiseAJour(net::OrigineVerification::Demarrage);
+    }
     AppliquerStyleFenetre();
     if (m_config->Demarrage == 1) {
         QTimer::singleShot(0, this, &TPulsodexForm::Minimiser);
@@ -362,6 +369,7 @@ void TPulsodexForm::FormShow() {
     } else {
         Minuterie->stop();
     }
+    ActiverServeur();
 
     // L'arrangement choisi, une fois, à la largeur gardée ; puis dans la zone de travail.
     setGeometry(gauche, haut, largeur, height());
@@ -679,6 +687,7 @@ void TPulsodexForm::FormClose() {
     HeureTimer->stop();
     Minuterie->stop();
     FermerAide();
+    ArreterReseau();
     if (m_iconeBarre != nullptr) {
         m_iconeBarre->RetirerIcone();
     }
@@ -830,6 +839,55 @@ void TPulsodexForm::TraiteErreur(const std::string& message) {
     QApplication::restoreOverrideCursor();
     if (reponse == ReponseBoite::Abandonner) {
         FormClose();
+    }
+}
+
+// --- Réseau : serveur de contrôle et mises à jour ---
+
+void TPulsodexForm::FixerEcouteServeur(std::string adresse, std::uint16_t port) {
+    m_adresseServeur = std::move(adresse);
+    m_portServeur = port;
+}
+
+void TPulsodexForm::ActiverServeur() {
+    if (!m_config->ModeServeur) {
+        // Éteint dans les réglages : plus d'écoute.
+        if (m_serveur) {
+            m_serveur->Serveur().Desactiver();
+        }
+        return;
+    }
+    try {
+        if (!m_serveur) {
+            m_serveur = std::make_unique<ServeurBureau>(
+                m_services.Boites, net::ParametresServeur{m_adresseServeur, m_portServeur});
+        }
+        m_serveur->Serveur().Activer();
+    } catch (const std::exception&) { // NOLINT(bugprone-empty-catch)
+        // Port pris ou autre : sans serveur jusqu'au prochain affichage, sans message.
+    }
+}
+
+void TPulsodexForm::ArreterReseau() {
+    if (m_serveur) {
+        m_serveur->Serveur().Desactiver();
+    }
+    if (m_verification) {
+        m_verification->Arreter();
+    }
+}
+
+void TPulsodexForm::LancerVerificationMiseAJour(net::OrigineVerification origine) {
+    if (!m_verification) {
+        m_verification = std::make_unique<VerificationMiseAJour>(m_services.Boites);
+    }
+    m_verification->Lancer(
+        net::ParametresDepuis(m_config->Proxy, m_config->PortProxy, std::getenv("PULSODEX_MAJ")), origine);
+}
+
+void TPulsodexForm::MiseAJourMenuClick() {
+    if (!m_fermee && m_config) {
+        LancerVerificationMiseAJour(net::OrigineVerification::Menu);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,8 @@
 #include "app/JournalErreurs.h"
 #include "app/SurveillanceResolution.h"
 #include "config/TConfig.h"
+#include "net/AvisMiseAJour.h"
+#include "net/Protocole.h"
 #include "probes/Formats.h"
 #include "probes/Memoire.h"
 #include "probes/Processeur.h"
@@ -42,6 +45,8 @@ class SondeDisques;
 class Deconnexion;
 class PanneauDisque;
 class TDisque;
+class ServeurBureau;
+class VerificationMiseAJour;
 
 struct ServicesFenetre {
     Registre& Reg;
@@ -97,6 +102,13 @@ public:
     void AvanceAutoMenuClick() { ReorganiserAuto(3); }
     void AideMenuClick();
     void AProposMenuClick();
+    void MiseAJourMenuClick();
+
+    // Serveur de contrôle : adresse et port d'écoute (les tests prennent la
+    // boucle locale et un port libre) ; nul tant qu'il n'a pas été activé.
+    void FixerEcouteServeur(std::string adresse, std::uint16_t port);
+    [[nodiscard]] ServeurBureau* Serveur() const { return m_serveur.get(); }
+    [[nodiscard]] VerificationMiseAJour* Verification() const { return m_verification.get(); }
 
     // Gestionnaire des exceptions échappées d'un gestionnaire d'événement.
     void TraiteErreur(const std::string& message);
@@ -206,6 +218,9 @@ private:
     // Les six bandes fixes, dans l'ordre de leurs clés -1 à -6.
     [[nodiscard]] std::array<PanneauBande*, 6> BandesFixes() const;
     [[nodiscard]] std::array<bool, 6> VisibilitesFixes() const;
+    void ActiverServeur();
+    void LancerVerificationMiseAJour(net::OrigineVerification origine);
+    void ArreterReseau();
 
     ServicesFenetre m_services;
     std::unique_ptr<TConfig> m_config;
@@ -232,6 +247,10 @@ private:
     bool m_construite = false;
     bool m_sablier = false;
     int m_constructions = 0;
+    std::string m_adresseServeur; // vide : toutes les adresses locales
+    std::uint16_t m_portServeur = net::PortControle;
+    std::unique_ptr<ServeurBureau> m_serveur;
+    std::unique_ptr<VerificationMiseAJour> m_verification;
 
     // Glissement à la main quand le gestionnaire de fenêtres ne le fait pas.
     enum class Glissement { Aucun, Deplacement, BordGauche, BordDroit };

@@ -48,5 +48,26 @@ TEST(Textes, TronqueParCaracteres) {
     EXPECT_EQ(NombreCaracteres("é5"), 2U);
 }
 
+TEST(Textes, Utf8OuLatin1) {
+    struct Cas {
+        std::string octets;
+        std::string attendu;
+    };
+    const Cas cas[] = {
+        {"", ""},
+        {"abc", "abc"},
+        {"Événement €", "Événement €"},
+        {"\xC9t\xE9", "Été"},
+        {"\xC0\x80", "À\u0080"},                     // forme trop longue : pas de l'UTF-8
+        {"\xED\xA0\x80", "í\u00A0\u0080"},           // demi-code de substitution
+        {"\xF4\x90\x80\x80", "ô\u0090\u0080\u0080"}, // au-delà de U+10FFFF
+        {"caf\xC3", "cafÃ"},                         // séquence coupée
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(Utf8OuLatin1(c.octets), c.attendu) << c.octets;
+    }
+}
+
 } // namespace
 } // namespace pulsodex

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <future>
+
+#include "ReseauEssai.h"
+#include "net/AvisMiseAJour.h"
+#include "net/MiseAJour.h"
+
+namespace pulsodex::net {
+namespace {
+
+using test::ServeurWebFactice;
+using namespace std::chrono_literals;
+
+ParametresMiseAJour VersFactice(const ServeurWebFactice& serveur) {
+    ParametresMiseAJour p;
+    p.Serveur = {"127.0.0.1", serveur.Port()};
+    p.Delais = {5s, 10s};
+    return p;
+}
+
+TEST(MiseAJour, LireVersionDistante) {
+    struct Cas {
+        const char* reponse;
+        const char* attendue;
+    };
+    const Cas cas[] = {
+        {"HTTP/1.1 200 OK\r\n\r\npulsodex xp: 010003\r\n", "010003"},
+        {"PULSODEX XP:010003", "010003"}, // au bout, sans fin de ligne
+        {"PULSODEX XP:010003\n<p>", "010003"},
+        {"PULSODEX XP: \t010004  \r\nPULSODEX XP: 9", "010004"},
+        {"Pulsodex Xp:7", "7"},
+        {"PULSODEX XP:", ""},
+        {"PULSODEX XP:\r\n010003", ""},
+        {"PULSODEX XP:5\r", "5"},
+        {"PULSODEX XP :010003", ""},
+        {"rien ici", ""},
+        {"", ""},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(LireVersionDistante(c.reponse), c.attendue) << c.reponse;
+    }
+}
+
+TEST(MiseAJour, VersionsComparees) {
+    EXPECT_EQ(VersionTexte(1, 0, 2), "010002");
+    EXPECT_EQ(VersionTexte(12, 345, 6), "1234506");
+    EXPECT_EQ(LireVersionLocale(),
+              VersionTexte(PULSODEX_VERSION_MAJEURE, PULSODEX_VERSION_MINEURE, PULSODEX_VERSION_PUBLICATION));
+    struct Cas {
+        const char* distante;
+        const char* locale;
+        EtatMiseAJour attendu;
+    };
+    const Cas cas[] = {
+        {"010003", "010002", EtatMiseAJour::Disponible},
+        {"010002", "010002", EtatMiseAJour::AJour},
+        {"9999", "010002", EtatMiseAJour::AJour},
+        {"", "010002", EtatMiseAJour::Inconnu},
+        {"1.0.3", "010002", EtatMiseAJour::Inconnu},
+        {"010003<", "010002", EtatMiseAJour::Inconnu},
+        {"99999999999999999999", "010002", EtatMiseAJour::Inconnu},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(ComparerVersions(c.distante, c.locale), c.attendu) << c.distante;
+    }
+}
+
+TEST(MiseAJour, RequetesOctetPourOctet) {
+    const AdresseReseau produit = ServeurMiseAJour(nullptr);
+    EXPECT_EQ(produit.Hote, "www.pulsodex.org");
+    EXPECT_EQ(produit.Port, 80);
+    EXPECT_EQ(RequeteDirecte(produit), "GET /maj.html HTTP/1.1\r\nHost: www.pulsodex.org\r\n\r\n");
+    EXPECT_EQ(RequeteProxy(produit), "GET http://www.pulsodex.org/maj.html HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(RequeteDirecte({"127.0.0.1", 8081}), "GET /maj.html HTTP/1.1\r\nHost: 127.0.0.1:8081\r\n\r\n");
+    EXPECT_EQ(RequeteProxy({"::1", 80}), "GET http://[::1]/maj.html HTTP/1.1\r\n\r\n");
+}
+
+TEST(MiseAJour, VariablePulsodexMaj) {
+    struct Cas {
+        const char* variable;
+        const char* hote;
+        std::uint16_t port;
+    };
+    const Cas cas[] = {
+        {"127.0.0.1:8080", "127.0.0.1", 8080},  {"[::1]:81", "::1", 81},
+        {"maj.exemple:1", "maj.exemple", 1},    {"", "www.pulsodex.org", 80},
+        {"hote", "www.pulsodex.org", 80},       {"hote:", "www.pulsodex.org", 80},
+        {":80", "www.pulsodex.org", 80},        {"hote:0", "www.pulsodex.org", 80},
+        {"hote:65536", "www.pulsodex.org", 80}, {"hote:8x", "www.pulsodex.org", 80},
+    };
+    for (const auto& c : cas) {
+        const AdresseReseau a = ServeurMiseAJour(c.variable);
+        EXPECT_EQ(a.Hote, c.hote) << c.variable;
+        EXPECT_EQ(a.Port, c.port) << c.variable;
+    }
+}
+
+TEST(MiseAJour, PageDirecteDuFauxServeur) {
+    ServeurWebFactice serveur(
+        "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n<p>pulsodex xp: 010003\r\n</p>");
+    const ParametresMiseAJour p = VersFactice(serveur);
+    const std::string page = TelechargerPageDirecte(p);
+    EXPECT_EQ(page, "HTTP/1.1 200 OK\r\nCONTENT-TYPE: TEXT/HTML\r\n\r\n<P>PULSODEX XP: 010003\r\n</P>");
+    EXPECT_EQ(serveur.Requete(),
+              "GET /maj.html HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(serveur.Port()) + "\r\n\r\n");
+    EXPECT_EQ(LireVersionDistante(page), "010003");
+}
+
+TEST(MiseAJour, MarqueAuBoutOuAuDelaDeMilleVingtQuatreOctets) {
+    {
+        ServeurWebFactice serveur("HTTP/1.1 200 OK\r\n\r\nPULSODEX XP:999999");
+        EXPECT_EQ(VerifierMiseAJour(VersFactice(serveur)), EtatMiseAJour::Disponible);
+    }
+    {
+        ServeurWebFactice serveur("HTTP/1.1 200 OK\r\n\r\n" + std::string(1010, ' ') +
+                                  "PULSODEX XP:999999\r\n");
+        const std::string page = TelechargerPageDirecte(VersFactice(serveur));
+        EXPECT_EQ(page.size(), 1024U);
+        EXPECT_EQ(LireVersionDistante(page), "");
+    }
+    {
+        ServeurWebFactice serveur("HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 000001\r\n");
+        EXPECT_EQ(VerifierMiseAJour(VersFactice(serveur)), EtatMiseAJour::AJour);
+    }
+    {
+        // Un octet nul coupe la réponse.
+        using namespace std::string_literals;
+        ServeurWebFactice serveur("HTTP/1.1 200 OK\r\n\0\r\nPULSODEX XP: 999999\r\n"s);
+        EXPECT_EQ(TelechargerPageDirecte(VersFactice(serveur)), "HTTP/1.1 200 OK\r\n");
+    }
+}
+
+TEST(MiseAJour, ParLeMandataire) {
+    ServeurWebFactice mandataire("HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 999999\r\n");
+    ParametresMiseAJour p = ParametresDepuis("127.0.0.1", mandataire.Port(), nullptr);
+    p.Delais = {5s, 10s};
+    EXPECT_EQ(VerifierMiseAJour(p), EtatMiseAJour::Disponible);
+    EXPECT_EQ(mandataire.Requete(), "GET http://www.pulsodex.org/maj.html HTTP/1.1\r\n\r\n");
+    // Un port de mandataire hors des bornes : pas de connexion.
+    for (const std::int32_t port : {0, -1, 65536}) {
+        p.PortProxy = port;
+        EXPECT_EQ(TelechargerPageProxy(p), "") << port;
+    }
+}
+
+TEST(MiseAJour, ServeurMuetOuAbsentVersionInconnue) {
+    {
+        ServeurWebFactice muet("", true);
+        ParametresMiseAJour p = VersFactice(muet);
+        p.Delais.Lecture = 200ms;
+        EXPECT_EQ(VerifierMiseAJour(p), EtatMiseAJour::Inconnu);
+        EXPECT_TRUE(muet.Requete().has_value());
+    }
+    ParametresMiseAJour refuse;
+    refuse.Serveur = {"127.0.0.1", test::PortFerme()};
+    EXPECT_EQ(TelechargerPageDirecte(refuse), "");
+    EXPECT_EQ(VerifierMiseAJour(refuse), EtatMiseAJour::Inconnu);
+    refuse.Serveur.Hote = "";
+    EXPECT_EQ(TelechargerPageDirecte(refuse), "");
+}
+
+TEST(MiseAJour, ArretDemandePendantLAttente) {
+    ServeurWebFactice muet("", true);
+    ParametresMiseAJour p = VersFactice(muet);
+    p.Delais.Lecture = 120s;
+    std::stop_source arret;
+    auto resultat = std::async(std::launch::async, [&] { return VerifierMiseAJour(p, arret.get_token()); });
+    ASSERT_TRUE(muet.Requete().has_value());
+    arret.request_stop();
+    ASSERT_EQ(resultat.wait_for(30s), std::future_status::ready);
+    EXPECT_EQ(resultat.get(), EtatMiseAJour::Inconnu);
+}
+
+TEST(MiseAJour, AvisSelonLOrigine) {
+    using O = OrigineVerification;
+    using E = EtatMiseAJour;
+    EXPECT_EQ(AvisPour(E::Disponible, O::Demarrage),
+              (AvisMiseAJour{"Une nouvelle mise à jour de Pulsodex XP est disponible sur le site "
+                             "http://www.pulsodex.org !",
+                             IconeBoite::Avertissement}));
+    EXPECT_EQ(AvisPour(E::AJour, O::Demarrage), std::nullopt);
+    EXPECT_EQ(AvisPour(E::Inconnu, O::Demarrage), std::nullopt);
+    EXPECT_EQ(AvisPour(E::Disponible, O::Menu),
+              (AvisMiseAJour{"Une nouvelle mise à jour est disponible sur le site http://www.pulsodex.org !",
+                             IconeBoite::Avertissement}));
+    EXPECT_EQ(AvisPour(E::AJour, O::Menu),
+              (AvisMiseAJour{"Vous avez déjà la dernière version.", IconeBoite::Information}));
+    EXPECT_EQ(AvisPour(E::Inconnu, O::Menu),
+              (AvisMiseAJour{"Impossible de vérifier si une mise à jour est disponible.",
+                             IconeBoite::Information}));
+}
+
+} // namespace
+} // namespace pulsodex::net

@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+
+#include "FenetreEssai.h"
+#include "ReseauEssai.h"
+#include "adaptateurs/PresentateurQt.h"
+#include "net/ServeurBureau.h"
+#include "net/VerificationMiseAJour.h"
+
+namespace pulsodex::test {
+namespace {
+
+net::ParametresServeur Boucle() {
+    return {"127.0.0.1", 0, 30s, 64};
+}
+
+// Fait tourner la boucle d'événements jusqu'à la condition, ou le délai.
+bool AttendreEvenements(const std::function<bool()>& condition, std::chrono::milliseconds delai = 10s) {
+    return AttendreQue(
+        [&] {
+            QApplication::processEvents();
+            return condition();
+        },
+        delai);
+}
+
+ClientEssai ClientSalue(std::uint16_t port) {
+    ClientEssai client(port);
+    EXPECT_TRUE(client.Connecte());
+    EXPECT_EQ(client.Ligne(), "Pulsodex Server V1.0");
+    return client;
+}
+
+// Un présentateur qui fait quelque chose pendant que sa boîte est ouverte.
+class PresentateurAgissant : public Presentateur {
+public:
+    std::function<void()> Pendant;
+    int Boites = 0;
+    ReponseBoite Boite(std::string_view, std::string_view, IconeBoite, BoutonsBoite) override {
+        ++Boites;
+        Pendant();
+        return ReponseBoite::Ok;
+    }
+};
+
+class VariableMaj {
+public:
+    explicit VariableMaj(const std::string& valeur) { ::setenv("PULSODEX_MAJ", valeur.c_str(), 1); }
+    ~VariableMaj() { ::unsetenv("PULSODEX_MAJ"); }
+    VariableMaj(const VariableMaj&) = delete;
+    VariableMaj& operator=(const VariableMaj&) = delete;
+};
+
+TEST(ServeurBureau, ShowEnTexteRicheMontreEnTexteBrut) {
+    PresentateurQt boites;
+    ServeurBureau bureau(boites, Boucle());
+    bureau.Serveur().Activer();
+    ClientEssai c = ClientSalue(bureau.Serveur().Port());
+
+    struct Vue {
+        QString Texte;
+        Qt::TextFormat Format;
+        QString Titre;
+        QMessageBox::Icon Icone;
+    };
+    std::optional<Vue> vue;
+    QTimer guet;
+    guet.setInterval(5);
+    QObject::connect(&guet, &QTimer::timeout, [&] {
+        if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            guet.stop();
+            vue = Vue{boite->text(), boite->textFormat(), boite->windowTitle(), boite->icon()};
+            boite->defaultButton()->click();
+        }
+    });
+    guet.start();
+    c.Envoyer("SHOW <b>gras</b> &amp; <a href='x'>lien</a><br>fin\r\n");
+    ASSERT_TRUE(AttendreEvenements([&] { return vue.has_value(); }));
+    EXPECT_EQ(vue->Format, Qt::PlainText);
+    EXPECT_EQ(vue->Texte.toStdString(), " <b>gras</b> &amp; <a href='x'>lien</a><br>fin");
+    EXPECT_EQ(vue->Titre.toStdString(), "Information");
+    EXPECT_EQ(vue->Icone, QMessageBox::Information);
+    // La boîte fermée, le fil de service reprend.
+    c.Envoyer("GET\r\n");
+    EXPECT_EQ(c.Ligne(), "OK");
+}
+
+TEST(ServeurBureau, DesactiverPendantQueLaBoiteEstOuverteNeBloquePas) {
+    // La fermeture peut venir d'une boucle imbriquée sous la boîte de SHOW
+    // (signal, marqueur de fin) : le fil qui attend cette boîte doit lâcher.
+    PresentateurAgissant boites;
+    ServeurBureau bureau(boites, Boucle());
+    boites.Pendant = [&] {
+        bureau.Serveur().Desactiver();
+    };
+    bureau.Serveur().Activer();
+    ClientEssai c = ClientSalue(bureau.Serveur().Port());
+    c.Envoyer("SHOW au revoir");
+    ASSERT_TRUE(AttendreEvenements([&] { return boites.Boites == 1; }));
+    EXPECT_FALSE(bureau.Serveur().Actif());
+    EXPECT_TRUE(c.FinDeConnexion());
+}
+
+TEST(ServeurBureau, UneBoiteDemandeeAvantLArretNeSOuvrePlus) {
+    PresentateurScripte boites;
+    ServeurBureau bureau(boites, Boucle());
+    bureau.Serveur().Activer();
+    ClientEssai c = ClientSalue(bureau.Serveur().Port());
+    c.Envoyer("SHOW trop tard");
+    ASSERT_TRUE(AttendreQue([&] { return bureau.Relais().Demandes() == 1; }));
+    bureau.Serveur().Desactiver(); // la boîte n'a pas encore pu s'ouvrir
+    QApplication::processEvents();
+    EXPECT_TRUE(boites.Montrees.empty());
+    EXPECT_TRUE(c.FinDeConnexion());
+}
+
+TEST(FenetreReseau, ServeurActifALAffichageFermeALaFermeture) {
+    FenetreEssai e;
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_NE(f.Serveur(), nullptr);
+    ASSERT_TRUE(f.Serveur()->Serveur().Actif());
+    const std::uint16_t port = f.Serveur()->Serveur().Port();
+    ClientEssai c = ClientSalue(port);
+    c.Envoyer("GET\r\n");
+    EXPECT_EQ(c.Ligne(), "OK");
+    // Un client encore connecté à la fermeture est congédié aussitôt.
+    f.FormClose();
+    EXPECT_FALSE(f.Serveur()->Serveur().Actif());
+    EXPECT_TRUE(c.FinDeConnexion());
+    EXPECT_FALSE(ClientEssai(port).Connecte());
+}
+
+TEST(FenetreReseau, ModeServeurNonPasDEcoute) {
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "ModeServeur", "Non");
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_TRUE(f.Serveur() == nullptr || !f.Serveur()->Serveur().Actif());
+
+    // Éteint dans les réglages puis reconstruit : l'écoute cesse.
+    FenetreEssai autre;
+    TPulsodexForm& g = autre.Demarrer();
+    ASSERT_TRUE(g.Serveur()->Serveur().Actif());
+    g.Config()->ModeServeur = false;
+    g.Cacher();
+    g.show();
+    EXPECT_FALSE(g.Serveur()->Serveur().Actif());
+}
+
+TEST(FenetreReseau, MenuMiseAJourSelonLaReponse) {
+    struct Cas {
+        std::optional<std::string> page; // rien : personne n'écoute
+        std::string texte;
+        IconeBoite icone;
+    };
+    const Cas cas[] = {
+        {"HTTP/1.1 200 OK\r\n\r\npulsodex xp: 999999\r\n",
+         "Une nouvelle mise à jour est disponible sur le site http://www.pulsodex.org !",
+         IconeBoite::Avertissement},
+        {"HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 000001\r\n", "Vous avez déjà la dernière version.",
+         IconeBoite::Information},
+        {"HTTP/1.1 404 Not Found\r\n\r\n", "Impossible de vérifier si une mise à jour est disponible.",
+         IconeBoite::Information},
+        {std::nullopt, "Impossible de vérifier si une mise à jour est disponible.", IconeBoite::Information},
+    };
+    for (const auto& k : cas) {
+        std::optional<ServeurWebFactice> serveur;
+        if (k.page) {
+            serveur.emplace(*k.page);
+        }
+        const VariableMaj variable("127.0.0.1:" + std::to_string(serveur ? serveur->Port() : PortFerme()));
+        FenetreEssai e;
+        TPulsodexForm& f = e.Demarrer();
+        ASSERT_TRUE(f.MiseAJourMenu->isEnabled());
+        f.MiseAJourMenu->trigger();
+        ASSERT_NE(f.Verification(), nullptr);
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); })) << k.texte;
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr) << k.texte;
+        ASSERT_EQ(e.Boites.Montrees.size(), 1U) << k.texte;
+        EXPECT_EQ(e.Boites.Montrees[0].Texte, k.texte);
+        EXPECT_EQ(e.Boites.Montrees[0].Legende, "Pulsodex XP V1.0 Béta 2");
+        EXPECT_EQ(e.Boites.Montrees[0].Icone, k.icone);
+        EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::Ok);
+    }
+}
+
+TEST(FenetreReseau, VerificationAuDemarrage) {
+    {
+        ServeurWebFactice serveur("HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 999999");
+        const VariableMaj variable("127.0.0.1:" + std::to_string(serveur.Port()));
+        FenetreEssai e;
+        e.Reg.WriteString("", "TestMiseAJour", "Oui");
+        TPulsodexForm& f = e.Demarrer();
+        ASSERT_NE(f.Verification(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr); // pas de sablier au démarrage
+        ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); }));
+        ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+        EXPECT_EQ(
+            e.Boites.Montrees[0].Texte,
+            "Une nouvelle mise à jour de Pulsodex XP est disponible sur le site http://www.pulsodex.org !");
+        EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Avertissement);
+    }
+    {
+        // Serveur injoignable : rien n'est montré au démarrage.
+        const VariableMaj variable("127.0.0.1:" + std::to_string(PortFerme()));
+        FenetreEssai e;
+        e.Reg.WriteString("", "TestMiseAJour", "Oui");
+        TPulsodexForm& f = e.Demarrer();
+        ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); }));
+        EXPECT_TRUE(e.Boites.Montrees.empty());
+    }
+    {
+        FenetreEssai e; // TestMiseAJour à « Non »
+        EXPECT_EQ(e.Demarrer().Verification(), nullptr);
+    }
+}
+
+TEST(FenetreReseau, FermerPendantUneVerificationNeMontreRien) {
+    ServeurWebFactice muet("", true);
+    const VariableMaj variable("127.0.0.1:" + std::to_string(muet.Port()));
+    FenetreEssai e;
+    TPulsodexForm& f = e.Demarrer();
+    f.MiseAJourMenuClick();
+    ASSERT_TRUE(muet.Requete().has_value());
+    f.FormClose(); // n'attend pas les 30 secondes de lecture
+    EXPECT_FALSE(f.Verification()->EnCours());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QApplication::processEvents();
+    EXPECT_TRUE(e.Boites.Montrees.empty());
+}
+
+} // namespace
+} // namespace pulsodex::test
