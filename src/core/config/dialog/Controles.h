@@ -1,0 +1,103 @@
+#pragma once
+// États des contrôles du dialogue de configuration, sans boîte à outils :
+// l'interface les reflète et transmet les gestes de l'utilisateur. Changer
+// l'état d'une case ou d'un bouton radio exécute sa règle quand l'état change
+// vraiment (un bouton radio : quand il devient coché) ; changer un texte, une
+// sélection ou un indice n'exécute rien.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "config/Police.h"
+
+namespace pulsodex {
+
+struct Controle {
+    bool Active = true;
+    bool Visible = true;
+};
+
+class CaseACocher : public Controle {
+public:
+    [[nodiscard]] bool Coche() const { return m_coche; }
+    void Cocher(bool coche);
+    std::function<void()> Regle;
+
+private:
+    bool m_coche = false;
+};
+
+class GroupeRadio;
+
+class BoutonRadio : public Controle {
+public:
+    [[nodiscard]] bool Coche() const { return m_coche; }
+    // Coche ce bouton et décoche les autres du groupe ; la règle s'exécute
+    // si le bouton ne l'était pas.
+    void Cocher();
+    std::function<void()> Regle;
+
+private:
+    friend class GroupeRadio;
+    bool m_coche = false;
+    GroupeRadio* m_groupe = nullptr;
+};
+
+// Les boutons radio d'un même cadre : un seul coché.
+class GroupeRadio {
+public:
+    GroupeRadio() = default;
+    GroupeRadio(std::initializer_list<BoutonRadio*> boutons);
+    void Ajouter(BoutonRadio* bouton);
+    GroupeRadio(const GroupeRadio&) = delete;
+    GroupeRadio& operator=(const GroupeRadio&) = delete;
+    void Decocher(const BoutonRadio* sauf);
+
+private:
+    std::vector<BoutonRadio*> m_boutons;
+};
+
+struct ZoneTexte : Controle {
+    std::string Texte;
+    std::size_t LongueurMax = 0; // 0 : sans limite (en caractères, pour la frappe)
+};
+
+struct Etiquette : Controle {
+    std::string Texte;
+};
+
+// Liste, liste déroulante ou liste à cocher ; -1 : rien de choisi.
+struct Liste : Controle {
+    std::vector<std::string> Elements;
+    std::vector<bool> Coches; // liste à cocher seulement
+    int Selection = -1;
+};
+
+// Forme colorée (un clic ouvre le choix de couleur).
+struct Forme : Controle {
+    std::int32_t Couleur = 0;
+};
+
+class Curseur : public Controle {
+public:
+    [[nodiscard]] int Position() const { return m_position; }
+    // Bornée à Min..Max ; la règle s'exécute à chaque nouvelle position.
+    void FixerPosition(int position);
+    int Min = 0;
+    int Max = 99;
+    std::function<void()> Regle;
+
+private:
+    int m_position = 0;
+};
+
+// Le panneau d'exemple de la page « &Style » : police, couleurs, biseau.
+struct PanneauExemple : Controle {
+    Police Fonte;
+    std::int32_t CouleurTexte = 0;
+    std::int32_t CouleurFond = 0;
+    std::uint8_t Biseau = 1; // 0 aucun, 1 creux, 2 relief
+};
+
+} // namespace pulsodex

@@ -1,0 +1,70 @@
+#include "Legendes.h"
+
+#include "commun/Textes.h"
+#include "config/JoursMois.h"
+
+namespace pulsodex {
+
+std::string Compile_Chaine_Ressource(std::uint8_t ressource, std::string_view disque, std::int32_t seuil,
+                                     std::uint8_t unite) {
+    std::string prefixe;
+    switch (ressource) {
+    case 1:
+        prefixe = "Mémoire totale < ";
+        break;
+    case 2:
+        prefixe = "Mémoire physique < ";
+        break;
+    case 3:
+        prefixe = "Disque " + std::string(disque) + " < ";
+        break;
+    case 4:
+        prefixe = "Utilisation mémoire > ";
+        break;
+    default:
+        break;
+    }
+    const char* suffixe = unite == 1   ? " %"
+                          : unite == 2 ? " octet(s)"
+                          : unite == 3 ? " Ko"
+                          : unite == 4 ? " Mo"
+                                       : "";
+    return prefixe + std::to_string(seuil) + suffixe;
+}
+
+std::string Compile_Chaine_Evenement(std::uint8_t type, int jour, int mois, std::string_view heure,
+                                     std::string_view minute, const LocaleUtilisateur& locale) {
+    std::string texte = type == 0 ? "<Indéfini> " : type == 1 ? "Message " : type == 2 ? "Tâche " : "";
+    const std::string d = jour >= 0 && jour <= 40 ? TexteJour(locale, static_cast<std::uint8_t>(jour)) : "";
+    const std::string m = mois >= 0 && mois <= 12 ? TexteMois(locale, static_cast<std::uint8_t>(mois)) : "";
+    // « d' » devant avril et août, « de » ailleurs.
+    const std::string de = mois == 4 || mois == 8 ? "d'" : "de ";
+    if (jour == 0) {
+        texte += mois == 0 ? "tous les jours" : mois > 0 ? "au mois " + de + m : "";
+    } else if (jour == 8 || (jour >= 1 && jour <= 9)) {
+        if (mois == 0) {
+            texte += (jour == 8 ? "la " : "le ") + d;
+        } else if (mois > 0) {
+            texte += "les " + d + "s " + de + m;
+        }
+    } else if (jour >= 10) {
+        if (mois == 0) {
+            texte += "le " + d;
+        } else if (mois > 0) {
+            texte += "le " + std::to_string(jour - 9) + " " + m;
+        }
+    }
+    if (!heure.empty()) {
+        texte += " à " + std::string(heure);
+    } else if (!minute.empty()) {
+        const auto n = LireEntierDecimal(minute).value_or(0);
+        if (n == 0) {
+            texte += " toutes les heures";
+        } else {
+            texte += " " + std::to_string(n) + " minute" + (n > 1 ? "s" : "") + " après l'heure";
+        }
+    }
+    return texte;
+}
+
+} // namespace pulsodex

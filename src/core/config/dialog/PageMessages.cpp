@@ -1,0 +1,8 @@
+// Page « &Messages » : les règles d'avertissement.
+#include "TOptionsForm.h"
+
+namespace pulsodex {
+
+void TOptionsForm::LierReglesMessages() {}
+
+} // namespace pulsodex

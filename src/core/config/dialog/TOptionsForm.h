@@ -1,0 +1,181 @@
+#pragma once
+// Le dialogue de configuration, sans boîte à outils : un membre par contrôle
+// nommé, les règles qui gardent les contrôles cohérents, le remplissage depuis
+// les réglages et la recopie dans les réglages. L'interface Qt reflète ces
+// états et transmet les gestes de l'utilisateur aux méthodes publiques.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Controles.h"
+#include "config/Enregistrements.h"
+#include "probes/CarteLecteurs.h"
+
+namespace pulsodex {
+
+class TConfig;
+class Presentateur;
+class LocaleUtilisateur;
+
+struct ServicesOptions {
+    TConfig& Config;
+    Presentateur& Boites;
+    const LocaleUtilisateur& Locale;
+    std::vector<std::string> Polices; // polices installées
+    bool Windows2000 = true;          // la translucidité est offerte
+    // Les lecteurs des panneaux affichés, dans l'ordre de leurs emplacements
+    // (0 pour le total).
+    std::vector<std::uint8_t> LecteursPanneaux;
+    CarteLecteurs Carte; // la carte des lettres, copie de travail
+    // Le choix d'une couleur, à partir d'une couleur ; rien si l'utilisateur annule.
+    std::function<std::optional<std::int32_t>(std::int32_t)> ChoisirCouleur;
+    // L'aide, au sujet donné.
+    std::function<void(int)> Aide;
+};
+
+class TOptionsForm {
+public:
+    explicit TOptionsForm(ServicesOptions services);
+    TOptionsForm(const TOptionsForm&) = delete;
+    TOptionsForm& operator=(const TOptionsForm&) = delete;
+
+    // --- Cadre ---
+    std::string Titre;
+    int PageActive = 0;
+    std::vector<bool> OngletsVisibles; // huit pages
+    // Nom du contrôle qui doit prendre le focus (vide : aucun changement).
+    std::string Focus;
+
+    // --- Page « &Afficher » ---
+    CaseACocher DateCheck, HeureCheck, MemCheck, RealMemCheck, MemoryLoadCheck, CpuCheck, CpuMoyCheck,
+        TotalCheck;
+    CaseACocher MemJaugeCheck, RealMemJaugeCheck, MemoryLoadJaugeCheck, CpuJaugeCheck, CpuMoyJaugeCheck,
+        DisqueJaugeCheck;
+    CaseACocher MemJaugeInverseCheck, RealMemJaugeInverseCheck, MemoryLoadJaugeInverseCheck,
+        CpuJaugeInverseCheck, CpuMoyJaugeInverseCheck, DisqueJaugeInverseCheck;
+    CaseACocher RemplissageCheck;
+    ZoneTexte CpuMoyEdit;
+    Forme EcritureShape, SuppressionShape;
+    Etiquette EcritureLabel, SuppressionLabel;
+    Liste DriveBox; // « C: / », « D: /home »…
+    ZoneTexte DisqueBox;
+
+    // --- Page « &Général » ---
+    BoutonRadio VisibleOption, MasqueOption;
+    CaseACocher DemarrageCheck;
+    BoutonRadio ReorgManuelOption, ReorgAutoOption;
+    BoutonRadio NormaleOption, AuDessusOption;
+    ZoneTexte ChaineDateBox, ChaineHeureBox;
+    BoutonRadio MemOctetOption, MemKiloOption, MemMegaOption;
+    BoutonRadio ShellNoneOption, ShellOpenOption, ShellExploreOption;
+    ZoneTexte RafraichissementBox;
+    BoutonRadio HorlogeMinuteOption, HorlogeSecondeOption;
+    BoutonRadio JamaisRepeterOption, RepeterOption;
+    ZoneTexte NiceAvertissementBox;
+    CaseACocher SonoreCheck;
+
+    // --- Page « &Style » ---
+    Liste FontList, TailleList, StyleCombo, BordCombo, CouleurTexteCombo, CouleurFondCombo;
+    Forme CouleurTexteShape, CouleurFondShape;
+    CaseACocher TransparenceCheck;
+    Curseur TransparenceBar;
+    Etiquette TransparenceLabel;
+    Forme Shape1, Shape2, Shape3, Shape4;
+    PanneauExemple FontPanel;
+
+    // --- Page « &Messages » ---
+    Liste AvertirList;
+    Controle AjouterAvertissementCmd, EffacerAvertissementCmd;
+    BoutonRadio MemOption, RealMemOption, MemoryLoadOption, DisqueOption;
+    Liste EspaceDisqueCombo;
+    BoutonRadio PourcentOption, OctetOption, KiloOption, MegaOption;
+    ZoneTexte SeuilBox;
+
+    // --- Page « Agen&da » ---
+    Liste EvenementList; // à cocher : Coches = Actif
+    Controle AjouterEvenementCmd, AttributEvenementCmd, EffacerEvenementCmd;
+    Liste JourList, MoisList;
+    BoutonRadio AvertirLancementOption, AvertirHeureOption, AvertirRepeterOption;
+    ZoneTexte AvertirHeureBox, AvertirRepeterBox;
+
+    // --- Page « Mise à jour » ---
+    CaseACocher MiseAJourCheck, ProxyCheck;
+    ZoneTexte ProxyEdit, ProxyPortEdit;
+    Etiquette ProxyLabel, ProxyPortLabel;
+    std::string NoteConfidentialite;
+
+    // --- Page cachée « A&vancé » ---
+    Liste CategorieList, ElementList;
+    Etiquette ElementLabel;
+
+    // --- Copies de travail et drapeau de remplissage ---
+    ListeAvertissements TempAvertissement;
+    ListeEvenements TempEvenement;
+    bool RemplissageEnCours = false;
+
+    // --- Opérations du dialogue ---
+    void Charge_Contexte();
+    // Vérifie d'abord chaque zone numérique : la première invalide est
+    // signalée, remise et reprend le focus, et rien n'est recopié (faux).
+    bool Sauve_Contexte();
+    void AvertissementEnabled(bool actif);
+    void EvenementEnabled(bool actif);
+    // Un caractère tapé passe-t-il le filtre (retour arrière toujours) ?
+    static bool FiltreTouches(std::string_view permis, char32_t touche);
+
+    // --- Boutons : vrai quand le dialogue se ferme ---
+    bool OkCmdClick();
+    // Recopie et écrit les réglages ; rend faux (dialogue ouvert) si une zone
+    // est invalide. enregistrer : l'écriture des réglages, qui rend vrai quand
+    // elle a réussi.
+    bool SauverCmdClick(const std::function<bool()>& enregistrer);
+    void CancelBtnClick();
+    void AideCmdClick();
+    // La carte des lettres, telle que le dialogue l'a laissée.
+    [[nodiscard]] const CarteLecteurs& Carte() const { return m_services.Carte; }
+
+    // --- Règles des pages d'affichage (gestes de l'utilisateur) ---
+    void FormeClic(Forme& forme);
+    void CouleurTexteComboChange();
+    void CouleurFondComboChange();
+    void FontListClick();
+    void TailleListClick();
+    void StyleComboChange();
+    void BordComboChange();
+    void AjouterDisqueCmdClick();
+    void SupprimerDisqueCmdClick();
+    void DisqueBoxSortie();
+    void RafraichissementBoxSortie();
+    void NiceAvertissementBoxEntree();
+    void NiceAvertissementBoxSortie();
+    void RepeterOptionEntree();
+    // Donne une lettre à un dossier ou un montage choisi, et la choisit dans
+    // DriveBox ; faux s'il ne reste pas de lettre libre.
+    bool AjouterLecteur(std::string_view chemin);
+
+private:
+    void CreerGroupes();
+    // Règles des pages « &Messages » et « Agen&da ».
+    void LierReglesMessages();
+    void LierReglesAgenda();
+    void LierRegles();
+    void ActiverSelon(const CaseACocher& interrupteur, std::initializer_list<Controle*> dependants);
+    void RemplirLecteurs();
+    void MontrerErreur(const std::string& texte, ZoneTexte& zone, const std::string& nomZone,
+                       const std::string& remise);
+    void LibererCopies();
+    [[nodiscard]] char LettreChoisie() const;
+
+    ServicesOptions m_services;
+    std::vector<std::unique_ptr<GroupeRadio>> m_groupes;
+};
+
+inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.";
+inline constexpr const char* TexteRafraichissementInvalide =
+    "Valeur de rafraîchissement invalide (1 à 65535).";
+inline constexpr const char* TexteExemple = "AaBbCcDd%0123456789";
+
+} // namespace pulsodex
