@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColorDialog>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
@@ -32,6 +34,8 @@
 #include "commun/FormatDateHeure.h"
 #include "commun/Produit.h"
 #include "commun/Trace.h"
+#include "config/FenetreOptions.h"
+#include "config/dialog/TOptionsForm.h"
 #include "interfaces/Ecran.h"
 #include "interfaces/Horloge.h"
 #include "interfaces/InfosSysteme.h"
@@ -180,12 +184,9 @@ void TPulsodexForm::CreerMenu() {
     OutilsMenu->addSeparator()->setObjectName(QStringLiteral("N1"));
     QuitterMenu = Action(OutilsMenu, "QuitterMenu", "&Quitter");
 
-    // Les commandes dont le travail n'existe pas encore restent grisées.
     connect(ErreursLancementMenu, &QAction::triggered, this, &TPulsodexForm::ErreursLancementMenuClick);
     connect(EffacerErreurMenu, &QAction::triggered, this, &TPulsodexForm::EffacerErreurMenuClick);
-    for (QAction* a : {ConfigurationMenu}) {
-        a->setEnabled(false);
-    }
+    connect(ConfigurationMenu, &QAction::triggered, this, &TPulsodexForm::ConfigurationMenuClick);
     connect(enLigneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enLigneManuelMenuClick);
     connect(enColonneManuelMenu, &QAction::triggered, this, &TPulsodexForm::enColonneManuelMenuClick);
     connect(AvanceManuelMenu, &QAction::triggered, this, &TPulsodexForm::AvanceManuelMenuClick);
@@ -770,6 +771,50 @@ void TPulsodexForm::Avertir() {
     MessageEnCours = true;
     m_services.Boites.Message(phrase, LegendeAlarme, m_config->Sons ? SonExclamation : 0);
     MessageEnCours = false;
+}
+
+void TPulsodexForm::ConfigurationMenuClick() {
+    TraceProcedure trace("TPulsodexForm.ConfigurationMenuClick");
+    Sablier(true);
+    HeureTimer->stop();
+    Minuterie->stop();
+    std::vector<std::uint8_t> lecteurs;
+    lecteurs.reserve(m_disques.size());
+    for (const auto& d : m_disques) {
+        lecteurs.push_back(d->Lecteur);
+    }
+    std::vector<std::string> polices;
+    for (const QString& famille : QFontDatabase::families()) {
+        polices.push_back(S(famille));
+    }
+    TOptionsForm etat(
+        ServicesOptions{*m_config, m_services.Boites, m_services.Locale, std::move(polices),
+                        m_services.Infos.Windows2000(), std::move(lecteurs), m_services.Disques.Carte(),
+                        [this](std::int32_t couleur) -> std::optional<std::int32_t> {
+                            const QColor choisie = QColorDialog::getColor(CouleurQt(couleur), this);
+                            if (!choisie.isValid()) {
+                                return std::nullopt;
+                            }
+                            return choisie.red() | (choisie.green() << 8) | (choisie.blue() << 16);
+                        },
+                        [](int sujet) {
+                            AfficherAide(sujet);
+                        }});
+    FenetreOptions dialogue(etat, [this, &etat] {
+        EcrireLecteurs(m_services.Reg, etat.Carte());
+        return m_services.Reg.Synchroniser();
+    });
+    if (m_dialogueOptions) {
+        m_dialogueOptions(dialogue);
+    }
+    Sablier(false);
+    Cacher();
+    if (dialogue.exec() == QDialog::Accepted) {
+        // La carte des lettres suit les réglages appliqués.
+        m_services.Disques.ChangerCarte(etat.Carte());
+    }
+    show();
+    AppliquerStyleFenetre();
 }
 
 void TPulsodexForm::ErreursLancementMenuClick() {

@@ -41,6 +41,7 @@ class InfosSysteme;
 class Horloge;
 class Lanceur;
 class TCpuInfo;
+class FenetreOptions;
 class SondeDisques;
 class Deconnexion;
 class PanneauDisque;
@@ -92,6 +93,7 @@ public:
     void MasquerMenuClick();
     void QuitterMenuClick();
     void VerrouillerMenuClick();
+    void ConfigurationMenuClick();
     void ErreursLancementMenuClick();
     void EffacerErreurMenuClick();
     void enLigneManuelMenuClick() { ReorganiserManuel(1); }
@@ -135,6 +137,10 @@ public:
     [[nodiscard]] SurveillanceResolution* Resolution() const { return m_resolution.get(); }
     // Remplace la boîte de changement de résolution (essais).
     void FixerDialogueResolution(DialogueResolution* dialogue) { m_dialogueImpose = dialogue; }
+    // Appelé avec la fenêtre de configuration juste avant qu'elle s'ouvre (essais).
+    void FixerObservateurOptions(std::function<void(FenetreOptions&)> observateur) {
+        m_dialogueOptions = std::move(observateur);
+    }
 
     // État privé décrit par le programme.
     bool AReconstruire = false;
@@ -239,6 +245,7 @@ private:
     DialogueResolution* m_dialogueImpose = nullptr;
     std::unique_ptr<SurveillanceResolution> m_resolution;
     int m_largeurPrecedente = -1;
+    std::function<void(FenetreOptions&)> m_dialogueOptions;
     TTaskBarIcon* m_iconeBarre = nullptr;
     const TCpuInfo* m_cpuInfo = nullptr;
     bool m_dansLaBarre = false;

@@ -61,6 +61,7 @@ public:
     Forme EcritureShape, SuppressionShape;
     Etiquette EcritureLabel, SuppressionLabel;
     Liste DriveBox; // « C: / », « D: /home »…
+    Controle AjouterDisqueCmd, SupprimerDisqueCmd;
     ZoneTexte DisqueBox;
 
     // --- Page « &Général » ---

@@ -1,0 +1,254 @@
+#include "LiaisonsControles.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+
+#include "adaptateurs/Conversions.h"
+#include "config/dialog/TOptionsForm.h"
+
+namespace pulsodex {
+
+namespace {
+// Filtre de frappe et suivi du focus d'un widget.
+class Filtre : public QObject {
+public:
+    Filtre(QObject* parent, std::string permis, std::function<void()> entree, std::function<void()> sortie)
+        : QObject(parent), m_permis(std::move(permis)), m_entree(std::move(entree)),
+          m_sortie(std::move(sortie)) {}
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override {
+        switch (evenement->type()) {
+        case QEvent::KeyPress: {
+            if (m_permis.empty()) {
+                break;
+            }
+            auto* touche = static_cast<QKeyEvent*>(evenement);
+            const QString texte = touche->text();
+            // Les touches de déplacement et d'effacement passent ; tout
+            // caractère tapé hors des permis est arrêté (Ctrl+V compris).
+            if (texte.isEmpty() || touche->key() == Qt::Key_Backspace || touche->key() == Qt::Key_Tab ||
+                touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter ||
+                touche->key() == Qt::Key_Escape) {
+                break;
+            }
+            for (const QChar c : texte) {
+                if (!TOptionsForm::FiltreTouches(m_permis, c.unicode())) {
+                    return true;
+                }
+            }
+            break;
+        }
+        case QEvent::FocusIn:
+            if (m_entree) {
+                m_entree();
+            }
+            break;
+        case QEvent::FocusOut:
+            if (m_sortie) {
+                m_sortie();
+            }
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(objet, evenement);
+    }
+
+private:
+    std::string m_permis;
+    std::function<void()> m_entree;
+    std::function<void()> m_sortie;
+};
+} // namespace
+
+PastilleCouleur::PastilleCouleur(const QString& nom, QWidget* parent) : QWidget(parent) {
+    setObjectName(nom);
+    setFixedSize(40, 18);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PastilleCouleur::FixerCouleur(std::int32_t couleur) {
+    m_couleur = couleur;
+    update();
+}
+
+void PastilleCouleur::paintEvent(QPaintEvent*) {
+    QPainter peintre(this);
+    peintre.fillRect(rect(), isEnabled() ? CouleurQt(m_couleur) : palette().color(QPalette::Window));
+    peintre.setPen(palette().color(QPalette::WindowText));
+    peintre.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PastilleCouleur::mousePressEvent(QMouseEvent*) {
+    if (isEnabled()) {
+        emit Clic();
+    }
+}
+
+void RefleterControle(QWidget* widget, const Controle& etat) {
+    widget->setEnabled(etat.Active);
+    widget->setVisible(etat.Visible);
+}
+
+void LiaisonsControles::Lier(QCheckBox* boite, CaseACocher& etat) {
+    QObject::connect(boite, &QCheckBox::clicked, boite, [this, &etat](bool coche) {
+        etat.Cocher(coche);
+        m_apres();
+    });
+    m_reflets.emplace_back([boite, &etat] {
+        const QSignalBlocker bloque(boite);
+        boite->setChecked(etat.Coche());
+        RefleterControle(boite, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QRadioButton* bouton, BoutonRadio& etat) {
+    bouton->setAutoExclusive(false); // l'exclusion est celle du cœur
+    QObject::connect(bouton, &QRadioButton::clicked, bouton, [this, &etat] {
+        etat.Cocher();
+        m_apres();
+    });
+    m_reflets.emplace_back([bouton, &etat] {
+        const QSignalBlocker bloque(bouton);
+        bouton->setChecked(etat.Coche());
+        RefleterControle(bouton, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QLineEdit* zone, ZoneTexte& etat, std::string permis) {
+    QObject::connect(zone, &QLineEdit::textEdited, zone,
+                     [&etat](const QString& texte) { etat.Texte = S(texte); });
+    if (!permis.empty()) {
+        zone->installEventFilter(new Filtre(zone, std::move(permis), nullptr, nullptr));
+    }
+    m_reflets.emplace_back([zone, &etat] {
+        const QSignalBlocker bloque(zone);
+        if (zone->text() != Q(etat.Texte)) {
+            zone->setText(Q(etat.Texte));
+        }
+        zone->setMaxLength(etat.LongueurMax > 0 ? static_cast<int>(etat.LongueurMax) : 32767);
+        RefleterControle(zone, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()> changement) {
+    QObject::connect(liste, &QComboBox::activated, liste, [this, &etat, changement](int indice) {
+        etat.Selection = indice;
+        if (changement) {
+            changement();
+        }
+        m_apres();
+    });
+    m_reflets.emplace_back([liste, &etat] {
+        const QSignalBlocker bloque(liste);
+        if (liste->count() != static_cast<int>(etat.Elements.size())) {
+            liste->clear();
+            for (const std::string& e : etat.Elements) {
+                liste->addItem(Q(e));
+            }
+        } else {
+            for (int i = 0; i < liste->count(); ++i) {
+                liste->setItemText(i, Q(etat.Elements[static_cast<std::size_t>(i)]));
+            }
+        }
+        liste->setCurrentIndex(etat.Selection);
+        RefleterControle(liste, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void()> clic) {
+    QObject::connect(liste, &QListWidget::itemClicked, liste,
+                     [this, liste, &etat, clic](QListWidgetItem* element) {
+                         etat.Selection = liste->row(element);
+                         if (clic) {
+                             clic();
+                         }
+                         m_apres();
+                     });
+    m_reflets.emplace_back([liste, &etat] {
+        const QSignalBlocker bloque(liste);
+        if (liste->count() != static_cast<int>(etat.Elements.size())) {
+            liste->clear();
+            for (const std::string& e : etat.Elements) {
+                liste->addItem(Q(e));
+            }
+        }
+        liste->setCurrentRow(etat.Selection);
+        if (etat.Selection < 0) {
+            liste->clearSelection();
+        }
+        RefleterControle(liste, etat);
+    });
+}
+
+void LiaisonsControles::Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic) {
+    QObject::connect(pastille, &PastilleCouleur::Clic, pastille, [this, clic] {
+        clic();
+        m_apres();
+    });
+    m_reflets.emplace_back([pastille, &etat] {
+        pastille->FixerCouleur(etat.Couleur);
+        RefleterControle(pastille, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QSlider* curseur, Curseur& etat) {
+    curseur->setRange(etat.Min, etat.Max);
+    QObject::connect(curseur, &QSlider::valueChanged, curseur, [this, &etat](int position) {
+        etat.FixerPosition(position);
+        m_apres();
+    });
+    m_reflets.emplace_back([curseur, &etat] {
+        const QSignalBlocker bloque(curseur);
+        curseur->setValue(etat.Position());
+        RefleterControle(curseur, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QLabel* etiquette, Etiquette& etat) {
+    m_reflets.emplace_back([etiquette, &etat] {
+        etiquette->setText(Q(etat.Texte));
+        RefleterControle(etiquette, etat);
+    });
+}
+
+void LiaisonsControles::Lier(QAbstractButton* bouton, Controle& etat, std::function<void()> clic) {
+    QObject::connect(bouton, &QAbstractButton::clicked, bouton, [this, clic] {
+        clic();
+        m_apres();
+    });
+    m_reflets.emplace_back([bouton, &etat] { RefleterControle(bouton, etat); });
+}
+
+void LiaisonsControles::SurFocus(QWidget* widget, std::function<void()> entree,
+                                 std::function<void()> sortie) {
+    auto avecReflet = [this](std::function<void()> f) -> std::function<void()> {
+        if (!f) {
+            return nullptr;
+        }
+        return [this, f] {
+            f();
+            m_apres();
+        };
+    };
+    widget->installEventFilter(
+        new Filtre(widget, {}, avecReflet(std::move(entree)), avecReflet(std::move(sortie))));
+}
+
+void LiaisonsControles::Refleter() {
+    for (const auto& reflet : m_reflets) {
+        reflet();
+    }
+}
+
+} // namespace pulsodex

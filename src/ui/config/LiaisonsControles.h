@@ -1,0 +1,71 @@
+#pragma once
+// Liaisons entre les états des contrôles du cœur et les widgets Qt : chaque
+// liaison transmet le geste de l'utilisateur au cœur, puis le dialogue entier
+// est reflété (les règles ont pu changer d'autres contrôles).
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "config/dialog/Controles.h"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QRadioButton;
+class QSlider;
+
+namespace pulsodex {
+
+// Pastille de couleur : un clic demande une nouvelle couleur.
+class PastilleCouleur : public QWidget {
+    Q_OBJECT
+public:
+    explicit PastilleCouleur(const QString& nom, QWidget* parent = nullptr);
+    void FixerCouleur(std::int32_t couleur);
+
+signals:
+    void Clic();
+
+protected:
+    void paintEvent(QPaintEvent* evenement) override;
+    void mousePressEvent(QMouseEvent* evenement) override;
+
+private:
+    std::int32_t m_couleur = 0;
+};
+
+class LiaisonsControles {
+public:
+    // apres : appelé après chaque geste (reflet du dialogue, focus demandé).
+    explicit LiaisonsControles(std::function<void()> apres) : m_apres(std::move(apres)) {}
+
+    void Lier(QCheckBox* boite, CaseACocher& etat);
+    void Lier(QRadioButton* bouton, BoutonRadio& etat);
+    // permis : caractères admis à la frappe (vide : tous).
+    void Lier(QLineEdit* zone, ZoneTexte& etat, std::string permis = {});
+    // changement : la règle du choix (peut être vide).
+    void Lier(QComboBox* liste, Liste& etat, std::function<void()> changement);
+    void Lier(QListWidget* liste, Liste& etat, std::function<void()> clic);
+    void Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic);
+    void Lier(QSlider* curseur, Curseur& etat);
+    void Lier(QLabel* etiquette, Etiquette& etat);
+    void Lier(QAbstractButton* bouton, Controle& etat, std::function<void()> clic);
+    // Entrée et sortie du focus d'un widget.
+    void SurFocus(QWidget* widget, std::function<void()> entree, std::function<void()> sortie);
+
+    // État du cœur → widgets, signaux retenus.
+    void Refleter();
+
+private:
+    std::function<void()> m_apres;
+    std::vector<std::function<void()>> m_reflets;
+};
+
+void RefleterControle(QWidget* widget, const Controle& etat);
+
+} // namespace pulsodex
