@@ -223,35 +223,45 @@ char TOptionsForm::LettreChoisie() const {
 
 // --- Remplissage et recopie ---
 
+std::vector<std::pair<CaseACocher*, bool TConfig::*>> TOptionsForm::CasesDesReglages() {
+    // Dans l'ordre du remplissage et de la recopie.
+    return {
+        {&DateCheck, &TConfig::Date},
+        {&HeureCheck, &TConfig::Heure},
+        {&MemCheck, &TConfig::Mem},
+        {&RealMemCheck, &TConfig::MemPhysique},
+        {&MemoryLoadCheck, &TConfig::MemoryLoad},
+        {&CpuCheck, &TConfig::ChargeProcesseur},
+        {&CpuMoyCheck, &TConfig::MoyenneChargeProcesseur},
+        {&TotalCheck, &TConfig::TotalDisque},
+        {&MemJaugeCheck, &TConfig::JaugeMem},
+        {&RealMemJaugeCheck, &TConfig::JaugeMemPhysique},
+        {&MemoryLoadJaugeCheck, &TConfig::JaugeMemoryLoad},
+        {&CpuJaugeCheck, &TConfig::JaugeCpu},
+        {&CpuMoyJaugeCheck, &TConfig::JaugeCpuMoy},
+        {&DisqueJaugeCheck, &TConfig::JaugeDisque},
+        {&MemJaugeInverseCheck, &TConfig::MemInverse},
+        {&RealMemJaugeInverseCheck, &TConfig::MemPhysiqueInverse},
+        {&MemoryLoadJaugeInverseCheck, &TConfig::MemoryLoadInverse},
+        {&CpuJaugeInverseCheck, &TConfig::CpuInverse},
+        {&CpuMoyJaugeInverseCheck, &TConfig::CpuMoyInverse},
+        {&DisqueJaugeInverseCheck, &TConfig::DisqueInverse},
+        {&RemplissageCheck, &TConfig::IndicateurRemplissageDisque},
+        {&DemarrageCheck, &TConfig::DemarrageSysteme},
+    };
+}
+
+std::vector<std::pair<Forme*, std::int32_t TConfig::*>> TOptionsForm::FormesDesReglages() {
+    return {{&Shape1, &TConfig::Couleur61To100},         {&Shape2, &TConfig::Couleur41To60},
+            {&Shape3, &TConfig::Couleur21To40},          {&Shape4, &TConfig::Couleur0To20},
+            {&EcritureShape, &TConfig::CouleurEcriture}, {&SuppressionShape, &TConfig::CouleurSuppression}};
+}
+
 void TOptionsForm::Charge_Contexte() {
     TraceProcedure trace("TOptionsForm.Charge_Contexte");
     const TConfig& c = m_services.Config;
-    const std::pair<CaseACocher*, bool> cases[] = {
-        {&DateCheck, c.Date},
-        {&HeureCheck, c.Heure},
-        {&MemCheck, c.Mem},
-        {&RealMemCheck, c.MemPhysique},
-        {&MemoryLoadCheck, c.MemoryLoad},
-        {&CpuCheck, c.ChargeProcesseur},
-        {&CpuMoyCheck, c.MoyenneChargeProcesseur},
-        {&TotalCheck, c.TotalDisque},
-        {&MemJaugeCheck, c.JaugeMem},
-        {&RealMemJaugeCheck, c.JaugeMemPhysique},
-        {&MemoryLoadJaugeCheck, c.JaugeMemoryLoad},
-        {&CpuJaugeCheck, c.JaugeCpu},
-        {&CpuMoyJaugeCheck, c.JaugeCpuMoy},
-        {&DisqueJaugeCheck, c.JaugeDisque},
-        {&MemJaugeInverseCheck, c.MemInverse},
-        {&RealMemJaugeInverseCheck, c.MemPhysiqueInverse},
-        {&MemoryLoadJaugeInverseCheck, c.MemoryLoadInverse},
-        {&CpuJaugeInverseCheck, c.CpuInverse},
-        {&CpuMoyJaugeInverseCheck, c.CpuMoyInverse},
-        {&DisqueJaugeInverseCheck, c.DisqueInverse},
-        {&RemplissageCheck, c.IndicateurRemplissageDisque},
-        {&DemarrageCheck, c.DemarrageSysteme},
-    };
-    for (const auto& [boite, valeur] : cases) {
-        boite->Cocher(valeur);
+    for (const auto& [boite, reglage] : CasesDesReglages()) {
+        boite->Cocher(c.*reglage);
     }
 
     if (c.Demarrage == 0) {
@@ -283,12 +293,9 @@ void TOptionsForm::Charge_Contexte() {
     (c.Organisation == 0 ? ReorgManuelOption : ReorgAutoOption).Cocher();
     SonoreCheck.Cocher(c.Sons);
 
-    Shape1.Couleur = c.Couleur61To100;
-    Shape2.Couleur = c.Couleur41To60;
-    Shape3.Couleur = c.Couleur21To40;
-    Shape4.Couleur = c.Couleur0To20;
-    EcritureShape.Couleur = c.CouleurEcriture;
-    SuppressionShape.Couleur = c.CouleurSuppression;
+    for (const auto& [forme, reglage] : FormesDesReglages()) {
+        forme->Couleur = c.*reglage;
+    }
 
     ChaineDateBox.Texte = c.ChaineDate;
     ChaineHeureBox.Texte = c.ChaineHeure;
@@ -395,28 +402,9 @@ bool TOptionsForm::Sauve_Contexte() {
         }
     }
 
-    c.Date = DateCheck.Coche();
-    c.Heure = HeureCheck.Coche();
-    c.Mem = MemCheck.Coche();
-    c.MemPhysique = RealMemCheck.Coche();
-    c.MemoryLoad = MemoryLoadCheck.Coche();
-    c.ChargeProcesseur = CpuCheck.Coche();
-    c.MoyenneChargeProcesseur = CpuMoyCheck.Coche();
-    c.TotalDisque = TotalCheck.Coche();
-    c.JaugeMem = MemJaugeCheck.Coche();
-    c.JaugeMemPhysique = RealMemJaugeCheck.Coche();
-    c.JaugeMemoryLoad = MemoryLoadJaugeCheck.Coche();
-    c.JaugeCpu = CpuJaugeCheck.Coche();
-    c.JaugeCpuMoy = CpuMoyJaugeCheck.Coche();
-    c.JaugeDisque = DisqueJaugeCheck.Coche();
-    c.MemInverse = MemJaugeInverseCheck.Coche();
-    c.MemPhysiqueInverse = RealMemJaugeInverseCheck.Coche();
-    c.MemoryLoadInverse = MemoryLoadJaugeInverseCheck.Coche();
-    c.CpuInverse = CpuJaugeInverseCheck.Coche();
-    c.CpuMoyInverse = CpuMoyJaugeInverseCheck.Coche();
-    c.DisqueInverse = DisqueJaugeInverseCheck.Coche();
-    c.IndicateurRemplissageDisque = RemplissageCheck.Coche();
-    c.DemarrageSysteme = DemarrageCheck.Coche();
+    for (const auto& [boite, reglage] : CasesDesReglages()) {
+        c.*reglage = boite->Coche();
+    }
     c.AuDessus = AuDessusOption.Coche();
     c.Demarrage = MasqueOption.Coche() ? 1 : 0;
     c.ModeAffichageMemoire = MemKiloOption.Coche() ? 2 : MemMegaOption.Coche() ? 3 : 1;
@@ -444,12 +432,9 @@ bool TOptionsForm::Sauve_Contexte() {
     c.CouleurFond = CouleurFondShape.Couleur;
     c.Bord = static_cast<std::uint8_t>(std::clamp(BordCombo.Selection, 0, 2));
 
-    c.Couleur61To100 = Shape1.Couleur;
-    c.Couleur41To60 = Shape2.Couleur;
-    c.Couleur21To40 = Shape3.Couleur;
-    c.Couleur0To20 = Shape4.Couleur;
-    c.CouleurEcriture = EcritureShape.Couleur;
-    c.CouleurSuppression = SuppressionShape.Couleur;
+    for (const auto& [forme, reglage] : FormesDesReglages()) {
+        c.*reglage = forme->Couleur;
+    }
     c.Transparence = TransparenceCheck.Coche();
     c.TauxTransparence = ArrondiPair((100 - TransparenceBar.Position()) * 255.0 / 100.0);
     c.TempsMoyenneChargeProcesseur = static_cast<std::uint8_t>(*LireEntierDecimal(CpuMoyEdit.Texte));

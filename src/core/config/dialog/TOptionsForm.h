@@ -159,6 +159,9 @@ public:
 
 private:
     void CreerGroupes();
+    // Les cases et les formes liées chacune à un réglage, pour le remplissage et la recopie.
+    std::vector<std::pair<CaseACocher*, bool TConfig::*>> CasesDesReglages();
+    std::vector<std::pair<Forme*, std::int32_t TConfig::*>> FormesDesReglages();
     // Règles des pages « &Messages » et « Agen&da ».
     void LierReglesMessages();
     void LierReglesAgenda();
