@@ -10,16 +10,28 @@ exiger() {
 }
 
 # Démarre un Xvfb privé 1280x1024 et exporte DISPLAY ; tout est nettoyé à la sortie.
+# Deux Xvfb lancés au même instant (tests parallèles) peuvent se disputer un
+# numéro : l'écran obtenu est vérifié, et un autre essayé au besoin.
 demarrer_xvfb() {
     exiger Xvfb xdotool
     TEMP_E2E=$(mktemp -d)
-    mkfifo "$TEMP_E2E/affichage"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$TEMP_E2E/affichage" 2>/dev/null &
-    XVFB_PID=$!
-    local numero
-    read -r -t 10 numero <"$TEMP_E2E/affichage" || { echo "Xvfb n'a pas démarré"; exit 1; }
-    export DISPLAY=":$numero"
     trap nettoyer EXIT
+    local essai numero
+    for essai in 1 2 3; do
+        rm -f "$TEMP_E2E/affichage"
+        mkfifo "$TEMP_E2E/affichage"
+        Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$TEMP_E2E/affichage" 2>/dev/null &
+        XVFB_PID=$!
+        if read -r -t 10 numero <"$TEMP_E2E/affichage" &&
+            DISPLAY=":$numero" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            export DISPLAY=":$numero"
+            return 0
+        fi
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    done
+    echo "Xvfb n'a pas démarré"
+    exit 1
 }
 
 nettoyer() {
