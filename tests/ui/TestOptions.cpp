@@ -37,7 +37,8 @@ protected:
                                                               {3},
                                                               carte,
                                                               nullptr,
-                                                              nullptr});
+                                                              nullptr,
+                                                              {}});
         fenetre = std::make_unique<FenetreOptions>(*etat, [this] { return ecritureReussie; });
     }
     template <typename W>

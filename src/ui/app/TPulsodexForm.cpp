@@ -773,6 +773,14 @@ void TPulsodexForm::Avertir() {
     MessageEnCours = false;
 }
 
+std::vector<std::string> TPulsodexForm::MontagesSansLettre() {
+    std::vector<std::string> points;
+    for (const Montage& m : m_services.Disques.MontagesAChoisir()) {
+        points.push_back(m.Point);
+    }
+    return points;
+}
+
 void TPulsodexForm::ConfigurationMenuClick() {
     TraceProcedure trace("TPulsodexForm.ConfigurationMenuClick");
     Sablier(true);
@@ -797,9 +805,7 @@ void TPulsodexForm::ConfigurationMenuClick() {
                             }
                             return choisie.red() | (choisie.green() << 8) | (choisie.blue() << 16);
                         },
-                        [](int sujet) {
-                            AfficherAide(sujet);
-                        }});
+                        [](int sujet) { AfficherAide(sujet); }, MontagesSansLettre()});
     FenetreOptions dialogue(etat, [this, &etat] {
         EcrireLecteurs(m_services.Reg, etat.Carte());
         return m_services.Reg.Synchroniser();

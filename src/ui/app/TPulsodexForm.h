@@ -211,6 +211,8 @@ private:
     void TraiterDisques();
     void PeindreDisque(int emplacement, QPainter& peintre, const QRect& zone);
     void ProposerDeconnexion(std::uint8_t lecteur);
+    // Les montages réels, pour une nouvelle lettre de lecteur.
+    std::vector<std::string> MontagesSansLettre();
     void Arranger(std::uint8_t organisation);
     void ReorganiserManuel(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);

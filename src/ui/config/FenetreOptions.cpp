@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -227,13 +228,26 @@ QWidget* FenetreOptions::PageAfficher() {
     auto* choix = Nomme(new QComboBox, "DriveBox");
     choix->setToolTip(QStringLiteral("Disque à afficher"));
     m_liaisons.Lier(choix, d.DriveBox, nullptr);
-    auto* autre = Nomme(new QPushButton(QStringLiteral("Autre &dossier…")), "AutreDossierCmd");
-    autre->setToolTip(QStringLiteral("Donne une lettre à un dossier ou à un système de fichiers monté"));
-    m_liaisons.Lier(autre, d.DriveBox, [this, &d] {
-        const QString dossier = QFileDialog::getExistingDirectory(this, QStringLiteral("Choisir un dossier"));
-        if (!dossier.isEmpty() && !d.AjouterLecteur(S(dossier))) {
-            // Toutes les lettres sont prises.
-            d.Focus = "DriveBox";
+    auto* autre = Nomme(new QPushButton(QStringLiteral("Autre &lecteur…")), "AutreLecteurCmd");
+    autre->setToolTip(QStringLiteral("Donne une lettre à un système de fichiers monté ou à un dossier"));
+    m_liaisons.Lier(autre, d.DriveBox, [this, &d, autre] {
+        // Les montages sans lettre, puis un dossier au choix.
+        QMenu menu(autre);
+        for (const std::string& point : d.MontagesSansLettre()) {
+            menu.addAction(Q(point))->setData(Q(point));
+        }
+        menu.addSeparator();
+        menu.addAction(QStringLiteral("Un dossier…"));
+        const QAction* choisi = menu.exec(autre->mapToGlobal(QPoint(0, autre->height())));
+        if (choisi == nullptr) {
+            return;
+        }
+        QString chemin = choisi->data().toString();
+        if (chemin.isEmpty()) {
+            chemin = QFileDialog::getExistingDirectory(this, QStringLiteral("Choisir un dossier"));
+        }
+        if (!chemin.isEmpty() && !d.AjouterLecteur(S(chemin))) {
+            m_etat.SignalerLettresEpuisees();
         }
     });
     auto* ajouter = Nomme(new QPushButton(QStringLiteral("A&jouter")), "AjouterDisqueCmd");

@@ -28,9 +28,8 @@ protected:
                             lecteurs,
                             carte,
                             [this](std::int32_t) { return CouleurChoisie; },
-                            [this](int sujet) {
-                                Aides.push_back(sujet);
-                            }});
+                            [this](int sujet) { Aides.push_back(sujet); },
+                            {"/", "/home", "/mnt/nas"}});
     }
     ConfigEssai e;
     TConfig& c = e.Config;
@@ -195,6 +194,8 @@ TEST_F(OptionsTest, AjoutEtRetraitDeDisques) {
     d->AjouterDisqueCmdClick();
     EXPECT_EQ(d->DisqueBox.Texte, "D E F ");
     EXPECT_EQ(d->Carte().Chemin(6), "/srv/donnees");
+    // Seul le montage sans lettre est proposé.
+    EXPECT_EQ(d->MontagesSansLettre(), std::vector<std::string>{"/mnt/nas"});
     // Vidée, la liste décoche et désactive le total.
     d->TotalCheck.Cocher(true);
     d->DisqueBox.Texte.clear();

@@ -627,6 +627,25 @@ void TOptionsForm::RepeterOptionEntree() {
     Focus = "NiceAvertissementBox";
 }
 
+void TOptionsForm::SignalerLettresEpuisees() {
+    m_services.Boites.Boite("Toutes les lettres de lecteur sont déjà attribuées.", produit::Titre,
+                            IconeBoite::Avertissement, BoutonsBoite::Ok);
+}
+
+std::vector<std::string> TOptionsForm::MontagesSansLettre() const {
+    std::vector<std::string> libres;
+    for (const std::string& point : m_services.Montages) {
+        bool pris = false;
+        for (char lettre = 'A'; lettre <= 'Z' && !pris; ++lettre) {
+            pris = m_services.Carte.CheminLettre(lettre) == point;
+        }
+        if (!pris) {
+            libres.push_back(point);
+        }
+    }
+    return libres;
+}
+
 bool TOptionsForm::AjouterLecteur(std::string_view chemin) {
     const auto lettre = m_services.Carte.Attribuer(chemin);
     if (!lettre) {

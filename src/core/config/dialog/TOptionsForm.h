@@ -34,6 +34,8 @@ struct ServicesOptions {
     std::function<std::optional<std::int32_t>(std::int32_t)> ChoisirCouleur;
     // L'aide, au sujet donné.
     std::function<void(int)> Aide;
+    // Les points des montages réels, à proposer pour une nouvelle lettre.
+    std::vector<std::string> Montages;
 };
 
 class TOptionsForm {
@@ -137,6 +139,8 @@ public:
     void AideCmdClick();
     // La carte des lettres, telle que le dialogue l'a laissée.
     [[nodiscard]] const CarteLecteurs& Carte() const { return m_services.Carte; }
+    // Les montages qui n'ont pas encore de lettre.
+    [[nodiscard]] std::vector<std::string> MontagesSansLettre() const;
 
     // --- Règles des pages d'affichage (gestes de l'utilisateur) ---
     void FormeClic(Forme& forme);
@@ -156,6 +160,8 @@ public:
     // Donne une lettre à un dossier ou un montage choisi, et la choisit dans
     // DriveBox ; faux s'il ne reste pas de lettre libre.
     bool AjouterLecteur(std::string_view chemin);
+    // Plus de lettre libre : le dire.
+    void SignalerLettresEpuisees();
 
 private:
     void CreerGroupes();
