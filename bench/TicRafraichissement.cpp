@@ -25,6 +25,7 @@
 #include "ConfigEssai.h"
 #include "app/CycleRafraichissement.h"
 #include "app/Lecteurs.h"
+#include "app/SurveillanceResolution.h"
 #include "commun/Trace.h"
 #include "probes/Memoire.h"
 #include "probes/Processeur.h"
@@ -68,10 +69,20 @@ using namespace pulsodex;
 
 enum class Bandes { Defaut, AvecProcesseur };
 
+// L'écran factice ne change pas de taille : la boîte ne s'ouvre jamais.
+class DialogueAbsent : public DialogueResolution {
+public:
+    [[nodiscard]] bool Existe() const override { return false; }
+    void Creer() override { std::abort(); }
+    void FixerQuestion(const std::string&, bool) override { std::abort(); }
+    Reponse Montrer() override { std::abort(); }
+    void Annuler() override { std::abort(); }
+};
+
 // Ce que fait MinuterieTimer, moins la peinture : les deux marqueurs, les
-// sondes et les comparaisons, puis un statvfs par lecteur listé. La couche
-// des disques n'existe pas encore : le lecteur C de la configuration par
-// défaut (= /) est relevé ici par un statvfs("/").
+// sondes et les comparaisons, un statvfs par lecteur listé, la surveillance
+// de la résolution. La couche des disques n'existe pas encore : le lecteur C
+// de la configuration par défaut (= /) est relevé ici par un statvfs("/").
 class BancTic {
 public:
     explicit BancTic(Bandes bandes) {
@@ -81,6 +92,7 @@ public:
             m_essai.Config.ChargeProcesseur = true;
             m_essai.Config.MoyenneChargeProcesseur = true;
         }
+        m_resolution.Reinitialiser();
         m_lecteurs = LecteursListes(m_essai.Config.ListeDisques, m_essai.Config.TotalDisque).size();
         char modele[] = "/tmp/pulsodex-bench-XXXXXX";
         if (::mkdtemp(modele) == nullptr) {
@@ -105,6 +117,7 @@ public:
         for (std::size_t i = 0; i < m_lecteurs; ++i) {
             benchmark::DoNotOptimize(::statvfs("/", &infos));
         }
+        m_resolution.Surveiller();
         return r;
     }
 
@@ -115,6 +128,9 @@ private:
     SondesMemoire m_memoire{m_memoireLinux};
     EchantillonneurCpu m_processeur{m_processeurLinux};
     CycleRafraichissement m_cycle{m_memoire, m_processeur};
+    DialogueAbsent m_dialogue;
+    SurveillanceResolution m_resolution{m_essai.Config, m_essai.Affichage, m_dialogue, [] {
+                                        }};
     std::size_t m_lecteurs = 0;
     std::string m_dossier, m_quitter, m_redemarrer;
 };
