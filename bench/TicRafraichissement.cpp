@@ -8,6 +8,7 @@
 //                                  (pour compter les instructions sous callgrind)
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -23,12 +24,16 @@
 #include <vector>
 
 #include "ConfigEssai.h"
+#include "app/Avertissements.h"
 #include "app/CycleRafraichissement.h"
 #include "app/Lecteurs.h"
 #include "app/SurveillanceResolution.h"
 #include "commun/Trace.h"
+#include "probes/CarteLecteurs.h"
+#include "probes/Disques.h"
 #include "probes/Memoire.h"
 #include "probes/Processeur.h"
+#include "probes/linux/DisquesLinux.h"
 #include "probes/linux/MemoireLinux.h"
 #include "probes/linux/ProcesseurLinux.h"
 
@@ -68,6 +73,9 @@ namespace {
 using namespace pulsodex;
 
 enum class Bandes { Defaut, AvecProcesseur };
+// Espace des lecteurs listés : statvfs direct, ou la sonde bornée de la
+// couche des disques (un passage de relais à son fil par lecteur).
+enum class Disques { Statvfs, SondeBornee };
 
 // L'écran factice ne change pas de taille : la boîte ne s'ouvre jamais.
 class DialogueAbsent : public DialogueResolution {
@@ -80,12 +88,12 @@ public:
 };
 
 // Ce que fait MinuterieTimer, moins la peinture : les deux marqueurs, les
-// sondes et les comparaisons, un statvfs par lecteur listé, la surveillance
-// de la résolution. La couche des disques n'existe pas encore : le lecteur C
-// de la configuration par défaut (= /) est relevé ici par un statvfs("/").
+// sondes et les comparaisons, l'espace de chaque lecteur listé (le tic ne
+// l'interroge pas encore : le lecteur C de la configuration par défaut, soit
+// /, est relevé ici), les avertissements, la surveillance de la résolution.
 class BancTic {
 public:
-    explicit BancTic(Bandes bandes) {
+    BancTic(Bandes bandes, Disques disques) : m_parSonde(disques == Disques::SondeBornee) {
         m_essai.DejaLance();
         m_essai.Config.ChargeTout();
         if (bandes == Bandes::AvecProcesseur) {
@@ -93,7 +101,7 @@ public:
             m_essai.Config.MoyenneChargeProcesseur = true;
         }
         m_resolution.Reinitialiser();
-        m_lecteurs = LecteursListes(m_essai.Config.ListeDisques, m_essai.Config.TotalDisque).size();
+        m_lecteurs = LecteursListes(m_essai.Config.ListeDisques, m_essai.Config.TotalDisque);
         char modele[] = "/tmp/pulsodex-bench-XXXXXX";
         if (::mkdtemp(modele) == nullptr) {
             std::perror("mkdtemp");
@@ -113,9 +121,19 @@ public:
             std::abort(); // personne ne dépose de marqueur ici
         }
         const Redessins r = m_cycle.Echantillonner(m_essai.Config);
-        struct statvfs infos {};
-        for (std::size_t i = 0; i < m_lecteurs; ++i) {
-            benchmark::DoNotOptimize(::statvfs("/", &infos));
+        for (const std::uint8_t lecteur : m_lecteurs) {
+            if (m_parSonde) {
+                benchmark::DoNotOptimize(m_disques.Espace(lecteur));
+            } else {
+                struct statvfs infos {};
+                benchmark::DoNotOptimize(::statvfs(m_disques.Carte().Chemin(lecteur).c_str(), &infos));
+            }
+        }
+        TConfig& c = m_essai.Config;
+        if (!PhraseAlarme(
+                 EvaluerAvertissements(c.Avertissements, m_cycle.Memoire(), c.RepeterAvertir, m_disques))
+                 .empty()) {
+            std::abort(); // aucune règle dans la configuration par défaut
         }
         m_resolution.Surveiller();
         return r;
@@ -128,10 +146,16 @@ private:
     SondesMemoire m_memoire{m_memoireLinux};
     EchantillonneurCpu m_processeur{m_processeurLinux};
     CycleRafraichissement m_cycle{m_memoire, m_processeur};
+    MontagesProc m_montages;
+    BlocsSys m_blocs;
+    // Comme au lancement : au premier, C désigne /.
+    SondeDisques m_disques{ChargerLecteurs(m_essai.Reg, m_montages.Table().Montes), m_montages, m_blocs,
+                           std::make_shared<SondeEspaceStatvfs>()};
     DialogueAbsent m_dialogue;
     SurveillanceResolution m_resolution{m_essai.Config, m_essai.Affichage, m_dialogue, [] {
                                         }};
-    std::size_t m_lecteurs = 0;
+    bool m_parSonde;
+    std::vector<std::uint8_t> m_lecteurs;
     std::string m_dossier, m_quitter, m_redemarrer;
 };
 
@@ -174,18 +198,29 @@ private:
     std::array<char, 16384> m_tampon{};
 };
 
-void Tic(benchmark::State& etat, Bandes bandes) {
-    BancTic banc(bandes);
+// Changements de contexte volontaires de tout le processus (fils des sondes compris).
+long AttentesVolontaires() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_nvcsw;
+}
+
+void Tic(benchmark::State& etat, Bandes bandes, Disques disques) {
+    BancTic banc(bandes, disques);
     // Échauffement : les tampons prennent leur taille, l'historique aussi.
     for (int i = 0; i < 3; ++i) {
         banc.Tic();
     }
     const std::uint64_t avant = g_allocations.load();
+    const long attentesAvant = AttentesVolontaires();
     for (auto _ : etat) {
         benchmark::DoNotOptimize(banc.Tic());
     }
     const auto allocations = static_cast<double>(g_allocations.load() - avant);
     etat.counters["allocations"] = benchmark::Counter(allocations, benchmark::Counter::kAvgIterations);
+    // Chaque attente volontaire est un réveil de plus par tic dans le programme.
+    etat.counters["reveils"] = benchmark::Counter(static_cast<double>(AttentesVolontaires() - attentesAvant),
+                                                  benchmark::Counter::kAvgIterations);
     if (allocations > 0) {
         etat.SkipWithError("le tic alloue en régime établi");
     }
@@ -200,11 +235,23 @@ void Plancher(benchmark::State& etat, Bandes bandes) {
 
 // Le tic de la configuration par défaut ne lit que la mémoire ; avec les
 // bandes du processeur (celles que cout_programme.sh affiche), il lit aussi
-// /proc/stat. Chacun a son plancher.
-BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Plancher, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(Plancher, processeur, Bandes::AvecProcesseur)->Unit(benchmark::kMicrosecond);
+// /proc/stat. Chacun a son plancher. Le dernier tic relève le lecteur C par la
+// sonde bornée, comme le fera la bande des disques ; son plancher est celui
+// du tic avec processeur. Le temps processeur compté est celui du processus
+// entier : le fil de la sonde bornée compte aussi.
+BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut, Disques::Statvfs)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Plancher, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur, Disques::Statvfs)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Plancher, processeur, Bandes::AvecProcesseur)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Tic, sonde_bornee, Bandes::AvecProcesseur, Disques::SondeBornee)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
 
 // Affichage ordinaire, plus les temps processeur retenus (la médiane quand il
 // y a des répétitions) pour les rapports de la fin.
@@ -221,8 +268,9 @@ public:
                 continue;
             }
             const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (mediane || (run.run_type == Run::RT_Iteration && !m_temps.contains(run.run_name.str()))) {
-                m_temps[run.run_name.str()] = run.GetAdjustedCPUTime();
+            if (mediane ||
+                (run.run_type == Run::RT_Iteration && !m_temps.contains(run.run_name.function_name))) {
+                m_temps[run.run_name.function_name] = run.GetAdjustedCPUTime();
             }
         }
     }
@@ -230,14 +278,16 @@ public:
     // Rend faux si un banc a échoué ou si un rapport manque.
     bool Conclure() const {
         bool complet = !m_erreur;
-        for (const char* cas : {"defaut", "processeur"}) {
-            const auto tic = m_temps.find(std::string("Tic/") + cas);
-            const auto plancher = m_temps.find(std::string("Plancher/") + cas);
+        const std::pair<const char*, const char*> cas[] = {
+            {"defaut", "defaut"}, {"processeur", "processeur"}, {"sonde_bornee", "processeur"}};
+        for (const auto& [nomTic, nomPlancher] : cas) {
+            const auto tic = m_temps.find(std::string("Tic/") + nomTic);
+            const auto plancher = m_temps.find(std::string("Plancher/") + nomPlancher);
             if (tic == m_temps.end() || plancher == m_temps.end() || plancher->second <= 0) {
                 continue; // filtré
             }
             std::printf("Rapport tic/plancher (%s) : %.2f  (tic %.2f µs, plancher %.2f µs ; cible <= 2)\n",
-                        cas, tic->second / plancher->second, tic->second, plancher->second);
+                        nomTic, tic->second / plancher->second, tic->second, plancher->second);
         }
         return complet;
     }
@@ -248,7 +298,7 @@ private:
 };
 
 int Compter(long n) {
-    BancTic tic(Bandes::AvecProcesseur);
+    BancTic tic(Bandes::AvecProcesseur, Disques::Statvfs);
     BancPlancher plancher(Bandes::AvecProcesseur);
     tic.Tic(); // le premier relevé dimensionne les tampons
     for (long i = 0; i < n; ++i) {
