@@ -20,17 +20,20 @@
 #include <filesystem>
 #include <map>
 #include <new>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "ConfigEssai.h"
 #include "app/Avertissements.h"
 #include "app/CycleRafraichissement.h"
+#include "app/Disque.h"
 #include "app/Lecteurs.h"
 #include "app/SurveillanceResolution.h"
 #include "commun/Trace.h"
 #include "probes/CarteLecteurs.h"
 #include "probes/Disques.h"
+#include "probes/Formats.h"
 #include "probes/Memoire.h"
 #include "probes/Processeur.h"
 #include "probes/linux/DisquesLinux.h"
@@ -73,9 +76,6 @@ namespace {
 using namespace pulsodex;
 
 enum class Bandes { Defaut, AvecProcesseur };
-// Espace des lecteurs listés : statvfs direct, ou la sonde bornée de la
-// couche des disques (un passage de relais à son fil par lecteur).
-enum class Disques { Statvfs, SondeBornee };
 
 // L'écran factice ne change pas de taille : la boîte ne s'ouvre jamais.
 class DialogueAbsent : public DialogueResolution {
@@ -88,20 +88,35 @@ public:
 };
 
 // Ce que fait MinuterieTimer, moins la peinture : les deux marqueurs, les
-// sondes et les comparaisons, l'espace de chaque lecteur listé (le tic ne
-// l'interroge pas encore : le lecteur C de la configuration par défaut, soit
-// /, est relevé ici), les avertissements, la surveillance de la résolution.
+// sondes et les comparaisons, les lecteurs (la configuration par défaut liste
+// C, soit /, interrogé par la sonde bornée de la couche des disques), les
+// avertissements, la surveillance de la résolution.
 class BancTic {
 public:
-    BancTic(Bandes bandes, Disques disques) : m_parSonde(disques == Disques::SondeBornee) {
+    explicit BancTic(Bandes bandes) {
+        TConfig& c = m_essai.Config;
         m_essai.DejaLance();
-        m_essai.Config.ChargeTout();
+        c.ChargeTout();
         if (bandes == Bandes::AvecProcesseur) {
-            m_essai.Config.ChargeProcesseur = true;
-            m_essai.Config.MoyenneChargeProcesseur = true;
+            c.ChargeProcesseur = true;
+            c.MoyenneChargeProcesseur = true;
         }
         m_resolution.Reinitialiser();
-        m_lecteurs = LecteursListes(m_essai.Config.ListeDisques, m_essai.Config.TotalDisque);
+        // Les lecteurs comme à la construction de la fenêtre : emplacement 1
+        // pour le total s'il est demandé, puis les lecteurs listés.
+        const auto lecteurs = LecteursListes(c.ListeDisques, c.TotalDisque);
+        if (c.TotalDisque) {
+            m_lecteurs.push_back(
+                std::make_unique<TDisque>(1, 0, c.IndicateurRemplissageDisque, m_disques, m_format));
+        }
+        for (const std::uint8_t lecteur : lecteurs) {
+            const int emplacement = static_cast<int>(m_lecteurs.size()) + 1;
+            m_lecteurs.push_back(std::make_unique<TDisque>(
+                emplacement, lecteur, c.IndicateurRemplissageDisque, m_disques, m_format));
+        }
+        for (std::size_t i = 1; i < m_lecteurs.size(); ++i) {
+            m_additionnes.push_back(m_lecteurs[i].get());
+        }
         char modele[] = "/tmp/pulsodex-bench-XXXXXX";
         if (::mkdtemp(modele) == nullptr) {
             std::perror("mkdtemp");
@@ -120,16 +135,16 @@ public:
         if (ConsommerMarqueur(m_quitter) || ConsommerMarqueur(m_redemarrer)) {
             std::abort(); // personne ne dépose de marqueur ici
         }
-        const Redessins r = m_cycle.Echantillonner(m_essai.Config);
-        for (const std::uint8_t lecteur : m_lecteurs) {
-            if (m_parSonde) {
-                benchmark::DoNotOptimize(m_disques.Espace(lecteur));
-            } else {
-                struct statvfs infos {};
-                benchmark::DoNotOptimize(::statvfs(m_disques.Carte().Chemin(lecteur).c_str(), &infos));
-            }
-        }
         TConfig& c = m_essai.Config;
+        const Redessins r = m_cycle.Echantillonner(c);
+        for (const auto& disque : m_lecteurs) {
+            benchmark::DoNotOptimize(
+                Traite_Disque(*disque, m_disques, c.IndicateurRemplissageDisque, m_format));
+        }
+        if (c.TotalDisque && !m_lecteurs.empty()) {
+            benchmark::DoNotOptimize(TotaliserDisques(*m_lecteurs.front(), m_additionnes,
+                                                      c.IndicateurRemplissageDisque, m_format));
+        }
         if (!PhraseAlarme(
                  EvaluerAvertissements(c.Avertissements, m_cycle.Memoire(), c.RepeterAvertir, m_disques))
                  .empty()) {
@@ -141,6 +156,7 @@ public:
 
 private:
     test::ConfigEssai m_essai;
+    FormatNombres m_format = FormatNombres::De(m_essai.Locale);
     MemoireLinux m_memoireLinux;
     ProcesseurLinux m_processeurLinux;
     SondesMemoire m_memoire{m_memoireLinux};
@@ -151,11 +167,11 @@ private:
     // Comme au lancement : au premier, C désigne /.
     SondeDisques m_disques{ChargerLecteurs(m_essai.Reg, m_montages.Table().Montes), m_montages, m_blocs,
                            std::make_shared<SondeEspaceStatvfs>()};
+    std::vector<std::unique_ptr<TDisque>> m_lecteurs;
+    std::vector<const TDisque*> m_additionnes;
     DialogueAbsent m_dialogue;
     SurveillanceResolution m_resolution{m_essai.Config, m_essai.Affichage, m_dialogue, [] {
                                         }};
-    bool m_parSonde;
-    std::vector<std::uint8_t> m_lecteurs;
     std::string m_dossier, m_quitter, m_redemarrer;
 };
 
@@ -205,8 +221,8 @@ long AttentesVolontaires() {
     return usage.ru_nvcsw;
 }
 
-void Tic(benchmark::State& etat, Bandes bandes, Disques disques) {
-    BancTic banc(bandes, disques);
+void Tic(benchmark::State& etat, Bandes bandes) {
+    BancTic banc(bandes);
     // Échauffement : les tampons prennent leur taille, l'historique aussi.
     for (int i = 0; i < 3; ++i) {
         banc.Tic();
@@ -221,9 +237,6 @@ void Tic(benchmark::State& etat, Bandes bandes, Disques disques) {
     // Chaque attente volontaire est un réveil de plus par tic dans le programme.
     etat.counters["reveils"] = benchmark::Counter(static_cast<double>(AttentesVolontaires() - attentesAvant),
                                                   benchmark::Counter::kAvgIterations);
-    if (allocations > 0) {
-        etat.SkipWithError("le tic alloue en régime établi");
-    }
 }
 
 void Plancher(benchmark::State& etat, Bandes bandes) {
@@ -235,21 +248,14 @@ void Plancher(benchmark::State& etat, Bandes bandes) {
 
 // Le tic de la configuration par défaut ne lit que la mémoire ; avec les
 // bandes du processeur (celles que cout_programme.sh affiche), il lit aussi
-// /proc/stat. Chacun a son plancher. Le dernier tic relève le lecteur C par la
-// sonde bornée, comme le fera la bande des disques ; son plancher est celui
-// du tic avec processeur. Le temps processeur compté est celui du processus
-// entier : le fil de la sonde bornée compte aussi.
-BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut, Disques::Statvfs)
-    ->Unit(benchmark::kMicrosecond)
-    ->MeasureProcessCPUTime();
+// /proc/stat. Chacun a son plancher. Le temps processeur compté est celui du
+// processus entier : le fil de la sonde bornée compte aussi.
+BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Plancher, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
-BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur, Disques::Statvfs)
+BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur)
     ->Unit(benchmark::kMicrosecond)
     ->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Plancher, processeur, Bandes::AvecProcesseur)
-    ->Unit(benchmark::kMicrosecond)
-    ->MeasureProcessCPUTime();
-BENCHMARK_CAPTURE(Tic, sonde_bornee, Bandes::AvecProcesseur, Disques::SondeBornee)
     ->Unit(benchmark::kMicrosecond)
     ->MeasureProcessCPUTime();
 
@@ -267,6 +273,10 @@ public:
                 m_erreur = true;
                 continue;
             }
+            // Une allocation en régime établi est une faute, quel que soit le temps.
+            if (const auto a = run.counters.find("allocations"); a != run.counters.end() && a->second > 0) {
+                m_allocations.insert(run.run_name.function_name);
+            }
             const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (mediane ||
                 (run.run_type == Run::RT_Iteration && !m_temps.contains(run.run_name.function_name))) {
@@ -277,28 +287,30 @@ public:
 
     // Rend faux si un banc a échoué ou si un rapport manque.
     bool Conclure() const {
-        bool complet = !m_erreur;
-        const std::pair<const char*, const char*> cas[] = {
-            {"defaut", "defaut"}, {"processeur", "processeur"}, {"sonde_bornee", "processeur"}};
-        for (const auto& [nomTic, nomPlancher] : cas) {
-            const auto tic = m_temps.find(std::string("Tic/") + nomTic);
-            const auto plancher = m_temps.find(std::string("Plancher/") + nomPlancher);
+        bool complet = !m_erreur && m_allocations.empty();
+        for (const std::string& nom : m_allocations) {
+            std::printf("ÉCHEC : %s alloue de la mémoire en régime établi\n", nom.c_str());
+        }
+        for (const char* cas : {"defaut", "processeur"}) {
+            const auto tic = m_temps.find(std::string("Tic/") + cas);
+            const auto plancher = m_temps.find(std::string("Plancher/") + cas);
             if (tic == m_temps.end() || plancher == m_temps.end() || plancher->second <= 0) {
                 continue; // filtré
             }
             std::printf("Rapport tic/plancher (%s) : %.2f  (tic %.2f µs, plancher %.2f µs ; cible <= 2)\n",
-                        nomTic, tic->second / plancher->second, tic->second, plancher->second);
+                        cas, tic->second / plancher->second, tic->second, plancher->second);
         }
         return complet;
     }
 
 private:
     std::map<std::string, double> m_temps;
+    std::set<std::string> m_allocations;
     bool m_erreur = false;
 };
 
 int Compter(long n) {
-    BancTic tic(Bandes::AvecProcesseur, Disques::Statvfs);
+    BancTic tic(Bandes::AvecProcesseur);
     BancPlancher plancher(Bandes::AvecProcesseur);
     tic.Tic(); // le premier relevé dimensionne les tampons
     for (long i = 0; i < n; ++i) {
