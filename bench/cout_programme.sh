@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Coût de Pulsodex au repos face au programme Qt de référence : chacun tourne
-# à son tour DUREE secondes (120 par défaut) sur un Xvfb privé. Pour chacun :
+# à son tour DUREE secondes (120 par défaut) sur le même Xvfb privé. Pour chacun :
 # le temps processeur du régime établi (après les 10 premières secondes), les
 # réveils par seconde, les fils, la mémoire résidente de pointe et la PSS,
 # puis les rapports pulsodex / référence.
@@ -19,28 +19,12 @@ REFERENCE="$BUILD/bench/reference_qt"
 for programme in "$PULSODEX" "$REFERENCE"; do
     [ -x "$programme" ] || { echo "absent : $programme (cmake --build --preset ci)" >&2; exit 2; }
 done
-command -v Xvfb >/dev/null || { echo "Xvfb absent (paquet xvfb)" >&2; exit 2; }
-
-TEMP=$(mktemp -d)
-XVFB_PID=
-PROGRAMME_PID=
-nettoyer() {
-    [ -n "$PROGRAMME_PID" ] && arreter "$PROGRAMME_PID"
-    [ -n "$XVFB_PID" ] && arreter "$XVFB_PID"
-    rm -rf "$TEMP"
-}
-trap nettoyer EXIT
+# L'écran privé et son nettoyage à la sortie : ceux des tests de bout en bout.
+# shellcheck source=tests/e2e/commun.sh
+source tests/e2e/commun.sh
+demarrer_xvfb
+TEMP=$TEMP_E2E
 HZ=$(getconf CLK_TCK)
-
-demarrer_xvfb() {
-    rm -f "$TEMP/affichage"
-    mkfifo "$TEMP/affichage"
-    Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$TEMP/affichage" 2>/dev/null &
-    XVFB_PID=$!
-    local numero
-    read -r -t 10 numero <"$TEMP/affichage" || { echo "Xvfb n'a pas démarré" >&2; exit 1; }
-    export DISPLAY=":$numero"
-}
 
 # Arrête un processus lancé ici : TERM, puis KILL s'il traîne plus de 10 s.
 arreter() {
@@ -72,7 +56,6 @@ releve() {
 mesurer() {
     local nom=$1
     shift
-    demarrer_xvfb
     "$@" >"$TEMP/$nom.sortie" 2>&1 &
     PROGRAMME_PID=$!
     echo "$nom : $DUREE s (pid $PROGRAMME_PID, DISPLAY $DISPLAY)…" >&2
@@ -89,8 +72,6 @@ mesurer() {
     pss=$(awk '/^Pss:/ {print $2}' "/proc/$PROGRAMME_PID/smaps_rollup")
     arreter "$PROGRAMME_PID"
     PROGRAMME_PID=
-    arreter "$XVFB_PID"
-    XVFB_PID=
     # Les ns des fils ne valent que si les fils sont restés les mêmes.
     local t1 n1 v1 i1 fils1 t2 n2 v2 i2 fils2
     read -r t1 n1 v1 i1 fils1 <<<"$debut"
