@@ -39,9 +39,14 @@ bool TDisque::Refresh(SondeDisques& sonde, const FormatNombres& format) {
         Attente = AttenteApresEchec;
         return false;
     }
+    // La bulle n'est refaite que si le genre ou la taille change : un tic
+    // ordinaire n'alloue rien.
+    std::string nom = sonde.GetDriveType32(Lecteur);
+    if (nom != Nom || reponse.Taille != Taille) {
+        Nom = std::move(nom);
+        Bulle = Nom + ChaineTaille(reponse.Taille, format);
+    }
     Taille = reponse.Taille;
-    Nom = sonde.GetDriveType32(Lecteur);
-    Bulle = Nom + ChaineTaille(Taille, format);
     Libre = reponse.Libre;
     return true;
 }

@@ -1,63 +1,98 @@
 #include "Memoire.h"
 
+#include <array>
+
 #include "commun/Trace.h"
 
 namespace pulsodex {
 
 namespace {
-// Valeur en kilo-octets de la ligne « Nom:   123 kB » ; rien si absente.
-std::optional<std::int64_t> Champ(std::string_view texte, std::string_view nom) {
+// Les champs lus de meminfo, tous en un seul passage sur le texte.
+enum Champ : std::size_t {
+    MemTotal,
+    MemAvailable,
+    MemFree,
+    Buffers,
+    Cached,
+    SwapTotal,
+    SwapFree,
+    NombreChamps
+};
+constexpr std::array<std::string_view, NombreChamps> NomsChamps{
+    "MemTotal", "MemAvailable", "MemFree", "Buffers", "Cached", "SwapTotal", "SwapFree"};
+using Valeurs = std::array<std::optional<std::int64_t>, NombreChamps>;
+
+// Valeur en octets de ce qui suit « Nom: » (« 123 kB ») ; rien si illisible.
+std::optional<std::int64_t> Valeur(std::string_view reste) {
+    std::size_t i = 0;
+    while (i < reste.size() && reste[i] == ' ') {
+        ++i;
+    }
+    std::int64_t valeur = 0;
+    bool chiffre = false;
+    for (; i < reste.size() && reste[i] >= '0' && reste[i] <= '9'; ++i) {
+        if (valeur > (INT64_MAX / 1024 - 9) / 10) {
+            return std::nullopt; // déraisonnable
+        }
+        valeur = valeur * 10 + (reste[i] - '0');
+        chiffre = true;
+    }
+    if (!chiffre) {
+        return std::nullopt;
+    }
+    return valeur * 1024;
+}
+
+// La première ligne de chaque nom décide ; une ligne tronquée est ignorée.
+Valeurs LireChamps(std::string_view texte) {
+    Valeurs valeurs;
+    std::array<bool, NombreChamps> vus{};
+    std::size_t restants = NombreChamps;
     std::size_t debut = 0;
-    while (debut < texte.size()) {
+    while (restants > 0 && debut < texte.size()) {
         const std::size_t fin = texte.find('\n', debut);
         if (fin == std::string_view::npos) {
-            return std::nullopt; // ligne tronquée : ignorée
+            break;
         }
         const std::string_view ligne = texte.substr(debut, fin - debut);
-        if (ligne.size() > nom.size() && ligne.starts_with(nom) && ligne[nom.size()] == ':') {
-            std::size_t i = nom.size() + 1;
-            while (i < ligne.size() && ligne[i] == ' ') {
-                ++i;
-            }
-            std::int64_t valeur = 0;
-            bool chiffre = false;
-            for (; i < ligne.size() && ligne[i] >= '0' && ligne[i] <= '9'; ++i) {
-                if (valeur > (INT64_MAX / 1024 - 9) / 10) {
-                    return std::nullopt; // déraisonnable
-                }
-                valeur = valeur * 10 + (ligne[i] - '0');
-                chiffre = true;
-            }
-            if (!chiffre) {
-                return std::nullopt;
-            }
-            return valeur * 1024;
-        }
         debut = fin + 1;
+        const std::size_t deuxPoints = ligne.find(':');
+        if (deuxPoints == std::string_view::npos) {
+            continue;
+        }
+        const std::string_view nom = ligne.substr(0, deuxPoints);
+        for (std::size_t c = 0; c < NombreChamps; ++c) {
+            if (!vus[c] && nom == NomsChamps[c]) {
+                vus[c] = true;
+                valeurs[c] = Valeur(ligne.substr(deuxPoints + 1));
+                --restants;
+                break;
+            }
+        }
     }
-    return std::nullopt;
+    return valeurs;
 }
 } // namespace
 
 std::optional<StatutMemoire> LireMeminfo(std::string_view texte) {
-    const auto total = Champ(texte, "MemTotal");
+    const Valeurs v = LireChamps(texte);
+    const auto& total = v[MemTotal];
     if (!total || *total <= 0) {
         return std::nullopt;
     }
-    auto disponible = Champ(texte, "MemAvailable");
+    auto disponible = v[MemAvailable];
     if (!disponible) {
         // Noyaux d'avant 3.14 ; sans MemFree, le relevé est incomplet.
-        const auto libre = Champ(texte, "MemFree");
-        if (!libre) {
+        if (!v[MemFree]) {
             return std::nullopt;
         }
-        disponible = *libre + Champ(texte, "Buffers").value_or(0) + Champ(texte, "Cached").value_or(0);
+        disponible = *v[MemFree] + v[Buffers].value_or(0) + v[Cached].value_or(0);
     }
     if (*disponible > *total) {
         disponible = total;
     }
-    const std::int64_t echange = Champ(texte, "SwapTotal").value_or(0);
-    std::int64_t echangeLibre = Champ(texte, "SwapFree").value_or(0);
+    const std::int64_t echange = v[SwapTotal].value_or(0);
+    std::int64_t echangeLibre = v[SwapFree].value_or(0);
     if (echangeLibre > echange) {
         echangeLibre = echange;
     }

@@ -65,7 +65,11 @@ void SondeBornee::Boucle(const std::shared_ptr<Etat>& etat) {
         etat->Reponse = reponse;
         etat->Repondu = numero;
         etat->EnCours = false;
+        // Signalé verrou rendu : le fil réveillé ne se rendort pas aussitôt
+        // sur le verrou encore tenu (un réveil de moins par question).
+        verrou.unlock();
         etat->Signal.notify_all();
+        verrou.lock();
     }
 }
 
@@ -85,7 +89,10 @@ ReponseSonde SondeBornee::Interroger() {
     m_etat->EnCours = true;
     m_etat->Demande = true;
     const std::uint64_t numero = ++m_etat->Numero;
+    // Signalé verrou rendu, comme la réponse ; l'attente revérifie l'état.
+    verrou.unlock();
     m_etat->Signal.notify_all();
+    verrou.lock();
     if (!m_etat->Signal.wait_for(verrou, m_delai, [&] { return m_etat->Repondu == numero; })) {
         return ReponseSonde{EtatSonde::Delai};
     }

@@ -89,6 +89,27 @@ TEST_F(DisqueTest, EchecUneFoisPuisAttenteDeSoixanteTics) {
     EXPECT_FALSE(Traite_Disque(f, disques, true, fr).ProposerDeconnexion); // une fois par épisode
 }
 
+// La bulle n'est refaite qu'au changement, mais suit toujours la taille, y
+// compris quand le lecteur revient à la même taille après un échec.
+TEST_F(DisqueTest, LaBulleSuitLaTailleEtRevientApresUnEchec) {
+    SondeDisques disques = Sonde({{'C', "/"}});
+    constexpr std::int64_t Go = 1LL << 30;
+    sonde->Repondre("/", 3 * Go, Go);
+    TDisque d(1, C, true, disques, fr);
+    EXPECT_EQ(d.Bulle, "Disque local" + ChaineTaille(3 * Go, fr));
+    sonde->Repondre("/", 4 * Go, Go);
+    Traite_Disque(d, disques, true, fr);
+    EXPECT_EQ(d.Bulle, "Disque local" + ChaineTaille(4 * Go, fr));
+    sonde->Repondre("/", -1, -1); // réponse sans taille : un échec
+    Traite_Disque(d, disques, true, fr);
+    EXPECT_EQ(d.Bulle, "Disque local");
+    sonde->Repondre("/", 4 * Go, Go);
+    for (int i = 0; i < AttenteApresEchec; ++i) {
+        Traite_Disque(d, disques, true, fr);
+    }
+    EXPECT_EQ(d.Bulle, "Disque local" + ChaineTaille(4 * Go, fr));
+}
+
 TEST_F(DisqueTest, LettreSansCheminEtLecteurANonInterrogeALaCreation) {
     SondeDisques disques = Sonde({{'A', "/media/paul/CLE USB"}});
     const int appels = sonde->Appels();

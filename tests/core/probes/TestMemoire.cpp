@@ -59,6 +59,19 @@ TEST(Meminfo, ReleveIncompletOuAbsurde) {
     EXPECT_EQ(s->MemoryLoad, 0);
 }
 
+// Tout se lit en un passage, dans n'importe quel ordre ; la première ligne
+// d'un nom décide, un nom qui n'en est que le début ne compte pas.
+TEST(Meminfo, OrdreQuelconqueEtPremiereLigneQuiDecide) {
+    auto s = LireMeminfo("SwapFree: 10 kB\nMemAvailableX: 1 kB\nMemTotal: 100 kB\nSwapTotal: 20 kB\n"
+                         "MemAvailable: 40 kB\nMemTotal: 999 kB\nMemAvailable: 1 kB\n");
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->TotalPhys, 100 * 1024);
+    EXPECT_EQ(s->AvailPhys, 40 * 1024);
+    EXPECT_EQ(s->AvailPageFile, 50 * 1024);
+    // Une première ligne illisible décide aussi : pas de repli sur la suivante.
+    EXPECT_FALSE(LireMeminfo("MemTotal: kB\nMemTotal: 100 kB\nMemFree: 1 kB\n"));
+}
+
 TEST(Meminfo, FichierAbsentOuTronqueGardeLeDernierBonReleve) {
     MemoireLinux absent("/chemin/qui/n/existe/pas");
     EXPECT_EQ(absent.Lire(), StatutMemoire{});

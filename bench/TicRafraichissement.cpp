@@ -1,0 +1,349 @@
+// Banc d'essai : un tic de rafraîchissement complet sur le vrai /proc (sans
+// la peinture) à côté du plancher physique mesuré dans le même passage : les
+// mêmes fichiers lus par pread sur des descripteurs gardés ouverts, et un
+// statvfs, rien d'autre. Le rapport tic / plancher est affiché à la fin.
+//
+//   bench_tic                      mesure (5 répétitions entrelacées)
+//   bench_tic --compter N          N tics puis N planchers, sans chronomètre
+//                                  (pour compter les instructions sous callgrind)
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <array>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <new>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "ConfigEssai.h"
+#include "app/Avertissements.h"
+#include "app/CycleRafraichissement.h"
+#include "app/Disque.h"
+#include "app/Lecteurs.h"
+#include "app/SurveillanceResolution.h"
+#include "commun/Trace.h"
+#include "probes/CarteLecteurs.h"
+#include "probes/Disques.h"
+#include "probes/Formats.h"
+#include "probes/Memoire.h"
+#include "probes/Processeur.h"
+#include "probes/linux/DisquesLinux.h"
+#include "probes/linux/MemoireLinux.h"
+#include "probes/linux/ProcesseurLinux.h"
+
+// --- Compteur d'allocations : le régime établi ne doit rien allouer ---
+
+namespace {
+std::atomic<std::uint64_t> g_allocations{0};
+}
+
+// new et delete restent hors ligne : gcc prendrait sinon le free() d'un
+// pointeur venu de new pour une erreur.
+[[gnu::noinline]] void* operator new(std::size_t taille) {
+    g_allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* p = std::malloc(taille == 0 ? 1 : taille)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void* operator new[](std::size_t taille) {
+    return ::operator new(taille);
+}
+[[gnu::noinline]] void operator delete(void* p) noexcept {
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+[[gnu::noinline]] void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+
+namespace {
+
+using namespace pulsodex;
+
+enum class Bandes { Defaut, AvecProcesseur };
+
+// L'écran factice ne change pas de taille : la boîte ne s'ouvre jamais.
+class DialogueAbsent : public DialogueResolution {
+public:
+    [[nodiscard]] bool Existe() const override { return false; }
+    void Creer() override { std::abort(); }
+    void FixerQuestion(const std::string&, bool) override { std::abort(); }
+    Reponse Montrer() override { std::abort(); }
+    void Annuler() override { std::abort(); }
+};
+
+// Ce que fait MinuterieTimer, moins la peinture : les deux marqueurs, les
+// sondes et les comparaisons, les lecteurs (la configuration par défaut liste
+// C, soit /, interrogé par la sonde bornée de la couche des disques), les
+// avertissements, la surveillance de la résolution.
+class BancTic {
+public:
+    explicit BancTic(Bandes bandes) {
+        TConfig& c = m_essai.Config;
+        m_essai.DejaLance();
+        c.ChargeTout();
+        if (bandes == Bandes::AvecProcesseur) {
+            c.ChargeProcesseur = true;
+            c.MoyenneChargeProcesseur = true;
+        }
+        m_resolution.Reinitialiser();
+        // Les lecteurs comme à la construction de la fenêtre : emplacement 1
+        // pour le total s'il est demandé, puis les lecteurs listés.
+        const auto lecteurs = LecteursListes(c.ListeDisques, c.TotalDisque);
+        if (c.TotalDisque) {
+            m_lecteurs.push_back(
+                std::make_unique<TDisque>(1, 0, c.IndicateurRemplissageDisque, m_disques, m_format));
+        }
+        for (const std::uint8_t lecteur : lecteurs) {
+            const int emplacement = static_cast<int>(m_lecteurs.size()) + 1;
+            m_lecteurs.push_back(std::make_unique<TDisque>(
+                emplacement, lecteur, c.IndicateurRemplissageDisque, m_disques, m_format));
+        }
+        for (std::size_t i = 1; i < m_lecteurs.size(); ++i) {
+            m_additionnes.push_back(m_lecteurs[i].get());
+        }
+        char modele[] = "/tmp/pulsodex-bench-XXXXXX";
+        if (::mkdtemp(modele) == nullptr) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        m_dossier = modele;
+        m_quitter = m_dossier + "/" + MarqueurQuitter;
+        m_redemarrer = m_dossier + "/" + MarqueurRedemarrer;
+    }
+    ~BancTic() { std::filesystem::remove_all(m_dossier); }
+    BancTic(const BancTic&) = delete;
+    BancTic& operator=(const BancTic&) = delete;
+
+    [[gnu::noinline]] Redessins Tic() {
+        TraceProcedure trace("TPulsodexForm.MinuterieTimer");
+        if (ConsommerMarqueur(m_quitter) || ConsommerMarqueur(m_redemarrer)) {
+            std::abort(); // personne ne dépose de marqueur ici
+        }
+        TConfig& c = m_essai.Config;
+        const Redessins r = m_cycle.Echantillonner(c);
+        for (const auto& disque : m_lecteurs) {
+            benchmark::DoNotOptimize(
+                Traite_Disque(*disque, m_disques, c.IndicateurRemplissageDisque, m_format));
+        }
+        if (c.TotalDisque && !m_lecteurs.empty()) {
+            benchmark::DoNotOptimize(TotaliserDisques(*m_lecteurs.front(), m_additionnes,
+                                                      c.IndicateurRemplissageDisque, m_format));
+        }
+        if (!PhraseAlarme(
+                 EvaluerAvertissements(c.Avertissements, m_cycle.Memoire(), c.RepeterAvertir, m_disques))
+                 .empty()) {
+            std::abort(); // aucune règle dans la configuration par défaut
+        }
+        m_resolution.Surveiller();
+        return r;
+    }
+
+private:
+    test::ConfigEssai m_essai;
+    FormatNombres m_format = FormatNombres::De(m_essai.Locale);
+    MemoireLinux m_memoireLinux;
+    ProcesseurLinux m_processeurLinux;
+    SondesMemoire m_memoire{m_memoireLinux};
+    EchantillonneurCpu m_processeur{m_processeurLinux};
+    CycleRafraichissement m_cycle{m_memoire, m_processeur};
+    MontagesProc m_montages;
+    BlocsSys m_blocs;
+    // Comme au lancement : au premier, C désigne /.
+    SondeDisques m_disques{ChargerLecteurs(m_essai.Reg, m_montages.Table().Montes), m_montages, m_blocs,
+                           std::make_shared<SondeEspaceStatvfs>()};
+    std::vector<std::unique_ptr<TDisque>> m_lecteurs;
+    std::vector<const TDisque*> m_additionnes;
+    DialogueAbsent m_dialogue;
+    SurveillanceResolution m_resolution{m_essai.Config, m_essai.Affichage, m_dialogue, [] {
+                                        }};
+    std::string m_dossier, m_quitter, m_redemarrer;
+};
+
+// Le minimum physique : pread sur des descripteurs ouverts une fois.
+class BancPlancher {
+public:
+    explicit BancPlancher(Bandes bandes)
+        : m_meminfo(::open("/proc/meminfo", O_RDONLY | O_CLOEXEC)),
+          m_stat(bandes == Bandes::AvecProcesseur ? ::open("/proc/stat", O_RDONLY | O_CLOEXEC) : -1) {}
+    ~BancPlancher() {
+        for (int fd : {m_meminfo, m_stat}) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    }
+    BancPlancher(const BancPlancher&) = delete;
+    BancPlancher& operator=(const BancPlancher&) = delete;
+
+    [[gnu::noinline]] void Plancher() {
+        // meminfo en entier : un seul pread suffit quand le tampon le contient.
+        std::size_t lu = 0;
+        for (ssize_t n = 0; lu < m_tampon.size(); lu += static_cast<std::size_t>(n)) {
+            n = ::pread(m_meminfo, m_tampon.data() + lu, m_tampon.size() - lu, static_cast<off_t>(lu));
+            if (n <= 0 || static_cast<std::size_t>(n) < m_tampon.size() - lu) {
+                break;
+            }
+        }
+        benchmark::DoNotOptimize(lu);
+        if (m_stat >= 0) {
+            benchmark::DoNotOptimize(::pread(m_stat, m_tampon.data(), 8192, 0));
+        }
+        struct statvfs infos {};
+        benchmark::DoNotOptimize(::statvfs("/", &infos));
+    }
+
+private:
+    int m_meminfo;
+    int m_stat;
+    std::array<char, 16384> m_tampon{};
+};
+
+// Changements de contexte volontaires de tout le processus (fils des sondes compris).
+long AttentesVolontaires() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_nvcsw;
+}
+
+void Tic(benchmark::State& etat, Bandes bandes) {
+    BancTic banc(bandes);
+    // Échauffement : les tampons prennent leur taille, l'historique aussi.
+    for (int i = 0; i < 3; ++i) {
+        banc.Tic();
+    }
+    const std::uint64_t avant = g_allocations.load();
+    const long attentesAvant = AttentesVolontaires();
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(banc.Tic());
+    }
+    const auto allocations = static_cast<double>(g_allocations.load() - avant);
+    etat.counters["allocations"] = benchmark::Counter(allocations, benchmark::Counter::kAvgIterations);
+    // Chaque attente volontaire est un réveil de plus par tic dans le programme.
+    etat.counters["reveils"] = benchmark::Counter(static_cast<double>(AttentesVolontaires() - attentesAvant),
+                                                  benchmark::Counter::kAvgIterations);
+}
+
+void Plancher(benchmark::State& etat, Bandes bandes) {
+    BancPlancher banc(bandes);
+    for (auto _ : etat) {
+        banc.Plancher();
+    }
+}
+
+// Le tic de la configuration par défaut ne lit que la mémoire ; avec les
+// bandes du processeur (celles que cout_programme.sh affiche), il lit aussi
+// /proc/stat. Chacun a son plancher. Le temps processeur compté est celui du
+// processus entier : le fil de la sonde bornée compte aussi.
+BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Plancher, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(Plancher, processeur, Bandes::AvecProcesseur)
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
+
+// Affichage ordinaire, plus les temps processeur retenus (la médiane quand il
+// y a des répétitions) pour les rapports de la fin.
+class Rapporteur : public benchmark::ConsoleReporter {
+public:
+    // En couleur seulement vers un terminal.
+    Rapporteur() : ConsoleReporter(::isatty(STDOUT_FILENO) != 0 ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred) {
+                m_erreur = true;
+                continue;
+            }
+            // Une allocation en régime établi est une faute, quel que soit le temps.
+            if (const auto a = run.counters.find("allocations"); a != run.counters.end() && a->second > 0) {
+                m_allocations.insert(run.run_name.function_name);
+            }
+            const bool mediane = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (mediane ||
+                (run.run_type == Run::RT_Iteration && !m_temps.contains(run.run_name.function_name))) {
+                m_temps[run.run_name.function_name] = run.GetAdjustedCPUTime();
+            }
+        }
+    }
+
+    // Rend faux si un banc a échoué ou si un rapport manque.
+    bool Conclure() const {
+        bool complet = !m_erreur && m_allocations.empty();
+        for (const std::string& nom : m_allocations) {
+            std::printf("ÉCHEC : %s alloue de la mémoire en régime établi\n", nom.c_str());
+        }
+        for (const char* cas : {"defaut", "processeur"}) {
+            const auto tic = m_temps.find(std::string("Tic/") + cas);
+            const auto plancher = m_temps.find(std::string("Plancher/") + cas);
+            if (tic == m_temps.end() || plancher == m_temps.end() || plancher->second <= 0) {
+                continue; // filtré
+            }
+            std::printf("Rapport tic/plancher (%s) : %.2f  (tic %.2f µs, plancher %.2f µs ; cible <= 2)\n",
+                        cas, tic->second / plancher->second, tic->second, plancher->second);
+        }
+        return complet;
+    }
+
+private:
+    std::map<std::string, double> m_temps;
+    std::set<std::string> m_allocations;
+    bool m_erreur = false;
+};
+
+int Compter(long n) {
+    BancTic tic(Bandes::AvecProcesseur);
+    BancPlancher plancher(Bandes::AvecProcesseur);
+    tic.Tic(); // le premier relevé dimensionne les tampons
+    for (long i = 0; i < n; ++i) {
+        tic.Tic();
+    }
+    for (long i = 0; i < n; ++i) {
+        plancher.Plancher();
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--compter") == 0) {
+        return Compter(std::strtol(argv[2], nullptr, 10));
+    }
+    // Par défaut : répétitions entrelacées au hasard (la machine est partagée),
+    // médianes seules. Les options données ensuite l'emportent.
+    std::vector<char*> arguments{argv[0]};
+    std::string defauts[] = {"--benchmark_repetitions=5", "--benchmark_enable_random_interleaving=true",
+                             "--benchmark_report_aggregates_only=true"};
+    for (std::string& d : defauts) {
+        arguments.push_back(d.data());
+    }
+    arguments.insert(arguments.end(), argv + 1, argv + argc);
+    int n = static_cast<int>(arguments.size());
+    benchmark::Initialize(&n, arguments.data());
+    if (benchmark::ReportUnrecognizedArguments(n, arguments.data())) {
+        return 2;
+    }
+    Rapporteur rapporteur;
+    benchmark::RunSpecifiedBenchmarks(&rapporteur);
+    benchmark::Shutdown();
+    return rapporteur.Conclure() ? 0 : 1;
+}
