@@ -20,7 +20,7 @@ demarrer_xvfb() {
     for essai in 1 2 3; do
         rm -f "$TEMP_E2E/affichage"
         mkfifo "$TEMP_E2E/affichage"
-        Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$TEMP_E2E/affichage" 2>/dev/null &
+        Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -nolisten unix 5>"$TEMP_E2E/affichage" 2>/dev/null &
         XVFB_PID=$!
         if read -r -t 10 numero <"$TEMP_E2E/affichage" &&
             DISPLAY=":$numero" xdotool getdisplaygeometry >/dev/null 2>&1; then
@@ -34,9 +34,14 @@ demarrer_xvfb() {
     exit 1
 }
 
+# Attend la fin de Xvfb : un serveur encore en train de s'arrêter rendrait son
+# numéro au test suivant, qui ne pourrait plus s'y connecter.
 nettoyer() {
     [ -n "${PROGRAMME_PID:-}" ] && kill -KILL "$PROGRAMME_PID" 2>/dev/null
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+    fi
     rm -rf "$TEMP_E2E"
 }
 
