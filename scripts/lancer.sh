@@ -17,7 +17,7 @@ fi
 # proprement avant que l'écran ne disparaisse.
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-setsid Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp 4>"$fifo" 2>/dev/null &
+setsid Xvfb -displayfd 4 -screen 0 1280x1024x24 -nolisten tcp -noreset 4>"$fifo" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -f "$fifo"' EXIT
 read -r -t 10 numero <"$fifo" || { echo "Xvfb n'a pas démarré." >&2; exit 1; }

@@ -10,23 +10,27 @@ exiger() {
 }
 
 # Démarre un Xvfb privé 1280x1024 et exporte DISPLAY ; tout est nettoyé à la sortie.
-# Deux Xvfb lancés au même instant (tests parallèles) peuvent se disputer un
-# numéro : l'écran obtenu est vérifié, et un autre essayé au besoin.
+# Un numéro d'écran tiré au hasard loin des premiers (qu'un bureau ou un autre
+# Xvfb occupe souvent) ; l'écran obtenu est vérifié, un autre essayé au besoin.
+# -noreset : sans lui, Xvfb se réinitialise au départ de son dernier client
+# (la vérification) et refuse un instant les connexions suivantes.
 demarrer_xvfb() {
     exiger Xvfb xdotool
     TEMP_E2E=$(mktemp -d)
     trap nettoyer EXIT
-    local essai numero
-    for essai in 1 2 3; do
-        rm -f "$TEMP_E2E/affichage"
-        mkfifo "$TEMP_E2E/affichage"
-        Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp -nolisten unix 5>"$TEMP_E2E/affichage" 2>/dev/null &
+    local essai numero fin
+    for essai in 1 2 3 4 5; do
+        numero=$((200 + RANDOM % 700))
+        Xvfb ":$numero" -screen 0 1280x1024x24 -nolisten tcp -noreset 2>/dev/null &
         XVFB_PID=$!
-        if read -r -t 10 numero <"$TEMP_E2E/affichage" &&
-            DISPLAY=":$numero" xdotool getdisplaygeometry >/dev/null 2>&1; then
-            export DISPLAY=":$numero"
-            return 0
-        fi
+        fin=$((SECONDS + 10))
+        while [ $SECONDS -lt $fin ] && kill -0 "$XVFB_PID" 2>/dev/null; do
+            if DISPLAY=":$numero" xdotool getdisplaygeometry >/dev/null 2>&1; then
+                export DISPLAY=":$numero"
+                return 0
+            fi
+            sleep 0.05
+        done
         kill "$XVFB_PID" 2>/dev/null
         wait "$XVFB_PID" 2>/dev/null
     done
