@@ -1,34 +1,25 @@
 #include "PageAgendaQt.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "RefletsControles.h"
-#include "adaptateurs/Conversions.h"
 #include "config/dialog/TOptionsForm.h"
 #include "shell/TEvenementForm.h"
 
 namespace pulsodex {
 
-namespace {
-template <typename W>
-W* Nomme(W* widget, const char* nom) {
-    widget->setObjectName(QString::fromLatin1(nom));
-    return widget;
-}
-} // namespace
-
-PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent) : QWidget(parent), m_form(form) {
-    setObjectName(QStringLiteral("AgendaTabSheet"));
+PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent)
+    : PageOptionsQt(form, "AgendaTabSheet", parent) {
     EvenementList = Nomme(new QListWidget(this), "EvenementList");
     AjouterEvenementCmd =
         Nomme(new QPushButton(QStringLiteral("A&jouter un événement"), this), "AjouterEvenementCmd");
@@ -86,7 +77,6 @@ PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent) : QWidget(parent
         return TEvenementForm::Editer(window(), contenu);
     };
     Relier();
-    RelierZones();
     Refleter();
 }
 
@@ -95,11 +85,7 @@ PageAgendaQt::~PageAgendaQt() {
 }
 
 void PageAgendaQt::Relier() {
-    connect(EvenementList, &QListWidget::currentRowChanged, this, [this](int ligne) {
-        m_form.EvenementList.Selection = ligne;
-        m_form.EvenementListClick();
-        Apres();
-    });
+    TransmettreLigne(EvenementList, m_form.EvenementList, &TOptionsForm::EvenementListClick);
     connect(EvenementList, &QListWidget::itemChanged, this, [this](QListWidgetItem* element) {
         const int ligne = EvenementList->row(element);
         if (ligne < 0 || static_cast<std::size_t>(ligne) >= m_form.EvenementList.Coches.size()) {
@@ -110,69 +96,20 @@ void PageAgendaQt::Relier() {
         Apres();
     });
     EvenementList->viewport()->installEventFilter(this);
-    connect(AjouterEvenementCmd, &QPushButton::clicked, this, [this] {
-        m_form.AjouterEvenementCmdClick();
-        Apres();
-    });
-    connect(AttributEvenementCmd, &QPushButton::clicked, this, [this] {
-        m_form.AttributEvenementCmdClick();
-        Apres();
-    });
-    connect(EffacerEvenementCmd, &QPushButton::clicked, this, [this] {
-        m_form.EffacerEvenementCmdClick();
-        Apres();
-    });
-    connect(JourList, &QComboBox::activated, this, [this](int indice) {
-        m_form.JourList.Selection = indice;
-        m_form.JourListClick();
-        Apres();
-    });
-    connect(MoisList, &QComboBox::activated, this, [this](int indice) {
-        m_form.MoisList.Selection = indice;
-        m_form.MoisListClick();
-        Apres();
-    });
-    const std::pair<QRadioButton*, BoutonRadio*> radios[] = {
-        {AvertirLancementOption, &m_form.AvertirLancementOption},
-        {AvertirHeureOption, &m_form.AvertirHeureOption},
-        {AvertirRepeterOption, &m_form.AvertirRepeterOption},
-    };
-    for (const auto& [widget, radio] : radios) {
-        connect(widget, &QRadioButton::clicked, this, [this, radio = radio] {
-            radio->Cocher();
-            Apres();
-        });
-    }
-}
-
-void PageAgendaQt::RelierZones() {
-    connect(AvertirHeureBox, &QLineEdit::textEdited, this,
-            [this](const QString& texte) { m_form.AvertirHeureBox.Texte = S(texte); });
-    connect(AvertirRepeterBox, &QLineEdit::textEdited, this,
-            [this](const QString& texte) { m_form.AvertirRepeterBox.Texte = S(texte); });
-    auto* zones = new SuiviZones(this);
-    zones->Suivre(AvertirHeureBox, {[this] { return m_form.PermisHeure(); },
-                                    [this] {
-                                        m_form.AvertirHeureBoxEntree();
-                                        Apres();
-                                    },
-                                    [this] {
-                                        m_form.AvertirHeureBoxSortie();
-                                        const bool refusee = m_form.Focus == "AvertirHeureBox";
-                                        Apres();
-                                        return refusee;
-                                    }});
-    zones->Suivre(AvertirRepeterBox, {[] { return std::string(TOptionsForm::ChiffresPermis); },
-                                      [this] {
-                                          m_form.AvertirRepeterBoxEntree();
-                                          Apres();
-                                      },
-                                      [this] {
-                                          m_form.AvertirRepeterBoxSortie();
-                                          const bool refusee = m_form.Focus == "AvertirRepeterBox";
-                                          Apres();
-                                          return refusee;
-                                      }});
+    Transmettre(AjouterEvenementCmd, &TOptionsForm::AjouterEvenementCmdClick);
+    Transmettre(AttributEvenementCmd, &TOptionsForm::AttributEvenementCmdClick);
+    Transmettre(EffacerEvenementCmd, &TOptionsForm::EffacerEvenementCmdClick);
+    TransmettreIndice(JourList, m_form.JourList, &TOptionsForm::JourListClick);
+    TransmettreIndice(MoisList, m_form.MoisList, &TOptionsForm::MoisListClick);
+    TransmettreRadios({{AvertirLancementOption, &m_form.AvertirLancementOption},
+                       {AvertirHeureOption, &m_form.AvertirHeureOption},
+                       {AvertirRepeterOption, &m_form.AvertirRepeterOption}});
+    SuivreZone(
+        AvertirHeureBox, m_form.AvertirHeureBox, [this] { return m_form.PermisHeure(); },
+        &TOptionsForm::AvertirHeureBoxEntree, &TOptionsForm::AvertirHeureBoxSortie);
+    SuivreZone(
+        AvertirRepeterBox, m_form.AvertirRepeterBox, [] { return std::string(TOptionsForm::ChiffresPermis); },
+        &TOptionsForm::AvertirRepeterBoxEntree, &TOptionsForm::AvertirRepeterBoxSortie);
 }
 
 bool PageAgendaQt::eventFilter(QObject* objet, QEvent* evenement) {
@@ -187,14 +124,6 @@ bool PageAgendaQt::eventFilter(QObject* objet, QEvent* evenement) {
             Qt::QueuedConnection);
     }
     return QWidget::eventFilter(objet, evenement);
-}
-
-void PageAgendaQt::Apres() {
-    if (Rafraichir) {
-        Rafraichir();
-    } else {
-        Refleter();
-    }
 }
 
 void PageAgendaQt::Refleter() {

@@ -1,22 +1,15 @@
 #pragma once
 // Page « Agen&da » du dialogue de configuration : le reflet Qt des événements
 // du cœur ; « Propriétés de l'événement » ouvre l'éditeur TEvenementForm.
-#include <QWidget>
+#include "PageOptionsQt.h"
 
-#include <functional>
-
-class QComboBox;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace pulsodex {
 
-class TOptionsForm;
 class LimiteSaisie;
 
-class PageAgendaQt final : public QWidget {
+class PageAgendaQt final : public PageOptionsQt {
     Q_OBJECT
 public:
     explicit PageAgendaQt(TOptionsForm& form, QWidget* parent = nullptr);
@@ -24,11 +17,7 @@ public:
     PageAgendaQt(const PageAgendaQt&) = delete;
     PageAgendaQt& operator=(const PageAgendaQt&) = delete;
 
-    // États du cœur → widgets.
-    void Refleter();
-    // Après chaque geste transmis au cœur : le dialogue reflète toutes ses
-    // pages. Sans lui, la page se reflète seule.
-    std::function<void()> Rafraichir;
+    void Refleter() override;
 
     QListWidget* EvenementList = nullptr;
     QPushButton* AjouterEvenementCmd = nullptr;
@@ -46,11 +35,7 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    void Apres();
     void Relier();
-    void RelierZones();
-
-    TOptionsForm& m_form;
     LimiteSaisie* m_limiteHeure = nullptr;
     LimiteSaisie* m_limiteRepeter = nullptr;
 };

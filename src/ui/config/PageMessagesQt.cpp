@@ -11,21 +11,12 @@
 #include <QVBoxLayout>
 
 #include "RefletsControles.h"
-#include "adaptateurs/Conversions.h"
 #include "config/dialog/TOptionsForm.h"
 
 namespace pulsodex {
 
-namespace {
-template <typename W>
-W* Nomme(W* widget, const char* nom) {
-    widget->setObjectName(QString::fromLatin1(nom));
-    return widget;
-}
-} // namespace
-
-PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent) : QWidget(parent), m_form(form) {
-    setObjectName(QStringLiteral("MessagesTabSheet"));
+PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent)
+    : PageOptionsQt(form, "MessagesTabSheet", parent) {
     AvertirList = Nomme(new QListWidget(this), "AvertirList");
     AjouterAvertissementCmd =
         Nomme(new QPushButton(QStringLiteral("A&jouter un avertissement"), this), "AjouterAvertissementCmd");
@@ -78,59 +69,21 @@ PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent) : QWidget(pa
 }
 
 void PageMessagesQt::Relier() {
-    connect(AvertirList, &QListWidget::currentRowChanged, this, [this](int ligne) {
-        m_form.AvertirList.Selection = ligne;
-        m_form.AvertirListClick();
-        Apres();
-    });
-    connect(AjouterAvertissementCmd, &QPushButton::clicked, this, [this] {
-        m_form.AjouterAvertissementCmdClick();
-        Apres();
-    });
-    connect(EffacerAvertissementCmd, &QPushButton::clicked, this, [this] {
-        m_form.EffacerAvertissementCmdClick();
-        Apres();
-    });
-    const std::pair<QRadioButton*, BoutonRadio*> radios[] = {
-        {MemOption, &m_form.MemOption},
-        {RealMemOption, &m_form.RealMemOption},
-        {MemoryLoadOption, &m_form.MemoryLoadOption},
-        {DisqueOption, &m_form.DisqueOption},
-        {PourcentOption, &m_form.PourcentOption},
-        {OctetOption, &m_form.OctetOption},
-        {KiloOption, &m_form.KiloOption},
-        {MegaOption, &m_form.MegaOption},
-    };
-    for (const auto& [widget, radio] : radios) {
-        connect(widget, &QRadioButton::clicked, this, [this, radio = radio] {
-            radio->Cocher();
-            Apres();
-        });
-    }
-    connect(EspaceDisqueCombo, &QComboBox::activated, this, [this](int indice) {
-        m_form.EspaceDisqueCombo.Selection = indice;
-        m_form.EspaceDisqueComboChange();
-        Apres();
-    });
-    connect(SeuilBox, &QLineEdit::textEdited, this,
-            [this](const QString& texte) { m_form.SeuilBox.Texte = S(texte); });
-    auto* zones = new SuiviZones(this);
-    zones->Suivre(SeuilBox, {[] { return std::string(TOptionsForm::ChiffresPermis); },
-                             {},
-                             [this] {
-                                 m_form.SeuilBoxSortie();
-                                 const bool refusee = m_form.Focus == "SeuilBox";
-                                 Apres();
-                                 return refusee;
-                             }});
-}
-
-void PageMessagesQt::Apres() {
-    if (Rafraichir) {
-        Rafraichir();
-    } else {
-        Refleter();
-    }
+    TransmettreLigne(AvertirList, m_form.AvertirList, &TOptionsForm::AvertirListClick);
+    Transmettre(AjouterAvertissementCmd, &TOptionsForm::AjouterAvertissementCmdClick);
+    Transmettre(EffacerAvertissementCmd, &TOptionsForm::EffacerAvertissementCmdClick);
+    TransmettreRadios({{MemOption, &m_form.MemOption},
+                       {RealMemOption, &m_form.RealMemOption},
+                       {MemoryLoadOption, &m_form.MemoryLoadOption},
+                       {DisqueOption, &m_form.DisqueOption},
+                       {PourcentOption, &m_form.PourcentOption},
+                       {OctetOption, &m_form.OctetOption},
+                       {KiloOption, &m_form.KiloOption},
+                       {MegaOption, &m_form.MegaOption}});
+    TransmettreIndice(EspaceDisqueCombo, m_form.EspaceDisqueCombo, &TOptionsForm::EspaceDisqueComboChange);
+    SuivreZone(
+        SeuilBox, m_form.SeuilBox, [] { return std::string(TOptionsForm::ChiffresPermis); }, nullptr,
+        &TOptionsForm::SeuilBoxSortie);
 }
 
 void PageMessagesQt::Refleter() {

@@ -1,31 +1,19 @@
 #pragma once
 // Page « &Messages » du dialogue de configuration : le reflet Qt des règles
 // d'avertissement du cœur.
-#include <QWidget>
+#include "PageOptionsQt.h"
 
-#include <functional>
-
-class QComboBox;
-class QLineEdit;
-class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace pulsodex {
 
-class TOptionsForm;
 class LimiteSaisie;
 
-class PageMessagesQt final : public QWidget {
+class PageMessagesQt final : public PageOptionsQt {
     Q_OBJECT
 public:
     explicit PageMessagesQt(TOptionsForm& form, QWidget* parent = nullptr);
-
-    // États du cœur → widgets.
-    void Refleter();
-    // Après chaque geste transmis au cœur : le dialogue reflète toutes ses
-    // pages. Sans lui, la page se reflète seule.
-    std::function<void()> Rafraichir;
+    void Refleter() override;
 
     QListWidget* AvertirList = nullptr;
     QPushButton* AjouterAvertissementCmd = nullptr;
@@ -42,10 +30,8 @@ public:
     QLineEdit* SeuilBox = nullptr;
 
 private:
-    void Apres();
     void Relier();
 
-    TOptionsForm& m_form;
     LimiteSaisie* m_limiteSeuil = nullptr;
 };
 
