@@ -26,6 +26,7 @@ struct DialogueEssai {
                                                               {3},
                                                               carte,
                                                               {},
+                                                              {},
                                                               {}});
     }
     ConfigEssai e;

@@ -10,13 +10,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "DialogueEssai.h"
+#include "FenetreEssai.h"
 #include "adaptateurs/RegistreQSettings.h"
+#include "config/FenetreOptions.h"
 #include "config/PageAgendaQt.h"
 #include "config/PageMessagesQt.h"
 #include "config/dialog/TOptionsForm.h"
@@ -258,8 +262,44 @@ TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
     EXPECT_TRUE(Attendre([] { return TEvenementForm::EvenementForm() == nullptr; }));
 }
 
-// Le parcours complet : une règle et un événement ajoutés sur les pages,
-// « Sauver », et les voilà dans le fichier des réglages.
+template <typename W>
+W* Enfant(QWidget& parent, const char* nom) {
+    auto* w = parent.findChild<W*>(QString::fromLatin1(nom));
+    EXPECT_NE(w, nullptr) << nom;
+    return w;
+}
+
+// Une règle et un événement ajoutés sur les pages de la vraie fenêtre.
+void AjouterRegleEtEvenement(QWidget& fenetre, int lecteur, const std::string& legende) {
+    Enfant<QPushButton>(fenetre, "AjouterAvertissementCmd")->click();
+    Enfant<QRadioButton>(fenetre, "DisqueOption")->click();
+    auto* lecteurs = Enfant<QComboBox>(fenetre, "EspaceDisqueCombo");
+    lecteurs->setCurrentIndex(lecteur);
+    emit lecteurs->activated(lecteur);
+    auto* seuil = Enfant<QLineEdit>(fenetre, "SeuilBox");
+    seuil->setText(QStringLiteral("500"));
+    emit seuil->textEdited(seuil->text());
+    Focus(seuil, QEvent::FocusIn);
+    Focus(seuil, QEvent::FocusOut);
+    EXPECT_EQ(Enfant<QListWidget>(fenetre, "AvertirList")->item(0)->text().toStdString(), legende);
+
+    Enfant<QPushButton>(fenetre, "AjouterEvenementCmd")->click();
+    SurEditeur([](TEvenementForm& editeur) {
+        editeur.PageControl->setCurrentWidget(editeur.TacheSheet);
+        editeur.ChoisirFichier = [] {
+            return QStringLiteral("/opt/outils/sauve.sh");
+        };
+        editeur.ParcourirCmd->click();
+        editeur.ParamBox->setText(QStringLiteral("--vite"));
+        editeur.OkCmd->click();
+    });
+    Enfant<QPushButton>(fenetre, "AttributEvenementCmd")->click();
+    EXPECT_EQ(Enfant<QListWidget>(fenetre, "EvenementList")->item(0)->text().toStdString(),
+              "Tâche tous les jours à 00:00");
+}
+
+// Le parcours complet : une règle et un événement ajoutés dans la fenêtre de
+// configuration, « Sauver », et les voilà dans le fichier des réglages.
 TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("Pulsodex.conf"));
@@ -277,54 +317,54 @@ TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
     CarteLecteurs carte;
     carte.Fixer('C', "/");
     carte.Fixer('D', "/home");
-    TOptionsForm d(ServicesOptions{config, boites, locale, {"DejaVu Sans"}, true, {3}, carte, {}, {}});
-    PageMessagesQt messages(d);
-    PageAgendaQt agenda(d);
-    const auto tout = [&] {
-        messages.Refleter();
-        agenda.Refleter();
-    };
-    messages.Rafraichir = tout;
-    agenda.Rafraichir = tout;
+    TOptionsForm d(ServicesOptions{config, boites, locale, {"DejaVu Sans"}, true, {3}, carte, {}, {}, {}});
+    FenetreOptions fenetre(d, [&reg] { return reg.Synchroniser(); });
+    EXPECT_EQ(fenetre.Pages->tabText(4).toStdString(), "&Messages");
+    EXPECT_EQ(fenetre.Pages->tabText(5).toStdString(), "Agen&da");
+    fenetre.show();
+    AjouterRegleEtEvenement(fenetre, 1, "Disque D < 500 Mo");
+    fenetre.SauverCmd->click();
+    EXPECT_EQ(fenetre.result(), QDialog::Accepted);
+    EXPECT_TRUE(fenetre.Sauvee());
 
-    messages.AjouterAvertissementCmd->click();
-    messages.DisqueOption->click();
-    messages.EspaceDisqueCombo->setCurrentIndex(1);
-    emit messages.EspaceDisqueCombo->activated(1);
-    messages.SeuilBox->setText(QStringLiteral("500"));
-    emit messages.SeuilBox->textEdited(messages.SeuilBox->text());
-    Focus(messages.SeuilBox, QEvent::FocusIn);
-    Focus(messages.SeuilBox, QEvent::FocusOut);
-    EXPECT_EQ(messages.AvertirList->item(0)->text().toStdString(), "Disque D < 500 Mo");
-
-    agenda.AjouterEvenementCmd->click();
-    SurEditeur([](TEvenementForm& editeur) {
-        editeur.PageControl->setCurrentWidget(editeur.TacheSheet);
-        editeur.ChoisirFichier = [] {
-            return QStringLiteral("/opt/outils/sauve.sh");
-        };
-        editeur.ParcourirCmd->click();
-        editeur.ParamBox->setText(QStringLiteral("--vite"));
-        editeur.OkCmd->click();
-    });
-    agenda.AttributEvenementCmd->click();
-    EXPECT_EQ(agenda.EvenementList->item(0)->text().toStdString(), "Tâche tous les jours à 00:00");
-
-    ASSERT_TRUE(d.SauverCmdClick([&reg] { return reg.Synchroniser(); }));
     QSettings ini(fichier, QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("NombreAvertissements")).toString().toStdString(), "1");
-    EXPECT_EQ(ini.value(QStringLiteral("Avertissement/0/Ressource")).toString().toStdString(), "Disque");
-    EXPECT_EQ(ini.value(QStringLiteral("Avertissement/0/Seuil")).toString().toStdString(), "500");
-    EXPECT_EQ(ini.value(QStringLiteral("Avertissement/0/Disque")).toString().toStdString(), "D");
-    EXPECT_EQ(ini.value(QStringLiteral("NombreEvenement")).toString().toStdString(), "1");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Type")).toString().toStdString(), "2");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Nom")).toString().toStdString(), "sauve");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Commande")).toString().toStdString(),
-              "/opt/outils/sauve.sh");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Répertoire")).toString().toStdString(), "/opt/outils/");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Paramètres")).toString().toStdString(), "--vite");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Heure")).toString().toStdString(), "00:00");
-    EXPECT_EQ(ini.value(QStringLiteral("Evenement/0/Actif")).toString().toStdString(), "Oui");
+    const std::pair<const char*, const char*> attendus[] = {
+        {"NombreAvertissements", "1"},
+        {"Avertissement/0/Ressource", "Disque"},
+        {"Avertissement/0/Seuil", "500"},
+        {"Avertissement/0/Disque", "D"},
+        {"NombreEvenement", "1"},
+        {"Evenement/0/Type", "2"},
+        {"Evenement/0/Actif", "Oui"},
+        {"Evenement/0/Nom", "sauve"},
+        {"Evenement/0/Commande", "/opt/outils/sauve.sh"},
+        {"Evenement/0/Répertoire", "/opt/outils/"},
+        {"Evenement/0/Paramètres", "--vite"},
+        {"Evenement/0/Heure", "00:00"},
+    };
+    for (const auto& [cle, valeur] : attendus) {
+        EXPECT_EQ(ini.value(QString::fromUtf8(cle)).toString().toStdString(), valeur) << cle;
+    }
+}
+
+// Depuis le tableau de bord : « Ok » met la règle et l'événement en service
+// sans rien écrire.
+TEST(PagesOptionsSauver, OkDepuisLeTableauDeBord) {
+    FenetreEssai e;
+    TPulsodexForm& f = e.Demarrer();
+    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+        QTimer::singleShot(0, &fenetre, [&fenetre] {
+            AjouterRegleEtEvenement(fenetre, 0, "Disque C < 500 Mo");
+            fenetre.OkCmd->click();
+        });
+    });
+    f.ConfigurationMenu->trigger();
+    ASSERT_EQ(f.Config()->Avertissements.size(), 1U);
+    EXPECT_EQ(f.Config()->Avertissements[0], (TAvertissement{3, 500, 4, "C", 0}));
+    ASSERT_EQ(f.Config()->Evenements.size(), 1U);
+    EXPECT_EQ(f.Config()->Evenements[0].Commande, "/opt/outils/sauve.sh");
+    EXPECT_TRUE(f.Config()->Evenements[0].Actif);
+    EXPECT_FALSE(e.Reg.SectionExiste("Avertissement\\0"));
 }
 
 } // namespace

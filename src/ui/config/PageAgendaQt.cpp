@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "RefletsControles.h"
 #include "config/dialog/TOptionsForm.h"
 #include "shell/TEvenementForm.h"
 
@@ -44,12 +43,10 @@ PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent)
     AvertirHeureOption =
         Nomme(new QRadioButton(QStringLiteral("A une heure précise"), active), "AvertirHeureOption");
     AvertirHeureBox = Nomme(new QLineEdit(active), "AvertirHeureBox");
-    m_limiteHeure = new LimiteSaisie(AvertirHeureBox);
     AvertirRepeterOption =
         Nomme(new QRadioButton(QStringLiteral("Ré&péter / Heure"), active), "AvertirRepeterOption");
     AvertirRepeterOption->setToolTip(QStringLiteral("Répétition m minutes après chaque heure"));
     AvertirRepeterBox = Nomme(new QLineEdit(active), "AvertirRepeterBox");
-    m_limiteRepeter = new LimiteSaisie(AvertirRepeterBox);
     auto* grilleActive = new QGridLayout(active);
     grilleActive->addWidget(AvertirLancementOption, 0, 0, 1, 2);
     grilleActive->addWidget(AvertirHeureOption, 1, 0);
@@ -85,7 +82,8 @@ PageAgendaQt::~PageAgendaQt() {
 }
 
 void PageAgendaQt::Relier() {
-    TransmettreLigne(EvenementList, m_form.EvenementList, &TOptionsForm::EvenementListClick);
+    TOptionsForm& d = m_form;
+    LierListe(EvenementList, d.EvenementList, &TOptionsForm::EvenementListClick, true);
     connect(EvenementList, &QListWidget::itemChanged, this, [this](QListWidgetItem* element) {
         const int ligne = EvenementList->row(element);
         if (ligne < 0 || static_cast<std::size_t>(ligne) >= m_form.EvenementList.Coches.size()) {
@@ -96,19 +94,19 @@ void PageAgendaQt::Relier() {
         Apres();
     });
     EvenementList->viewport()->installEventFilter(this);
-    Transmettre(AjouterEvenementCmd, &TOptionsForm::AjouterEvenementCmdClick);
-    Transmettre(AttributEvenementCmd, &TOptionsForm::AttributEvenementCmdClick);
-    Transmettre(EffacerEvenementCmd, &TOptionsForm::EffacerEvenementCmdClick);
-    TransmettreIndice(JourList, m_form.JourList, &TOptionsForm::JourListClick);
-    TransmettreIndice(MoisList, m_form.MoisList, &TOptionsForm::MoisListClick);
-    TransmettreRadios({{AvertirLancementOption, &m_form.AvertirLancementOption},
-                       {AvertirHeureOption, &m_form.AvertirHeureOption},
-                       {AvertirRepeterOption, &m_form.AvertirRepeterOption}});
-    SuivreZone(
-        AvertirHeureBox, m_form.AvertirHeureBox, [this] { return m_form.PermisHeure(); },
+    m_liaisons.Lier(AjouterEvenementCmd, d.AjouterEvenementCmd, [&d] { d.AjouterEvenementCmdClick(); });
+    m_liaisons.Lier(AttributEvenementCmd, d.AttributEvenementCmd, [&d] { d.AttributEvenementCmdClick(); });
+    m_liaisons.Lier(EffacerEvenementCmd, d.EffacerEvenementCmd, [&d] { d.EffacerEvenementCmdClick(); });
+    m_liaisons.Lier(JourList, d.JourList, [&d] { d.JourListClick(); });
+    m_liaisons.Lier(MoisList, d.MoisList, [&d] { d.MoisListClick(); });
+    m_liaisons.Lier(AvertirLancementOption, d.AvertirLancementOption);
+    m_liaisons.Lier(AvertirHeureOption, d.AvertirHeureOption);
+    m_liaisons.Lier(AvertirRepeterOption, d.AvertirRepeterOption);
+    LierZone(
+        AvertirHeureBox, d.AvertirHeureBox, [&d] { return d.PermisHeure(); },
         &TOptionsForm::AvertirHeureBoxEntree, &TOptionsForm::AvertirHeureBoxSortie);
-    SuivreZone(
-        AvertirRepeterBox, m_form.AvertirRepeterBox, [] { return std::string(TOptionsForm::ChiffresPermis); },
+    LierZone(
+        AvertirRepeterBox, d.AvertirRepeterBox, [] { return std::string(TOptionsForm::ChiffresPermis); },
         &TOptionsForm::AvertirRepeterBoxEntree, &TOptionsForm::AvertirRepeterBoxSortie);
 }
 
@@ -124,22 +122,6 @@ bool PageAgendaQt::eventFilter(QObject* objet, QEvent* evenement) {
             Qt::QueuedConnection);
     }
     return QWidget::eventFilter(objet, evenement);
-}
-
-void PageAgendaQt::Refleter() {
-    RefleterListe(EvenementList, m_form.EvenementList, true);
-    RefleterEtat(AjouterEvenementCmd, m_form.AjouterEvenementCmd);
-    RefleterEtat(AttributEvenementCmd, m_form.AttributEvenementCmd);
-    RefleterEtat(EffacerEvenementCmd, m_form.EffacerEvenementCmd);
-    RefleterCombo(JourList, m_form.JourList);
-    RefleterCombo(MoisList, m_form.MoisList);
-    RefleterRadio(AvertirLancementOption, m_form.AvertirLancementOption);
-    RefleterRadio(AvertirHeureOption, m_form.AvertirHeureOption);
-    RefleterZone(AvertirHeureBox, m_form.AvertirHeureBox, m_limiteHeure);
-    RefleterRadio(AvertirRepeterOption, m_form.AvertirRepeterOption);
-    RefleterZone(AvertirRepeterBox, m_form.AvertirRepeterBox, m_limiteRepeter);
-    RendreFocus(m_form.Focus,
-                {{"AvertirHeureBox", AvertirHeureBox}, {"AvertirRepeterBox", AvertirRepeterBox}});
 }
 
 } // namespace pulsodex

@@ -3,11 +3,11 @@
 // du cœur ; « Propriétés de l'événement » ouvre l'éditeur TEvenementForm.
 #include "PageOptionsQt.h"
 
+class QComboBox;
 class QPushButton;
+class QRadioButton;
 
 namespace pulsodex {
-
-class LimiteSaisie;
 
 class PageAgendaQt final : public PageOptionsQt {
     Q_OBJECT
@@ -16,8 +16,6 @@ public:
     ~PageAgendaQt() override;
     PageAgendaQt(const PageAgendaQt&) = delete;
     PageAgendaQt& operator=(const PageAgendaQt&) = delete;
-
-    void Refleter() override;
 
     QListWidget* EvenementList = nullptr;
     QPushButton* AjouterEvenementCmd = nullptr;
@@ -36,8 +34,6 @@ protected:
 
 private:
     void Relier();
-    LimiteSaisie* m_limiteHeure = nullptr;
-    LimiteSaisie* m_limiteRepeter = nullptr;
 };
 
 } // namespace pulsodex

@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "RefletsControles.h"
 #include "config/dialog/TOptionsForm.h"
 
 namespace pulsodex {
@@ -41,7 +40,6 @@ PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent)
 
     auto* seuil = new QGroupBox(QStringLiteral("Seuil d'activation"), this);
     SeuilBox = Nomme(new QLineEdit(seuil), "SeuilBox");
-    m_limiteSeuil = new LimiteSaisie(SeuilBox);
     PourcentOption = Nomme(new QRadioButton(QStringLiteral("%"), seuil), "PourcentOption");
     OctetOption = Nomme(new QRadioButton(QStringLiteral("Octets"), seuil), "OctetOption");
     KiloOption = Nomme(new QRadioButton(QStringLiteral("Ko"), seuil), "KiloOption");
@@ -69,38 +67,24 @@ PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent)
 }
 
 void PageMessagesQt::Relier() {
-    TransmettreLigne(AvertirList, m_form.AvertirList, &TOptionsForm::AvertirListClick);
-    Transmettre(AjouterAvertissementCmd, &TOptionsForm::AjouterAvertissementCmdClick);
-    Transmettre(EffacerAvertissementCmd, &TOptionsForm::EffacerAvertissementCmdClick);
-    TransmettreRadios({{MemOption, &m_form.MemOption},
-                       {RealMemOption, &m_form.RealMemOption},
-                       {MemoryLoadOption, &m_form.MemoryLoadOption},
-                       {DisqueOption, &m_form.DisqueOption},
-                       {PourcentOption, &m_form.PourcentOption},
-                       {OctetOption, &m_form.OctetOption},
-                       {KiloOption, &m_form.KiloOption},
-                       {MegaOption, &m_form.MegaOption}});
-    TransmettreIndice(EspaceDisqueCombo, m_form.EspaceDisqueCombo, &TOptionsForm::EspaceDisqueComboChange);
-    SuivreZone(
-        SeuilBox, m_form.SeuilBox, [] { return std::string(TOptionsForm::ChiffresPermis); }, nullptr,
+    TOptionsForm& d = m_form;
+    LierListe(AvertirList, d.AvertirList, &TOptionsForm::AvertirListClick, false);
+    m_liaisons.Lier(AjouterAvertissementCmd, d.AjouterAvertissementCmd,
+                    [&d] { d.AjouterAvertissementCmdClick(); });
+    m_liaisons.Lier(EffacerAvertissementCmd, d.EffacerAvertissementCmd,
+                    [&d] { d.EffacerAvertissementCmdClick(); });
+    m_liaisons.Lier(MemOption, d.MemOption);
+    m_liaisons.Lier(RealMemOption, d.RealMemOption);
+    m_liaisons.Lier(MemoryLoadOption, d.MemoryLoadOption);
+    m_liaisons.Lier(DisqueOption, d.DisqueOption);
+    m_liaisons.Lier(EspaceDisqueCombo, d.EspaceDisqueCombo, [&d] { d.EspaceDisqueComboChange(); });
+    m_liaisons.Lier(PourcentOption, d.PourcentOption);
+    m_liaisons.Lier(OctetOption, d.OctetOption);
+    m_liaisons.Lier(KiloOption, d.KiloOption);
+    m_liaisons.Lier(MegaOption, d.MegaOption);
+    LierZone(
+        SeuilBox, d.SeuilBox, [] { return std::string(TOptionsForm::ChiffresPermis); }, nullptr,
         &TOptionsForm::SeuilBoxSortie);
-}
-
-void PageMessagesQt::Refleter() {
-    RefleterListe(AvertirList, m_form.AvertirList, false);
-    RefleterEtat(AjouterAvertissementCmd, m_form.AjouterAvertissementCmd);
-    RefleterEtat(EffacerAvertissementCmd, m_form.EffacerAvertissementCmd);
-    RefleterRadio(MemOption, m_form.MemOption);
-    RefleterRadio(RealMemOption, m_form.RealMemOption);
-    RefleterRadio(MemoryLoadOption, m_form.MemoryLoadOption);
-    RefleterRadio(DisqueOption, m_form.DisqueOption);
-    RefleterCombo(EspaceDisqueCombo, m_form.EspaceDisqueCombo);
-    RefleterRadio(PourcentOption, m_form.PourcentOption);
-    RefleterRadio(OctetOption, m_form.OctetOption);
-    RefleterRadio(KiloOption, m_form.KiloOption);
-    RefleterRadio(MegaOption, m_form.MegaOption);
-    RefleterZone(SeuilBox, m_form.SeuilBox, m_limiteSeuil);
-    RendreFocus(m_form.Focus, {{"SeuilBox", SeuilBox}});
 }
 
 } // namespace pulsodex

@@ -3,17 +3,16 @@
 // d'avertissement du cœur.
 #include "PageOptionsQt.h"
 
+class QComboBox;
 class QPushButton;
+class QRadioButton;
 
 namespace pulsodex {
-
-class LimiteSaisie;
 
 class PageMessagesQt final : public PageOptionsQt {
     Q_OBJECT
 public:
     explicit PageMessagesQt(TOptionsForm& form, QWidget* parent = nullptr);
-    void Refleter() override;
 
     QListWidget* AvertirList = nullptr;
     QPushButton* AjouterAvertissementCmd = nullptr;
@@ -31,8 +30,6 @@ public:
 
 private:
     void Relier();
-
-    LimiteSaisie* m_limiteSeuil = nullptr;
 };
 
 } // namespace pulsodex

@@ -1,10 +1,7 @@
 #include "PageOptionsQt.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 
 #include "RefletsControles.h"
 #include "adaptateurs/Conversions.h"
@@ -13,8 +10,16 @@
 namespace pulsodex {
 
 PageOptionsQt::PageOptionsQt(TOptionsForm& form, const char* nom, QWidget* parent)
-    : QWidget(parent), m_form(form), m_zones(new SuiviZones(this)) {
+    : QWidget(parent), m_form(form), m_liaisons([this] { Apres(); }), m_zones(new SuiviZones(this)) {
     setObjectName(QString::fromLatin1(nom));
+}
+
+void PageOptionsQt::Refleter() {
+    m_liaisons.Refleter();
+    for (const auto& reflet : m_reflets) {
+        reflet();
+    }
+    RendreFocus(this, m_form.Focus);
 }
 
 void PageOptionsQt::Apres() {
@@ -25,41 +30,20 @@ void PageOptionsQt::Apres() {
     }
 }
 
-void PageOptionsQt::Transmettre(QAbstractButton* bouton, Regle regle) {
-    connect(bouton, &QAbstractButton::clicked, this, [this, regle] {
-        (m_form.*regle)();
-        Apres();
-    });
-}
-
-void PageOptionsQt::TransmettreRadios(std::initializer_list<std::pair<QRadioButton*, BoutonRadio*>> radios) {
-    for (const auto& [widget, radio] : radios) {
-        connect(widget, &QRadioButton::clicked, this, [this, radio = radio] {
-            radio->Cocher();
-            Apres();
-        });
-    }
-}
-
-void PageOptionsQt::TransmettreLigne(QListWidget* widget, Liste& liste, Regle regle) {
+void PageOptionsQt::LierListe(QListWidget* widget, Liste& liste, Regle regle, bool aCocher) {
     connect(widget, &QListWidget::currentRowChanged, this, [this, &liste, regle](int ligne) {
         liste.Selection = ligne;
         (m_form.*regle)();
         Apres();
     });
+    m_reflets.emplace_back([widget, &liste, aCocher] { RefleterListe(widget, liste, aCocher); });
 }
 
-void PageOptionsQt::TransmettreIndice(QComboBox* widget, Liste& liste, Regle regle) {
-    connect(widget, &QComboBox::activated, this, [this, &liste, regle](int indice) {
-        liste.Selection = indice;
-        (m_form.*regle)();
-        Apres();
-    });
-}
-
-void PageOptionsQt::SuivreZone(QLineEdit* widget, ZoneTexte& zone, std::function<std::string()> permis,
-                               Regle entree, Regle sortie) {
+void PageOptionsQt::LierZone(QLineEdit* widget, ZoneTexte& zone, std::function<std::string()> permis,
+                             Regle entree, Regle sortie) {
     connect(widget, &QLineEdit::textEdited, this, [&zone](const QString& texte) { zone.Texte = S(texte); });
+    auto* limite = new LimiteSaisie(widget);
+    m_reflets.emplace_back([widget, &zone, limite] { RefleterZone(widget, zone, limite); });
     SuiviZones::Zone regles;
     regles.Permis = std::move(permis);
     if (entree != nullptr) {

@@ -1,32 +1,28 @@
 #pragma once
-// Ce que les pages Qt du dialogue de configuration ont en commun : le cœur
-// qu'elles reflètent, la transmission des gestes de l'utilisateur et le
-// rafraîchissement qui suit chacun d'eux.
+// Ce que les pages « &Messages » et « Agen&da » ont en commun : le cœur
+// qu'elles reflètent, les liaisons de leurs contrôles, leurs listes et leurs
+// zones de saisie suivies, et le rafraîchissement qui suit chaque geste.
 #include <QWidget>
 
 #include <functional>
-#include <initializer_list>
 #include <string>
-#include <utility>
+#include <vector>
 
-class QAbstractButton;
-class QComboBox;
+#include "LiaisonsControles.h"
+
 class QLineEdit;
 class QListWidget;
-class QRadioButton;
 
 namespace pulsodex {
 
 class TOptionsForm;
-class BoutonRadio;
-struct Liste;
-struct ZoneTexte;
 class SuiviZones;
+class LimiteSaisie;
 
 class PageOptionsQt : public QWidget {
 public:
     // États du cœur → widgets.
-    virtual void Refleter() = 0;
+    void Refleter();
     // Après chaque geste transmis au cœur : le dialogue reflète toutes ses
     // pages. Sans lui, la page se reflète seule.
     std::function<void()> Rafraichir;
@@ -36,27 +32,20 @@ protected:
 
     PageOptionsQt(TOptionsForm& form, const char* nom, QWidget* parent);
     void Apres();
-    void Transmettre(QAbstractButton* bouton, Regle regle);
-    void TransmettreRadios(std::initializer_list<std::pair<QRadioButton*, BoutonRadio*>> radios);
-    // Le choix d'une ligne ou d'un indice : d'abord la sélection, puis la règle.
-    void TransmettreLigne(QListWidget* widget, Liste& liste, Regle regle);
-    void TransmettreIndice(QComboBox* widget, Liste& liste, Regle regle);
-    // Une zone de saisie : son texte, le filtre des touches, l'entrée et la
-    // sortie (qui peut la refuser : le cœur lui rend alors le focus).
-    void SuivreZone(QLineEdit* widget, ZoneTexte& zone, std::function<std::string()> permis, Regle entree,
-                    Regle sortie);
+    // Une liste, à cocher ou non : la ligne choisie, à la souris ou au
+    // clavier, puis la règle.
+    void LierListe(QListWidget* widget, Liste& liste, Regle regle, bool aCocher);
+    // Une zone de saisie : son texte, sa longueur, le filtre des touches,
+    // l'entrée et la sortie (qui peut la refuser : le cœur lui rend alors le focus).
+    void LierZone(QLineEdit* widget, ZoneTexte& zone, std::function<std::string()> permis, Regle entree,
+                  Regle sortie);
 
     TOptionsForm& m_form;
+    LiaisonsControles m_liaisons;
 
 private:
     SuiviZones* m_zones = nullptr;
+    std::vector<std::function<void()>> m_reflets;
 };
-
-// Donne au widget le nom du contrôle qu'il reflète.
-template <typename W>
-W* Nomme(W* widget, const char* nom) {
-    widget->setObjectName(QString::fromLatin1(nom));
-    return widget;
-}
 
 } // namespace pulsodex

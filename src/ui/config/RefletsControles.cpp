@@ -1,45 +1,22 @@
 #include "RefletsControles.h"
 
-#include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "LiaisonsControles.h"
 #include "adaptateurs/Conversions.h"
 #include "config/dialog/TOptionsForm.h"
 
 namespace pulsodex {
 
-void RefleterEtat(QWidget* widget, const Controle& controle) {
-    widget->setEnabled(controle.Active);
-    if (widget->isHidden() == controle.Visible) {
-        widget->setHidden(!controle.Visible);
-    }
-}
-
-void RefleterRadio(QRadioButton* bouton, const BoutonRadio& radio) {
-    RefleterEtat(bouton, radio);
-    const QSignalBlocker bloque(bouton);
-    if (radio.Coche()) {
-        bouton->setChecked(true);
-    } else if (bouton->isChecked()) {
-        // Un bouton exclusif coché refuse d'être décoché directement.
-        bouton->setAutoExclusive(false);
-        bouton->setChecked(false);
-        bouton->setAutoExclusive(true);
-    }
-}
-
 void RefleterZone(QLineEdit* zone, const ZoneTexte& texte, LimiteSaisie* limite) {
-    RefleterEtat(zone, texte);
+    RefleterControle(zone, texte);
     const QString voulu = Q(texte.Texte);
     // Avant le texte : la limite l'accepte, même plus long qu'elle.
-    if (limite != nullptr) {
-        limite->Fixer(texte.LongueurMax, voulu);
-    }
+    limite->Fixer(texte.LongueurMax, voulu);
     if (zone->text() != voulu) {
         const QSignalBlocker bloque(zone);
         zone->setText(voulu);
@@ -47,7 +24,7 @@ void RefleterZone(QLineEdit* zone, const ZoneTexte& texte, LimiteSaisie* limite)
 }
 
 void RefleterListe(QListWidget* widget, const Liste& liste, bool aCocher) {
-    RefleterEtat(widget, liste);
+    RefleterControle(widget, liste);
     const QSignalBlocker bloque(widget);
     const auto n = static_cast<int>(liste.Elements.size());
     while (widget->count() > n) {
@@ -78,31 +55,13 @@ void RefleterListe(QListWidget* widget, const Liste& liste, bool aCocher) {
     }
 }
 
-void RefleterCombo(QComboBox* combo, const Liste& liste) {
-    RefleterEtat(combo, liste);
-    const QSignalBlocker bloque(combo);
-    QStringList voulus;
-    for (const std::string& e : liste.Elements) {
-        voulus.append(Q(e));
+void RendreFocus(QWidget* racine, std::string& focus) {
+    if (focus.empty()) {
+        return;
     }
-    QStringList actuels;
-    for (int i = 0; i < combo->count(); ++i) {
-        actuels.append(combo->itemText(i));
-    }
-    if (actuels != voulus) {
-        combo->clear();
-        combo->addItems(voulus);
-    }
-    combo->setCurrentIndex(liste.Selection >= 0 && liste.Selection < combo->count() ? liste.Selection : -1);
-}
-
-void RendreFocus(std::string& focus, const std::vector<std::pair<const char*, QWidget*>>& widgets) {
-    for (const auto& [nom, widget] : widgets) {
-        if (focus == nom) {
-            focus.clear();
-            widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
+    if (auto* widget = racine->findChild<QWidget*>(Q(focus))) {
+        focus.clear();
+        widget->setFocus(Qt::OtherFocusReason);
     }
 }
 

@@ -1,36 +1,30 @@
 #pragma once
-// Les états des contrôles du cœur reflétés sur les widgets Qt, sans que les
-// widgets n'émettent de signal ; et le suivi des zones de saisie (filtre des
-// touches, entrée et sortie) des pages.
+// Ce que les liaisons de contrôles ne couvrent pas pour les pages
+// « &Messages » et « Agen&da » : listes à cocher suivies au clavier, zones
+// dont la longueur maximale ne coupe pas un texte déjà posé, et suivi des
+// zones (filtre des touches, entrée, sortie, Entrée) comme l'utilisateur les voit.
 #include <QObject>
 #include <QValidator>
 
 #include <functional>
 #include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "config/dialog/Controles.h"
 
-class QComboBox;
 class QLineEdit;
 class QListWidget;
-class QRadioButton;
 class QWidget;
 
 namespace pulsodex {
 
-void RefleterEtat(QWidget* widget, const Controle& controle);
-void RefleterRadio(QRadioButton* bouton, const BoutonRadio& radio);
 class LimiteSaisie;
-void RefleterZone(QLineEdit* zone, const ZoneTexte& texte, LimiteSaisie* limite = nullptr);
-// Liste simple, ou à cocher quand la liste du cœur a des coches.
+void RefleterZone(QLineEdit* zone, const ZoneTexte& texte, LimiteSaisie* limite);
+// Liste simple, ou à cocher (les coches du cœur).
 void RefleterListe(QListWidget* widget, const Liste& liste, bool aCocher);
-void RefleterCombo(QComboBox* combo, const Liste& liste);
-// Donne le focus au widget que le cœur nomme dans `focus`, s'il est parmi
-// ceux donnés ; `focus` est alors vidé.
-void RendreFocus(std::string& focus, const std::vector<std::pair<const char*, QWidget*>>& widgets);
+// Donne le focus au widget de `racine` que le cœur nomme dans `focus`, qui
+// est alors vidé.
+void RendreFocus(QWidget* racine, std::string& focus);
 
 // Longueur maximale pour la frappe et le collage ; un texte déjà plus long,
 // posé par le programme, est gardé et peut être raccourci.
