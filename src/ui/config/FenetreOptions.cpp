@@ -17,6 +17,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "PageAgendaQt.h"
+#include "PageMessagesQt.h"
+#include "RefletsControles.h"
 #include "adaptateurs/Conversions.h"
 #include "aide/Aide.h"
 #include "config/dialog/TOptionsForm.h"
@@ -25,12 +28,6 @@ namespace pulsodex {
 
 namespace {
 constexpr const char* Chiffres = "0123456789";
-
-template <typename W>
-W* Nomme(W* widget, const char* nom) {
-    widget->setObjectName(QString::fromLatin1(nom));
-    return widget;
-}
 
 QCheckBox* Case(const char* nom, const char* texte) {
     return Nomme(new QCheckBox(QString::fromUtf8(texte)), nom);
@@ -57,8 +54,16 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
     Pages->addTab(PageGeneral(), QStringLiteral("&Général"));
     Pages->addTab(PageAvance(), QStringLiteral("A&vancé"));
     Pages->addTab(PageStyle(), QStringLiteral("&Style"));
-    Pages->addTab(Nomme(new QWidget, "MessagesTabSheet"), QStringLiteral("&Messages"));
-    Pages->addTab(Nomme(new QWidget, "AgendaTabSheet"), QStringLiteral("Agen&da"));
+    m_messages = new PageMessagesQt(m_etat);
+    m_agenda = new PageAgendaQt(m_etat);
+    Pages->addTab(m_messages, QStringLiteral("&Messages"));
+    Pages->addTab(m_agenda, QStringLiteral("Agen&da"));
+    m_messages->Rafraichir = [this] {
+        Refleter();
+    };
+    m_agenda->Rafraichir = [this] {
+        Refleter();
+    };
     Pages->addTab(PageServeurs(), QStringLiteral("Serveu&rs"));
     Pages->addTab(PageMiseAJour(), QStringLiteral("Mise à jour"));
     for (int i = 0; i < Pages->count(); ++i) {
@@ -118,23 +123,12 @@ void FenetreOptions::reject() {
     QDialog::reject();
 }
 
-void FenetreOptions::PlacerPage(int indice, QWidget* page, const QString& titre) {
-    QWidget* ancienne = Pages->widget(indice);
-    Pages->removeTab(indice);
-    Pages->insertTab(indice, page, titre);
-    Pages->setTabVisible(indice, m_etat.OngletsVisibles[static_cast<std::size_t>(indice)]);
-    delete ancienne;
-}
-
 void FenetreOptions::Refleter() {
     m_liaisons.Refleter();
+    m_messages->Refleter();
+    m_agenda->Refleter();
     RefleterExemple();
-    if (!m_etat.Focus.empty()) {
-        if (auto* w = findChild<QWidget*>(Q(m_etat.Focus))) {
-            w->setFocus();
-        }
-        m_etat.Focus.clear();
-    }
+    RendreFocus(this, m_etat.Focus);
 }
 
 void FenetreOptions::RefleterExemple() {

@@ -16,6 +16,8 @@ class QTabWidget;
 namespace pulsodex {
 
 class TOptionsForm;
+class PageMessagesQt;
+class PageAgendaQt;
 
 class FenetreOptions : public QDialog {
     Q_OBJECT
@@ -26,8 +28,6 @@ public:
 
     // État du cœur → widgets ; puis le focus demandé par une règle.
     void Refleter();
-    // Les pages « &Messages » et « Agen&da » (construites ailleurs) prennent leur place.
-    void PlacerPage(int indice, QWidget* page, const QString& titre);
     [[nodiscard]] bool Sauvee() const { return m_sauvee; }
 
     QTabWidget* Pages = nullptr;
@@ -52,6 +52,8 @@ private:
     std::function<bool()> m_enregistrer;
     LiaisonsControles m_liaisons;
     QLabel* m_exemple = nullptr;
+    PageMessagesQt* m_messages = nullptr;
+    PageAgendaQt* m_agenda = nullptr;
     bool m_sauvee = false;
 };
 

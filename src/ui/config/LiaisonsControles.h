@@ -68,4 +68,11 @@ private:
 
 void RefleterControle(QWidget* widget, const Controle& etat);
 
+// Donne au widget le nom du contrôle qu'il reflète.
+template <typename W>
+W* Nomme(W* widget, const char* nom) {
+    widget->setObjectName(QString::fromLatin1(nom));
+    return widget;
+}
+
 } // namespace pulsodex

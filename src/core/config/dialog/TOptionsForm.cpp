@@ -198,6 +198,12 @@ void TOptionsForm::LierRegles() {
 }
 
 void TOptionsForm::RemplirLecteurs() {
+    // Le lecteur d'une règle de disque affichée reste choisi.
+    const std::string lettreEspace =
+        EspaceDisqueCombo.Selection >= 0 &&
+                EspaceDisqueCombo.Selection < static_cast<int>(EspaceDisqueCombo.Elements.size())
+            ? EspaceDisqueCombo.Elements[static_cast<std::size_t>(EspaceDisqueCombo.Selection)].substr(0, 1)
+            : std::string();
     DriveBox.Elements = m_services.Carte.Libelles();
     EspaceDisqueCombo.Elements = DriveBox.Elements;
     // Le lecteur courant : C s'il a une lettre, sinon le premier.
@@ -211,6 +217,9 @@ void TOptionsForm::RemplirLecteurs() {
     };
     DriveBox.Selection = indiceDe('C');
     EspaceDisqueCombo.Selection = DriveBox.Selection;
+    if (!lettreEspace.empty()) {
+        ChoisirEspaceDisque(lettreEspace);
+    }
 }
 
 char TOptionsForm::LettreChoisie() const {

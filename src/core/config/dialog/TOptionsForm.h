@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Controles.h"
+#include "EditeurEvenement.h"
 #include "config/Enregistrements.h"
 #include "probes/CarteLecteurs.h"
 
@@ -181,7 +182,63 @@ private:
 
     ServicesOptions m_services;
     std::vector<std::unique_ptr<GroupeRadio>> m_groupes;
+
+    // ===== Pages « &Messages » et « Agen&da » =====
+public:
+    // --- « &Messages » : gestes de l'utilisateur ---
+    void AvertirListClick();
+    void AjouterAvertissementCmdClick();
+    void EffacerAvertissementCmdClick();
+    void EspaceDisqueComboChange();
+    void SeuilBoxSortie();
+    // Recopie les contrôles dans la règle choisie et sa légende.
+    void UpdateAvertissement();
+    void SetUnite(std::uint8_t unite);
+
+    // --- « Agen&da » : gestes de l'utilisateur ---
+    void EvenementListClick();
+    // La coche de la ligne vient de changer (Coches tient déjà son nouvel état).
+    void EvenementListClickCheck(int ligne);
+    void EvenementListDblClick();
+    void AjouterEvenementCmdClick();
+    void AttributEvenementCmdClick();
+    void EffacerEvenementCmdClick();
+    void JourListClick();
+    void MoisListClick();
+    void AvertirHeureBoxEntree();
+    void AvertirHeureBoxSortie();
+    void AvertirRepeterBoxEntree();
+    void AvertirRepeterBoxSortie();
+    // Recopie les contrôles dans l'événement choisi et sa légende.
+    void UpdateEvenement();
+
+    // Les caractères que laissent passer SeuilBox et AvertirRepeterBox, puis
+    // AvertirHeureBox (chiffres et séparateur d'heure de la langue).
+    static constexpr std::string_view ChiffresPermis = "0123456789";
+    [[nodiscard]] std::string PermisHeure() const;
+
+    // L'éditeur d'événement, modal : le type et les cinq textes quand il se
+    // ferme par « Ok », rien sinon. Sans éditeur, « Propriétés » ne fait rien.
+    std::function<std::optional<ResultatEvenement>(const ContenuEvenement&)> EditerEvenement;
+
+private:
+    void TypeMemoireOuDisque(const BoutonRadio& clique);
+    void TypeTauxMemoire();
+    // La règle que décrivent les contrôles ; disque : la lettre à garder
+    // quand le sélecteur n'en montre aucune.
+    [[nodiscard]] TAvertissement LireControlesAvertissement(const std::string& disque);
+    void ChoisirEspaceDisque(std::string_view lettre);
+    [[nodiscard]] std::string SeparateurHeure() const;
 };
+
+inline constexpr std::size_t MaxAvertissements = 200;
+inline constexpr std::size_t MaxEvenements = 200;
+inline constexpr const char* TexteMaxAvertissements = "Vous êtes arrivé au nombre maximum d'avertissements.";
+inline constexpr const char* TexteMaxEvenements = "Vous êtes arrivé au nombre maximum d'évènements.";
+inline constexpr const char* TexteChoisirEvenement =
+    "Veuillez choisir un événement pour pouvoir afficher ses propriétés";
+// Le titre des boîtes d'avertissement de la boîte à outils.
+inline constexpr const char* TitreAvertissement = "Avertissement";
 
 inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.";
 inline constexpr const char* TexteRafraichissementInvalide =

@@ -1,0 +1,65 @@
+#include "PageOptionsQt.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "RefletsControles.h"
+#include "adaptateurs/Conversions.h"
+#include "config/dialog/TOptionsForm.h"
+
+namespace pulsodex {
+
+PageOptionsQt::PageOptionsQt(TOptionsForm& form, const char* nom, QWidget* parent)
+    : QWidget(parent), m_form(form), m_liaisons([this] { Apres(); }), m_zones(new SuiviZones(this)) {
+    setObjectName(QString::fromLatin1(nom));
+}
+
+void PageOptionsQt::Refleter() {
+    m_liaisons.Refleter();
+    for (const auto& reflet : m_reflets) {
+        reflet();
+    }
+    RendreFocus(this, m_form.Focus);
+}
+
+void PageOptionsQt::Apres() {
+    if (Rafraichir) {
+        Rafraichir();
+    } else {
+        Refleter();
+    }
+}
+
+void PageOptionsQt::LierListe(QListWidget* widget, Liste& liste, Regle regle, bool aCocher) {
+    connect(widget, &QListWidget::currentRowChanged, this, [this, &liste, regle](int ligne) {
+        liste.Selection = ligne;
+        (m_form.*regle)();
+        Apres();
+    });
+    m_reflets.emplace_back([widget, &liste, aCocher] { RefleterListe(widget, liste, aCocher); });
+}
+
+void PageOptionsQt::LierZone(QLineEdit* widget, ZoneTexte& zone, std::function<std::string()> permis,
+                             Regle entree, Regle sortie) {
+    connect(widget, &QLineEdit::textEdited, this, [&zone](const QString& texte) { zone.Texte = S(texte); });
+    auto* limite = new LimiteSaisie(widget);
+    m_reflets.emplace_back([widget, &zone, limite] { RefleterZone(widget, zone, limite); });
+    SuiviZones::Zone regles;
+    regles.Permis = std::move(permis);
+    if (entree != nullptr) {
+        regles.Entree = [this, entree] {
+            (m_form.*entree)();
+            Apres();
+        };
+    }
+    const std::string nom = S(widget->objectName());
+    regles.Sortie = [this, sortie, nom] {
+        (m_form.*sortie)();
+        const bool refusee = m_form.Focus == nom;
+        Apres();
+        return refusee;
+    };
+    m_zones->Suivre(widget, std::move(regles));
+}
+
+} // namespace pulsodex

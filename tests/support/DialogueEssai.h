@@ -1,0 +1,35 @@
+#pragma once
+// Un dialogue de configuration sur un magasin de réglages d'essai, avec les
+// lettres C = /, D = /home, E = /media/cle.
+#include <memory>
+
+#include "ConfigEssai.h"
+#include "config/dialog/TOptionsForm.h"
+
+namespace pulsodex::test {
+
+struct DialogueEssai {
+    DialogueEssai() {
+        e.DejaLance();
+        e.Config.ChargeTout();
+    }
+    std::unique_ptr<TOptionsForm> Ouvrir(const LocaleUtilisateur* locale = nullptr) {
+        CarteLecteurs carte;
+        carte.Fixer('C', "/");
+        carte.Fixer('D', "/home");
+        carte.Fixer('E', "/media/cle");
+        return std::make_unique<TOptionsForm>(ServicesOptions{e.Config,
+                                                              e.Boites,
+                                                              locale != nullptr ? *locale : e.Locale,
+                                                              {"DejaVu Sans"},
+                                                              true,
+                                                              {3},
+                                                              carte,
+                                                              {},
+                                                              {},
+                                                              {}});
+    }
+    ConfigEssai e;
+};
+
+} // namespace pulsodex::test
