@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "ConfigEssai.h"
@@ -91,7 +92,12 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_EQ(Widget<QLineEdit>("ChaineDateBox")->text().toStdString(), "dd/mm/yyyy");
     EXPECT_EQ(Widget<QLineEdit>("NiceAvertissementBox")->text().toStdString(), "60");
     EXPECT_EQ(Widget<QLineEdit>("DisqueBox")->text().toStdString(), "C ");
-    EXPECT_EQ(Widget<QLineEdit>("DisqueBox")->maxLength(), 52);
+    // 52 caractères au plus à la frappe.
+    auto* disques = Widget<QLineEdit>("DisqueBox");
+    disques->setText(QString(52, QLatin1Char('C')));
+    disques->setCursorPosition(52);
+    QTest::keyClick(disques, Qt::Key_D, Qt::NoModifier);
+    EXPECT_EQ(disques->text().size(), 52);
     EXPECT_EQ(Widget<QComboBox>("DriveBox")->currentText().toStdString(), "C: /");
     EXPECT_EQ(Widget<QComboBox>("CouleurFondCombo")->currentText().toStdString(), "Bouton");
     EXPECT_EQ(Widget<QComboBox>("BordCombo")->currentText().toStdString(), "3D Enfoncé");

@@ -1,5 +1,7 @@
 #include "LiaisonsControles.h"
 
+#include "RefletsControles.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -49,12 +51,12 @@ protected:
             break;
         }
         case QEvent::FocusIn:
-            if (m_entree) {
+            if (m_entree && FocusDeLUtilisateur(evenement)) {
                 m_entree();
             }
             break;
         case QEvent::FocusOut:
-            if (m_sortie) {
+            if (m_sortie && FocusDeLUtilisateur(evenement)) {
                 m_sortie();
             }
             break;
@@ -131,14 +133,9 @@ void LiaisonsControles::Lier(QLineEdit* zone, ZoneTexte& etat, std::string permi
     if (!permis.empty()) {
         zone->installEventFilter(new Filtre(zone, std::move(permis), nullptr, nullptr));
     }
-    m_reflets.emplace_back([zone, &etat] {
-        const QSignalBlocker bloque(zone);
-        if (zone->text() != Q(etat.Texte)) {
-            zone->setText(Q(etat.Texte));
-        }
-        zone->setMaxLength(etat.LongueurMax > 0 ? static_cast<int>(etat.LongueurMax) : 32767);
-        RefleterControle(zone, etat);
-    });
+    // La longueur maximale limite la frappe sans couper un texte déjà posé.
+    auto* limite = new LimiteSaisie(zone);
+    m_reflets.emplace_back([zone, &etat, limite] { RefleterZone(zone, etat, limite); });
 }
 
 void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()> changement) {

@@ -83,13 +83,10 @@ void SuiviZones::Suivre(QLineEdit* zone, Zone regles) {
     zone->installEventFilter(this);
 }
 
-namespace {
-// Un changement de fenêtre active ou un menu ne fait ni entrer ni sortir.
 bool FocusDeLUtilisateur(const QEvent* evenement) {
     const auto raison = static_cast<const QFocusEvent*>(evenement)->reason();
     return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason;
 }
-} // namespace
 
 bool SuiviZones::eventFilter(QObject* objet, QEvent* evenement) {
     const auto it = m_zones.find(objet);

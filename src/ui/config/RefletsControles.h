@@ -4,6 +4,8 @@
 // dont la longueur maximale ne coupe pas un texte déjà posé, et suivi des
 // zones (filtre des touches, entrée, sortie, Entrée) comme l'utilisateur les voit.
 #include <QObject>
+
+class QEvent;
 #include <QValidator>
 
 #include <functional>
@@ -25,6 +27,9 @@ void RefleterListe(QListWidget* widget, const Liste& liste, bool aCocher);
 // Donne le focus au widget de `racine` que le cœur nomme dans `focus`, qui
 // est alors vidé.
 void RendreFocus(QWidget* racine, std::string& focus);
+// Un changement de fenêtre active ou un menu ouvert ne fait ni entrer dans
+// une zone ni en sortir : seul le geste de l'utilisateur compte.
+bool FocusDeLUtilisateur(const QEvent* evenement);
 
 // Longueur maximale pour la frappe et le collage ; un texte déjà plus long,
 // posé par le programme, est gardé et peut être raccourci.
