@@ -34,6 +34,10 @@ std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire
         }
         const auto lecteur = static_cast<std::uint8_t>(r.Disque[0] - 64);
         v = disques.MyDiskFree(lecteur);
+        // Un lecteur qui ne répond pas n'est pas un lecteur plein.
+        if (v < 0) {
+            return std::nullopt;
+        }
         if (r.Unite == 1) {
             total = disques.MyDiskSize(lecteur);
         }

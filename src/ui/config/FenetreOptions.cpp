@@ -91,7 +91,7 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
     });
     connect(SauverCmd, &QPushButton::clicked, this, [this] {
         if (m_etat.SauverCmdClick(m_enregistrer)) {
-            m_sauvee = true;
+            m_sauvee = m_etat.Enregistre;
             accept();
         } else {
             Refleter();

@@ -44,7 +44,8 @@ TEST(Avertir, SeuilsEtArrondis) {
         {Regle(3, 10, 1, "E"), Memoire(0, 1, 0, 1, 0), true},
         {Regle(3, 10, 1, "F"), Memoire(0, 1, 0, 1, 0), false},
         {Regle(3, 10, 1, "Z"), Memoire(0, 1, 0, 1, 0), false}, // disque muet : pas de %
-        {Regle(3, 10, 2, "Z"), Memoire(0, 1, 0, 1, 0), true},  // en octets : -1 < 10
+        {Regle(3, 10, 2, "Z"), Memoire(0, 1, 0, 1, 0), false}, // muet : ni plein ni vide
+        {Regle(3, 10, 4, "Z"), Memoire(0, 1, 0, 1, 0), false},
         {Regle(1, 10, 1), Memoire(5, 0, 0, 1, 0), false},      // total nul
     };
     for (const auto& k : cas) {

@@ -276,6 +276,16 @@ TEST_F(OptionsTest, ZoneInvalideALaValidationRienNestAppliqueEtLeDialogueResteOu
         EXPECT_TRUE(c.Date);
         EXPECT_FALSE(e.Reg.Lire("1024x768", "Date").has_value());
     }
+    // L'écriture échoue : le dialogue se ferme (réglages appliqués) et le dit.
+    {
+        e.Boites.Montrees.clear();
+        auto echec = Ouvrir();
+        EXPECT_TRUE(echec->SauverCmdClick([] { return false; }));
+        EXPECT_FALSE(echec->Enregistre);
+        ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+        EXPECT_EQ(e.Boites.Montrees[0].Texte, TexteEnregistrementImpossible);
+        EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Erreur);
+    }
     // La zone corrigée, « Sauver » écrit tout.
     auto d = Ouvrir();
     d->DateCheck.Cocher(false);

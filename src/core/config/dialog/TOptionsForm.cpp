@@ -506,8 +506,11 @@ bool TOptionsForm::SauverCmdClick(const std::function<bool()>& enregistrer) {
         return false;
     }
     m_services.Config.SauveTout();
-    if (enregistrer) {
-        enregistrer();
+    Enregistre = !enregistrer || enregistrer();
+    if (!Enregistre) {
+        // Jamais de succès annoncé qui n'a pas eu lieu.
+        m_services.Boites.Boite(TexteEnregistrementImpossible, produit::Titre, IconeBoite::Erreur,
+                                BoutonsBoite::Ok);
     }
     return true;
 }
