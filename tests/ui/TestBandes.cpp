@@ -132,6 +132,14 @@ TEST_F(BandesFenetreTest, CtrlGlisserDeplaceUneBandeSaufVerrouillee) {
     EXPECT_EQ(Ordre(f).front(), -4);
     EXPECT_EQ(f.pos(), position); // la fenêtre n'a pas bougé
 
+    // Un lâcher perdu (pris par une fenêtre modale) : le glissement s'oublie.
+    Souris(f.MemPanel, QEvent::MouseButtonPress, {20, 8});
+    EXPECT_TRUE(f.Bandes()->Glisse());
+    QMouseEvent sansBouton(QEvent::MouseMove, QPointF(90, 8), f.MemPanel->mapToGlobal(QPoint(90, 8)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(f.MemPanel, &sansBouton);
+    EXPECT_FALSE(f.Bandes()->Glisse());
+
     f.VerrouillerMenuClick();
     const auto avant = Ordre(f);
     Souris(f.DateHeurePanel, QEvent::MouseButtonPress, {20, 8});

@@ -125,6 +125,10 @@ void CoolBar::Glisser(QPoint position) {
     }
     // L'élargissement se voit en direct ; le déplacement se fait au lâcher.
     const int i = m_modele.Indice(*m_glisse);
+    if (i < 0) {
+        AnnulerGlissement(); // la bande a disparu (reconstruction)
+        return;
+    }
     const Disposition d = m_modele.Disposer(LargeurUtile());
     const int gauche = d.Placements[static_cast<std::size_t>(i)].Gauche;
     m_modele.A(i).Largeur = std::max(position.x() - BordCoolBar - gauche, LargeurMinBande);
@@ -135,10 +139,17 @@ void CoolBar::TerminerGlissement(QPoint position) {
     if (!m_glisse) {
         return;
     }
-    if (!m_elargit) {
+    if (!m_elargit && m_modele.Indice(*m_glisse) >= 0) {
         m_modele.Deposer(m_modele.Indice(*m_glisse), position.x() - BordCoolBar, position.y() - BordCoolBar,
                          LargeurUtile());
         Disposer();
+    }
+    AnnulerGlissement();
+}
+
+void CoolBar::AnnulerGlissement() {
+    if (!m_glisse) {
+        return;
     }
     m_glisse.reset();
     m_elargit = false;

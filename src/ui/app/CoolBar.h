@@ -44,6 +44,8 @@ public:
     bool CommencerGlissement(QPoint position);
     void Glisser(QPoint position);
     void TerminerGlissement(QPoint position);
+    // Le lâcher n'est jamais venu (une fenêtre modale l'a pris) : on oublie.
+    void AnnulerGlissement();
     [[nodiscard]] bool Glisse() const { return m_glisse.has_value(); }
 
 signals:

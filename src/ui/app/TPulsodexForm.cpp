@@ -660,6 +660,7 @@ void TPulsodexForm::FormHide() {
     m_construite = false;
     TraceProcedure trace("TPulsodexForm.FormHide");
     setWindowOpacity(1.0);
+    m_coolBar->AnnulerGlissement();
     SauverDisposition(m_coolBar->Modele(), *m_config, ClesBandes());
     DetruireDisques();
     m_config->Sauve_Position(y(), x(), width());
@@ -1040,8 +1041,12 @@ bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
 
 bool TPulsodexForm::DeplacementSouris(QWidget* controle, QMouseEvent* evenement) {
     if (m_coolBar->Glisse()) {
-        m_coolBar->Glisser(controle->mapTo(m_coolBar, evenement->position().toPoint()));
-        return true;
+        if ((evenement->buttons() & Qt::LeftButton) == 0) {
+            m_coolBar->AnnulerGlissement(); // son lâcher s'est perdu
+        } else {
+            m_coolBar->Glisser(controle->mapTo(m_coolBar, evenement->position().toPoint()));
+            return true;
+        }
     }
     if (m_glissement != Glissement::Aucun && (evenement->buttons() & Qt::LeftButton) != 0) {
         const QPoint ecart = evenement->globalPosition().toPoint() - m_departGlobal;
