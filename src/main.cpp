@@ -127,9 +127,10 @@ int main(int argc, char** argv) {
             fenetre.FormCreate();
         } catch (const std::exception& erreur) {
             fenetre.TraiteErreur(erreur.what());
-            if (fenetre.Fermee()) {
-                return;
-            }
+        }
+        // Fermée pendant la création (signal d'arrêt pendant la première question).
+        if (fenetre.Fermee()) {
+            return;
         }
         icone = std::make_unique<TTaskBarIcon>(IconeApplication(), Q(produit::Titre));
         icone->AfficherApplication = false;

@@ -79,6 +79,22 @@ TEST_F(AlarmesTest, EvenementDeLAgendaAuLancement) {
     EXPECT_EQ(e.Boites.Messages.size(), 1U); // une fois par lancement
 }
 
+TEST_F(AlarmesTest, FermeePendantLeMessageDuPremierTic) {
+    reg.WriteString("", "NombreEvenement", "1");
+    reg.WriteString("Evenement\\0", "Actif", "Oui");
+    reg.WriteString("Evenement\\0", "Type", "1");
+    TPulsodexForm& f = e.Fenetre();
+    e.Boites.PendantMessage = [&f] { f.FormClose(); }; // un signal d'arrêt pendant le message
+    f.FormCreate();
+    f.show();
+    EXPECT_TRUE(f.Fermee());
+    EXPECT_FALSE(f.Minuterie->isActive());
+    EXPECT_FALSE(f.HeureTimer->isActive());
+    // La fermeture a gardé la position et la disposition.
+    EXPECT_TRUE(reg.Lire(e.Res(), "DecalageHaut").has_value());
+    EXPECT_TRUE(reg.Lire(e.Res() + "\\Emplacement", "Order-1").has_value());
+}
+
 TEST_F(AlarmesTest, ErreursDeLancementMontreesEtEffacees) {
     TPulsodexForm& f = e.Demarrer();
     f.ErreursLancementMenu->trigger();

@@ -58,9 +58,13 @@ void TConfig::ChargeEnvironnement() {
     if (!reg.ReadString(Racine, "TestMiseAJour", "").empty()) {
         TestMiseAJour = MyReadBool(Racine, "TestMiseAJour", "Oui");
     } else {
-        TestMiseAJour = m_services.Boites.Boite(QuestionMiseAJour, produit::Titre, IconeBoite::Question,
-                                                BoutonsBoite::OuiNon) == ReponseBoite::Oui;
-        MyWriteBool(Racine, "TestMiseAJour", TestMiseAJour);
+        const ReponseBoite reponse =
+            m_services.Boites.Boite(QuestionMiseAJour, produit::Titre, IconeBoite::Question, BoutonsBoite::OuiNon);
+        TestMiseAJour = reponse == ReponseBoite::Oui;
+        // Sans réponse (programme arrêté pendant la question), elle sera reposée.
+        if (reponse == ReponseBoite::Oui || reponse == ReponseBoite::Non) {
+            MyWriteBool(Racine, "TestMiseAJour", TestMiseAJour);
+        }
     }
     Proxy = reg.ReadString(Racine, "Proxy", "");
     PortProxy = reg.ReadInteger(Racine, "PortProxy", 8080);

@@ -96,7 +96,8 @@ ReponseBoite PresentateurQt::Boite(std::string_view texte, std::string_view lege
             return liste[i].Reponse;
         }
     }
-    return prudente;
+    // Aucun bouton : la boîte s'est fermée avec la fin du programme.
+    return ReponseBoite::Annuler;
 }
 
 void PresentateurQt::Message(std::string_view texte, std::string_view legende, std::uint16_t son) {

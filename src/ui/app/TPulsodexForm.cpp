@@ -237,6 +237,9 @@ void TPulsodexForm::FormCreate() {
         return PositionFenetre{y(), x(), width()};
     };
     m_config->ChargeTout();
+    if (m_fermee) {
+        return; // fermée pendant une question du chargement
+    }
     m_dialogueResolution = std::make_unique<DialogueResolutionQt>(this, [this](bool coche) {
         // « Ne plus poser cette question » : gardé au moment du clic.
         m_config->MultiResolution = !coche;
@@ -299,7 +302,11 @@ void TPulsodexForm::FormShow() {
     EnConstruction = true;
     ++m_constructions;
 
-    MessageEnCours = false;
+    // Une reconstruction faite sous une fenêtre modale (« &Charger » pendant une
+    // alarme) ne doit pas permettre une seconde fenêtre par-dessus.
+    if (QApplication::activeModalWidget() == nullptr) {
+        MessageEnCours = false;
+    }
     m_cycle.Reinitialiser();
     setFont(PoliceQt(c.Fonte));
 
@@ -354,24 +361,6 @@ void TPulsodexForm::FormShow() {
     FixerTrace("TPulsodexForm.FormShow (60)");
     m_resolution->Reinitialiser();
 
-    // L'horloge, puis le rafraîchissement, chacun une fois tout de suite.
-    HeureTimer->start(1);
-    HeureTimerTimer();
-    const bool bandeEchantillonnee = c.Mem || c.MemPhysique || c.MemoryLoad || c.ChargeProcesseur ||
-                                     c.MoyenneChargeProcesseur || c.DisqueListe;
-    if (bandeEchantillonnee) {
-        // Une période nulle arrête le minuteur au lieu de le faire tourner sans fin.
-        if (c.Rafraichissement > 0) {
-            Minuterie->start(c.Rafraichissement);
-        } else {
-            Minuterie->stop();
-        }
-        MinuterieTimer();
-    } else {
-        Minuterie->stop();
-    }
-    ActiverServeur();
-
     // L'arrangement choisi, une fois, à la largeur gardée ; puis dans la zone de travail.
     setGeometry(gauche, haut, largeur, height());
     Arranger(c.Organisation);
@@ -383,11 +372,36 @@ void TPulsodexForm::FormShow() {
     AvanceAutoMenu->setChecked(c.Organisation == 3);
     VerrouillerMenu->setChecked(c.Verrouillage);
     m_coolBar->FixerVerrouille(c.Verrouillage);
-
     setWindowOpacity(c.Transparence ? c.TauxTransparence / 255.0 : 1.0);
     Sablier(false);
+    // Construite dès maintenant : un tic peut ouvrir une fenêtre modale pendant
+    // laquelle le programme se ferme, et la fermeture doit alors tout garder.
     m_construite = true;
     EnConstruction = false;
+
+    // L'horloge, puis le rafraîchissement, chacun une fois tout de suite.
+    HeureTimer->start(1);
+    HeureTimerTimer();
+    if (m_fermee) {
+        return;
+    }
+    const bool bandeEchantillonnee = c.Mem || c.MemPhysique || c.MemoryLoad || c.ChargeProcesseur ||
+                                     c.MoyenneChargeProcesseur || c.DisqueListe;
+    if (bandeEchantillonnee) {
+        // Une période nulle arrête le minuteur au lieu de le faire tourner sans fin.
+        if (c.Rafraichissement > 0) {
+            Minuterie->start(c.Rafraichissement);
+        } else {
+            Minuterie->stop();
+        }
+        MinuterieTimer();
+        if (m_fermee) {
+            return;
+        }
+    } else {
+        Minuterie->stop();
+    }
+    ActiverServeur();
 }
 
 std::vector<int> TPulsodexForm::ClesBandes() const {

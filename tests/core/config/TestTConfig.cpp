@@ -76,6 +76,15 @@ TEST_F(TConfigTest, PremierLancementEcritLaVersionEtPoseLaQuestionUneFois) {
     EXPECT_TRUE(c.TestMiseAJour);
 }
 
+TEST_F(TConfigTest, QuestionSansReponseEstReposee) {
+    e.Boites.Repondre(ReponseBoite::Annuler); // programme arrêté pendant la question
+    c.ChargeEnvironnement();
+    EXPECT_FALSE(c.TestMiseAJour);
+    EXPECT_FALSE(reg.Lire("", "TestMiseAJour").has_value());
+    c.ChargeEnvironnement();
+    EXPECT_EQ(e.Boites.Montrees.size(), 2U);
+}
+
 TEST_F(TConfigTest, ReponseNonEcritNon) {
     e.Boites.Repondre(ReponseBoite::Non);
     c.ChargeEnvironnement();
