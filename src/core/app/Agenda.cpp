@@ -118,18 +118,30 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
         if (s.Sablier) {
             s.Sablier(true);
         }
-        const ModeFenetre mode = e.ModeLancement == 0   ? ModeFenetre::Normale
-                                 : e.ModeLancement == 1 ? ModeFenetre::Reduite
-                                 : e.ModeLancement == 2 ? ModeFenetre::Agrandie
-                                                        : ModeFenetre::Cachee;
-        const int reponse = s.Lancement.ShellExecute("", e.Commande, e.Parametres, e.Repertoire, mode);
-        if (reponse <= 32) {
-            AjouterAuFichier(s.FichierErreurs, LigneTachesErr(s.Locale.DateHeureCourte(maintenant), e.Nom,
-                                                              MessageErreurLancement(reponse)));
+        TacheALancer tache{e.Nom,
+                           e.Commande,
+                           e.Parametres,
+                           e.Repertoire,
+                           e.ModeLancement == 0   ? ModeFenetre::Normale
+                           : e.ModeLancement == 1 ? ModeFenetre::Reduite
+                           : e.ModeLancement == 2 ? ModeFenetre::Agrandie
+                                                  : ModeFenetre::Cachee,
+                           s.Locale.DateHeureCourte(maintenant)};
+        if (s.LancerTache) {
+            s.LancerTache(std::move(tache));
+        } else {
+            ExecuterTache(tache, s.Lancement, s.FichierErreurs);
         }
         if (s.Sablier) {
             s.Sablier(false);
         }
+    }
+}
+
+void ExecuterTache(const TacheALancer& t, Lanceur& lanceur, const std::string& fichierErreurs) {
+    const int reponse = lanceur.ShellExecute("", t.Commande, t.Parametres, t.Repertoire, t.Mode);
+    if (reponse <= 32) {
+        AjouterAuFichier(fichierErreurs, LigneTachesErr(t.DateHeure, t.Nom, MessageErreurLancement(reponse)));
     }
 }
 

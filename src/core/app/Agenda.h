@@ -8,6 +8,7 @@
 
 #include "config/Enregistrements.h"
 #include "interfaces/Horloge.h"
+#include "interfaces/Lanceur.h"
 
 namespace pulsodex {
 
@@ -23,6 +24,19 @@ std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std
 inline constexpr const char* NomTachesErr = "Taches.err";
 inline constexpr const char* LegendeEvenement = "Evénement Pulsodex";
 
+// Une tâche à lancer, avec le moment de son lancement (pour « Taches.err »).
+struct TacheALancer {
+    std::string Nom;
+    std::string Commande;
+    std::string Parametres;
+    std::string Repertoire;
+    ModeFenetre Mode = ModeFenetre::Normale;
+    std::string DateHeure;
+};
+
+// Lance la tâche ; un échec ajoute sa ligne à « Taches.err » (échecs d'écriture avalés).
+void ExecuterTache(const TacheALancer& tache, Lanceur& lanceur, const std::string& fichierErreurs);
+
 struct ServicesAgenda {
     Lanceur& Lancement;
     const LocaleUtilisateur& Locale;
@@ -31,6 +45,9 @@ struct ServicesAgenda {
     std::function<void(const std::string& texte, std::uint16_t son)> AfficherMessage;
     // Sablier pendant un lancement.
     std::function<void(bool)> Sablier;
+    // Confie la tâche à un autre fil (un lancement peut bloquer sur un montage
+    // mort) ; vide : lancée sur-le-champ.
+    std::function<void(TacheALancer)> LancerTache;
 };
 
 // Un passage sur la liste ; messageEnCours : une fenêtre modale est ouverte.

@@ -70,7 +70,11 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
       m_format(FormatNombres::De(m_services.Locale)),
       m_marqueurQuitter(m_services.RepertoireProgramme + MarqueurQuitter),
       m_marqueurRedemarrer(m_services.RepertoireProgramme + MarqueurRedemarrer),
-      m_agenda{m_services.Lancement, m_services.Locale, m_services.RepertoireProgramme + NomTachesErr,
+      m_taches([lanceur = &m_services.Lancement, fichier = m_services.RepertoireProgramme + NomTachesErr](
+                   const TacheALancer& tache) { ExecuterTache(tache, *lanceur, fichier); }),
+      m_agenda{m_services.Lancement,
+               m_services.Locale,
+               m_services.RepertoireProgramme + NomTachesErr,
                [this](const std::string& texte, std::uint16_t son) {
                    m_services.Boites.Message(texte, LegendeEvenement, son);
                },
@@ -80,6 +84,9 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
                    } else {
                        QApplication::restoreOverrideCursor();
                    }
+               },
+               [this](TacheALancer tache) {
+                   m_taches.Ajouter(std::move(tache));
                }} {
     setObjectName(QStringLiteral("PulsodexForm"));
     setWindowTitle(Q(produit::TitreApplication));
@@ -90,7 +97,11 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
     CreerMenu();
 }
 
-TPulsodexForm::~TPulsodexForm() = default;
+TPulsodexForm::~TPulsodexForm() {
+    // Les lancements en cours finissent d'ordinaire en un instant ; un lancement
+    // bloqué n'est pas attendu plus longtemps.
+    m_taches.AttendreVide(std::chrono::seconds(2));
+}
 
 void TPulsodexForm::CreerComposants() {
     HeureTimer = new QTimer(this);

@@ -11,6 +11,7 @@
 
 #include "app/Agenda.h"
 #include "app/CycleRafraichissement.h"
+#include "app/FileTaches.h"
 #include "app/Jauge.h"
 #include "app/JournalErreurs.h"
 #include "app/SurveillanceResolution.h"
@@ -239,6 +240,7 @@ private:
     FormatNombres m_format;
     std::string m_marqueurQuitter;
     std::string m_marqueurRedemarrer;
+    FileTaches m_taches;
     ServicesAgenda m_agenda;
     std::vector<std::unique_ptr<TDisque>> m_disques; // emplacement i + 1
     std::vector<PanneauDisque*> m_panneauxDisques;

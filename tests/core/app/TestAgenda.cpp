@@ -2,11 +2,15 @@
 
 #include <unistd.h>
 
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
+#include <mutex>
+#include <thread>
 
 #include "Factices.h"
 #include "app/Agenda.h"
+#include "app/FileTaches.h"
 #include "interfaces/Locale.h"
 
 namespace pulsodex::test {
@@ -90,7 +94,9 @@ protected:
     ListeEvenements evenements;
     // Pendant qu'un message est ouvert, on peut simuler d'autres tics.
     std::function<void()> pendantMessage;
-    ServicesAgenda services{lanceur, locale, "",
+    ServicesAgenda services{lanceur,
+                            locale,
+                            "",
                             [this](const std::string& texte, std::uint16_t son) {
                                 montres.emplace_back(texte, son);
                                 if (pendantMessage) {
@@ -98,6 +104,7 @@ protected:
                                     action();
                                 }
                             },
+                            nullptr,
                             nullptr};
 };
 
@@ -207,6 +214,70 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
     evenements[0].Lance = false;
     Tic(Moment(10, 0));
     EXPECT_EQ(lanceur.Appels.size(), 2U);
+}
+
+// Un lanceur qui reste bloqué tant qu'on ne le libère pas.
+struct LanceurRetenu {
+    std::mutex Verrou;
+    std::condition_variable Signal;
+    bool Libere = false;
+    std::vector<std::string> Lances;
+    std::thread::id Fil;
+
+    void Executer(const TacheALancer& t) {
+        std::unique_lock verrou(Verrou);
+        Fil = std::this_thread::get_id();
+        Lances.push_back(t.Nom);
+        Signal.notify_all();
+        Signal.wait(verrou, [this] { return Libere; });
+    }
+    void Liberer() {
+        const std::scoped_lock verrou(Verrou);
+        Libere = true;
+        Signal.notify_all();
+    }
+    bool AttendreLances(std::size_t n, std::chrono::milliseconds delai = std::chrono::seconds(5)) {
+        std::unique_lock verrou(Verrou);
+        return Signal.wait_for(verrou, delai, [&] { return Lances.size() >= n; });
+    }
+};
+
+TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
+    auto retenu = std::make_shared<LanceurRetenu>();
+    {
+        FileTaches file([retenu](const TacheALancer& t) { retenu->Executer(t); });
+        services.LancerTache = [&file](TacheALancer t) {
+            file.Ajouter(std::move(t));
+        };
+        TEvenement a;
+        a.Actif = true;
+        a.Type = 2;
+        a.Nom = "A";
+        TEvenement b = a;
+        b.Nom = "B";
+        evenements = {a, b};
+        // Le tic revient alors que le premier lancement est bloqué.
+        Tic(Moment(9, 0));
+        ASSERT_TRUE(retenu->AttendreLances(1));
+        EXPECT_FALSE(file.AttendreVide(std::chrono::milliseconds(20)));
+        EXPECT_NE(retenu->Fil, std::this_thread::get_id());
+        retenu->Liberer();
+        ASSERT_TRUE(file.AttendreVide(std::chrono::seconds(5)));
+        EXPECT_EQ(retenu->Lances, (std::vector<std::string>{"A", "B"}));
+        EXPECT_TRUE(lanceur.Appels.empty());
+    }
+    // Une file détruite pendant un lancement bloqué n'attend pas et n'en lance plus.
+    auto bloque = std::make_shared<LanceurRetenu>();
+    {
+        FileTaches file([bloque](const TacheALancer& t) { bloque->Executer(t); });
+        TacheALancer c;
+        c.Nom = "C";
+        file.Ajouter(c);
+        file.Ajouter(c);
+        ASSERT_TRUE(bloque->AttendreLances(1));
+    }
+    bloque->Liberer();
+    EXPECT_FALSE(bloque->AttendreLances(2, std::chrono::milliseconds(200)));
 }
 
 } // namespace
