@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <functional>
 #include <optional>
 
@@ -223,6 +225,42 @@ TEST(FenetreReseau, VerificationAuDemarrage) {
         FenetreEssai e; // TestMiseAJour à « Non »
         EXPECT_EQ(e.Demarrer().Verification(), nullptr);
     }
+}
+
+// Une résolution de nom qui n'écoute pas l'arrêt : la fermeture ne l'attend pas
+// et sa réponse tardive ne montre rien.
+TEST(VerificationMiseAJour, UnFilBloqueNEstPasAttendu) {
+    struct Retenue {
+        std::mutex Verrou;
+        std::condition_variable Signal;
+        bool Entree = false, Libre = false, Sortie = false;
+    };
+    auto r = std::make_shared<Retenue>();
+    PresentateurScripte boites;
+    {
+        VerificationMiseAJour v(boites, [r](const net::ParametresMiseAJour&, const std::stop_token&) {
+            std::unique_lock verrou(r->Verrou);
+            r->Entree = true;
+            r->Signal.notify_all();
+            r->Signal.wait(verrou, [&] { return r->Libre; });
+            r->Sortie = true;
+            r->Signal.notify_all();
+            return net::EtatMiseAJour::Disponible;
+        });
+        v.Lancer({}, net::OrigineVerification::Menu);
+        std::unique_lock verrou(r->Verrou);
+        ASSERT_TRUE(r->Signal.wait_for(verrou, 5s, [&] { return r->Entree; }));
+    } // détruite pendant l'attente
+    {
+        std::unique_lock verrou(r->Verrou);
+        EXPECT_FALSE(r->Sortie);
+        r->Libre = true;
+        r->Signal.notify_all();
+        ASSERT_TRUE(r->Signal.wait_for(verrou, 5s, [&] { return r->Sortie; }));
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(boites.Montrees.empty());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(FenetreReseau, FermerPendantUneVerificationNeMontreRien) {

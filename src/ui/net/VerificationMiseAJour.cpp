@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 
+#include <mutex>
 #include <system_error>
+#include <thread>
 
 #include "commun/Produit.h"
 
@@ -18,11 +20,21 @@ public:
     SablierPose& operator=(const SablierPose&) = delete;
 };
 
-VerificationMiseAJour::VerificationMiseAJour(Presentateur& boites, QObject* parent)
-    : QObject(parent), m_boites(boites) {}
+// Le fil ne poste sa réponse que tant que l'objet vit.
+struct VerificationMiseAJour::Lien {
+    std::mutex Verrou;
+    VerificationMiseAJour* Cible = nullptr;
+};
+
+VerificationMiseAJour::VerificationMiseAJour(Presentateur& boites, Verifier verifier, QObject* parent)
+    : QObject(parent), m_boites(boites), m_verifier(std::move(verifier)), m_lien(std::make_shared<Lien>()) {
+    m_lien->Cible = this;
+}
 
 VerificationMiseAJour::~VerificationMiseAJour() {
     Arreter();
+    const std::scoped_lock verrou(m_lien->Verrou);
+    m_lien->Cible = nullptr;
 }
 
 void VerificationMiseAJour::Lancer(net::ParametresMiseAJour parametres, net::OrigineVerification origine) {
@@ -38,21 +50,22 @@ void VerificationMiseAJour::Lancer(net::ParametresMiseAJour parametres, net::Ori
     m_origine = origine;
     m_enCours = true;
     const std::uint64_t generation = ++m_generation;
-    if (m_fil.joinable()) {
-        m_fil.join(); // la précédente a déjà répondu
-    }
+    m_arret = std::stop_source();
     try {
-        m_fil = std::jthread([this, generation, p = std::move(parametres)](const std::stop_token& arret) {
+        std::thread([lien = m_lien, verifier = m_verifier, arret = m_arret.get_token(), generation,
+                     p = std::move(parametres)] {
             net::EtatMiseAJour etat = net::EtatMiseAJour::Inconnu;
             try {
-                etat = net::VerifierMiseAJour(p, arret);
+                etat = verifier(p, arret);
             } catch (...) { // NOLINT(bugprone-empty-catch) : une panne vaut « inconnu »
             }
-            if (!arret.stop_requested()) {
+            const std::scoped_lock verrou(lien->Verrou);
+            if (VerificationMiseAJour* cible = lien->Cible; cible != nullptr && !arret.stop_requested()) {
                 QMetaObject::invokeMethod(
-                    this, [this, generation, etat] { Arrivee(generation, etat); }, Qt::QueuedConnection);
+                    cible, [cible, generation, etat] { cible->Arrivee(generation, etat); },
+                    Qt::QueuedConnection);
             }
-        });
+        }).detach();
     } catch (const std::system_error&) {
         QMetaObject::invokeMethod(
             this, [this, generation] { Arrivee(generation, net::EtatMiseAJour::Inconnu); },
@@ -61,10 +74,7 @@ void VerificationMiseAJour::Lancer(net::ParametresMiseAJour parametres, net::Ori
 }
 
 void VerificationMiseAJour::Arreter() {
-    if (m_fil.joinable()) {
-        m_fil.request_stop();
-        m_fil.join();
-    }
+    m_arret.request_stop();
     m_enCours = false;
     ++m_generation; // une réponse déjà postée ne sera pas montrée
     Sablier(false);

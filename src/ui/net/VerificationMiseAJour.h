@@ -4,8 +4,9 @@
 #include <QObject>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <thread>
+#include <stop_token>
 
 #include "interfaces/Presentateur.h"
 #include "net/AvisMiseAJour.h"
@@ -16,7 +17,10 @@ namespace pulsodex {
 class VerificationMiseAJour : public QObject {
     Q_OBJECT
 public:
-    explicit VerificationMiseAJour(Presentateur& boites, QObject* parent = nullptr);
+    using Verifier = std::function<net::EtatMiseAJour(const net::ParametresMiseAJour&, const std::stop_token&)>;
+    // verifier : la requête elle-même (remplacée dans les essais).
+    explicit VerificationMiseAJour(Presentateur& boites, Verifier verifier = net::VerifierMiseAJour,
+                                   QObject* parent = nullptr);
     ~VerificationMiseAJour() override;
     VerificationMiseAJour(const VerificationMiseAJour&) = delete;
     VerificationMiseAJour& operator=(const VerificationMiseAJour&) = delete;
@@ -25,7 +29,8 @@ public:
     // réponse. Une vérification déjà en cours n'est pas relancée : demandée
     // depuis le menu, elle répond comme le menu.
     void Lancer(net::ParametresMiseAJour parametres, net::OrigineVerification origine);
-    // Abandonne la vérification en cours sans rien montrer (fermeture).
+    // Abandonne la vérification en cours sans rien montrer (fermeture). Le fil
+    // n'est pas attendu : une résolution de nom peut tarder ; il finit seul.
     void Arreter();
     [[nodiscard]] bool EnCours() const noexcept { return m_enCours; }
 
@@ -38,7 +43,10 @@ private:
     void Sablier(bool actif);
 
     Presentateur& m_boites;
-    std::jthread m_fil;
+    Verifier m_verifier;
+    struct Lien;
+    std::shared_ptr<Lien> m_lien; // ce que le fil partage avec l'objet
+    std::stop_source m_arret;
     std::uint64_t m_generation = 0;
     bool m_enCours = false;
     class SablierPose;
