@@ -8,8 +8,8 @@
 
 #include <condition_variable>
 #include <cstdlib>
-#include <mutex>
 #include <functional>
+#include <mutex>
 #include <optional>
 
 #include "FenetreEssai.h"

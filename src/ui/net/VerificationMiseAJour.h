@@ -17,7 +17,8 @@ namespace pulsodex {
 class VerificationMiseAJour : public QObject {
     Q_OBJECT
 public:
-    using Verifier = std::function<net::EtatMiseAJour(const net::ParametresMiseAJour&, const std::stop_token&)>;
+    using Verifier =
+        std::function<net::EtatMiseAJour(const net::ParametresMiseAJour&, const std::stop_token&)>;
     // verifier : la requête elle-même (remplacée dans les essais).
     explicit VerificationMiseAJour(Presentateur& boites, Verifier verifier = net::VerifierMiseAJour,
                                    QObject* parent = nullptr);

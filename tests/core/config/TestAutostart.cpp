@@ -53,6 +53,49 @@ TEST_F(AutostartTest, ExecVideOuAbsentNeCompteQueCommeTexteVide) {
     EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
 }
 
+// Une entrée de la machine que l'utilisateur ne peut effacer : la sienne la
+// masque, cachée pour la couper, avec sa commande pour la remplacer.
+TEST_F(AutostartTest, LEntreeDeLUtilisateurMasqueCelleDeLaMachine) {
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/usr/bin/pulsodex"));
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"), "\"/usr/bin/pulsodex\"");
+
+    ASSERT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
+    EXPECT_NE(Contenu(fichier).find("Hidden=true\n"), std::string::npos);
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "");
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
+
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/p"));
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/p\"");
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
+
+    // Sans entrée de la machine, effacer ne laisse rien derrière soi.
+    fs::remove(racine / "machine" / "Pulsodex32.desktop");
+    ASSERT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    EXPECT_FALSE(fs::exists(fichier));
+}
+
+TEST(LireExec, EntreesCacheesOuDesactivees) {
+    struct Cas {
+        const char* contenu;
+        std::optional<std::string> attendu;
+    };
+    const Cas cas[] = {
+        {"[Desktop Entry]\nExec=/bin/x\n", "/bin/x"},
+        {"[Desktop Entry]\nExec = /bin/x\nHidden=true\n", ""},
+        {"[Desktop Entry]\nHidden=false\nExec=/bin/x\n", "/bin/x"},
+        {"[Desktop Entry]\nX-GNOME-Autostart-enabled=false\nExec=/bin/x\n", ""},
+        {"[Desktop Entry]\nExec=/bin/x\n[Autre]\nHidden=true\n", "/bin/x"},
+        {"[Desktop Entry]\nHidden=true\n", ""},
+        {"[Autre]\nHidden=true\n", std::nullopt},
+        {"[Desktop Entry]\nExecutable=/bin/y\nExec=/bin/x\n", "/bin/x"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(LireExec(c.contenu), c.attendu) << c.contenu;
+    }
+}
+
 TEST_F(AutostartTest, EmplacementNonInscriptibleIgnore) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "root écrit partout";

@@ -32,10 +32,33 @@ fs::path AutostartXdg::Fichier(PorteeDemarrage portee, std::string_view nom) con
     return dossier / (std::string(nom) + ".desktop");
 }
 
+namespace {
+// « Cle = valeur » : la valeur, sans les blancs autour du signe égal.
+std::optional<std::string_view> ValeurCle(std::string_view ligne, std::string_view cle) {
+    if (!ligne.starts_with(cle)) {
+        return std::nullopt;
+    }
+    std::string_view reste = ligne.substr(cle.size());
+    while (!reste.empty() && reste.front() == ' ') {
+        reste.remove_prefix(1);
+    }
+    if (!reste.starts_with('=')) {
+        return std::nullopt;
+    }
+    reste.remove_prefix(1);
+    while (!reste.empty() && reste.front() == ' ') {
+        reste.remove_prefix(1);
+    }
+    return reste;
+}
+} // namespace
+
 std::optional<std::string> LireExec(std::string_view contenu) {
     std::istringstream lignes{std::string(contenu)};
     std::string ligne;
     bool dansEntree = false;
+    bool coupee = false;
+    std::optional<std::string> exec;
     while (std::getline(lignes, ligne)) {
         if (!ligne.empty() && ligne.back() == '\r') {
             ligne.pop_back();
@@ -44,27 +67,30 @@ std::optional<std::string> LireExec(std::string_view contenu) {
             dansEntree = ligne == "[Desktop Entry]";
             continue;
         }
-        if (dansEntree && ligne.starts_with("Exec")) {
-            std::string_view reste = std::string_view(ligne).substr(4);
-            while (!reste.empty() && reste.front() == ' ') {
-                reste.remove_prefix(1);
-            }
-            if (reste.starts_with('=')) {
-                reste.remove_prefix(1);
-                while (!reste.empty() && reste.front() == ' ') {
-                    reste.remove_prefix(1);
-                }
-                return std::string(reste);
-            }
+        if (!dansEntree) {
+            continue;
+        }
+        if (const auto valeur = ValeurCle(ligne, "Exec"); valeur && !exec) {
+            exec = std::string(*valeur);
+        } else if (const auto cachee = ValeurCle(ligne, "Hidden"); cachee == "true") {
+            coupee = true;
+        } else if (const auto active = ValeurCle(ligne, "X-GNOME-Autostart-enabled"); active == "false") {
+            coupee = true;
         }
     }
-    return std::nullopt;
+    if (coupee) {
+        return std::string();
+    }
+    return exec;
 }
 
 std::optional<std::string> AutostartXdg::Lire(PorteeDemarrage portee, std::string_view nom) const {
     const fs::path fichier = Fichier(portee, nom);
     if (fichier.empty()) {
         return std::nullopt;
+    }
+    if (portee == PorteeDemarrage::Machine && Existe(PorteeDemarrage::Utilisateur, nom)) {
+        return std::nullopt; // masquée par celle de l'utilisateur
     }
     std::ifstream entree(fichier, std::ios::binary);
     if (!entree) {
@@ -102,7 +128,21 @@ std::string LigneExec(std::string_view chemin) {
     return ligne;
 }
 
+bool AutostartXdg::Existe(PorteeDemarrage portee, std::string_view nom) const {
+    const fs::path fichier = Fichier(portee, nom);
+    std::error_code erreur;
+    return !fichier.empty() && fs::exists(fichier, erreur);
+}
+
 bool AutostartXdg::Ecrire(PorteeDemarrage portee, std::string_view nom, std::string_view commande) {
+    return EcrireFichier(portee, nom,
+                         std::string("[Desktop Entry]\n") + "Type=Application\n" +
+                             "Name=" + std::string(produit::TitreApplication) + "\n" +
+                             "Comment=Tableau de bord du système\n" + "Exec=" + LigneExec(commande) + "\n" +
+                             "Terminal=false\n" + "X-GNOME-Autostart-enabled=true\n");
+}
+
+bool AutostartXdg::EcrireFichier(PorteeDemarrage portee, std::string_view nom, const std::string& contenu) {
     const fs::path fichier = Fichier(portee, nom);
     if (fichier.empty()) {
         return false;
@@ -115,13 +155,7 @@ bool AutostartXdg::Ecrire(PorteeDemarrage portee, std::string_view nom, std::str
         if (!sortie) {
             return false;
         }
-        sortie << "[Desktop Entry]\n"
-               << "Type=Application\n"
-               << "Name=" << produit::TitreApplication << "\n"
-               << "Comment=Tableau de bord du système\n"
-               << "Exec=" << LigneExec(commande) << "\n"
-               << "Terminal=false\n"
-               << "X-GNOME-Autostart-enabled=true\n";
+        sortie << contenu;
         sortie.flush();
         if (!sortie) {
             sortie.close();
@@ -144,7 +178,16 @@ bool AutostartXdg::Effacer(PorteeDemarrage portee, std::string_view nom) {
     }
     std::error_code erreur;
     fs::remove(fichier, erreur);
-    return !erreur;
+    if (erreur) {
+        return false;
+    }
+    if (portee == PorteeDemarrage::Utilisateur && Lire(PorteeDemarrage::Machine, nom).value_or("") != "") {
+        // L'entrée de la machine lancerait encore le programme : on la masque.
+        return EcrireFichier(portee, nom,
+                             std::string("[Desktop Entry]\nType=Application\nName=") +
+                                 std::string(produit::TitreApplication) + "\nHidden=true\n");
+    }
+    return true;
 }
 
 } // namespace pulsodex
