@@ -161,6 +161,7 @@ TEST_F(OptionsQtTest, OkRefuseUneZoneInvalideEtRendLeFocus) {
 TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
+
     EXPECT_FALSE(f.CpuPanel->isVisible());
     f.FixerObservateurOptions([](FenetreOptions& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
@@ -188,6 +189,19 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
     f.ConfigurationMenu->trigger();
     EXPECT_EQ(f.NombreConstructions(), 3);
     EXPECT_TRUE(f.Config()->ChargeProcesseur);
+
+    // « Ok » applique sans écrire les réglages, mais garde la carte des lettres.
+    e.Reg.EraseSection("Lecteurs");
+    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+        QTimer::singleShot(0, &fenetre, [&fenetre] {
+            fenetre.findChild<QCheckBox*>(QStringLiteral("CpuCheck"))->click();
+            fenetre.OkCmd->click();
+        });
+    });
+    f.ConfigurationMenu->trigger();
+    EXPECT_FALSE(f.Config()->ChargeProcesseur);
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "ChargeProcesseur"), "Oui");
+    EXPECT_EQ(e.Reg.Lire("Lecteurs", "C"), "/");
 }
 
 } // namespace

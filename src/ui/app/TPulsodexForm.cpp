@@ -842,8 +842,11 @@ void TPulsodexForm::ConfigurationMenuClick() {
     Sablier(false);
     Cacher();
     if (dialogue.exec() == QDialog::Accepted) {
-        // La carte des lettres suit les réglages appliqués.
+        // La carte des lettres suit les réglages appliqués ; elle est gardée
+        // tout de suite : une liste enregistrée plus tard (fermeture, autre
+        // résolution) ne doit jamais nommer une lettre inconnue.
         m_services.Disques.ChangerCarte(etat.Carte());
+        EcrireLecteurs(m_services.Reg, etat.Carte());
     }
     show();
     AppliquerStyleFenetre();
