@@ -101,6 +101,7 @@ TEST_F(FenetreTest, BandesFixesSelonLesReglages) {
 TEST_F(FenetreTest, DemarrageMasqueConstruitUneFoisPuisSeRange) {
     reg.WriteString(e.Res(), "Demarrage", "Masqué");
     TTaskBarIcon icone(QIcon(), QStringLiteral("Pulsodex XP V1.0 Béta 2"));
+    icone.AfficherApplication = false; // comme au démarrage
     e.Fenetre().FixerIconeBarre(&icone);
     TPulsodexForm& f = e.Demarrer();
     QApplication::processEvents();
@@ -113,6 +114,14 @@ TEST_F(FenetreTest, DemarrageMasqueConstruitUneFoisPuisSeRange) {
     EXPECT_FALSE(f.isMinimized());
     EXPECT_TRUE(f.windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(f.NombreConstructions(), 1);
+    // Une icône qui veut l'entrée de la barre des tâches la laisse à la restauration.
+    icone.AfficherApplication = true;
+    f.Restaurer();
+    EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
+    EXPECT_TRUE(f.isVisible());
+    icone.AfficherApplication = false;
+    f.Restaurer();
+    EXPECT_TRUE(f.windowFlags().testFlag(Qt::Tool));
 }
 
 TEST_F(FenetreTest, MenuDansSonOrdre) {

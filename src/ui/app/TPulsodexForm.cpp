@@ -753,9 +753,12 @@ void TPulsodexForm::Restaurer() {
     if (m_iconeBarre != nullptr) {
         m_iconeBarre->RetirerIcone();
     }
-    if (m_minimiseSansBarre) {
-        m_minimiseSansBarre = false;
-        setWindowFlag(Qt::Tool, true);
+    // Revenue, elle ne garde d'entrée dans la barre des tâches que si l'icône
+    // le demande (le programme, lui, n'en veut pas).
+    m_minimiseSansBarre = false;
+    const bool entreeBarre = m_iconeBarre != nullptr && m_iconeBarre->AfficherApplication;
+    if (windowFlags().testFlag(Qt::Tool) == entreeBarre) {
+        setWindowFlag(Qt::Tool, !entreeBarre);
     }
     m_dansLaBarre = false;
     showNormal();

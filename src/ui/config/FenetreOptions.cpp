@@ -356,7 +356,7 @@ QWidget* FenetreOptions::PageGeneral() {
     auto* nombre = Nomme(new QLineEdit, "NiceAvertissementBox");
     nombre->setFixedWidth(48);
     auto* sonore = Case("SonoreCheck", "Jouer le fichier son associé");
-    sonore->setToolTip(QStringLiteral("Joue le son du bureau associé à l'avertissement"));
+    sonore->setToolTip(QStringLiteral("Joue le fichier '.wav' associé par Windows"));
     m_liaisons.Lier(jamais, d.JamaisRepeterOption);
     m_liaisons.Lier(repeter, d.RepeterOption);
     m_liaisons.Lier(nombre, d.NiceAvertissementBox, Chiffres);

@@ -172,20 +172,7 @@ void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void
                          }
                          m_apres();
                      });
-    m_reflets.emplace_back([liste, &etat] {
-        const QSignalBlocker bloque(liste);
-        if (liste->count() != static_cast<int>(etat.Elements.size())) {
-            liste->clear();
-            for (const std::string& e : etat.Elements) {
-                liste->addItem(Q(e));
-            }
-        }
-        liste->setCurrentRow(etat.Selection);
-        if (etat.Selection < 0) {
-            liste->clearSelection();
-        }
-        RefleterControle(liste, etat);
-    });
+    m_reflets.emplace_back([liste, &etat] { RefleterListe(liste, etat, false); });
 }
 
 void LiaisonsControles::Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic) {

@@ -23,6 +23,7 @@ public:
     // Notification de la souris (clic gauche relâché seulement).
     void Activee(QSystemTrayIcon::ActivationReason raison);
 
+    // Vrai : la fenêtre restaurée garde une entrée dans la barre des tâches.
     bool AfficherApplication = true;
 
 signals:
