@@ -32,6 +32,14 @@ std::int32_t CouleurActivite(std::uint8_t mode, const TConfig& c) {
     return mode == 1 ? c.CouleurEcriture : mode == 2 ? c.CouleurSuppression : c.CouleurFond;
 }
 
+namespace {
+// Une jauge de taux : la barre montre la part restante.
+ContenuJauge Taux(bool jauge, bool inverse, std::uint8_t taux, const char* libelle) {
+    return {jauge ? static_cast<std::uint8_t>(100 - taux) : std::uint8_t{0}, inverse,
+            libelle + std::to_string(taux) + " %"};
+}
+} // namespace
+
 ContenuJauge Contenu(JaugeFixe jauge, const TConfig& c, const Echantillons& e, const FormatNombres& format) {
     ContenuJauge r;
     switch (jauge) {
@@ -54,24 +62,15 @@ ContenuJauge Contenu(JaugeFixe jauge, const TConfig& c, const Echantillons& e, c
     }
     case JaugeFixe::MemoryLoad: {
         TraceProcedure trace("TPulsodexForm.MemoryLoadPaintBoxPaint");
-        r.Pourcent = c.JaugeMemoryLoad ? static_cast<std::uint8_t>(100 - e.TauxMemoire) : 0;
-        r.Inverse = c.MemoryLoadInverse;
-        r.Legende = "Utilisation mémoire : " + std::to_string(e.TauxMemoire) + " %";
-        break;
+        return Taux(c.JaugeMemoryLoad, c.MemoryLoadInverse, e.TauxMemoire, "Utilisation mémoire : ");
     }
     case JaugeFixe::Cpu: {
         TraceProcedure trace("TPulsodexForm.CpuPaintBoxPaint");
-        r.Pourcent = c.JaugeCpu ? static_cast<std::uint8_t>(100 - e.ChargeCpu) : 0;
-        r.Inverse = c.CpuInverse;
-        r.Legende = "Utilisation CPU : " + std::to_string(e.ChargeCpu) + " %";
-        break;
+        return Taux(c.JaugeCpu, c.CpuInverse, e.ChargeCpu, "Utilisation CPU : ");
     }
     case JaugeFixe::CpuMoy: {
         TraceProcedure trace("TPulsodexForm.CpuMoyPaintBoxPaint");
-        r.Pourcent = c.JaugeCpuMoy ? static_cast<std::uint8_t>(100 - e.ChargeCpuMoyenne) : 0;
-        r.Inverse = c.CpuMoyInverse;
-        r.Legende = "Moyenne CPU : " + std::to_string(e.ChargeCpuMoyenne) + " %";
-        break;
+        return Taux(c.JaugeCpuMoy, c.CpuMoyInverse, e.ChargeCpuMoyenne, "Moyenne CPU : ");
     }
     }
     return r;
