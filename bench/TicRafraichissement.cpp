@@ -1,7 +1,9 @@
 // Banc d'essai : un tic de rafraîchissement complet sur le vrai /proc (sans
 // la peinture) à côté du plancher physique mesuré dans le même passage : les
 // mêmes fichiers lus par pread sur des descripteurs gardés ouverts, et un
-// statvfs, rien d'autre. Le rapport tic / plancher est affiché à la fin.
+// statvfs, rien d'autre. Le rapport tic / plancher est affiché à la fin. Comme
+// dans la fenêtre, le fil de la sonde du disque relève l'espace à la période
+// du rafraîchissement, hors du tic ; le coût de ses relevés est affiché à part.
 //
 //   bench_tic                      mesure (5 répétitions entrelacées)
 //   bench_tic --compter N          N tics puis N planchers, sans chronomètre
@@ -102,6 +104,9 @@ public:
             c.MoyenneChargeProcesseur = true;
         }
         m_resolution.Reinitialiser();
+        // Comme la fenêtre : les sondes des lecteurs relèvent à la période du
+        // rafraîchissement, hors du tic.
+        m_disques.FixerCadence(std::chrono::milliseconds(c.Rafraichissement));
         // Les lecteurs comme à la construction de la fenêtre : emplacement 1
         // pour le total s'il est demandé, puis les lecteurs listés.
         const auto lecteurs = LecteursListes(c.ListeDisques, c.TotalDisque);
@@ -153,6 +158,8 @@ public:
         m_resolution.Surveiller();
         return r;
     }
+
+    [[nodiscard]] std::uint64_t Releves() const { return m_disques.Bilan().Releves; }
 
 private:
     test::ConfigEssai m_essai;
@@ -221,6 +228,27 @@ long AttentesVolontaires() {
     return usage.ru_nvcsw;
 }
 
+double Secondes(const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+}
+
+// Processeur des fils autres que celui-ci (les fils des sondes), en secondes.
+double ProcesseurDesSondes() {
+    rusage tout{};
+    rusage fil{};
+    ::getrusage(RUSAGE_SELF, &tout);
+    ::getrusage(RUSAGE_THREAD, &fil);
+    return Secondes(tout.ru_utime) + Secondes(tout.ru_stime) - Secondes(fil.ru_utime) -
+           Secondes(fil.ru_stime);
+}
+
+// Relevés faits par les fils des sondes pendant les tics mesurés, et leur coût.
+struct CoutReleves {
+    std::uint64_t Releves = 0;
+    double Secondes = 0;
+};
+CoutReleves g_releves;
+
 void Tic(benchmark::State& etat, Bandes bandes) {
     BancTic banc(bandes);
     // Échauffement : les tampons prennent leur taille, l'historique aussi.
@@ -229,10 +257,17 @@ void Tic(benchmark::State& etat, Bandes bandes) {
     }
     const std::uint64_t avant = g_allocations.load();
     const long attentesAvant = AttentesVolontaires();
+    const std::uint64_t relevesAvant = banc.Releves();
+    const double sondesAvant = ProcesseurDesSondes();
     for (auto _ : etat) {
         benchmark::DoNotOptimize(banc.Tic());
     }
     const auto allocations = static_cast<double>(g_allocations.load() - avant);
+    const std::uint64_t releves = banc.Releves() - relevesAvant;
+    g_releves.Releves += releves;
+    g_releves.Secondes += ProcesseurDesSondes() - sondesAvant;
+    etat.counters["releves"] =
+        benchmark::Counter(static_cast<double>(releves), benchmark::Counter::kAvgIterations);
     etat.counters["allocations"] = benchmark::Counter(allocations, benchmark::Counter::kAvgIterations);
     // Chaque attente volontaire est un réveil de plus par tic dans le programme.
     etat.counters["reveils"] = benchmark::Counter(static_cast<double>(AttentesVolontaires() - attentesAvant),
@@ -299,6 +334,13 @@ public:
             }
             std::printf("Rapport tic/plancher (%s) : %.2f  (tic %.2f µs, plancher %.2f µs ; cible <= 2)\n",
                         cas, tic->second / plancher->second, tic->second, plancher->second);
+        }
+        if (g_releves.Releves > 0) {
+            // Faits hors du tic, une fois par période, par un fil réveillé
+            // par son échéance : leur coût compte dans celui du programme.
+            std::printf("Relevés des fils des sondes pendant les tics : %llu, %.2f µs de processeur chacun\n",
+                        static_cast<unsigned long long>(g_releves.Releves),
+                        g_releves.Secondes * 1e6 / static_cast<double>(g_releves.Releves));
         }
         return complet;
     }

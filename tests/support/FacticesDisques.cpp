@@ -39,6 +39,7 @@ ReponseSonde SondeEspaceFactice::Interroger(const std::string& chemin) {
     std::unique_lock verrou(m_verrou);
     ++m_appels;
     m_fils.insert(std::this_thread::get_id());
+    m_signal.notify_all();
     if (m_bloques.count(chemin) != 0) {
         ++m_bloquees;
         m_signal.notify_all();
@@ -69,6 +70,11 @@ std::size_t SondeEspaceFactice::FilsDistincts() const {
 bool SondeEspaceFactice::AttendreBloquees(int n, std::chrono::seconds delai) {
     std::unique_lock verrou(m_verrou);
     return m_signal.wait_for(verrou, delai, [&] { return m_bloquees == n; });
+}
+
+bool SondeEspaceFactice::AttendreAppels(int n, std::chrono::seconds delai) {
+    std::unique_lock verrou(m_verrou);
+    return m_signal.wait_for(verrou, delai, [&] { return m_appels >= n; });
 }
 
 bool SondeEspaceFactice::FinitPendantLeBlocage(const std::function<void()>& action) {

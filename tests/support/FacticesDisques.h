@@ -35,6 +35,8 @@ public:
     [[nodiscard]] std::size_t FilsDistincts() const;
     // Attend que n questions exactement soient retenues ; faux au bout du délai.
     bool AttendreBloquees(int n, std::chrono::seconds delai);
+    // Attend qu'il y ait eu au moins n appels ; faux au bout du délai.
+    bool AttendreAppels(int n, std::chrono::seconds delai);
     // Fait l'action sur un autre fil une fois une question retenue ; vrai quand
     // elle finit sans attendre que la question soit rendue. Sinon libère tout
     // (l'essai ne reste pas pendu) et rend faux.

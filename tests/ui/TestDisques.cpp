@@ -2,7 +2,9 @@
 
 #include <QApplication>
 
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "FenetreEssai.h"
 #include "app/CoolBar.h"
@@ -17,6 +19,21 @@ protected:
     FenetreEssai e;
     RegistreMemoire& reg = e.Reg;
 };
+
+// Des tics jusqu'à la condition, au plus dix secondes : le fil de la sonde
+// relève l'espace à sa propre cadence, pas à chaque tic.
+template <typename Condition>
+bool TicsJusqua(TPulsodexForm& f, Condition condition) {
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= limite) {
+            return false;
+        }
+        f.MinuterieTimer();
+        std::this_thread::yield();
+    }
+    return true;
+}
 
 TEST_F(DisquesFenetreTest, PanneauxDuTotalEtDesLecteurs) {
     reg.WriteString(e.Res(), "ListeDisques", "C5c;C"); // deux fois C
@@ -63,6 +80,25 @@ TEST_F(DisquesFenetreTest, SansTemoinLaJaugeCommenceA3) {
     EXPECT_EQ(c->DisquePaintBox->width(), c->width() - 2 - 2 - 2);
 }
 
+// La fenêtre donne sa période aux sondes : elles relèvent d'elles-mêmes et le
+// tic de l'affichage lit le relevé de la création ; sans minuteur (période
+// nulle), un relevé par question.
+TEST(DisquesCadence, LesSondesSuiventLaPeriodeDuRafraichissement) {
+    struct Cas {
+        int Periode;
+        std::uint64_t Releves;
+        bool EnCadence;
+    };
+    for (const Cas& k : {Cas{1000, 1, true}, Cas{0, 2, false}}) {
+        FenetreEssai e;
+        e.Reg.WriteString(e.Res(), "ListeDisques", "C");
+        e.Reg.WriteInteger(e.Res(), "Rafraichissement", k.Periode);
+        e.Demarrer();
+        EXPECT_EQ(e.Disques.Bilan().Releves, k.Releves) << k.Periode;
+        EXPECT_EQ(e.Disques.Bilan().EnCadence, k.EnCadence) << k.Periode;
+    }
+}
+
 TEST_F(DisquesFenetreTest, LecteurReseauTombeUneQuestionParEpisode) {
     e.Montages.Changer("22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
                        "36 22 0:41 / /mnt/nfs rw - nfs4 serveur:/export rw\n");
@@ -70,6 +106,7 @@ TEST_F(DisquesFenetreTest, LecteurReseauTombeUneQuestionParEpisode) {
     carte.Fixer('E', "/mnt/nfs");
     e.Disques.ChangerCarte(carte);
     reg.WriteString(e.Res(), "ListeDisques", "CE");
+    reg.WriteInteger(e.Res(), "Rafraichissement", 20); // la cadence des sondes
     e.Boites.Repondre(ReponseBoite::Oui);
     ResultatProgramme refus;
     refus.Lance = refus.Termine = true;
@@ -88,16 +125,15 @@ TEST_F(DisquesFenetreTest, LecteurReseauTombeUneQuestionParEpisode) {
         f.MinuterieTimer();
     }
     EXPECT_EQ(e.Boites.Montrees.size(), 2U); // pas de nouvelle question dans l'épisode
-    // Le lecteur revient, puis retombe : la question revient.
+    // Le lecteur revient, puis retombe (relevé bloqué plus que le délai) : la
+    // question revient.
     e.Sonde->Repondre("/mnt/nfs", 1000, 10);
-    for (int i = 0; i < 60 && f.Disque(2)->Libre < 0; ++i) {
-        f.MinuterieTimer();
-    }
-    ASSERT_EQ(f.Disque(2)->Libre, 10);
+    ASSERT_TRUE(TicsJusqua(f, [&] { return f.Disque(2)->Libre == 10; }));
     e.Sonde->Bloquer("/mnt/nfs");
     e.Boites.Repondre(ReponseBoite::Non);
-    f.MinuterieTimer();
-    EXPECT_EQ(e.Boites.Montrees.size(), 3U);
+    ASSERT_TRUE(TicsJusqua(f, [&] { return e.Boites.Montrees.size() == 3U; }));
+    EXPECT_EQ(e.Boites.Montrees[2].Texte,
+              "Votre unité réseau E est indisponible, voulez-vous la déconnecter ?");
     EXPECT_EQ(e.Executeur.Commandes.size(), 1U); // « Non » : rien n'est démonté
     e.Sonde->Liberer();
 }

@@ -27,6 +27,24 @@ void SondeDisques::ChangerCarte(CarteLecteurs carte) {
     }
 }
 
+void SondeDisques::FixerCadence(std::chrono::milliseconds cadence) {
+    m_cadence = cadence;
+    for (auto& entree : m_sondes) {
+        entree.second->FixerCadence(cadence);
+    }
+}
+
+SondeBornee::Compteurs SondeDisques::Bilan() const {
+    SondeBornee::Compteurs total;
+    for (const auto& entree : m_sondes) {
+        const SondeBornee::Compteurs c = entree.second->Bilan();
+        total.Releves += c.Releves;
+        total.Reveils += c.Reveils;
+        total.EnCadence = total.EnCadence || c.EnCadence;
+    }
+    return total;
+}
+
 SondeDisques::Situation SondeDisques::Situer(const std::string& chemin) {
     const TableMontages& table = m_montages.Table();
     if (table.Version != m_versionGenres) {
@@ -45,6 +63,7 @@ SondeBornee& SondeDisques::SondePour(const std::string& chemin) {
     auto it = m_sondes.find(chemin);
     if (it == m_sondes.end()) {
         it = m_sondes.emplace(chemin, std::make_unique<SondeBornee>(m_sonde, chemin, m_delai)).first;
+        it->second->FixerCadence(m_cadence);
     }
     return *it->second;
 }

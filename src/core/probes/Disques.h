@@ -1,7 +1,7 @@
 #pragma once
 // Les trois questions sur un lecteur (espace libre, taille, genre), posées par
-// le fil de l'interface sans jamais l'arrêter : chaque interrogation de
-// l'espace passe par la sonde bornée de son chemin.
+// le fil de l'interface sans jamais l'arrêter : l'espace vient de la sonde
+// bornée de son chemin, qui le relève à la cadence donnée par la fenêtre.
 #include <chrono>
 #include <cstdint>
 #include <map>
@@ -33,6 +33,9 @@ public:
     // Nouvelle carte (après la boîte de configuration) ; les sondes au repos des
     // chemins qui n'ont plus de lettre sont arrêtées, les sondes bloquées gardées.
     void ChangerCarte(CarteLecteurs carte);
+    // Période des relevés de chaque chemin (celle du rafraîchissement) ; nulle :
+    // un relevé à chaque question.
+    void FixerCadence(std::chrono::milliseconds cadence);
 
     // Octets libres et taille du lecteur (1 = A .. 26 = Z), -1 en cas d'échec.
     std::int64_t MyDiskFree(std::uint8_t lecteur) override;
@@ -46,6 +49,8 @@ public:
     std::vector<Montage> MontagesAChoisir();
     // Nombre de sondes (une au plus par chemin, chacune avec un fil au plus).
     [[nodiscard]] std::size_t NombreSondes() const { return m_sondes.size(); }
+    // Relevés et réveils de toutes les sondes ; EnCadence si l'une relève encore.
+    [[nodiscard]] SondeBornee::Compteurs Bilan() const;
 
 private:
     // Où se trouve un chemin : son montage, ou le montage prévu non monté.
@@ -62,6 +67,7 @@ private:
     const InfosBlocs& m_blocs;
     std::shared_ptr<SondeEspace> m_sonde;
     std::chrono::milliseconds m_delai;
+    std::chrono::milliseconds m_cadence{0};
     std::map<std::string, std::unique_ptr<SondeBornee>, std::less<>> m_sondes;
     // Genres déjà établis, par point de montage, pour une version de la table.
     std::map<std::string, std::string, std::less<>> m_genres;

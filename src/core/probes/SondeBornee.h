@@ -1,10 +1,14 @@
 #pragma once
-// Sonde d'espace d'un chemin, interrogée avec un délai par un fil qui lui est
-// propre. Un seul fil par chemin, créé à la première question et gardé : une
-// question sur un disque sain ne coûte qu'un passage de relais entre deux fils.
-// Quand une sonde reste bloquée dans le noyau, les questions suivantes échouent
-// aussitôt sans lancer d'autre fil, jusqu'à ce qu'elle rende la main.
+// Sonde d'espace d'un chemin, tenue par un fil qui lui est propre, créé à la
+// première question et gardé. Le fil relève l'espace à la cadence du
+// rafraîchissement, juste avant le tic attendu, et garde sa dernière réponse :
+// une question la lit aussitôt, sans passage de relais. Sans réponse assez
+// récente (première question, cadence arrêtée faute de questions, cadence
+// nulle), la question demande un relevé et l'attend au plus le délai. Un relevé
+// bloqué dans le noyau plus longtemps que le délai fait échouer les questions
+// aussitôt, sans lancer d'autre fil, jusqu'à ce qu'il rende la main.
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <thread>
@@ -14,6 +18,9 @@
 namespace pulsodex {
 
 inline constexpr std::chrono::milliseconds DelaiSonde{300};
+// Périodes sans question au bout desquelles le fil cesse de relever (fenêtre
+// cachée, minuteur arrêté, lettre retirée) ; la question suivante le relance.
+inline constexpr int PeriodesSansQuestion = 3;
 
 class SondeBornee {
 public:
@@ -25,10 +32,25 @@ public:
     SondeBornee(const SondeBornee&) = delete;
     SondeBornee& operator=(const SondeBornee&) = delete;
 
-    // Pose la question et attend la réponse au plus le délai.
+    // Période des relevés du fil. Nulle (par défaut) : pas de relevé de
+    // lui-même, chaque question attend un relevé neuf.
+    void FixerCadence(std::chrono::milliseconds cadence);
+
+    // La dernière réponse si elle a au plus deux périodes ; sinon un relevé
+    // neuf, attendu au plus le délai (Delai au-delà). Occupee quand le relevé
+    // en cours dure depuis plus que le délai.
     ReponseSonde Interroger();
-    // Une question est-elle encore en cours (sonde bloquée) ?
+    // Un relevé est-il demandé ou en cours ?
     [[nodiscard]] bool Occupee() const;
+
+    // Ce qu'a fait le fil : relevés achevés, retours de ses attentes, et s'il
+    // suit une cadence (faux au repos).
+    struct Compteurs {
+        std::uint64_t Releves = 0;
+        std::uint64_t Reveils = 0;
+        bool EnCadence = false;
+    };
+    [[nodiscard]] Compteurs Bilan() const;
 
 private:
     struct Etat;

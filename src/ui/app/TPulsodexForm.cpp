@@ -326,6 +326,8 @@ void TPulsodexForm::FormShow() {
     if (!c.DisqueListe) {
         c.TotalDisque = false;
     }
+    // Les sondes des lecteurs relèvent l'espace au rythme du rafraîchissement.
+    m_services.Disques.FixerCadence(std::chrono::milliseconds(c.Rafraichissement));
     CreerDisques();
 
     FixerTrace("TPulsodexForm.FormShow (20)");

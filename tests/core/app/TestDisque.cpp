@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "Factices.h"
 #include "FacticesDisques.h"
@@ -169,7 +170,9 @@ TEST(NomsDesControles, EmplacementRelu) {
     EXPECT_EQ(EmplacementDuNom("DisquePanelx", "DisquePanel"), 0);
 }
 
-// Un vrai dossier : un fichier écrit entre deux tics allume l'écriture.
+// Un vrai dossier : un fichier écrit entre deux tics allume l'écriture. Le
+// fil de la sonde relève à la cadence du rafraîchissement : le changement se
+// voit au plus une période plus tard.
 TEST(DisqueReel, FichierEcritEntreDeuxTics) {
     namespace fs = std::filesystem;
     const fs::path dossier = fs::temp_directory_path() / ("pulsodex-disque-" + std::to_string(::getpid()));
@@ -179,6 +182,7 @@ TEST(DisqueReel, FichierEcritEntreDeuxTics) {
     MontagesProc montages;
     BlocsSys blocs;
     SondeDisques disques(carte, montages, blocs, std::make_shared<SondeEspaceStatvfs>());
+    disques.FixerCadence(100ms);
     const FormatNombres fr{" ", ","};
     TDisque d(1, D, true, disques, fr);
     ASSERT_GT(d.Taille, 0);
@@ -192,7 +196,12 @@ TEST(DisqueReel, FichierEcritEntreDeuxTics) {
         }
     }
     ::sync();
-    Traite_Disque(d, disques, true, fr);
+    // Les tics qui suivent, jusqu'au relevé qui voit l'écriture.
+    const auto limite = std::chrono::steady_clock::now() + 10s;
+    while (d.Activite == 0 && std::chrono::steady_clock::now() < limite) {
+        Traite_Disque(d, disques, true, fr);
+        std::this_thread::yield();
+    }
     EXPECT_EQ(d.Activite, 1);
     fs::remove_all(dossier);
 }

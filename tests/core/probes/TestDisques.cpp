@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "Factices.h"
 #include "FacticesDisques.h"
@@ -144,6 +145,38 @@ TEST_F(Disques, UneSondeParCheminEtNouvelleCarte) {
     EXPECT_EQ(disques->MyDiskFree(G), -1);
     EXPECT_EQ(m_sonde->Appels(), 4);
     EXPECT_EQ(disques->Carte().CheminLettre('G'), "/mnt/nfs");
+}
+
+TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
+    m_sonde->Repondre("/home", 10, 5);
+    m_sonde->Repondre("/tmp", 10, 5);
+    const std::size_t fils = NombreDeFils();
+    auto disques = Creer(Carte({{'D', "/home"}, {'F', "/tmp"}}));
+    EXPECT_EQ(disques->MyDiskFree(D), 5); // sonde créée avant la cadence
+    disques->FixerCadence(10ms);
+    EXPECT_EQ(disques->MyDiskFree(F), 5); // et après
+    m_sonde->Repondre("/home", 10, 4);
+    m_sonde->Repondre("/tmp", 10, 3);
+    // Chaque fil relève de lui-même : les nouvelles valeurs arrivent.
+    const auto limite = std::chrono::steady_clock::now() + Garde;
+    while ((disques->MyDiskFree(D) != 4 || disques->MyDiskFree(F) != 3) &&
+           std::chrono::steady_clock::now() < limite) {
+        std::this_thread::yield();
+    }
+    EXPECT_EQ(disques->MyDiskFree(D), 4);
+    EXPECT_EQ(disques->MyDiskFree(F), 3);
+    EXPECT_EQ(disques->NombreSondes(), 2U);
+    EXPECT_EQ(m_sonde->FilsDistincts(), 2U);
+    // Sans question (fenêtre cachée, minuteur arrêté), les fils se reposent.
+    while (disques->Bilan().EnCadence && std::chrono::steady_clock::now() < limite) {
+        std::this_thread::yield();
+    }
+    EXPECT_FALSE(disques->Bilan().EnCadence);
+    // Une lettre retirée : son fil s'arrête ; les autres à la destruction.
+    disques->ChangerCarte(Carte({{'D', "/home"}}));
+    EXPECT_EQ(disques->NombreSondes(), 1U);
+    disques.reset();
+    EXPECT_EQ(NombreDeFils(), fils);
 }
 
 TEST_F(Disques, LeGenreSuitLaTableDesMontages) {
