@@ -24,6 +24,7 @@
 #include <new>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "ConfigEssai.h"
@@ -159,8 +160,6 @@ public:
         return r;
     }
 
-    [[nodiscard]] std::uint64_t Releves() const { return m_disques.Bilan().Releves; }
-
 private:
     test::ConfigEssai m_essai;
     FormatNombres m_format = FormatNombres::De(m_essai.Locale);
@@ -242,12 +241,38 @@ double ProcesseurDesSondes() {
            Secondes(fil.ru_stime);
 }
 
-// Relevés faits par les fils des sondes pendant les tics mesurés, et leur coût.
-struct CoutReleves {
-    std::uint64_t Releves = 0;
-    double Secondes = 0;
-};
-CoutReleves g_releves;
+// Le relevé du fil de la sonde de C, hors du tic : une question par période
+// comme la fenêtre, ce fil-ci dormant entre deux, comme le programme au repos
+// (le relevé se fait à froid). Affiche le processeur des fils des sondes par
+// relevé.
+void MesurerReleves() {
+    using namespace std::chrono_literals;
+    constexpr auto Periode = 250ms;
+    constexpr int Questions = 12;
+    constexpr std::uint8_t C = 3;
+    MontagesProc montages;
+    BlocsSys blocs;
+    CarteLecteurs carte;
+    carte.Fixer('C', "/");
+    SondeDisques disques(carte, montages, blocs, std::make_shared<SondeEspaceStatvfs>());
+    disques.FixerCadence(Periode);
+    disques.MyDiskFree(C); // le premier relevé, attendu
+    const std::uint64_t relevesAvant = disques.Bilan().Releves;
+    const double avant = ProcesseurDesSondes();
+    auto prochaine = std::chrono::steady_clock::now();
+    for (int i = 0; i < Questions; ++i) {
+        prochaine += Periode;
+        std::this_thread::sleep_until(prochaine);
+        benchmark::DoNotOptimize(disques.MyDiskFree(C));
+    }
+    const std::uint64_t releves = disques.Bilan().Releves - relevesAvant;
+    if (releves > 0) {
+        std::printf("Relevé du fil de la sonde, une fois par période hors du tic : %.2f µs de processeur "
+                    "(%llu relevés)\n",
+                    (ProcesseurDesSondes() - avant) * 1e6 / static_cast<double>(releves),
+                    static_cast<unsigned long long>(releves));
+    }
+}
 
 void Tic(benchmark::State& etat, Bandes bandes) {
     BancTic banc(bandes);
@@ -257,17 +282,10 @@ void Tic(benchmark::State& etat, Bandes bandes) {
     }
     const std::uint64_t avant = g_allocations.load();
     const long attentesAvant = AttentesVolontaires();
-    const std::uint64_t relevesAvant = banc.Releves();
-    const double sondesAvant = ProcesseurDesSondes();
     for (auto _ : etat) {
         benchmark::DoNotOptimize(banc.Tic());
     }
     const auto allocations = static_cast<double>(g_allocations.load() - avant);
-    const std::uint64_t releves = banc.Releves() - relevesAvant;
-    g_releves.Releves += releves;
-    g_releves.Secondes += ProcesseurDesSondes() - sondesAvant;
-    etat.counters["releves"] =
-        benchmark::Counter(static_cast<double>(releves), benchmark::Counter::kAvgIterations);
     etat.counters["allocations"] = benchmark::Counter(allocations, benchmark::Counter::kAvgIterations);
     // Chaque attente volontaire est un réveil de plus par tic dans le programme.
     etat.counters["reveils"] = benchmark::Counter(static_cast<double>(AttentesVolontaires() - attentesAvant),
@@ -335,13 +353,6 @@ public:
             std::printf("Rapport tic/plancher (%s) : %.2f  (tic %.2f µs, plancher %.2f µs ; cible <= 2)\n",
                         cas, tic->second / plancher->second, tic->second, plancher->second);
         }
-        if (g_releves.Releves > 0) {
-            // Faits hors du tic, une fois par période, par un fil réveillé
-            // par son échéance : leur coût compte dans celui du programme.
-            std::printf("Relevés des fils des sondes pendant les tics : %llu, %.2f µs de processeur chacun\n",
-                        static_cast<unsigned long long>(g_releves.Releves),
-                        g_releves.Secondes * 1e6 / static_cast<double>(g_releves.Releves));
-        }
         return complet;
     }
 
@@ -387,5 +398,7 @@ int main(int argc, char** argv) {
     Rapporteur rapporteur;
     benchmark::RunSpecifiedBenchmarks(&rapporteur);
     benchmark::Shutdown();
-    return rapporteur.Conclure() ? 0 : 1;
+    const bool complet = rapporteur.Conclure();
+    MesurerReleves();
+    return complet ? 0 : 1;
 }
