@@ -84,7 +84,10 @@ TEST_F(AlarmesTest, FermeePendantLeMessageDuPremierTic) {
     reg.WriteString("Evenement\\0", "Actif", "Oui");
     reg.WriteString("Evenement\\0", "Type", "1");
     TPulsodexForm& f = e.Fenetre();
-    e.Boites.PendantMessage = [&f] { f.FormClose(); }; // un signal d'arrêt pendant le message
+    // Un signal d'arrêt pendant le message.
+    e.Boites.PendantMessage = [&f] {
+        f.FormClose();
+    };
     f.FormCreate();
     f.show();
     EXPECT_TRUE(f.Fermee());

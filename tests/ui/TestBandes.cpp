@@ -135,8 +135,8 @@ TEST_F(BandesFenetreTest, CtrlGlisserDeplaceUneBandeSaufVerrouillee) {
     // Un lâcher perdu (pris par une fenêtre modale) : le glissement s'oublie.
     Souris(f.MemPanel, QEvent::MouseButtonPress, {20, 8});
     EXPECT_TRUE(f.Bandes()->Glisse());
-    QMouseEvent sansBouton(QEvent::MouseMove, QPointF(90, 8), f.MemPanel->mapToGlobal(QPoint(90, 8)), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
+    QMouseEvent sansBouton(QEvent::MouseMove, QPointF(90, 8), f.MemPanel->mapToGlobal(QPoint(90, 8)),
+                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(f.MemPanel, &sansBouton);
     EXPECT_FALSE(f.Bandes()->Glisse());
 

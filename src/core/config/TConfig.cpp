@@ -58,8 +58,8 @@ void TConfig::ChargeEnvironnement() {
     if (!reg.ReadString(Racine, "TestMiseAJour", "").empty()) {
         TestMiseAJour = MyReadBool(Racine, "TestMiseAJour", "Oui");
     } else {
-        const ReponseBoite reponse =
-            m_services.Boites.Boite(QuestionMiseAJour, produit::Titre, IconeBoite::Question, BoutonsBoite::OuiNon);
+        const ReponseBoite reponse = m_services.Boites.Boite(QuestionMiseAJour, produit::Titre,
+                                                             IconeBoite::Question, BoutonsBoite::OuiNon);
         TestMiseAJour = reponse == ReponseBoite::Oui;
         // Sans réponse (programme arrêté pendant la question), elle sera reposée.
         if (reponse == ReponseBoite::Oui || reponse == ReponseBoite::Non) {

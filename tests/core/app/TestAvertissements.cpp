@@ -46,7 +46,7 @@ TEST(Avertir, SeuilsEtArrondis) {
         {Regle(3, 10, 1, "Z"), Memoire(0, 1, 0, 1, 0), false}, // disque muet : pas de %
         {Regle(3, 10, 2, "Z"), Memoire(0, 1, 0, 1, 0), false}, // muet : ni plein ni vide
         {Regle(3, 10, 4, "Z"), Memoire(0, 1, 0, 1, 0), false},
-        {Regle(1, 10, 1), Memoire(5, 0, 0, 1, 0), false},      // total nul
+        {Regle(1, 10, 1), Memoire(5, 0, 0, 1, 0), false}, // total nul
     };
     for (const auto& k : cas) {
         ListeAvertissements regles{k.regle};
