@@ -18,6 +18,10 @@ public:
     // Rend une section non inscriptible (essais d'échec d'écriture).
     void ProtegerEnEcriture(bool protege) { m_protege = protege; }
     [[nodiscard]] std::size_t NombreValeurs() const;
+    // Mêmes sections, mêmes valeurs.
+    friend bool operator==(const RegistreMemoire& a, const RegistreMemoire& b) {
+        return a.m_sections == b.m_sections;
+    }
 
 private:
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> m_sections;

@@ -34,12 +34,10 @@ int LireNombre(const Registre& reg, std::string_view section, std::string_view n
     return static_cast<int>(std::min(*n, CompteMax));
 }
 
+// L'ancien emplacement ne sert que si la racine n'a pas de nombre : le zéro
+// qu'écrit la sauvegarde d'une liste vidée ne fait pas revenir les anciens.
 int NombreEnregistrements(const Registre& reg, std::string_view res, std::string_view nom) {
-    int n = LireNombre(reg, Racine, nom);
-    if (n == 0) {
-        n = LireNombre(reg, res, nom);
-    }
-    return n;
+    return reg.Lire(Racine, nom) ? LireNombre(reg, Racine, nom) : LireNombre(reg, res, nom);
 }
 } // namespace
 

@@ -22,6 +22,10 @@ constexpr std::array<std::string_view, NombreChamps> NomsChamps{
     "MemTotal", "MemAvailable", "MemFree", "Buffers", "Cached", "SwapTotal", "SwapFree"};
 using Valeurs = std::array<std::optional<std::int64_t>, NombreChamps>;
 
+// Bien au-delà de toute machine, et assez bas pour que les sommes des champs
+// (libre + tampons + cache, physique + échange) ne débordent jamais.
+constexpr std::int64_t PlafondKo = INT64_MAX / 4 / 1024;
+
 // Valeur en octets de ce qui suit « Nom: » (« 123 kB ») ; rien si illisible.
 std::optional<std::int64_t> Valeur(std::string_view reste) {
     std::size_t i = 0;
@@ -31,10 +35,11 @@ std::optional<std::int64_t> Valeur(std::string_view reste) {
     std::int64_t valeur = 0;
     bool chiffre = false;
     for (; i < reste.size() && reste[i] >= '0' && reste[i] <= '9'; ++i) {
-        if (valeur > (INT64_MAX / 1024 - 9) / 10) {
+        const int unite = reste[i] - '0';
+        if (valeur > (PlafondKo - unite) / 10) {
             return std::nullopt; // déraisonnable
         }
-        valeur = valeur * 10 + (reste[i] - '0');
+        valeur = valeur * 10 + unite;
         chiffre = true;
     }
     if (!chiffre) {

@@ -122,6 +122,24 @@ TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineEstAZero) {
     EXPECT_TRUE(ev.Heure.empty() && ev.Minute.empty());
 }
 
+TEST_F(EnregistrementsTest, ListeVideeNeFaitPasRevenirLAncienNombre) {
+    // Un ancien nombre dans la résolution, puis l'utilisateur vide les deux listes.
+    reg.WriteString("1024x768", "NombreEvenement", "1");
+    reg.WriteString("1024x768", "NombreAvertissements", "1");
+    reg.WriteString("Avertissement\\0", "Ressource", "Mémoire");
+    c.ChargeAvertissements();
+    c.ChargeEvenements();
+    ASSERT_EQ(c.Avertissements.size(), 1U);
+    c.Avertissements.clear();
+    c.Evenements.clear();
+    c.SauveAvertissements();
+    c.SauveEvenements();
+    c.ChargeAvertissements();
+    c.ChargeEvenements();
+    EXPECT_TRUE(c.Avertissements.empty());
+    EXPECT_TRUE(c.Evenements.empty());
+}
+
 TEST_F(EnregistrementsTest, HeureOuMinuteSelonLaLongueur) {
     struct Cas {
         const char* texte;

@@ -52,6 +52,14 @@ TEST(Meminfo, ReleveIncompletOuAbsurde) {
     EXPECT_FALSE(LireMeminfo(Lire(Donnees + "/proc/tronque/meminfo")));
     EXPECT_FALSE(LireMeminfo("MemTotal: abc kB\nMemFree: 1 kB\n"));
     EXPECT_FALSE(LireMeminfo("MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n"));
+    // Des champs énormes, chacun lisible seul, ne font pas déborder leurs sommes.
+    const auto enorme = LireMeminfo("MemTotal: 2251799813685247 kB\nMemFree: 2251799813685247 kB\n"
+                                    "Buffers: 2251799813685247 kB\nCached: 2251799813685247 kB\n"
+                                    "SwapTotal: 2251799813685247 kB\nSwapFree: 2251799813685247 kB\n");
+    ASSERT_TRUE(enorme);
+    EXPECT_EQ(enorme->AvailPhys, enorme->TotalPhys);
+    EXPECT_EQ(enorme->AvailPageFile, enorme->TotalPageFile);
+    EXPECT_FALSE(LireMeminfo("MemTotal: 2251799813685248 kB\nMemFree: 1 kB\n"));
     // Disponible au-delà du total : ramené au total.
     auto s = LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n");
     ASSERT_TRUE(s);
