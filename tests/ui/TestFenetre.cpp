@@ -153,6 +153,26 @@ TEST_F(FenetreTest, VerrouillageBasculeEtSEnregistre) {
     EXPECT_FALSE(f.Bandes()->Verrouille());
 }
 
+TEST_F(FenetreTest, EnregistrementRateDitUneFoisEtLeProgrammeContinue) {
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_TRUE(e.Boites.Montrees.empty());
+    reg.FaireEchouerDisque(true);
+    f.VerrouillerMenuClick();
+    f.AvanceAutoMenuClick();
+    f.enLigneManuelMenuClick();
+    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+    EXPECT_TRUE(e.Boites.Montrees[0].Texte.starts_with("Les réglages n'ont pas pu être enregistrés dans "));
+    // Le programme continue : le tic suivant passe, les commandes répondent.
+    f.MinuterieTimer();
+    EXPECT_TRUE(f.VerrouillerMenu->isChecked());
+    // Le disque revient : tout passe, et un nouvel échec sera dit de nouveau.
+    reg.FaireEchouerDisque(false);
+    f.VerrouillerMenuClick();
+    reg.FaireEchouerDisque(true);
+    f.VerrouillerMenuClick();
+    EXPECT_EQ(e.Boites.Montrees.size(), 2U);
+}
+
 TEST_F(FenetreTest, ToucheOOuvreLeMenuAuCoinDeLaFenetre) {
     TPulsodexForm& f = e.Demarrer();
     f.move(40, 30);

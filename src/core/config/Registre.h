@@ -25,6 +25,9 @@ public:
     [[nodiscard]] virtual std::vector<std::string> NomsValeurs(std::string_view section) const = 0;
     // Écrit sur disque ce qui est en attente ; faux si l'écriture a échoué.
     virtual bool Synchroniser() { return true; }
+    // Après un échec : le fichier et la cause, en français (« « chemin » : le
+    // disque est plein ») ; vide si rien n'est connu.
+    [[nodiscard]] virtual std::string ErreurEcriture() const { return {}; }
 
     // Opérations de l'enveloppe « INI » du registre.
     [[nodiscard]] std::string ReadString(std::string_view section, std::string_view nom,

@@ -15,8 +15,15 @@ public:
     [[nodiscard]] bool SectionExiste(std::string_view section) const override;
     [[nodiscard]] std::vector<std::string> NomsValeurs(std::string_view section) const override;
 
+    bool Synchroniser() override { return !m_echecDisque; }
+    [[nodiscard]] std::string ErreurEcriture() const override {
+        return m_echecDisque ? "« essai.conf » : le disque est plein" : "";
+    }
+
     // Rend une section non inscriptible (essais d'échec d'écriture).
     void ProtegerEnEcriture(bool protege) { m_protege = protege; }
+    // Fait échouer l'écriture sur disque (essais).
+    void FaireEchouerDisque(bool echec) { m_echecDisque = echec; }
     [[nodiscard]] std::size_t NombreValeurs() const;
     // Mêmes sections, mêmes valeurs.
     friend bool operator==(const RegistreMemoire& a, const RegistreMemoire& b) {
@@ -26,6 +33,7 @@ public:
 private:
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> m_sections;
     bool m_protege = false;
+    bool m_echecDisque = false;
 };
 
 } // namespace pulsodex

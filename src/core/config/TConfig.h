@@ -128,6 +128,15 @@ public:
     void SauveAvertissements();
     void SauveEvenements();
 
+    // --- Écriture sur disque ---
+    // Écrit sur disque ce qui est en attente. Le premier échec d'une suite
+    // d'échecs est dit à l'utilisateur ; le programme continue et les
+    // changements restent en attente. Vrai si tout est sur disque.
+    bool Enregistrer();
+    // « Sauver » : SauveTout puis l'écriture sur disque ; un échec est
+    // toujours dit. Vrai seulement si tout a atteint le disque.
+    bool SauveToutEnregistre();
+
     [[nodiscard]] bool MyReadBool(std::string_view section, std::string_view nom,
                                   std::string_view defaut) const;
     void MyWriteBool(std::string_view section, std::string_view nom, bool valeur);
@@ -177,9 +186,15 @@ public:
     [[nodiscard]] const LocaleUtilisateur& Locale() const { return m_services.Locale; }
 
 private:
+    bool Enregistrer(bool toujoursDire);
+
     Services m_services;
     std::string m_section;
+    bool m_echecDit = false;
 };
+
+// Le texte de la boîte d'un enregistrement raté ; la cause vient du registre.
+std::string TexteEchecEnregistrement(std::string_view cause);
 
 inline constexpr std::string_view NomDemarrage = "Pulsodex32";
 inline constexpr std::string_view QuestionMiseAJour =

@@ -255,7 +255,7 @@ void TPulsodexForm::FormCreate() {
         // « Ne plus poser cette question » : gardé au moment du clic.
         m_config->MultiResolution = !coche;
         m_config->SauveMultiResolution();
-        m_services.Reg.Synchroniser();
+        m_config->Enregistrer();
     });
     m_resolution = std::make_unique<SurveillanceResolution>(
         *m_config, m_services.Affichage,
@@ -264,7 +264,7 @@ void TPulsodexForm::FormCreate() {
             m_config->ChargeEnvironnement();
             show();
         });
-    m_services.Reg.Synchroniser();
+    m_config->Enregistrer();
     if (m_config->TestMiseAJour) {
         LancerVerificationMiseAJour(net::OrigineVerification::Demarrage);
     }
@@ -457,7 +457,7 @@ void TPulsodexForm::ReorganiserManuel(std::uint8_t organisation) {
         a->setChecked(false);
     }
     m_config->SauveOrganisation();
-    m_services.Reg.Synchroniser();
+    m_config->Enregistrer();
     Arranger(organisation);
 }
 
@@ -468,7 +468,7 @@ void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
         m_config->Organisation = 0;
         items[organisation - 1]->setChecked(false);
         m_config->SauveOrganisation();
-        m_services.Reg.Synchroniser();
+        m_config->Enregistrer();
         return;
     }
     m_config->Organisation = organisation;
@@ -476,7 +476,7 @@ void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
         items[i]->setChecked(i + 1 == organisation);
     }
     m_config->SauveOrganisation();
-    m_services.Reg.Synchroniser();
+    m_config->Enregistrer();
     Arranger(organisation);
 }
 
@@ -691,7 +691,7 @@ void TPulsodexForm::FormHide() {
     SauverDisposition(m_coolBar->Modele(), *m_config, ClesBandes());
     DetruireDisques();
     m_config->Sauve_Position(y(), x(), width());
-    m_services.Reg.Synchroniser();
+    m_config->Enregistrer();
     AReconstruire = true;
 }
 
@@ -894,7 +894,7 @@ void TPulsodexForm::VerrouillerMenuClick() {
     VerrouillerMenu->setChecked(m_config->Verrouillage);
     m_coolBar->FixerVerrouille(m_config->Verrouillage);
     m_config->SauveVerrouillage();
-    m_services.Reg.Synchroniser();
+    m_config->Enregistrer();
 }
 
 void TPulsodexForm::AideMenuClick() {
