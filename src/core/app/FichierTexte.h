@@ -9,8 +9,9 @@ namespace pulsodex {
 // pour que deux programmes ne mêlent jamais leurs lignes. Faux en cas d'échec.
 bool AjouterAuFichier(const std::string& chemin, std::string_view texte) noexcept;
 
-// Remplace retours chariot, sauts de ligne et caractères nuls par des blancs :
-// un texte venu de l'extérieur ne peut pas fabriquer de ligne.
+// Remplace retours chariot, sauts de ligne, tabulations verticales, sauts de
+// page, caractères nuls et sauts de ligne d'Unicode (NEL, U+2028, U+2029) par
+// des blancs : un texte venu de l'extérieur ne peut pas fabriquer de ligne.
 std::string SurUneLigne(std::string_view texte);
 
 inline constexpr std::string_view FinDeLigne = "\r\n";

@@ -1,11 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <set>
+#include <sstream>
 
 #include "Factices.h"
+#include "app/Agenda.h"
+#include "app/FichierTexte.h"
 #include "app/JournalErreurs.h"
 #include "commun/Trace.h"
 #include "interfaces/Locale.h"
@@ -82,6 +90,106 @@ TEST_F(JournalTest, DossierNonInscriptibleNeFaitPasEchouer) {
     }
     fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
     EXPECT_FALSE(Journal().Consigner("x"));
+}
+
+TEST(SurUneLigne, AucunTexteNeFabriqueDeLigne) {
+    struct Cas {
+        std::string_view entree;
+        std::string_view sortie;
+    };
+    const Cas cas[] = {
+        {"simple", "simple"},
+        {"a\r\nb\nc\rd", "a  b c d"},
+        {std::string_view("nul\0x", 5), "nul x"},
+        {"tab\tgardée", "tab\tgardée"},
+        {"v\vf\f", "v f "},
+        {"nel\xC2\x85ls\xE2\x80\xA8ps\xE2\x80\xA9"
+         "fin",
+         "nel ls ps fin"},
+        {"é\xC2\xA0ç", "é\xC2\xA0ç"}, // espace insécable gardée
+        {"coupé\xE2\x80", "coupé\xE2\x80"},
+    };
+    for (const auto& c : cas) {
+        EXPECT_EQ(SurUneLigne(c.entree), c.sortie) << c.entree;
+    }
+}
+
+// Deux processus ajoutent chacun leurs entrées au même fichier, en même
+// temps : chaque entrée arrive entière, aucune ne se mêle à une autre.
+TEST_F(JournalTest, DeuxProcessusNeMelentJamaisLeursEntrees) {
+    constexpr int ParProcessus = 2000;
+    struct Forme {
+        const char* nom;
+        std::function<std::string(int, int)> entree; // processus, numéro
+        std::string separateur;                      // fin d'une entrée
+        std::size_t lignes;
+    };
+    const Forme formes[] = {
+        {"ERREURS.LOG",
+         [](int p, int i) {
+             return TexteEntree({"Module" + std::to_string(p), "05/12/2026 09:52:10",
+                                 "p" + std::to_string(p) + "-" + std::to_string(i) + std::string(200, 'm'),
+                                 "Debian", "6.4.2"});
+         },
+         "\r\n\r\n", 7},
+        {"Taches.err",
+         [](int p, int i) {
+             return LigneTachesErr("05/12/2026 09:52:10", "p" + std::to_string(p) + "-" + std::to_string(i),
+                                   "Fichier non trouvé.");
+         },
+         "\r\n", 1},
+    };
+    for (const Forme& forme : formes) {
+        const std::string chemin = (dossier / forme.nom).string();
+        // Les deux partent ensemble : le départ est la fermeture du tube.
+        int depart[2];
+        ASSERT_EQ(::pipe(depart), 0);
+        pid_t enfants[2];
+        for (int p = 0; p < 2; ++p) {
+            enfants[p] = ::fork();
+            ASSERT_GE(enfants[p], 0);
+            if (enfants[p] == 0) {
+                ::close(depart[1]);
+                char octet = 0;
+                while (::read(depart[0], &octet, 1) < 0 && errno == EINTR) {
+                }
+                for (int i = 0; i < ParProcessus; ++i) {
+                    if (!AjouterAuFichier(chemin, forme.entree(p, i))) {
+                        ::_exit(1);
+                    }
+                }
+                ::_exit(0);
+            }
+        }
+        ::close(depart[0]);
+        ::close(depart[1]);
+        for (const pid_t enfant : enfants) {
+            int etat = 0;
+            ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
+            EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
+        }
+        std::ifstream f(chemin, std::ios::binary);
+        const std::string contenu{std::istreambuf_iterator<char>(f), {}};
+        std::set<std::string> attendues;
+        for (int p = 0; p < 2; ++p) {
+            for (int i = 0; i < ParProcessus; ++i) {
+                attendues.insert(forme.entree(p, i));
+            }
+        }
+        std::size_t trouvees = 0;
+        for (std::size_t debut = 0; debut < contenu.size();) {
+            std::size_t fin = contenu.find(forme.separateur, debut);
+            ASSERT_NE(fin, std::string::npos) << forme.nom << " : fin tronquée";
+            fin += forme.separateur.size();
+            const std::string entree = contenu.substr(debut, fin - debut);
+            EXPECT_EQ(attendues.erase(entree), 1U) << forme.nom << " : entrée mêlée ou en double :\n"
+                                                   << entree;
+            ++trouvees;
+            debut = fin;
+        }
+        EXPECT_EQ(trouvees, 2U * ParProcessus) << forme.nom;
+        EXPECT_TRUE(attendues.empty()) << forme.nom;
+    }
 }
 
 } // namespace
