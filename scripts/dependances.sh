@@ -7,8 +7,8 @@ paquets=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libcanberra-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool
-    clang-format
+    xvfb xauth xdotool iproute2
+    clang-format clang libclang-rt-14-dev
     fonts-dejavu-core
     desktop-file-utils dpkg-dev
 )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Construit Pulsodex et passe tous ses tests (unitaires, fenêtres hors écran,
-# bout en bout sous Xvfb), avec les avertissements traités comme des erreurs.
+# bout en bout sous Xvfb, écriture des réglages, corpus des cibles de fuzzing),
+# avec les avertissements traités comme des erreurs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -9,3 +10,8 @@ cmake --preset ci
 cmake --build --preset ci
 cmake --build --preset ci --target format-check
 ctest --preset ci
+
+# Les cibles de fuzzing (clang) rejouent leur corpus.
+cmake --preset fuzz
+cmake --build --preset fuzz
+ctest --preset fuzz
