@@ -129,12 +129,13 @@ public:
     void SauveEvenements();
 
     // --- Écriture sur disque ---
-    // Écrit sur disque ce qui est en attente. Le premier échec d'une suite
-    // d'échecs est dit à l'utilisateur ; le programme continue et les
-    // changements restent en attente. Vrai si tout est sur disque.
-    bool Enregistrer();
-    // « Sauver » : SauveTout puis l'écriture sur disque ; un échec est
-    // toujours dit. Vrai seulement si tout a atteint le disque.
+    // Écrit sur disque ce qui est en attente ; vrai si tout y est. Un échec
+    // est dit à l'utilisateur : le premier d'une suite d'échecs (sauvegardes
+    // d'arrière-plan), ou chaque fois (demande explicite, « Sauver »). Le
+    // programme continue et les changements restent en attente.
+    enum class AvisEchec { UneFois, Toujours };
+    bool Enregistrer(AvisEchec avis = AvisEchec::UneFois);
+    // SauveTout puis Enregistrer(Toujours) : vrai seulement si tout a atteint le disque.
     bool SauveToutEnregistre();
 
     [[nodiscard]] bool MyReadBool(std::string_view section, std::string_view nom,
@@ -186,8 +187,6 @@ public:
     [[nodiscard]] const LocaleUtilisateur& Locale() const { return m_services.Locale; }
 
 private:
-    bool Enregistrer(bool toujoursDire);
-
     Services m_services;
     std::string m_section;
     bool m_echecDit = false;

@@ -17,23 +17,19 @@ std::string TexteEchecEnregistrement(std::string_view cause) {
     return texte;
 }
 
-bool TConfig::Enregistrer() {
-    return Enregistrer(false);
-}
-
 bool TConfig::SauveToutEnregistre() {
     TraceProcedure trace("TConfig.SauveToutEnregistre");
     SauveTout();
-    return Enregistrer(true);
+    return Enregistrer(AvisEchec::Toujours);
 }
 
-bool TConfig::Enregistrer(bool toujoursDire) {
+bool TConfig::Enregistrer(AvisEchec avis) {
     TraceProcedure trace("TConfig.Enregistrer");
     if (m_services.Reg.Synchroniser()) {
         m_echecDit = false;
         return true;
     }
-    if (toujoursDire || !m_echecDit) {
+    if (avis == AvisEchec::Toujours || !m_echecDit) {
         m_echecDit = true;
         m_services.Boites.Boite(TexteEchecEnregistrement(m_services.Reg.ErreurEcriture()), produit::Titre,
                                 IconeBoite::Avertissement, BoutonsBoite::Ok);

@@ -839,7 +839,7 @@ void TPulsodexForm::ConfigurationMenuClick() {
                         [](int sujet) { AfficherAide(sujet); }, MontagesSansLettre()});
     FenetreOptions dialogue(etat, [this, &etat] {
         EcrireLecteurs(m_services.Reg, etat.Carte());
-        return m_services.Reg.Synchroniser();
+        return m_config->Enregistrer(TConfig::AvisEchec::Toujours);
     });
     if (m_dialogueOptions) {
         m_dialogueOptions(dialogue);

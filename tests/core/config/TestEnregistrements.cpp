@@ -103,7 +103,7 @@ TEST_F(EnregistrementsTest, RessourceInconnueAnnonceeEtAbandonnee) {
     EXPECT_FALSE(reg.SectionExiste("Avertissement\\1"));
 }
 
-TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineEstAZero) {
+TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineNEnAPas) {
     reg.WriteString("1024x768", "NombreEvenement", "1");
     reg.WriteString("1024x768", "NombreAvertissements", "1");
     reg.WriteString("Avertissement\\0", "Ressource", "Mémoire");
@@ -120,16 +120,9 @@ TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineEstAZero) {
     EXPECT_EQ(ev.Jour, 0);
     EXPECT_EQ(ev.Mois, 0);
     EXPECT_TRUE(ev.Heure.empty() && ev.Minute.empty());
-}
 
-TEST_F(EnregistrementsTest, ListeVideeNeFaitPasRevenirLAncienNombre) {
-    // Un ancien nombre dans la résolution, puis l'utilisateur vide les deux listes.
-    reg.WriteString("1024x768", "NombreEvenement", "1");
-    reg.WriteString("1024x768", "NombreAvertissements", "1");
-    reg.WriteString("Avertissement\\0", "Ressource", "Mémoire");
-    c.ChargeAvertissements();
-    c.ChargeEvenements();
-    ASSERT_EQ(c.Avertissements.size(), 1U);
+    // L'utilisateur vide les deux listes : le zéro écrit à la racine compte, les
+    // anciens enregistrements ne reviennent pas.
     c.Avertissements.clear();
     c.Evenements.clear();
     c.SauveAvertissements();
