@@ -104,6 +104,7 @@ int main(int argc, char** argv) {
     BlocsSys blocs;
     SondeDisques disques(ChargerLecteurs(registre, montages.Table().Montes), montages, blocs,
                          std::make_shared<SondeEspaceStatvfs>());
+    // Un échec reste en attente : la fenêtre le dit à son premier enregistrement.
     registre.Synchroniser();
     ExecuteurLinux executeur;
     Deconnexion deconnexions(executeur, montages,

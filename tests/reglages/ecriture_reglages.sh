@@ -28,7 +28,7 @@ mkdir -p "$TEMP/arrets"
 "$ESSAI" tours "$F" Essai 1 >/dev/null || echouer "première sauvegarde"
 precedent=0
 arrets=0
-fin=$((SECONDS + 150))
+fin=$((SECONDS + 240))
 for ((i = 0; i < 200 && SECONDS < fin; i++)); do
     : >"$TEMP/sortie"
     "$ESSAI" tours "$F" Essai 0 >"$TEMP/sortie" 2>/dev/null &
@@ -44,7 +44,7 @@ for ((i = 0; i < 200 && SECONDS < fin; i++)); do
     precedent=$TOUR
     arrets=$((arrets + 1))
 done
-[ $arrets -ge 200 ] || echouer "seulement $arrets arrêts en 150 s"
+[ $arrets -ge 200 ] || echouer "seulement $arrets arrêts en 240 s"
 echo "arrêts brutaux : $arrets, dernier tour enregistré : $precedent (${SECONDS} s)"
 
 # --- 2. deux programmes écrivent le même fichier en même temps ---
