@@ -8,6 +8,11 @@ set -u
 PULSODEX=${1:?chemin de pulsodex}
 source "$(dirname "$0")/../e2e/commun.sh"
 exiger ss
+# Un simple « ctest » ne la lance pas : seul le préréglage « endurance » le demande.
+if [ "${PULSODEX_ENDURANCE:-}" != 1 ]; then
+    echo "endurance non demandée (ctest --preset endurance)"
+    exit $SAUT
+fi
 DUREE=${PULSODEX_ENDURANCE_S:-600}
 ECHAUFFEMENT=$((DUREE / 5)) # 2 minutes sur 10 : caches de Qt et des polices remplis
 

@@ -276,15 +276,17 @@ TEST_F(OptionsTest, ZoneInvalideALaValidationRienNestAppliqueEtLeDialogueResteOu
         EXPECT_TRUE(c.Date);
         EXPECT_FALSE(e.Reg.Lire("1024x768", "Date").has_value());
     }
-    // L'écriture échoue : le dialogue se ferme (réglages appliqués) et le dit.
+    // L'écriture échoue : le dialogue se ferme (réglages appliqués), la
+    // configuration le dit une fois, avec sa cause.
     {
         e.Boites.Montrees.clear();
         auto echec = Ouvrir();
-        EXPECT_TRUE(echec->SauverCmdClick([] { return false; }));
+        e.Reg.FaireEchouerDisque(true);
+        EXPECT_TRUE(echec->SauverCmdClick([this] { return c.Enregistrer(TConfig::AvisEchec::Toujours); }));
+        e.Reg.FaireEchouerDisque(false);
         EXPECT_FALSE(echec->Enregistre);
         ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-        EXPECT_EQ(e.Boites.Montrees[0].Texte, TexteEnregistrementImpossible);
-        EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Erreur);
+        EXPECT_TRUE(e.Boites.Montrees[0].Texte.starts_with("Les réglages n'ont pas pu être enregistrés"));
     }
     // La zone corrigée, « Sauver » écrit tout.
     auto d = Ouvrir();

@@ -507,11 +507,6 @@ bool TOptionsForm::SauverCmdClick(const std::function<bool()>& enregistrer) {
     }
     m_services.Config.SauveTout();
     Enregistre = !enregistrer || enregistrer();
-    if (!Enregistre) {
-        // Jamais de succès annoncé qui n'a pas eu lieu.
-        m_services.Boites.Boite(TexteEnregistrementImpossible, produit::Titre, IconeBoite::Erreur,
-                                BoutonsBoite::Ok);
-    }
     return true;
 }
 

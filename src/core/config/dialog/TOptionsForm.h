@@ -134,8 +134,8 @@ public:
     bool OkCmdClick();
     // Recopie et écrit les réglages ; rend faux (dialogue ouvert) si une zone
     // est invalide. enregistrer : l'écriture des réglages, qui rend vrai quand
-    // elle a réussi ; sinon l'utilisateur le sait, et les réglages restent
-    // appliqués jusqu'à la fermeture (Enregistre est faux).
+    // elle a réussi ; sinon elle a dit pourquoi à l'utilisateur, et les
+    // réglages restent appliqués (Enregistre est faux).
     bool SauverCmdClick(const std::function<bool()>& enregistrer);
     bool Enregistre = false;
     void CancelBtnClick();
@@ -246,8 +246,5 @@ inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.
 inline constexpr const char* TexteRafraichissementInvalide =
     "Valeur de rafraîchissement invalide (1 à 65535).";
 inline constexpr const char* TexteExemple = "AaBbCcDd%0123456789";
-inline constexpr const char* TexteEnregistrementImpossible =
-    "Les réglages n'ont pas pu être enregistrés sur le disque. Ils restent appliqués jusqu'à la fermeture de "
-    "Pulsodex.";
 
 } // namespace pulsodex
