@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Coût de Pulsodex au repos face au programme Qt de référence : chacun tourne
-# à son tour DUREE secondes (120 par défaut) sur le même Xvfb privé. Pour chacun :
-# le temps processeur du régime établi (après les 10 premières secondes), les
-# réveils par seconde, les fils, la mémoire résidente de pointe et la PSS,
-# puis les rapports pulsodex / référence.
+# Coût de Pulsodex au repos face au programme Qt de référence et, quand ils
+# sont installés, à GKrellM et à conky : chacun tourne à son tour DUREE
+# secondes (120 par défaut) sur le même Xvfb privé, rafraîchi chaque seconde.
+# Pour chacun : le temps processeur du régime établi (après les 10 premières
+# secondes) et par heure, les réveils par seconde, les fils, la mémoire
+# résidente de pointe, la PSS, le délai du lancement à la première fenêtre
+# montrée, puis les rapports à la référence. Rien n'est installé ici.
 #
 #   bench/cout_programme.sh [DUREE_S] [DOSSIER_BUILD]
 set -euo pipefail
@@ -19,23 +21,13 @@ REFERENCE="$BUILD/bench/reference_qt"
 for programme in "$PULSODEX" "$REFERENCE"; do
     [ -x "$programme" ] || { echo "absent : $programme (cmake --build --preset ci)" >&2; exit 2; }
 done
-# L'écran privé et son nettoyage à la sortie : ceux des tests de bout en bout.
-# shellcheck source=tests/e2e/commun.sh
-source tests/e2e/commun.sh
+# shellcheck source=bench/commun_banc.sh
+source bench/commun_banc.sh
 demarrer_xvfb
 TEMP=$TEMP_E2E
 HZ=$(getconf CLK_TCK)
-
-# Arrête un processus lancé ici : TERM, puis KILL s'il traîne plus de 10 s.
-arreter() {
-    kill "$1" 2>/dev/null || return 0
-    local fin=$((SECONDS + 10))
-    while kill -0 "$1" 2>/dev/null && [ $SECONDS -lt $fin ]; do
-        sleep 0.1
-    done
-    kill -KILL "$1" 2>/dev/null || true
-    wait "$1" 2>/dev/null || true
-}
+demarrer_guet
+echo "charge moyenne au départ : $(cut -d' ' -f1-3 /proc/loadavg)" >&2
 
 # Un relevé : tics utime+stime, ns passés sur le processeur (somme des fils),
 # changements de contexte volontaires et forcés (somme des fils), liste des fils.
@@ -52,19 +44,28 @@ releve() {
     echo "$tics $ns $vol $inv$fils"
 }
 
-# mesurer NOM COMMANDE... : écrit les chiffres dans $TEMP/NOM.
+toujours_la() {
+    kill -0 "$PROGRAMME_PID" 2>/dev/null && return 0
+    echo "$1 s'est arrêté :" >&2
+    cat "$TEMP/$1.sortie" >&2
+    exit 1
+}
+
+# mesurer NOM [NOM=VALEUR...] COMMANDE... : écrit les chiffres dans $TEMP/NOM.chiffres.
+MESURES=()
 mesurer() {
     local nom=$1
     shift
-    "$@" >"$TEMP/$nom.sortie" 2>&1 &
-    PROGRAMME_PID=$!
+    lancer "$TEMP/$nom.sortie" "$@"
     echo "$nom : $DUREE s (pid $PROGRAMME_PID, DISPLAY $DISPLAY)…" >&2
-    sleep "$CHAUFFE"
-    kill -0 "$PROGRAMME_PID" 2>/dev/null || { echo "$nom s'est arrêté :" >&2; cat "$TEMP/$nom.sortie" >&2; exit 1; }
+    local demarrage
+    demarrage=$(delai_premiere_fenetre)
+    sleep "$(awk -v l="$LANCEMENT" -v c="$CHAUFFE" -v m="${EPOCHREALTIME/,/.}" 'BEGIN { r = l + c - m; print (r > 0 ? r : 0) }')"
+    toujours_la "$nom"
     local debut fin
     debut=$(releve "$PROGRAMME_PID")
     sleep $((DUREE - CHAUFFE))
-    kill -0 "$PROGRAMME_PID" 2>/dev/null || { echo "$nom s'est arrêté :" >&2; cat "$TEMP/$nom.sortie" >&2; exit 1; }
+    toujours_la "$nom"
     fin=$(releve "$PROGRAMME_PID")
     local threads hwm pss
     threads=$(awk '/^Threads:/ {print $2}' "/proc/$PROGRAMME_PID/status")
@@ -76,51 +77,103 @@ mesurer() {
     local t1 n1 v1 i1 fils1 t2 n2 v2 i2 fils2
     read -r t1 n1 v1 i1 fils1 <<<"$debut"
     read -r t2 n2 v2 i2 fils2 <<<"$fin"
-    local secondes=$((DUREE - CHAUFFE))
     awk -v t="$((t2 - t1))" -v hz="$HZ" -v n="$((n2 - n1))" -v memes="$([ "$fils1" = "$fils2" ] && echo 1 || echo 0)" \
-        -v v="$((v2 - v1))" -v i="$((i2 - i1))" -v s="$secondes" -v th="$threads" -v hwm="$hwm" -v pss="$pss" \
-        'BEGIN {
-            cpu = memes ? n / 1e9 : t / hz
-            printf "%.4f %.3f %.2f %.2f %d %d %d %d\n", cpu, t / hz, v / s, i / s, th, hwm, pss, memes
-        }' >"$TEMP/$nom"
+        -v v="$((v2 - v1))" -v i="$((i2 - i1))" -v s="$((DUREE - CHAUFFE))" -v th="$threads" -v hwm="$hwm" \
+        -v pss="$pss" -v dem="$demarrage" 'BEGIN {
+            cpu = memes ? n / 1e6 : t * 1000 / hz
+            printf "%.2f %.2f %.2f %d %d %d %s %d\n", cpu, v / s, i / s, th, hwm, pss, dem, memes
+        }' >"$TEMP/$nom.chiffres"
+    MESURES+=("$nom")
 }
 
-mkdir -p "$TEMP/programme"
-printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n[1280x1024]\nChargeProcesseur=Oui\nMoyenneChargeProcesseur=Oui\n' \
-    >"$TEMP/Pulsodex.conf"
-mesurer pulsodex env PULSODEX_CONFIG="$TEMP/Pulsodex.conf" PULSODEX_REPERTOIRE="$TEMP/programme" \
-    QT_QPA_PLATFORM=xcb "$PULSODEX"
-mesurer reference env QT_QPA_PLATFORM=xcb "$REFERENCE"
+# Un pair absent n'est pas mesuré ; rien n'est installé ici.
+present() {
+    command -v "$1" >/dev/null 2>&1 && return 0
+    echo "$1 absent : non mesuré (pour le comparer : apt-get install $2)" >&2
+    return 1
+}
 
-read -r p_cpu p_tics p_rev p_force p_fils p_hwm p_pss p_memes <"$TEMP/pulsodex"
-read -r r_cpu r_tics r_rev r_force r_fils r_hwm r_pss r_memes <"$TEMP/reference"
-secondes=$((DUREE - CHAUFFE))
-awk -v s="$secondes" -v pc="$p_cpu" -v rc="$r_cpu" -v pt="$p_tics" -v rt="$r_tics" \
-    -v pr="$p_rev" -v rr="$r_rev" -v pf="$p_force" -v rf="$r_force" -v pth="$p_fils" -v rth="$r_fils" \
-    -v ph="$p_hwm" -v rh="$r_hwm" -v pp="$p_pss" -v rp="$r_pss" -v pm="$p_memes" -v rm="$r_memes" '
+avertir_port_pris
+reglages_pulsodex "$TEMP/reglages"
+mesurer pulsodex QT_QPA_PLATFORM=xcb "$PULSODEX"
+mesurer reference QT_QPA_PLATFORM=xcb "$REFERENCE"
+
+# GKrellM : un dossier personnel temporaire, pour qu'il ne lise pas les
+# réglages de l'utilisateur ; ses moniteurs par défaut, relevés une fois par
+# seconde au lieu de dix (update_HZ) ; un fichier de réglages présent lui
+# évite aussi la fenêtre d'introduction du premier lancement.
+if present gkrellm gkrellm; then
+    mkdir -p "$TEMP/gkrellm/.gkrellm2"
+    echo "update_HZ 1" >"$TEMP/gkrellm/.gkrellm2/user-config"
+    mesurer gkrellm HOME="$TEMP/gkrellm" gkrellm
+fi
+
+# conky : sa propre fenêtre X, chaque seconde, les mêmes relevés que la
+# configuration mesurée de Pulsodex : date et heure, mémoire disponible et
+# libre, taux d'utilisation de la mémoire, charge du processeur, moyenne (la
+# charge moyenne du système sur une minute : conky n'a qu'une moyenne de la
+# charge à la fois), espace libre de /.
+if present conky conky-std; then
+    cat >"$TEMP/conky.conf" <<'FIN'
+conky.config = {
+    out_to_x = true,
+    out_to_console = false,
+    own_window = true,
+    own_window_type = 'normal',
+    own_window_title = 'conky',
+    background = false,
+    update_interval = 1,
+    cpu_avg_samples = 1,
+    use_xft = true,
+    font = 'DejaVu Sans:size=8',
+}
+conky.text = [[
+${time %d/%m/%Y - %H:%M}
+${memeasyfree} disponibles
+${memfree} libres (physique)
+Utilisation mémoire : ${memperc} %
+Utilisation CPU : ${cpu cpu0} %
+Moyenne : ${loadavg 1}
+C: ${fs_free /} libres
+]]
+FIN
+    mesurer conky HOME="$TEMP" conky -c "$TEMP/conky.conf"
+fi
+echo "charge moyenne à la fin : $(cut -d' ' -f1-3 /proc/loadavg)" >&2
+
+for nom in "${MESURES[@]}"; do
+    echo "$nom $(cat "$TEMP/$nom.chiffres")"
+done | awk -v s="$((DUREE - CHAUFFE))" '
     # Largeur en caractères et non en octets : les libellés ont des accents.
-    function cadrer(texte, largeur,   octets, suite) {
+    function cadrer(texte, largeur, gauche,   octets, suite, blanc) {
         octets = texte
         suite = gsub(/[\200-\277]/, "", octets)
-        return texte sprintf("%" (largeur - (length(texte) - suite)) "s", "")
+        blanc = sprintf("%" (largeur - (length(texte) - suite)) "s", "")
+        return gauche ? texte blanc : blanc texte
     }
-    function ligne(libelle, p, r, format, rapport, cible) {
-        printf "%s %12" format " %12" format " %9s %9s\n", cadrer(libelle, 38), p, r, rapport, cible
+    function quotient(a, b) { return a != "-" && b != "-" && b > 0 ? sprintf("%.2f", a / b) : "-" }
+    {
+        nom[NR] = $1; cpu[NR] = $2; rev[NR] = $3; fils[NR] = $5
+        hwm[NR] = $6 / 1024; pss[NR] = $7 / 1024; dem[NR] = $8; memes[NR] = $9
+        if ($1 == "reference") ref = NR
     }
-    function quotient(a, b) { return b > 0 ? sprintf("%.2f", a / b) : "-" }
-    BEGIN {
-        printf "\nRégime établi : %d s après les 10 premières secondes.\n\n", s
-        printf "%s %12s %s %9s %9s\n", cadrer("", 38), "pulsodex", "   référence", "rapport", "cible"
-        ligne("CPU du régime établi (s)", pc, rc, ".3f", quotient(pc, rc), "<= 1.25")
-        ligne("  soit par heure (s)", pc * 3600 / s, rc * 3600 / s, ".2f", "", "")
-        ligne("  utime+stime de /proc/PID/stat (s)", pt, rt, ".2f", "", "")
-        ligne("réveils par seconde", pr, rr, ".2f", quotient(pr, rr), "<= 5")
-        ligne("  préemptions par seconde", pf, rf, ".2f", "", "")
-        ligne("fils", pth, rth, "d", "", "")
-        ligne("RSS de pointe, VmHWM (Mio)", ph / 1024, rh / 1024, ".1f", quotient(ph, rh), "<= 1.15")
-        ligne("PSS (Mio)", pp / 1024, rp / 1024, ".1f", quotient(pp, rp), "")
-        if (!pm || !rm)
-            print "\n(fils changés pendant la mesure : CPU pris dans utime+stime, au centième de seconde)"
+    END {
+        printf "\nRégime établi : %d s après les 10 premières secondes ; CPU en ms.\n\n", s
+        split("programme|CPU|ms/h|rapport|réveils/s|fils|VmHWM Mio|rapport|PSS Mio|rapport|1re fenêtre ms|rapport", t, "|")
+        split("10 9 9 8 10 5 10 8 8 8 15 8", l, " ")
+        for (c = 1; c <= 12; ++c) printf "%s", cadrer(t[c], l[c] + (c > 1), c == 1)
+        printf "\n"
+        for (i = 1; i <= NR; ++i) {
+            libelle = nom[i] == "reference" ? "référence" : nom[i]
+            printf "%s %9.1f %9.0f %8s %10.2f %5d %10.1f %8s %8.1f %8s %15s %8s\n", cadrer(libelle, 10, 1),
+                cpu[i], cpu[i] * 3600 / s, quotient(cpu[i], cpu[ref]), rev[i], fils[i],
+                hwm[i], quotient(hwm[i], hwm[ref]), pss[i], quotient(pss[i], pss[ref]),
+                dem[i], quotient(dem[i], dem[ref])
+            if (!memes[i]) changes = changes " " nom[i]
+        }
+        printf "\nCibles de pulsodex : CPU <= 1.25 et VmHWM <= 1.15 fois la référence.\n"
+        if (changes != "")
+            printf "(fils changés pendant la mesure pour%s : CPU pris dans utime+stime, au centième de seconde)\n", changes
         else
-            print "\n(CPU : somme des schedstat des fils, à la nanoseconde)"
+            printf "(CPU : somme des schedstat des fils, à la nanoseconde)\n"
     }'

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "adaptateurs/Conversions.h"
@@ -12,6 +13,7 @@
 #include "adaptateurs/RegistreQSettings.h"
 #include "adaptateurs/SystemeQt.h"
 #include "app/ApplicationPulsodex.h"
+#include "app/ChronoPeinture.h"
 #include "app/FichierAide.h"
 #include "app/IconeApplication.h"
 #include "app/Repertoires.h"
@@ -45,7 +47,10 @@ const char* const Aide =
     "  PULSODEX_CONFIG      fichier des réglages (par défaut\n"
     "                       $XDG_CONFIG_HOME/Pulsodex/Pulsodex.conf)\n"
     "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n"
-    "  PULSODEX_MAJ         serveur de mise à jour à interroger (hote:port)\n";
+    "  PULSODEX_MAJ         serveur de mise à jour à interroger (hote:port)\n"
+    "  PULSODEX_CHRONO      instant du lancement (secondes depuis l'époque, comme\n"
+    "                       $EPOCHREALTIME) : le délai de la première peinture des\n"
+    "                       valeurs relevées est écrit sur la sortie d'erreur\n";
 
 bool SansAffichage() {
     auto vide = [](const char* nom) {
@@ -83,6 +88,16 @@ int main(int argc, char** argv) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
 
+    // Le chronomètre des bancs d'essai vit plus longtemps que la fenêtre.
+    std::optional<ChronoPremierePeinture> chrono;
+    if (const char* lancement = std::getenv("PULSODEX_CHRONO"); lancement != nullptr) {
+        if (const auto instant = LireInstant(lancement)) {
+            chrono.emplace(*instant);
+        } else {
+            std::fprintf(stderr, "pulsodex : PULSODEX_CHRONO illisible « %s », ignoré\n", lancement);
+        }
+    }
+
     ApplicationPulsodex application(argc, argv);
     application.setWindowIcon(IconeApplication());
 
@@ -113,6 +128,7 @@ int main(int argc, char** argv) {
                                           horloge, memoire, processeur, lanceur, disques, deconnexions,
                                           RepertoireProgramme(), CheminExecutable().string()});
     fenetre.FixerCpuInfo(&cpuInfo);
+    fenetre.FixerChrono(chrono ? &*chrono : nullptr);
     std::unique_ptr<TTaskBarIcon> icone;
 
     application.TraiteErreur = [&fenetre](const std::string& message) {

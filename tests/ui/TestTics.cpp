@@ -9,6 +9,7 @@
 #include "ConfigEssai.h"
 #include "FenetreEssai.h"
 #include "adaptateurs/Conversions.h"
+#include "app/ChronoPeinture.h"
 #include "app/Panneaux.h"
 #include "app/Peintres.h"
 
@@ -102,6 +103,42 @@ TEST_F(TicsTest, RafraichissementArreteQuandSeuleLHorlogeEstAffichee) {
     TPulsodexForm& h = nul.Demarrer();
     EXPECT_FALSE(h.Minuterie->isActive()); // période nulle : jamais en boucle
     EXPECT_GT(nul.Memoire.Lectures, 0);    // mais le tic a tourné une fois
+}
+
+TEST_F(TicsTest, ChronoDeLaPremierePeintureDesValeursRelevees) {
+    using namespace std::chrono_literals;
+    const Instant lancement{1733490000s};
+    int lectures = 0;
+    ChronoPremierePeinture chrono(lancement, [&] {
+        ++lectures;
+        return lancement + 42ms;
+    });
+    TPulsodexForm& f = e.Fenetre();
+    f.FixerChrono(&chrono);
+    f.FormCreate();
+    // Une jauge peinte avant le premier relevé ne compte pas.
+    f.MemPaintBox->grab();
+    EXPECT_EQ(lectures, 0);
+    f.show();
+    QApplication::processEvents();
+    f.grab();
+    EXPECT_EQ(chrono.Mesure(), std::optional<double>(42.0));
+    EXPECT_EQ(lectures, 1);
+    // Les tics et les peintures suivants ne mesurent plus rien.
+    f.MinuterieTimer();
+    f.grab();
+    EXPECT_EQ(lectures, 1);
+
+    // Les lecteurs aussi : une fenêtre qui ne montre qu'un disque.
+    FenetreEssai disque;
+    for (const char* nom : {"Mem", "MemPhysique", "MemoryLoad", "Date", "Heure"}) {
+        disque.Reg.WriteString(disque.Res(), nom, "Non");
+    }
+    disque.Reg.WriteString(disque.Res(), "ListeDisques", "C");
+    ChronoPremierePeinture chronoDisque(lancement, [&] { return lancement + 7ms; });
+    disque.Fenetre().FixerChrono(&chronoDisque);
+    disque.Demarrer().grab();
+    EXPECT_EQ(chronoDisque.Mesure(), std::optional<double>(7.0));
 }
 
 TEST_F(TicsTest, MarqueursQuitterEtRedemarrer) {

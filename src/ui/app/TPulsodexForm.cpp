@@ -14,6 +14,7 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -25,6 +26,7 @@
 #include "aide/Aide.h"
 #include "app/Agenda.h"
 #include "app/Avertissements.h"
+#include "app/ChronoPeinture.h"
 #include "app/Disque.h"
 #include "app/GeometrieFenetre.h"
 #include "app/Horloge.h"
@@ -163,6 +165,15 @@ void TPulsodexForm::PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect
     const ContenuJauge contenu = Contenu(jauge, *m_config, m_cycle.Courants(), m_format);
     SetImagePourcent(peintre, zone, contenu.Pourcent, contenu.Inverse, *m_config);
     SetImageText(peintre, zone, Q(contenu.Legende), font(), CouleurQt(m_config->Fonte.Couleur));
+    NoterPeinture();
+}
+
+void TPulsodexForm::NoterPeinture() {
+    if (m_chrono != nullptr) {
+        if (const auto delai = m_chrono->Peinte()) {
+            std::fputs(LigneChrono(*delai).c_str(), stderr);
+        }
+    }
 }
 
 void TPulsodexForm::CreerMenu() {
@@ -551,6 +562,7 @@ void TPulsodexForm::PeindreDisque(int emplacement, QPainter& peintre, const QRec
     const std::uint8_t pourcent = m_config->JaugeDisque ? PourcentageDisque(d->Libre, d->Taille) : 0;
     SetImagePourcent(peintre, zone, pourcent, m_config->DisqueInverse, *m_config);
     SetImageText(peintre, zone, Q(LegendeDisque(*d, m_format)), font(), CouleurQt(m_config->Fonte.Couleur));
+    NoterPeinture();
 }
 
 void TPulsodexForm::TraiterDisques() {
@@ -655,6 +667,9 @@ void TPulsodexForm::MinuterieTimer() {
         TraiterDisques();
         if (m_fermee) {
             return;
+        }
+        if (m_chrono != nullptr) {
+            m_chrono->Releve();
         }
         Avertir();
         if (m_fermee) {

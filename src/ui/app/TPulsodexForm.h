@@ -42,6 +42,7 @@ class InfosSysteme;
 class Horloge;
 class Lanceur;
 class TCpuInfo;
+class ChronoPremierePeinture;
 class FenetreOptions;
 class SondeDisques;
 class Deconnexion;
@@ -119,6 +120,8 @@ public:
     void FixerIconeBarre(TTaskBarIcon* icone);
     // L'identification des processeurs, créée au démarrage (boîte « A propos »).
     void FixerCpuInfo(const TCpuInfo* info) { m_cpuInfo = info; }
+    // Le chronomètre de la première peinture (PULSODEX_CHRONO) ; nul sans lui.
+    void FixerChrono(ChronoPremierePeinture* chrono) { m_chrono = chrono; }
 
     [[nodiscard]] TConfig* Config() { return m_config.get(); }
     [[nodiscard]] const std::string& RepertoireProgramme() const { return m_services.RepertoireProgramme; }
@@ -218,6 +221,8 @@ private:
     void ReorganiserManuel(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);
     void PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone);
+    // Une jauge vient d'être peinte (chronomètre de la première peinture).
+    void NoterPeinture();
     // Chemin fatal d'un tic : deux boîtes d'arrêt puis la fin du programme.
     void ErreurFatale(const std::string& message, const char* texte);
     // Les règles d'avertissement ; au plus une fenêtre d'alarme.
@@ -252,6 +257,7 @@ private:
     std::function<void(FenetreOptions&)> m_dialogueOptions;
     TTaskBarIcon* m_iconeBarre = nullptr;
     const TCpuInfo* m_cpuInfo = nullptr;
+    ChronoPremierePeinture* m_chrono = nullptr;
     bool m_dansLaBarre = false;
     bool m_minimiseSansBarre = false;
     bool m_fermee = false;

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/ChronoPeinture.h"
+
+namespace pulsodex::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+struct CasInstant {
+    const char* Texte;
+    std::optional<std::int64_t> Nanosecondes; // depuis l'époque ; rien : refusé
+};
+
+class LectureInstant : public ::testing::TestWithParam<CasInstant> {};
+
+TEST_P(LectureInstant, CommeEpochRealtime) {
+    const CasInstant& cas = GetParam();
+    const std::optional<Instant> lu = LireInstant(cas.Texte);
+    ASSERT_EQ(lu.has_value(), cas.Nanosecondes.has_value()) << "« " << cas.Texte << " »";
+    if (lu) {
+        EXPECT_EQ(std::chrono::duration_cast<std::chrono::nanoseconds>(lu->time_since_epoch()).count(),
+                  *cas.Nanosecondes)
+            << cas.Texte;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Textes, LectureInstant,
+    ::testing::Values(CasInstant{"1733490000.123456", 1733490000123456000}, // $EPOCHREALTIME
+                      CasInstant{"1733490000,123456", 1733490000123456000}, // langue à virgule
+                      CasInstant{"0", 0}, CasInstant{"12", 12'000'000'000}, CasInstant{"1.5", 1'500'000'000},
+                      CasInstant{"1.000000001", 1'000'000'001},
+                      CasInstant{"1.0000000019", 1'000'000'001}, // au-delà de la nanoseconde : ignoré
+                      CasInstant{"9000000000.25", 9'000'000'000'250'000'000}, CasInstant{"", std::nullopt},
+                      CasInstant{".", std::nullopt}, CasInstant{"1.", std::nullopt},
+                      CasInstant{".5", std::nullopt}, CasInstant{"-1", std::nullopt},
+                      CasInstant{"+1", std::nullopt}, CasInstant{" 1", std::nullopt},
+                      CasInstant{"1 ", std::nullopt}, CasInstant{"1.2.3", std::nullopt},
+                      CasInstant{"1.2,3", std::nullopt}, CasInstant{"1.-2", std::nullopt},
+                      CasInstant{"abc", std::nullopt}, CasInstant{"1e9", std::nullopt},
+                      CasInstant{"1", 1'000'000'000}, CasInstant{"99999999999999999999", std::nullopt},
+                      CasInstant{"9300000000", std::nullopt})); // hors de l'horloge du système
+
+// Une montre factice qui compte ses lectures.
+struct MontreFactice {
+    Instant Maintenant;
+    int Lectures = 0;
+    ChronoPremierePeinture::Montre Montre() {
+        return [this] {
+            ++Lectures;
+            return Maintenant;
+        };
+    }
+};
+
+TEST(ChronoPremierePeinture, PremierePeintureApresUnReleve) {
+    const Instant lancement{1733490000s};
+    MontreFactice montre{lancement + 20ms};
+    ChronoPremierePeinture chrono(lancement, montre.Montre());
+    // Peinte avant tout relevé : pas encore des valeurs réelles.
+    EXPECT_EQ(chrono.Peinte(), std::nullopt);
+    EXPECT_EQ(chrono.Mesure(), std::nullopt);
+    EXPECT_EQ(montre.Lectures, 0);
+
+    chrono.Releve();
+    montre.Maintenant = lancement + 42500us;
+    EXPECT_EQ(chrono.Peinte(), std::optional<double>(42.5));
+    EXPECT_EQ(chrono.Mesure(), std::optional<double>(42.5));
+    // Une seule fois, même après d'autres relevés et d'autres peintures.
+    montre.Maintenant = lancement + 2s;
+    chrono.Releve();
+    EXPECT_EQ(chrono.Peinte(), std::nullopt);
+    EXPECT_EQ(chrono.Mesure(), std::optional<double>(42.5));
+    EXPECT_EQ(montre.Lectures, 1);
+}
+
+TEST(ChronoPremierePeinture, LancementDansLeFutur) {
+    // Une horloge reculée donne un délai négatif, rapporté tel quel.
+    const Instant lancement{1733490000s};
+    MontreFactice montre{lancement - 3ms};
+    ChronoPremierePeinture chrono(lancement, montre.Montre());
+    chrono.Releve();
+    EXPECT_EQ(chrono.Peinte(), std::optional<double>(-3.0));
+}
+
+TEST(ChronoPremierePeinture, LigneAuPointDecimal) {
+    const std::string debut = "pulsodex : première peinture des valeurs relevées à ";
+    const std::pair<double, const char*> cas[] = {
+        {47.26, "47.3"}, {0.0, "0.0"}, {1234.56, "1234.6"}, {-3.04, "-3.0"}, {59.94, "59.9"}};
+    for (const auto& [ms, texte] : cas) {
+        EXPECT_EQ(LigneChrono(ms), debut + texte + " ms du lancement\n") << ms;
+    }
+    // Les plus grands nombres tiennent dans la ligne.
+    EXPECT_EQ(LigneChrono(1e300).size(), debut.size() + 301 + 2 + std::string(" ms du lancement\n").size());
+}
+
+} // namespace
+} // namespace pulsodex::test
