@@ -27,6 +27,11 @@ void SondeEspaceFactice::Bloquer(const std::string& chemin) {
     m_bloques.insert(chemin);
 }
 
+void SondeEspaceFactice::Retarder(const std::string& chemin, std::chrono::milliseconds duree) {
+    std::lock_guard verrou(m_verrou);
+    m_retards[chemin] = duree;
+}
+
 void SondeEspaceFactice::Liberer() {
     {
         std::lock_guard verrou(m_verrou);
@@ -47,6 +52,11 @@ ReponseSonde SondeEspaceFactice::Interroger(const std::string& chemin) {
         --m_bloquees;
         m_signal.notify_all();
         return ReponseSonde{EtatSonde::Echec};
+    }
+    if (auto retard = m_retards.extract(chemin)) {
+        verrou.unlock();
+        std::this_thread::sleep_for(retard.mapped());
+        verrou.lock();
     }
     auto it = m_reponses.find(chemin);
     return it == m_reponses.end() ? ReponseSonde{EtatSonde::Absent} : it->second;

@@ -27,6 +27,8 @@ class SondeEspaceFactice : public SondeEspace {
 public:
     void Repondre(const std::string& chemin, std::int64_t taille, std::int64_t libre);
     void Bloquer(const std::string& chemin);
+    // La prochaine question de ce chemin tarde d'autant avant sa réponse.
+    void Retarder(const std::string& chemin, std::chrono::milliseconds duree);
     void Liberer();
     ReponseSonde Interroger(const std::string& chemin) override;
 
@@ -47,6 +49,7 @@ private:
     std::condition_variable m_signal;
     std::map<std::string, ReponseSonde> m_reponses;
     std::set<std::string> m_bloques;
+    std::map<std::string, std::chrono::milliseconds> m_retards;
     int m_appels = 0;
     int m_bloquees = 0;
     std::set<std::thread::id> m_fils;

@@ -14,6 +14,9 @@
 namespace pulsodex::test {
 namespace {
 
+// La racine d'un conteneur : son espace n'est pas lu sur le fil de l'interface.
+constexpr const char* RacineOverlay = "22 1 0:31 / / rw - overlay overlay rw\n";
+
 class DisquesFenetreTest : public ::testing::Test {
 protected:
     FenetreEssai e;
@@ -82,7 +85,8 @@ TEST_F(DisquesFenetreTest, SansTemoinLaJaugeCommenceA3) {
 
 // La fenêtre donne sa période aux sondes : elles relèvent d'elles-mêmes et le
 // tic de l'affichage lit le relevé de la création ; sans minuteur (période
-// nulle), un relevé par question.
+// nulle), un relevé par question. La racine d'un conteneur (overlay) passe par
+// un fil ; celle d'un disque ext4 est lue directement, sans fil.
 TEST(DisquesCadence, LesSondesSuiventLaPeriodeDuRafraichissement) {
     struct Cas {
         int Periode;
@@ -91,12 +95,20 @@ TEST(DisquesCadence, LesSondesSuiventLaPeriodeDuRafraichissement) {
     };
     for (const Cas& k : {Cas{1000, 1, true}, Cas{0, 2, false}}) {
         FenetreEssai e;
+        e.Montages.Changer(RacineOverlay);
         e.Reg.WriteString(e.Res(), "ListeDisques", "C");
         e.Reg.WriteInteger(e.Res(), "Rafraichissement", k.Periode);
         e.Demarrer();
         EXPECT_EQ(e.Disques.Bilan().Releves, k.Releves) << k.Periode;
         EXPECT_EQ(e.Disques.Bilan().EnCadence, k.EnCadence) << k.Periode;
     }
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "ListeDisques", "C");
+    e.Sonde->Repondre("/", 1000, 10);
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_EQ(f.Disque(1)->Libre, 10);
+    EXPECT_EQ(e.Disques.NombreSondes(), 0U);
+    EXPECT_EQ(e.Sonde->FilsDistincts(), 1U);
 }
 
 TEST_F(DisquesFenetreTest, LecteurReseauTombeUneQuestionParEpisode) {
@@ -139,6 +151,7 @@ TEST_F(DisquesFenetreTest, LecteurReseauTombeUneQuestionParEpisode) {
 }
 
 TEST_F(DisquesFenetreTest, SondeBloqueeNeFigePasLaFenetre) {
+    e.Montages.Changer(RacineOverlay);
     reg.WriteString(e.Res(), "ListeDisques", "C");
     e.Sonde->Bloquer("/");
     TPulsodexForm& f = e.Demarrer();

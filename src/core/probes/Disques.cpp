@@ -1,6 +1,9 @@
 #include "Disques.h"
 
+#include <algorithm>
+
 #include "commun/Trace.h"
+#include "probes/EspaceDirect.h"
 
 namespace pulsodex {
 
@@ -49,14 +52,15 @@ SondeDisques::Situation SondeDisques::Situer(const std::string& chemin) {
     const TableMontages& table = m_montages.Table();
     if (table.Version != m_versionGenres) {
         m_genres.clear();
+        m_directs.clear();
         m_versionGenres = table.Version;
     }
     if (MontageAuPoint(table.Montes, chemin) == nullptr) {
         if (const Montage* prevu = MontageAuPoint(table.Prevus, chemin); prevu != nullptr && chemin != "/") {
-            return {prevu, true};
+            return {prevu, true, &table};
         }
     }
-    return {MontageDe(table.Montes, chemin), false};
+    return {MontageDe(table.Montes, chemin), false, &table};
 }
 
 SondeBornee& SondeDisques::SondePour(const std::string& chemin) {
@@ -66,6 +70,33 @@ SondeBornee& SondeDisques::SondePour(const std::string& chemin) {
         it->second->FixerCadence(m_cadence);
     }
     return *it->second;
+}
+
+bool SondeDisques::Direct(const std::string& chemin, const Situation& s) {
+    if (s.Lieu == nullptr || s.NonMonte || m_lents.contains(chemin)) {
+        return false;
+    }
+    auto it = m_directs.find(chemin);
+    if (it == m_directs.end()) {
+        const std::optional<PeripheriqueBloc> bloc = m_blocs.Chercher(*s.Lieu);
+        const bool direct = EspaceSansAttente(s.Table->Montes, chemin, bloc && bloc->Amovible);
+        it = m_directs.emplace(chemin, direct).first;
+    }
+    return it->second;
+}
+
+ReponseSonde SondeDisques::InterrogerDirect(const std::string& chemin) {
+    const auto debut = std::chrono::steady_clock::now();
+    ReponseSonde reponse;
+    try {
+        reponse = m_sonde->Interroger(chemin);
+    } catch (...) {
+        reponse = ReponseSonde{};
+    }
+    if (std::chrono::steady_clock::now() - debut > std::min(m_delai, LenteurDirecte)) {
+        m_lents.insert(chemin);
+    }
+    return reponse;
 }
 
 std::string SondeDisques::Genre(const Montage& m) {
@@ -86,6 +117,9 @@ ReponseSonde SondeDisques::Espace(std::uint8_t lecteur) {
     // monterait si on l'interrogeait.
     if (s.NonMonte || (s.Lieu != nullptr && EstAutofs(*s.Lieu))) {
         return ReponseSonde{};
+    }
+    if (Direct(chemin, s)) {
+        return InterrogerDirect(chemin);
     }
     return SondePour(chemin).Interroger();
 }

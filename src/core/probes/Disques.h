@@ -1,11 +1,13 @@
 #pragma once
 // Les trois questions sur un lecteur (espace libre, taille, genre), posées par
-// le fil de l'interface sans jamais l'arrêter : l'espace vient de la sonde
-// bornée de son chemin, qui le relève à la cadence donnée par la fenêtre.
+// le fil de l'interface sans jamais l'arrêter : l'espace d'un montage local qui
+// le tient en mémoire est lu directement (voir EspaceDirect.h) ; sinon il vient
+// de la sonde bornée de son chemin, qui le relève à la cadence de la fenêtre.
 #include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,8 +59,13 @@ private:
     struct Situation {
         const Montage* Lieu = nullptr;
         bool NonMonte = false; // point de fstab qui n'est pas monté
+        const TableMontages* Table = nullptr;
     };
     Situation Situer(const std::string& chemin);
+    // L'espace est-il lu sur ce fil ? Établi une fois par version de la table ;
+    // un chemin trop lent une fois passe pour de bon par son fil de sonde.
+    bool Direct(const std::string& chemin, const Situation& s);
+    ReponseSonde InterrogerDirect(const std::string& chemin);
     SondeBornee& SondePour(const std::string& chemin);
     std::string Genre(const Montage& m);
 
@@ -72,6 +79,8 @@ private:
     // Genres déjà établis, par point de montage, pour une version de la table.
     std::map<std::string, std::string, std::less<>> m_genres;
     std::uint64_t m_versionGenres = 0;
+    std::map<std::string, bool, std::less<>> m_directs;
+    std::set<std::string, std::less<>> m_lents;
 };
 
 } // namespace pulsodex

@@ -25,8 +25,9 @@ struct ReponseSonde {
 };
 
 // L'interrogation de l'espace d'un chemin. Elle peut bloquer sans fin (serveur
-// réseau mort) : on ne l'appelle que depuis un fil de sonde, jamais depuis
-// l'interface. Appelée par plusieurs fils à la fois.
+// réseau mort) : on ne l'appelle que depuis un fil de sonde, sauf pour les
+// montages locaux qui répondent de mémoire (EspaceDirect.h). Appelée par
+// plusieurs fils à la fois.
 class SondeEspace {
 public:
     virtual ~SondeEspace() = default;

@@ -7,6 +7,7 @@
 #include "FacticesDisques.h"
 #include "commun/Trace.h"
 #include "probes/Disques.h"
+#include "probes/EspaceDirect.h"
 #include "probes/OuvertureDisque.h"
 #include "probes/linux/DisquesLinux.h"
 
@@ -129,34 +130,35 @@ TEST_F(Disques, LecteurReseauBloqueUnSeulFilEtAucuneAttenteApresLaPremiere) {
 }
 
 TEST_F(Disques, UneSondeParCheminEtNouvelleCarte) {
-    m_sonde->Repondre("/home", 10, 5);
-    m_sonde->Repondre("/tmp", 10, 5);
+    m_sonde->Repondre("/home/paul", 10, 5);
+    m_sonde->Repondre("/boot/efi", 10, 5);
     m_sonde->Bloquer("/mnt/nfs");
-    auto disques = Creer(Carte({{'D', "/home"}, {'E', "/home/"}, {'F', "/tmp"}, {'G', "/mnt/nfs"}}), 20ms);
+    auto disques = Creer(
+        Carte({{'D', "/home/paul"}, {'E', "/home/paul/"}, {'F', "/boot/efi"}, {'G', "/mnt/nfs"}}), 20ms);
     for (std::uint8_t lecteur : {D, E, F, G}) {
         disques->MyDiskFree(lecteur);
     }
     EXPECT_EQ(disques->NombreSondes(), 3U);
-    // /tmp n'a plus de lettre : sa sonde au repos s'arrête ; celle, bloquée,
+    // /boot/efi n'a plus de lettre : sa sonde au repos s'arrête ; celle, bloquée,
     // de /mnt/nfs est gardée pour qu'un retour de la lettre n'en crée pas une autre.
-    disques->ChangerCarte(Carte({{'D', "/home"}}));
+    disques->ChangerCarte(Carte({{'D', "/home/paul"}}));
     EXPECT_EQ(disques->NombreSondes(), 2U);
-    disques->ChangerCarte(Carte({{'D', "/home"}, {'G', "/mnt/nfs"}}));
+    disques->ChangerCarte(Carte({{'D', "/home/paul"}, {'G', "/mnt/nfs"}}));
     EXPECT_EQ(disques->MyDiskFree(G), -1);
     EXPECT_EQ(m_sonde->Appels(), 4);
     EXPECT_EQ(disques->Carte().CheminLettre('G'), "/mnt/nfs");
 }
 
 TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
-    m_sonde->Repondre("/home", 10, 5);
-    m_sonde->Repondre("/tmp", 10, 5);
+    m_sonde->Repondre("/home/paul", 10, 5);
+    m_sonde->Repondre("/boot/efi", 10, 5);
     const std::size_t fils = NombreDeFils();
-    auto disques = Creer(Carte({{'D', "/home"}, {'F', "/tmp"}}));
+    auto disques = Creer(Carte({{'D', "/home/paul"}, {'F', "/boot/efi"}}));
     EXPECT_EQ(disques->MyDiskFree(D), 5); // sonde créée avant la cadence
     disques->FixerCadence(10ms);
     EXPECT_EQ(disques->MyDiskFree(F), 5); // et après
-    m_sonde->Repondre("/home", 10, 4);
-    m_sonde->Repondre("/tmp", 10, 3);
+    m_sonde->Repondre("/home/paul", 10, 4);
+    m_sonde->Repondre("/boot/efi", 10, 3);
     // Chaque fil relève de lui-même : les nouvelles valeurs arrivent.
     const auto limite = std::chrono::steady_clock::now() + Garde;
     while ((disques->MyDiskFree(D) != 4 || disques->MyDiskFree(F) != 3) &&
@@ -173,7 +175,7 @@ TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
     }
     EXPECT_FALSE(disques->Bilan().EnCadence);
     // Une lettre retirée : son fil s'arrête ; les autres à la destruction.
-    disques->ChangerCarte(Carte({{'D', "/home"}}));
+    disques->ChangerCarte(Carte({{'D', "/home/paul"}}));
     EXPECT_EQ(disques->NombreSondes(), 1U);
     disques.reset();
     EXPECT_EQ(NombreDeFils(), fils);
@@ -207,6 +209,72 @@ TEST_F(Disques, OuvrirLeDossierDUnLecteurQuiRepond) {
     EXPECT_FALSE(OuvrirDisque(*disques, E, "open", lanceur));
     EXPECT_FALSE(OuvrirDisque(*disques, G, "open", lanceur));
     EXPECT_EQ(lanceur.Appels.size(), 2U);
+}
+
+// L'espace lu sans fil : seulement au point même d'un montage local tenu en
+// mémoire, fixe, et atteint sans traverser de montage réseau.
+TEST(EspaceDirect, MontagesLusSurLeFilDeLInterface) {
+    std::vector<Montage> montes = LireMountinfo(test::LireDonnee("montages/bureau.mountinfo"));
+    const std::vector<Montage> sousNfs =
+        LireMountinfo("60 36 8:5 / /mnt/nfs/disque rw - ext4 /dev/sda5 rw\n"
+                      "61 22 8:6 / /mnt/local rw - xfs /dev/sda6 rw\n"
+                      "62 61 8:7 / /mnt/local/dedans rw - f2fs /dev/sda7 rw\n");
+    montes.insert(montes.end(), sousNfs.begin(), sousNfs.end());
+    struct Cas {
+        const char* Chemin;
+        bool Amovible;
+        bool Direct;
+    };
+    const Cas cas[] = {
+        {"/", false, true},                          // ext4
+        {"/home", false, true},                      // btrfs
+        {"/tmp", false, true},                       // tmpfs
+        {"/mnt/ram", false, true},                   // ramfs
+        {"/donnees", false, true},                   // ext4
+        {"/srv/lie", false, true},                   // sous-dossier lié d'un ext4
+        {"/mnt/local/dedans", false, true},          // f2fs sous un xfs
+        {"/run/media/paul/Sauvegarde", false, true}, // ext4 d'un disque fixe
+        {"/run/media/paul/Sauvegarde", true, false}, // le même, amovible
+        {"/home/paul", false, false},                // dossier : un lien peut mener ailleurs
+        {"/mnt/nfs", false, false},                  // nfs4
+        {"/mnt/nas", false, false},                  // cifs
+        {"/mnt/nfs/disque", false, false},           // ext4 atteint par un partage nfs
+        {"/home/paul/distant", false, false},        // fuse.sshfs
+        {"/boot/efi", false, false},                 // vfat : peut compter ses blocs
+        {"/mnt/auto", false, false},                 // autofs puis nfs4
+        {"/snap/core22/1122", false, false},         // squashfs
+        {"/media/paul/DVD Vacances", false, false},  // udf
+        {"/nulle/part", false, false},               // aucun montage à ce point
+    };
+    for (const Cas& k : cas) {
+        EXPECT_EQ(EspaceSansAttente(montes, k.Chemin, k.Amovible), k.Direct) << k.Chemin;
+    }
+}
+
+TEST_F(Disques, MontageLocalLuSansFilPuisParUnFilSIlTarde) {
+    m_sonde->Repondre("/", 100, 40);
+    m_sonde->Repondre("/media/paul/CLE USB", 100, 30);
+    auto disques = Creer(Carte({{'C', "/"}, {'D', "/media/paul/CLE USB"}}), 20ms);
+    for (int tic = 0; tic < 3; ++tic) {
+        EXPECT_EQ(disques->MyDiskFree(C), 40);
+    }
+    EXPECT_EQ(disques->NombreSondes(), 0U);
+    EXPECT_EQ(m_sonde->FilsDistincts(), 1U);
+    EXPECT_EQ(m_sonde->Appels(), 3);
+    // Une clé (amovible, vfat) passe par son fil.
+    EXPECT_EQ(disques->MyDiskFree(D), 30);
+    EXPECT_EQ(disques->NombreSondes(), 1U);
+    // Une lecture directe trop lente : la réponse est gardée, les suivantes
+    // passent par un fil, même après un changement de la table.
+    m_sonde->Retarder("/", 60ms);
+    EXPECT_EQ(disques->MyDiskFree(C), 40);
+    EXPECT_EQ(disques->NombreSondes(), 1U);
+    EXPECT_EQ(disques->MyDiskFree(C), 40);
+    EXPECT_EQ(disques->NombreSondes(), 2U);
+    m_source.Changer(test::LireDonnee("montages/bureau.mountinfo"),
+                     test::LireDonnee("montages/bureau.fstab"));
+    EXPECT_EQ(disques->MyDiskFree(C), 40);
+    EXPECT_EQ(disques->NombreSondes(), 2U);
 }
 
 TEST_F(Disques, NomsDeLaTrace) {
