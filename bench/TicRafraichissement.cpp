@@ -1,9 +1,11 @@
 // Banc d'essai : un tic de rafraîchissement complet sur le vrai /proc (sans
 // la peinture) à côté du plancher physique mesuré dans le même passage : les
 // mêmes fichiers lus par pread sur des descripteurs gardés ouverts, et un
-// statvfs, rien d'autre. Le rapport tic / plancher est affiché à la fin. Comme
-// dans la fenêtre, le fil de la sonde du disque relève l'espace à la période
-// du rafraîchissement, hors du tic ; le coût de ses relevés est affiché à part.
+// statvfs, rien d'autre. Le rapport tic / plancher est affiché à la fin. Le
+// lecteur C (« / », local) est lu dans le tic ; un chemin qui passe par un fil
+// de sonde (partage réseau, disque amovible) est relevé par ce fil à la
+// période du rafraîchissement, hors du tic : le coût de ses relevés est
+// affiché à part.
 //
 //   bench_tic                      mesure (5 répétitions entrelacées)
 //   bench_tic --compter N          N tics puis N planchers, sans chronomètre
@@ -241,10 +243,11 @@ double ProcesseurDesSondes() {
            Secondes(fil.ru_stime);
 }
 
-// Le relevé du fil de la sonde de C, hors du tic : une question par période
-// comme la fenêtre, ce fil-ci dormant entre deux, comme le programme au repos
-// (le relevé se fait à froid). Affiche le processeur des fils des sondes par
-// relevé.
+// Le relevé d'un fil de sonde, hors du tic : une question par période comme la
+// fenêtre, ce fil-ci dormant entre deux, comme le programme au repos (le
+// relevé se fait à froid). /proc tient lieu de partage réseau : il est monté
+// partout et ne se lit pas sur le fil de l'interface. Affiche le processeur
+// des fils des sondes par relevé.
 void MesurerReleves() {
     using namespace std::chrono_literals;
     constexpr auto Periode = 250ms;
@@ -253,7 +256,7 @@ void MesurerReleves() {
     MontagesProc montages;
     BlocsSys blocs;
     CarteLecteurs carte;
-    carte.Fixer('C', "/");
+    carte.Fixer('C', "/proc");
     SondeDisques disques(carte, montages, blocs, std::make_shared<SondeEspaceStatvfs>());
     disques.FixerCadence(Periode);
     disques.MyDiskFree(C); // le premier relevé, attendu
