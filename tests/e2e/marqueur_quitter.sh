@@ -14,7 +14,7 @@ attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 
 touch "$PULSODEX_REPERTOIRE/Pulsodex.quit"
 # Deux tics de 500 ms, et de la marge pour une machine chargée.
-attendre_fin 10 || exit 1
+attendre_fin 10
 code=$?
 PROGRAMME_PID=
 [ $code -eq 0 ] || { echo "code de sortie $code"; exit 1; }

@@ -111,17 +111,16 @@ private:
     std::vector<CompteursCpu> m_dernier{{100, 100}};
 };
 
-// Espace des lecteurs : libre et taille par numéro ; -1 pour les autres.
+// Espace des lecteurs : libre et taille par numéro ; les autres ne répondent pas.
 class EspaceLecteursFactice : public EspaceLecteurs {
 public:
     std::map<std::uint8_t, std::pair<std::int64_t, std::int64_t>> Espaces;
-    std::int64_t MyDiskFree(std::uint8_t lecteur) override {
+    int Questions = 0;
+    ReponseSonde Espace(std::uint8_t lecteur) override {
+        ++Questions;
         auto it = Espaces.find(lecteur);
-        return it == Espaces.end() ? -1 : it->second.first;
-    }
-    std::int64_t MyDiskSize(std::uint8_t lecteur) override {
-        auto it = Espaces.find(lecteur);
-        return it == Espaces.end() ? -1 : it->second.second;
+        return it == Espaces.end() ? ReponseSonde{}
+                                   : ReponseSonde{EtatSonde::Ok, it->second.second, it->second.first};
     }
 };
 

@@ -33,14 +33,14 @@ std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire
             return std::nullopt;
         }
         const auto lecteur = static_cast<std::uint8_t>(r.Disque[0] - 64);
-        v = disques.MyDiskFree(lecteur);
-        // Un lecteur qui ne répond pas n'est pas un lecteur plein.
-        if (v < 0) {
+        // Une seule interrogation ; un lecteur qui ne répond pas n'est pas un
+        // lecteur plein.
+        const ReponseSonde espace = disques.Espace(lecteur);
+        if (espace.Etat != EtatSonde::Ok || espace.Libre < 0) {
             return std::nullopt;
         }
-        if (r.Unite == 1) {
-            total = disques.MyDiskSize(lecteur);
-        }
+        v = espace.Libre;
+        total = espace.Taille;
         break;
     }
     default:

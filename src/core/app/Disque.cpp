@@ -41,7 +41,7 @@ bool TDisque::Refresh(SondeDisques& sonde, const FormatNombres& format) {
     }
     // La bulle n'est refaite que si le genre ou la taille change : un tic
     // ordinaire n'alloue rien.
-    std::string nom = sonde.GetDriveType32(Lecteur);
+    std::string nom = sonde.GenreRepondant(Lecteur);
     if (nom != Nom || reponse.Taille != Taille) {
         Nom = std::move(nom);
         Bulle = Nom + ChaineTaille(reponse.Taille, format);

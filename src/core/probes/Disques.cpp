@@ -138,6 +138,14 @@ std::int64_t SondeDisques::MyDiskSize(std::uint8_t lecteur) {
 
 std::string SondeDisques::GetDriveType32(std::uint8_t lecteur) {
     TraceProcedure trace("GetDriveType32");
+    return GenreDe(lecteur, true);
+}
+
+std::string SondeDisques::GenreRepondant(std::uint8_t lecteur) {
+    return GenreDe(lecteur, false);
+}
+
+std::string SondeDisques::GenreDe(std::uint8_t lecteur, bool verifierDossier) {
     const std::string& chemin = m_carte.Chemin(lecteur);
     if (chemin.empty()) {
         return std::string(UniteInvalide);
@@ -151,7 +159,8 @@ std::string SondeDisques::GetDriveType32(std::uint8_t lecteur) {
     }
     // Un dossier sous un point de montage : existe-t-il ? Une sonde bloquée ou
     // trop lente ne tranche pas ; on garde alors le genre du montage.
-    if (chemin != s.Lieu->Point && SondePour(chemin).Interroger().Etat == EtatSonde::Absent) {
+    if (verifierDossier && chemin != s.Lieu->Point &&
+        SondePour(chemin).Interroger().Etat == EtatSonde::Absent) {
         return std::string(UniteInvalide);
     }
     return Genre(*s.Lieu);

@@ -40,12 +40,15 @@ public:
     void FixerCadence(std::chrono::milliseconds cadence);
 
     // Octets libres et taille du lecteur (1 = A .. 26 = Z), -1 en cas d'échec.
-    std::int64_t MyDiskFree(std::uint8_t lecteur) override;
-    std::int64_t MyDiskSize(std::uint8_t lecteur) override;
+    std::int64_t MyDiskFree(std::uint8_t lecteur);
+    std::int64_t MyDiskSize(std::uint8_t lecteur);
     // Les deux chiffres d'une seule interrogation.
-    ReponseSonde Espace(std::uint8_t lecteur);
+    ReponseSonde Espace(std::uint8_t lecteur) override;
     // Le libellé du genre du lecteur (voir GenresDisques.h).
     std::string GetDriveType32(std::uint8_t lecteur);
+    // Le même, pour un lecteur qui vient de répondre : son dossier existe, il
+    // n'est pas interrogé de nouveau.
+    std::string GenreRepondant(std::uint8_t lecteur);
 
     // Les montages en cours qu'on peut proposer pour une lettre.
     std::vector<Montage> MontagesAChoisir();
@@ -67,6 +70,7 @@ private:
     bool Direct(const std::string& chemin, const Situation& s);
     ReponseSonde InterrogerDirect(const std::string& chemin);
     SondeBornee& SondePour(const std::string& chemin);
+    std::string GenreDe(std::uint8_t lecteur, bool verifierDossier);
     std::string Genre(const Montage& m);
 
     CarteLecteurs m_carte;

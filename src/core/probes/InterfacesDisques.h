@@ -49,13 +49,13 @@ public:
     [[nodiscard]] virtual std::optional<PeripheriqueBloc> Chercher(const Montage& m) const = 0;
 };
 
-// Espace d'un disque, par numéro de lecteur (1 = A) ; -1 quand il ne répond
-// pas. Ce que demandent les avertissements ; SondeDisques en est la version réelle.
+// Espace d'un disque, par numéro de lecteur (1 = A) : taille et espace libre
+// d'une seule interrogation. Ce que demandent les avertissements ;
+// SondeDisques en est la version réelle.
 class EspaceLecteurs {
 public:
     virtual ~EspaceLecteurs() = default;
-    virtual std::int64_t MyDiskFree(std::uint8_t lecteur) = 0;
-    virtual std::int64_t MyDiskSize(std::uint8_t lecteur) = 0;
+    virtual ReponseSonde Espace(std::uint8_t lecteur) = 0;
 };
 
 } // namespace pulsodex

@@ -50,8 +50,11 @@ TEST(Avertir, SeuilsEtArrondis) {
     };
     for (const auto& k : cas) {
         ListeAvertissements regles{k.regle};
+        const int questions = d.Questions;
         const Alarmes a = EvaluerAvertissements(regles, k.memoire, 60, d);
         EXPECT_EQ(!a.Aucune(), k.alarme) << int(k.regle.Ressource) << " seuil " << k.regle.Seuil;
+        // Un lecteur est interrogé une fois par règle, taille et espace ensemble.
+        EXPECT_EQ(d.Questions - questions, k.regle.Ressource == 3 ? 1 : 0) << k.regle.Disque;
     }
 }
 

@@ -83,6 +83,10 @@ TEST_F(Disques, DossierSousUnMontage) {
     auto disques = Creer(Carte({{'D', "/home/paul"}, {'E', "/home/paul/absent"}}));
     EXPECT_EQ(disques->GetDriveType32(D), "Disque local");
     EXPECT_EQ(disques->MyDiskFree(D), 20);
+    // Après une réponse, le genre se donne sans interroger le dossier de nouveau.
+    const int appels = m_sonde->Appels();
+    EXPECT_EQ(disques->GenreRepondant(D), "Disque local");
+    EXPECT_EQ(m_sonde->Appels(), appels);
     EXPECT_EQ(disques->GetDriveType32(E), "Unité invalide");
     EXPECT_EQ(disques->MyDiskSize(E), -1);
 }

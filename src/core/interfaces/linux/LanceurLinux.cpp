@@ -99,7 +99,14 @@ int DemarrerDetache(const std::vector<std::string>& argv, const std::string& rep
     if (enfant == 0) {
         // Seuls des appels sûrs après fork jusqu'à l'exec.
         ::setsid();
-        if (::fork() != 0) {
+        const pid_t petit = ::fork();
+        if (petit < 0) {
+            // Pas de petit-enfant : l'échec est rapporté, pas un succès.
+            const int erreur = errno;
+            [[maybe_unused]] const ssize_t n = ::write(tube[1], &erreur, sizeof erreur);
+            ::_exit(127);
+        }
+        if (petit > 0) {
             ::_exit(0);
         }
         sigset_t vide;
