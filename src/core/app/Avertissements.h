@@ -6,6 +6,7 @@
 #include <string>
 
 #include "config/Enregistrements.h"
+#include "interfaces/Presentateur.h"
 #include "probes/InterfacesDisques.h"
 #include "probes/Memoire.h"
 
@@ -32,8 +33,5 @@ std::uint8_t Cherche_Disque(const std::bitset<27>& disques, int n);
 std::string PhraseAlarme(const Alarmes& alarmes);
 
 inline constexpr const char* LegendeAlarme = "Alarme Pulsodex";
-inline constexpr std::uint16_t SonExclamation = 0x30;
-inline constexpr std::uint16_t SonInformation = 0x40;
-inline constexpr std::uint16_t SonQuestion = 0x20;
 
 } // namespace pulsodex

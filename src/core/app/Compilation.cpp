@@ -1,16 +1,11 @@
 #include "Compilation.h"
 
-#include <array>
-
 #include "commun/Textes.h"
 #include "interfaces/Locale.h"
 
 namespace pulsodex {
 
 namespace {
-constexpr std::array<std::string_view, 12> MoisCompilateur{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-
 #if defined(__linux__)
 constexpr std::string_view SystemeCible = "Linux";
 #elif defined(_WIN32)
@@ -26,9 +21,10 @@ std::string LigneCompilation(std::string_view systeme, int bits, std::string_vie
         return ligne;
     }
     int mois = 0;
-    for (std::size_t i = 0; i < MoisCompilateur.size(); ++i) {
-        if (dateCompilateur.substr(0, 3) == MoisCompilateur[i]) {
-            mois = static_cast<int>(i) + 1;
+    // « Jan », « Feb »… : les trois premières lettres du nom anglais.
+    for (int m = 1; m <= 12; ++m) {
+        if (NomMoisAnglais(m).starts_with(dateCompilateur.substr(0, 3))) {
+            mois = m;
         }
     }
     std::string_view jour = dateCompilateur.substr(4, 2);

@@ -140,19 +140,4 @@ std::string LegendeDisque(const TDisque& d, const FormatNombres& format) {
     return ChaineEspaceDisque(d.Lecteur, d.Libre, d.Taille, format);
 }
 
-int EmplacementDuNom(std::string_view nom, std::string_view prefixe) {
-    if (!nom.starts_with(prefixe)) {
-        return 0;
-    }
-    std::string_view chiffres = nom.substr(prefixe.size(), 2);
-    int n = 0;
-    for (char c : chiffres) {
-        if (c < '0' || c > '9') {
-            return 0;
-        }
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
 } // namespace pulsodex

@@ -54,7 +54,5 @@ ActionsDisque TotaliserDisques(TDisque& total, const std::vector<const TDisque*>
 
 // La légende de la jauge (« C: 12,34 Go »), ou celle de l'échec.
 std::string LegendeDisque(const TDisque& disque, const FormatNombres& format);
-// L'emplacement lu à la fin du nom d'un contrôle (deux chiffres au plus) ; 0 sinon.
-int EmplacementDuNom(std::string_view nom, std::string_view prefixe);
 
 } // namespace pulsodex

@@ -135,8 +135,6 @@ public:
     // programme continue et les changements restent en attente.
     enum class AvisEchec { UneFois, Toujours };
     bool Enregistrer(AvisEchec avis = AvisEchec::UneFois);
-    // SauveTout puis Enregistrer(Toujours) : vrai seulement si tout a atteint le disque.
-    bool SauveToutEnregistre();
 
     [[nodiscard]] bool MyReadBool(std::string_view section, std::string_view nom,
                                   std::string_view defaut) const;

@@ -17,12 +17,6 @@ std::string TexteEchecEnregistrement(std::string_view cause) {
     return texte;
 }
 
-bool TConfig::SauveToutEnregistre() {
-    TraceProcedure trace("TConfig.SauveToutEnregistre");
-    SauveTout();
-    return Enregistrer(AvisEchec::Toujours);
-}
-
 bool TConfig::Enregistrer(AvisEchec avis) {
     TraceProcedure trace("TConfig.Enregistrer");
     if (m_services.Reg.Synchroniser()) {

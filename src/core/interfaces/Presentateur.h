@@ -7,6 +7,12 @@
 
 namespace pulsodex {
 
+// Les sons du système, comme les icônes des boîtes ; 0 : rien.
+inline constexpr std::uint16_t SonErreur = 0x10;
+inline constexpr std::uint16_t SonQuestion = 0x20;
+inline constexpr std::uint16_t SonExclamation = 0x30;
+inline constexpr std::uint16_t SonInformation = 0x40;
+
 enum class IconeBoite { Aucune, Information, Avertissement, Question, Erreur };
 enum class BoutonsBoite { Ok, OkAnnuler, OuiNon, AbandonnerIgnorer };
 enum class ReponseBoite { Ok, Annuler, Oui, Non, Abandonner, Ignorer };

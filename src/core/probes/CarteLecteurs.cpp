@@ -77,10 +77,6 @@ std::vector<std::string> CarteLecteurs::Libelles() const {
     return libelles;
 }
 
-bool CarteLecteurs::Vide() const {
-    return std::all_of(m_chemins.begin(), m_chemins.end(), [](const std::string& c) { return c.empty(); });
-}
-
 std::vector<Montage> MontagesProposes(const std::vector<Montage>& montes) {
     std::vector<Montage> proposes;
     for (const Montage& m : montes) {

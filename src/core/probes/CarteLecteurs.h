@@ -29,7 +29,6 @@ public:
     std::optional<char> Attribuer(std::string_view chemin);
     // « C: / », « D: /home »… dans l'ordre des lettres, pour le choix des lecteurs.
     [[nodiscard]] std::vector<std::string> Libelles() const;
-    [[nodiscard]] bool Vide() const;
     bool operator==(const CarteLecteurs&) const = default;
 
 private:

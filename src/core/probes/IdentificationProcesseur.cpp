@@ -1,5 +1,7 @@
 #include "IdentificationProcesseur.h"
 
+#include "commun/Textes.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -278,18 +280,8 @@ std::string ChaineMarque(const std::vector<RegistresCpuid>& reponses) {
     }
     std::string_view texte = SansBlancs(brut);
     texte = SansBlancs(texte.substr(0, texte.find('\0')));
-    // Octets hors ASCII lus comme du Latin-1, pour rendre de l'UTF-8 valide.
-    std::string resultat;
-    for (const char c : texte) {
-        const auto octet = static_cast<unsigned char>(c);
-        if (octet < 0x80) {
-            resultat.push_back(c);
-        } else {
-            resultat.push_back(static_cast<char>(0xC0U | (octet >> 6U)));
-            resultat.push_back(static_cast<char>(0x80U | (octet & 0x3FU)));
-        }
-    }
-    return resultat;
+    // Rendu en UTF-8 valide (octets hors UTF-8 lus comme du Latin-1).
+    return Utf8OuLatin1(texte);
 }
 
 std::optional<std::string> NomParTable(const DonneesProcesseur& donnees) {

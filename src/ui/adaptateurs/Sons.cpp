@@ -2,28 +2,35 @@
 
 #include <QApplication>
 
+#include "commun/Produit.h"
+#include "interfaces/Presentateur.h"
+
 #ifdef PULSODEX_CANBERRA
 #include <canberra.h>
 #endif
 
 namespace pulsodex {
 
+namespace {
+
 const char* NomSon(std::uint16_t son) {
     switch (son) {
     case 0:
         return nullptr;
-    case 0x10:
+    case SonErreur:
         return "dialog-error";
-    case 0x20:
+    case SonQuestion:
         return "dialog-question";
-    case 0x30:
+    case SonExclamation:
         return "dialog-warning";
-    case 0x40:
+    case SonInformation:
         return "dialog-information";
     default:
         return "bell";
     }
 }
+
+} // namespace
 
 void JouerSon(std::uint16_t son) {
     const char* nom = NomSon(son);
@@ -36,7 +43,8 @@ void JouerSon(std::uint16_t son) {
         if (ca_context_create(&c) != CA_SUCCESS) {
             return static_cast<ca_context*>(nullptr);
         }
-        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, "Pulsodex XP", nullptr);
+        ca_context_change_props(c, CA_PROP_APPLICATION_NAME, std::string(produit::TitreApplication).c_str(),
+                                nullptr);
         return c;
     }();
     if (contexte != nullptr && ca_context_play(contexte, 0, CA_PROP_EVENT_ID, nom, nullptr) == CA_SUCCESS) {

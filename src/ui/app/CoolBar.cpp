@@ -31,15 +31,6 @@ void CoolBar::RetirerBande(int cle) {
     Disposer();
 }
 
-int CoolBar::Indice(const QWidget* controle) const {
-    for (const auto& [cle, c] : m_controles) {
-        if (c == controle) {
-            return m_modele.Indice(cle);
-        }
-    }
-    return -1;
-}
-
 QWidget* CoolBar::Controle(int cle) const {
     auto it = m_controles.find(cle);
     return it == m_controles.end() ? nullptr : it->second;

@@ -19,9 +19,6 @@ public:
 
     void AjouterBande(QWidget* controle, int cle);
     void RetirerBande(int cle);
-    [[nodiscard]] int NombreBandes() const { return m_modele.Nombre(); }
-    // Position de la bande qui porte ce contrôle ; -1 si aucune.
-    [[nodiscard]] int Indice(const QWidget* controle) const;
     [[nodiscard]] QWidget* Controle(int cle) const;
 
     // Le modèle ; après l'avoir changé, Disposer() place les contrôles.

@@ -268,13 +268,12 @@ void TPulsodexForm::FormCreate() {
         m_config->SauveMultiResolution();
         m_config->Enregistrer();
     });
-    m_resolution = std::make_unique<SurveillanceResolution>(
-        *m_config, m_services.Affichage,
-        m_dialogueImpose != nullptr ? *m_dialogueImpose : *m_dialogueResolution, [this] {
-            Cacher();
-            m_config->ChargeEnvironnement();
-            show();
-        });
+    m_resolution = std::make_unique<SurveillanceResolution>(*m_config, m_services.Affichage,
+                                                            *m_dialogueResolution, [this] {
+                                                                Cacher();
+                                                                m_config->ChargeEnvironnement();
+                                                                show();
+                                                            });
     m_config->Enregistrer();
     if (m_config->TestMiseAJour) {
         LancerVerificationMiseAJour(net::OrigineVerification::Demarrage);

@@ -138,9 +138,6 @@ public:
         return emplacement >= 1 && emplacement <= NombreDisques() ? m_panneauxDisques[emplacement - 1]
                                                                   : nullptr;
     }
-    [[nodiscard]] SurveillanceResolution* Resolution() const { return m_resolution.get(); }
-    // Remplace la boîte de changement de résolution (essais).
-    void FixerDialogueResolution(DialogueResolution* dialogue) { m_dialogueImpose = dialogue; }
     // Appelé avec la fenêtre de configuration juste avant qu'elle s'ouvre (essais).
     void FixerObservateurOptions(std::function<void(FenetreOptions&)> observateur) {
         m_dialogueOptions = std::move(observateur);
@@ -251,7 +248,6 @@ private:
     std::vector<PanneauDisque*> m_panneauxDisques;
     CoolBar* m_coolBar = nullptr;
     std::unique_ptr<DialogueResolution> m_dialogueResolution;
-    DialogueResolution* m_dialogueImpose = nullptr;
     std::unique_ptr<SurveillanceResolution> m_resolution;
     int m_largeurPrecedente = -1;
     std::function<void(FenetreOptions&)> m_dialogueOptions;

@@ -27,7 +27,6 @@
 namespace pulsodex {
 
 namespace {
-constexpr const char* Chiffres = "0123456789";
 
 QCheckBox* Case(const char* nom, const char* texte) {
     return Nomme(new QCheckBox(QString::fromUtf8(texte)), nom);
@@ -91,7 +90,6 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
     });
     connect(SauverCmd, &QPushButton::clicked, this, [this] {
         if (m_etat.SauverCmdClick(m_enregistrer)) {
-            m_sauvee = m_etat.Enregistre;
             accept();
         } else {
             Refleter();
@@ -180,7 +178,7 @@ QWidget* FenetreOptions::PageAfficher() {
             auto* ligne = new QHBoxLayout;
             auto* minutes = Nomme(new QLineEdit, "CpuMoyEdit");
             minutes->setFixedWidth(28);
-            m_liaisons.Lier(minutes, d.CpuMoyEdit, Chiffres);
+            m_liaisons.Lier(minutes, d.CpuMoyEdit, std::string(TOptionsForm::ChiffresPermis));
             ligne->addWidget(bande);
             ligne->addWidget(minutes);
             ligne->addWidget(new QLabel(QStringLiteral("m")));
@@ -329,7 +327,7 @@ QWidget* FenetreOptions::PageGeneral() {
 
     auto* rafraichissement = new QGridLayout;
     auto* periode = Nomme(new QLineEdit, "RafraichissementBox");
-    m_liaisons.Lier(periode, d.RafraichissementBox, Chiffres);
+    m_liaisons.Lier(periode, d.RafraichissementBox, std::string(TOptionsForm::ChiffresPermis));
     m_liaisons.SurFocus(periode, nullptr, [&d] { d.RafraichissementBoxSortie(); });
     auto* etiquettePeriode = new QLabel(QStringLiteral("&Ressources:"));
     etiquettePeriode->setBuddy(periode);
@@ -359,7 +357,7 @@ QWidget* FenetreOptions::PageGeneral() {
     sonore->setToolTip(QStringLiteral("Joue le fichier '.wav' associé par Windows"));
     m_liaisons.Lier(jamais, d.JamaisRepeterOption);
     m_liaisons.Lier(repeter, d.RepeterOption);
-    m_liaisons.Lier(nombre, d.NiceAvertissementBox, Chiffres);
+    m_liaisons.Lier(nombre, d.NiceAvertissementBox, std::string(TOptionsForm::ChiffresPermis));
     m_liaisons.Lier(sonore, d.SonoreCheck);
     m_liaisons.SurFocus(
         nombre, [&d] { d.NiceAvertissementBoxEntree(); }, [&d] { d.NiceAvertissementBoxSortie(); });
@@ -513,7 +511,7 @@ QWidget* FenetreOptions::PageMiseAJour() {
     auto* etiquettePort = Nomme(new QLabel, "ProxyPortLabel");
     m_liaisons.Lier(proxy, d.ProxyCheck);
     m_liaisons.Lier(hote, d.ProxyEdit);
-    m_liaisons.Lier(port, d.ProxyPortEdit, Chiffres);
+    m_liaisons.Lier(port, d.ProxyPortEdit, std::string(TOptionsForm::ChiffresPermis));
     m_liaisons.Lier(etiquetteHote, d.ProxyLabel);
     m_liaisons.Lier(etiquettePort, d.ProxyPortLabel);
     auto* serveur = new QGridLayout;
@@ -532,6 +530,10 @@ QWidget* FenetreOptions::PageMiseAJour() {
     mise->addWidget(Groupe("Informations de confidentialité", confidentialite));
     mise->addStretch();
     return page;
+}
+
+bool FenetreOptions::Sauvee() const {
+    return m_etat.Enregistre;
 }
 
 } // namespace pulsodex

@@ -28,7 +28,7 @@ public:
 
     // État du cœur → widgets ; puis le focus demandé par une règle.
     void Refleter();
-    [[nodiscard]] bool Sauvee() const { return m_sauvee; }
+    [[nodiscard]] bool Sauvee() const;
 
     QTabWidget* Pages = nullptr;
     QPushButton* OkCmd = nullptr;
@@ -54,7 +54,6 @@ private:
     QLabel* m_exemple = nullptr;
     PageMessagesQt* m_messages = nullptr;
     PageAgendaQt* m_agenda = nullptr;
-    bool m_sauvee = false;
 };
 
 } // namespace pulsodex

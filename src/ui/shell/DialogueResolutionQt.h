@@ -21,7 +21,6 @@ public:
     void FixerQuestion(const std::string& texte, bool chargerPermis) override;
     Reponse Montrer() override;
     void Annuler() override;
-    [[nodiscard]] TResolutionForm* Boite() const { return m_boite.data(); }
 
 private:
     QWidget* m_parent;

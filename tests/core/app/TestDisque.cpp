@@ -161,15 +161,6 @@ TEST_F(DisqueTest, SondeBloqueeLeTicContinue) {
     EXPECT_EQ(sonde->Bloquees(), 1);
 }
 
-TEST(NomsDesControles, EmplacementRelu) {
-    EXPECT_EQ(EmplacementDuNom("DisquePanel7", "DisquePanel"), 7);
-    EXPECT_EQ(EmplacementDuNom("DisquePanel12", "DisquePanel"), 12);
-    EXPECT_EQ(EmplacementDuNom("DisquePaintBox27", "DisquePaintBox"), 27);
-    EXPECT_EQ(EmplacementDuNom("DisquePanel123", "DisquePanel"), 12); // deux chiffres au plus
-    EXPECT_EQ(EmplacementDuNom("CpuPanel", "DisquePanel"), 0);
-    EXPECT_EQ(EmplacementDuNom("DisquePanelx", "DisquePanel"), 0);
-}
-
 // Un vrai dossier : un fichier écrit entre deux tics allume l'écriture. Le
 // fil de la sonde relève à la cadence du rafraîchissement : le changement se
 // voit au plus une période plus tard.

@@ -39,15 +39,16 @@ TEST_F(EnregistrementTest, UnEchecDitUneFoisPuisDeNouveauApresUneReussite) {
 
 TEST_F(EnregistrementTest, SauverNeDitJamaisReussiCeQuiNeLEstPas) {
     c.Rafraichissement = 250;
-    EXPECT_TRUE(c.SauveToutEnregistre());
+    c.SauveTout();
+    EXPECT_TRUE(c.Enregistrer(TConfig::AvisEchec::Toujours));
     EXPECT_EQ(e.Reg.Lire(c.Section(), "Rafraichissement"), "250");
     EXPECT_TRUE(e.Boites.Montrees.empty());
 
     // Un échec est dit à chaque demande explicite, même déjà dit.
     e.Reg.FaireEchouerDisque(true);
     EXPECT_FALSE(c.Enregistrer());
-    EXPECT_FALSE(c.SauveToutEnregistre());
-    EXPECT_FALSE(c.SauveToutEnregistre());
+    EXPECT_FALSE(c.Enregistrer(TConfig::AvisEchec::Toujours));
+    EXPECT_FALSE(c.Enregistrer(TConfig::AvisEchec::Toujours));
     EXPECT_EQ(e.Boites.Montrees.size(), 3U);
 }
 

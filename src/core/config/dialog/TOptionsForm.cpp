@@ -312,7 +312,7 @@ void TOptionsForm::Charge_Contexte() {
 
     FontList.Selection = -1;
     for (std::size_t i = 0; i < FontList.Elements.size(); ++i) {
-        if (MinusculesLatines(FontList.Elements[i]) == MinusculesLatines(c.Fonte.Nom)) {
+        if (EgalSansCasse(FontList.Elements[i], c.Fonte.Nom)) {
             FontList.Selection = static_cast<int>(i);
             break;
         }
