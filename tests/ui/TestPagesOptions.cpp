@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -107,6 +108,11 @@ TEST_F(PagesOptionsTest, PageMessagesRefleteEtTransmet) {
     QTest::keyClicks(page.SeuilBox, "9x8;7");
     EXPECT_EQ(page.SeuilBox->text().toStdString(), "98");
     EXPECT_EQ(d->SeuilBox.Texte, "98");
+    // Plusieurs caractères d'une frappe (méthode de saisie) : refusés ensemble.
+    page.SeuilBox->selectAll();
+    QKeyEvent plusieurs(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, QStringLiteral("5x"));
+    QApplication::sendEvent(page.SeuilBox, &plusieurs);
+    EXPECT_EQ(page.SeuilBox->text().toStdString(), "98");
     Focus(page.SeuilBox, QEvent::FocusIn);
     Focus(page.SeuilBox, QEvent::FocusOut);
     EXPECT_EQ(page.AvertirList->item(1)->text().toStdString(), "Utilisation mémoire > 98 %");

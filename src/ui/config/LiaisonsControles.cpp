@@ -30,26 +30,12 @@ public:
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override {
         switch (evenement->type()) {
-        case QEvent::KeyPress: {
-            if (m_permis.empty()) {
-                break;
-            }
-            auto* touche = static_cast<QKeyEvent*>(evenement);
-            const QString texte = touche->text();
-            // Les touches de déplacement et d'effacement passent ; tout
-            // caractère tapé hors des permis est arrêté (Ctrl+V compris).
-            if (texte.isEmpty() || touche->key() == Qt::Key_Backspace || touche->key() == Qt::Key_Tab ||
-                touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter ||
-                touche->key() == Qt::Key_Escape) {
-                break;
-            }
-            for (const QChar c : texte) {
-                if (!TOptionsForm::FiltreTouches(m_permis, c.unicode())) {
-                    return true;
-                }
+        case QEvent::KeyPress:
+            // Tout caractère tapé hors des permis est arrêté (Ctrl+V compris).
+            if (ToucheRefusee(*static_cast<QKeyEvent*>(evenement), m_permis)) {
+                return true;
             }
             break;
-        }
         case QEvent::FocusIn:
             if (m_entree && FocusDeLUtilisateur(evenement)) {
                 m_entree();

@@ -88,6 +88,31 @@ bool FocusDeLUtilisateur(const QEvent* evenement) {
     return raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason;
 }
 
+bool ToucheRefusee(const QKeyEvent& touche, std::string_view permis) {
+    switch (touche.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return false;
+    default:
+        break;
+    }
+    if (permis.empty()) {
+        return false;
+    }
+    // Chaque caractère tapé (une méthode de saisie peut en donner plusieurs).
+    for (const char32_t c : touche.text().toUcs4()) {
+        if (!TOptionsForm::FiltreTouches(permis, c)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool SuiviZones::eventFilter(QObject* objet, QEvent* evenement) {
     const auto it = m_zones.find(objet);
     if (it == m_zones.end()) {
@@ -125,20 +150,9 @@ bool SuiviZones::eventFilter(QObject* objet, QEvent* evenement) {
                 return refusee;
             }
             return false;
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Escape:
-        case Qt::Key_Delete:
-            return false;
         default:
-            break;
+            return zone.Permis && ToucheRefusee(*touche, zone.Permis());
         }
-        const QString texte = touche->text();
-        if (texte.isEmpty() || !zone.Permis) {
-            return false;
-        }
-        const auto caractere = static_cast<char32_t>(texte.toUcs4().value(0));
-        return !TOptionsForm::FiltreTouches(zone.Permis(), caractere);
     }
     default:
         return false;

@@ -6,11 +6,13 @@
 #include <QObject>
 
 class QEvent;
+class QKeyEvent;
 #include <QValidator>
 
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "config/dialog/Controles.h"
 
@@ -30,6 +32,9 @@ void RendreFocus(QWidget* racine, std::string& focus);
 // Un changement de fenêtre active ou un menu ouvert ne fait ni entrer dans
 // une zone ni en sortir : seul le geste de l'utilisateur compte.
 bool FocusDeLUtilisateur(const QEvent* evenement);
+// Vrai quand la touche tape un caractère hors des permis (vides : tout passe) ;
+// les touches de déplacement, d'effacement et de validation passent toujours.
+bool ToucheRefusee(const QKeyEvent& touche, std::string_view permis);
 
 // Longueur maximale pour la frappe et le collage ; un texte déjà plus long,
 // posé par le programme, est gardé et peut être raccourci.
