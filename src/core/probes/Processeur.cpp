@@ -97,18 +97,17 @@ void EchantillonneurCpu::SampleCpuCounters() {
         m_precedent.swap(m_courant);
         m_courant.swap(m_lecture);
     }
-    m_echantillonne = true;
 }
 
 int EchantillonneurCpu::CpuInstanceCount() {
-    if (!m_echantillonne) {
+    if (m_courant.empty()) { // jamais relevé avec succès
         SampleCpuCounters();
     }
     return static_cast<int>(m_courant.size());
 }
 
 double EchantillonneurCpu::CpuInstanceUsage(int instance) {
-    if (!m_echantillonne) {
+    if (m_courant.empty()) { // jamais relevé avec succès
         SampleCpuCounters();
     }
     if (instance < 0 || instance >= static_cast<int>(m_courant.size())) {
@@ -129,7 +128,8 @@ double EchantillonneurCpu::CpuInstanceUsage(int instance) {
 int EchantillonneurCpu::GetCpuLoad() {
     TraceProcedure trace("GetCpuLoad");
     SampleCpuCounters();
-    const int n = CpuInstanceCount();
+    // Sans relevé réussi, pas de second essai dans le même appel.
+    const int n = static_cast<int>(m_courant.size());
     if (n == 0) {
         return 0;
     }

@@ -44,7 +44,6 @@ private:
     std::vector<CompteursCpu> m_courant;
     std::vector<CompteursCpu> m_precedent;
     std::vector<CompteursCpu> m_lecture;
-    bool m_echantillonne = false;
 };
 
 } // namespace pulsodex

@@ -865,7 +865,9 @@ void TPulsodexForm::ConfigurationMenuClick() {
         // tout de suite : une liste enregistrée plus tard (fermeture, autre
         // résolution) ne doit jamais nommer une lettre inconnue.
         m_services.Disques.ChangerCarte(etat.Carte());
-        EcrireLecteurs(m_services.Reg, etat.Carte());
+        if (!dialogue.Sauvee()) { // « Sauver » l'a déjà écrite
+            EcrireLecteurs(m_services.Reg, etat.Carte());
+        }
     }
     show();
     AppliquerStyleFenetre();
@@ -1063,7 +1065,8 @@ bool TPulsodexForm::PressionSouris(QWidget* controle, QMouseEvent* evenement) {
         m_coolBar->CommencerGlissement(controle->mapTo(m_coolBar, evenement->position().toPoint()));
         return true;
     }
-    if (controle->property("deplaceFenetre").isValid()) {
+    if (const QVariant deplace = controle->property("deplaceFenetre");
+        deplace.isValid() && !deplace.toBool()) {
         return false; // jauge d'un lecteur : son double-clic ouvre le dossier
     }
     const QPoint local = controle->mapTo(this, evenement->position().toPoint());

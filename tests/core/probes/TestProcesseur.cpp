@@ -88,6 +88,16 @@ TEST(Echantillonneur, ReleveRateDonneZero) {
     EXPECT_EQ(cpu.CpuInstanceCount(), 0);
 }
 
+TEST(Echantillonneur, ReleveRateLuUneFoisParTic) {
+    SourceCpuFactice source;
+    source.Releves.push_back({}); // rien de lisible, tic après tic
+    EchantillonneurCpu cpu(source);
+    for (int tic = 1; tic <= 3; ++tic) {
+        EXPECT_EQ(cpu.GetCpuLoad(), 0);
+        EXPECT_EQ(source.Lectures, tic);
+    }
+}
+
 TEST(ProcesseurLinux, BeaucoupDeProcesseursEtLigneIntrEnorme) {
     // 300 processeurs : les lignes « cpu » débordent la première lecture.
     const std::filesystem::path dossier =

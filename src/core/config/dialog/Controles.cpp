@@ -27,12 +27,6 @@ void BoutonRadio::Cocher() {
     }
 }
 
-GroupeRadio::GroupeRadio(std::initializer_list<BoutonRadio*> boutons) : m_boutons(boutons) {
-    for (BoutonRadio* b : m_boutons) {
-        b->m_groupe = this;
-    }
-}
-
 void GroupeRadio::Ajouter(BoutonRadio* bouton) {
     bouton->m_groupe = this;
     m_boutons.push_back(bouton);

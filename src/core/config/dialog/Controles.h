@@ -48,7 +48,6 @@ private:
 class GroupeRadio {
 public:
     GroupeRadio() = default;
-    GroupeRadio(std::initializer_list<BoutonRadio*> boutons);
     void Ajouter(BoutonRadio* bouton);
     GroupeRadio(const GroupeRadio&) = delete;
     GroupeRadio& operator=(const GroupeRadio&) = delete;

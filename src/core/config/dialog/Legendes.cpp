@@ -41,7 +41,7 @@ std::string Compile_Chaine_Evenement(std::uint8_t type, int jour, int mois, std:
     const std::string de = mois == 4 || mois == 8 ? "d'" : "de ";
     if (jour == 0) {
         texte += mois == 0 ? "tous les jours" : mois > 0 ? "au mois " + de + m : "";
-    } else if (jour == 8 || (jour >= 1 && jour <= 9)) {
+    } else if (jour >= 1 && jour <= 9) {
         if (mois == 0) {
             texte += (jour == 8 ? "la " : "le ") + d;
         } else if (mois > 0) {
