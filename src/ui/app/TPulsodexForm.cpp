@@ -390,9 +390,7 @@ void TPulsodexForm::FormShow() {
     const Rectangle place = GarderSurZone({x(), y(), width(), height()}, m_services.Affichage.ZoneTravail());
     move(place.Gauche, place.Haut);
 
-    enLigneAutoMenu->setChecked(c.Organisation == 1);
-    enColonneAutoMenu->setChecked(c.Organisation == 2);
-    AvanceAutoMenu->setChecked(c.Organisation == 3);
+    CocherOrganisation();
     VerrouillerMenu->setChecked(c.Verrouillage);
     m_coolBar->FixerVerrouille(c.Verrouillage);
     setWindowOpacity(c.Transparence ? c.TauxTransparence / 255.0 : 1.0);
@@ -461,33 +459,30 @@ void TPulsodexForm::Arranger(std::uint8_t organisation) {
     EnConstruction = dejaEnConstruction;
 }
 
-void TPulsodexForm::ReorganiserManuel(std::uint8_t organisation) {
-    m_config->Organisation = 0;
-    for (QAction* a : {enLigneAutoMenu, enColonneAutoMenu, AvanceAutoMenu}) {
-        a->setChecked(false);
-    }
+void TPulsodexForm::CocherOrganisation() {
+    enLigneAutoMenu->setChecked(m_config->Organisation == 1);
+    enColonneAutoMenu->setChecked(m_config->Organisation == 2);
+    AvanceAutoMenu->setChecked(m_config->Organisation == 3);
+}
+
+void TPulsodexForm::ChoisirOrganisation(std::uint8_t organisation) {
+    m_config->Organisation = organisation;
+    CocherOrganisation();
     m_config->SauveOrganisation();
     m_config->Enregistrer();
+}
+
+void TPulsodexForm::ReorganiserManuel(std::uint8_t organisation) {
+    ChoisirOrganisation(0);
     Arranger(organisation);
 }
 
 void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
-    QAction* const items[] = {enLigneAutoMenu, enColonneAutoMenu, AvanceAutoMenu};
-    if (m_config->Organisation == organisation) {
-        // Bascule : retour à la disposition manuelle, les bandes restent où elles sont.
-        m_config->Organisation = 0;
-        items[organisation - 1]->setChecked(false);
-        m_config->SauveOrganisation();
-        m_config->Enregistrer();
-        return;
+    // Une seconde fois : retour à la disposition manuelle, les bandes restent où elles sont.
+    ChoisirOrganisation(m_config->Organisation == organisation ? 0 : organisation);
+    if (m_config->Organisation != 0) {
+        Arranger(organisation);
     }
-    m_config->Organisation = organisation;
-    for (int i = 0; i < 3; ++i) {
-        items[i]->setChecked(i + 1 == organisation);
-    }
-    m_config->SauveOrganisation();
-    m_config->Enregistrer();
-    Arranger(organisation);
 }
 
 // --- Les lecteurs ---

@@ -216,6 +216,10 @@ private:
     std::vector<std::string> MontagesSansLettre();
     void Arranger(std::uint8_t organisation);
     void ReorganiserManuel(std::uint8_t organisation);
+    // Les coches des trois dispositions automatiques suivent Organisation.
+    void CocherOrganisation();
+    // Nouvelle disposition automatique (0 : aucune), cochée et enregistrée.
+    void ChoisirOrganisation(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);
     void PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone);
     // Une jauge vient d'être peinte (chronomètre de la première peinture).
