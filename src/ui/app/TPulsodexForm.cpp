@@ -163,12 +163,13 @@ void TPulsodexForm::PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect
         return;
     }
     const ContenuJauge contenu = Contenu(jauge, *m_config, m_cycle.Courants(), m_format);
-    SetImagePourcent(peintre, zone, contenu.Pourcent, contenu.Inverse, *m_config);
-    SetImageText(peintre, zone, Q(contenu.Legende), font(), CouleurQt(m_config->Fonte.Couleur));
-    NoterPeinture();
+    PeindreBarre(peintre, zone, contenu.Pourcent, contenu.Inverse, contenu.Legende);
 }
 
-void TPulsodexForm::NoterPeinture() {
+void TPulsodexForm::PeindreBarre(QPainter& peintre, const QRect& zone, std::uint8_t pourcent, bool inverse,
+                                 const std::string& legende) {
+    SetImagePourcent(peintre, zone, pourcent, inverse, *m_config);
+    SetImageText(peintre, zone, Q(legende), font(), CouleurQt(m_config->Fonte.Couleur));
     if (m_chrono != nullptr) {
         if (const auto delai = m_chrono->Peinte()) {
             std::fputs(LigneChrono(*delai).c_str(), stderr);
@@ -554,9 +555,7 @@ void TPulsodexForm::PeindreDisque(int emplacement, QPainter& peintre, const QRec
         return;
     }
     const std::uint8_t pourcent = m_config->JaugeDisque ? PourcentageDisque(d->Libre, d->Taille) : 0;
-    SetImagePourcent(peintre, zone, pourcent, m_config->DisqueInverse, *m_config);
-    SetImageText(peintre, zone, Q(LegendeDisque(*d, m_format)), font(), CouleurQt(m_config->Fonte.Couleur));
-    NoterPeinture();
+    PeindreBarre(peintre, zone, pourcent, m_config->DisqueInverse, LegendeDisque(*d, m_format));
 }
 
 void TPulsodexForm::TraiterDisques() {

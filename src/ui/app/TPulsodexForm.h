@@ -222,8 +222,10 @@ private:
     void ChoisirOrganisation(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);
     void PeindreJauge(JaugeFixe jauge, QPainter& peintre, const QRect& zone);
-    // Une jauge vient d'être peinte (chronomètre de la première peinture).
-    void NoterPeinture();
+    // La barre et la légende d'une jauge ; la première peinte avec des valeurs
+    // relevées donne son délai au chronomètre.
+    void PeindreBarre(QPainter& peintre, const QRect& zone, std::uint8_t pourcent, bool inverse,
+                      const std::string& legende);
     // Chemin fatal d'un tic : deux boîtes d'arrêt puis la fin du programme.
     void ErreurFatale(const std::string& message, const char* texte);
     // Les règles d'avertissement ; au plus une fenêtre d'alarme.
