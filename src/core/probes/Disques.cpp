@@ -50,10 +50,9 @@ SondeBornee::Compteurs SondeDisques::Bilan() const {
 
 SondeDisques::Situation SondeDisques::Situer(const std::string& chemin) {
     const TableMontages& table = m_montages.Table();
-    if (table.Version != m_versionGenres) {
-        m_genres.clear();
-        m_directs.clear();
-        m_versionGenres = table.Version;
+    if (table.Version != m_versionConnus) {
+        m_connus.clear();
+        m_versionConnus = table.Version;
     }
     if (MontageAuPoint(table.Montes, chemin) == nullptr) {
         if (const Montage* prevu = MontageAuPoint(table.Prevus, chemin); prevu != nullptr && chemin != "/") {
@@ -72,17 +71,20 @@ SondeBornee& SondeDisques::SondePour(const std::string& chemin) {
     return *it->second;
 }
 
-bool SondeDisques::Direct(const std::string& chemin, const Situation& s) {
-    if (s.Lieu == nullptr || s.NonMonte || m_lents.contains(chemin)) {
-        return false;
-    }
-    auto it = m_directs.find(chemin);
-    if (it == m_directs.end()) {
+const SondeDisques::MontageConnu& SondeDisques::Connaitre(const Situation& s) {
+    auto it = m_connus.find(s.Lieu->Point);
+    if (it == m_connus.end()) {
         const std::optional<PeripheriqueBloc> bloc = m_blocs.Chercher(*s.Lieu);
-        const bool direct = EspaceSansAttente(s.Table->Montes, chemin, bloc && bloc->Amovible);
-        it = m_directs.emplace(chemin, direct).first;
+        MontageConnu connu{GenreMontage(*s.Lieu, bloc),
+                           EspaceSansAttente(s.Table->Montes, s.Lieu->Point, bloc && bloc->Amovible)};
+        it = m_connus.emplace(s.Lieu->Point, std::move(connu)).first;
     }
     return it->second;
+}
+
+bool SondeDisques::Direct(const std::string& chemin, const Situation& s) {
+    return s.Lieu != nullptr && !s.NonMonte && chemin == s.Lieu->Point && !m_lents.contains(chemin) &&
+           Connaitre(s).Direct;
 }
 
 ReponseSonde SondeDisques::InterrogerDirect(const std::string& chemin) {
@@ -97,14 +99,6 @@ ReponseSonde SondeDisques::InterrogerDirect(const std::string& chemin) {
         m_lents.insert(chemin);
     }
     return reponse;
-}
-
-std::string SondeDisques::Genre(const Montage& m) {
-    auto it = m_genres.find(m.Point);
-    if (it == m_genres.end()) {
-        it = m_genres.emplace(m.Point, GenreMontage(m, m_blocs.Chercher(m))).first;
-    }
-    return it->second;
 }
 
 ReponseSonde SondeDisques::Espace(std::uint8_t lecteur) {
@@ -154,16 +148,13 @@ std::string SondeDisques::GenreDe(std::uint8_t lecteur, bool verifierDossier) {
     if (s.Lieu == nullptr || EstAutofs(*s.Lieu)) {
         return std::string(UniteInconnue);
     }
-    if (s.NonMonte) {
-        return GenreMontage(*s.Lieu, m_blocs.Chercher(*s.Lieu));
-    }
     // Un dossier sous un point de montage : existe-t-il ? Une sonde bloquée ou
     // trop lente ne tranche pas ; on garde alors le genre du montage.
-    if (verifierDossier && chemin != s.Lieu->Point &&
+    if (verifierDossier && !s.NonMonte && chemin != s.Lieu->Point &&
         SondePour(chemin).Interroger().Etat == EtatSonde::Absent) {
         return std::string(UniteInvalide);
     }
-    return Genre(*s.Lieu);
+    return Connaitre(s).Genre;
 }
 
 std::vector<Montage> SondeDisques::MontagesAChoisir() {

@@ -65,13 +65,19 @@ private:
         const TableMontages* Table = nullptr;
     };
     Situation Situer(const std::string& chemin);
-    // L'espace est-il lu sur ce fil ? Établi une fois par version de la table ;
-    // un chemin trop lent une fois passe pour de bon par son fil de sonde.
+    // Ce qu'on sait d'un montage (ou d'un point prévu), établi une fois par
+    // version de la table : son genre, et si son espace se lit sur ce fil.
+    struct MontageConnu {
+        std::string Genre;
+        bool Direct = false;
+    };
+    const MontageConnu& Connaitre(const Situation& s);
+    // L'espace de ce chemin est-il lu sur ce fil ? Seulement au point même d'un
+    // montage direct ; un chemin trop lent une fois passe pour de bon par son fil.
     bool Direct(const std::string& chemin, const Situation& s);
     ReponseSonde InterrogerDirect(const std::string& chemin);
     SondeBornee& SondePour(const std::string& chemin);
     std::string GenreDe(std::uint8_t lecteur, bool verifierDossier);
-    std::string Genre(const Montage& m);
 
     CarteLecteurs m_carte;
     SourceMontages& m_montages;
@@ -80,11 +86,10 @@ private:
     std::chrono::milliseconds m_delai;
     std::chrono::milliseconds m_cadence{0};
     std::map<std::string, std::unique_ptr<SondeBornee>, std::less<>> m_sondes;
-    // Genres déjà établis, par point de montage, pour une version de la table.
-    std::map<std::string, std::string, std::less<>> m_genres;
-    std::uint64_t m_versionGenres = 0;
-    std::map<std::string, bool, std::less<>> m_directs;
-    std::set<std::string, std::less<>> m_lents;
+    // Par point de montage, pour une version de la table.
+    std::map<std::string, MontageConnu, std::less<>> m_connus;
+    std::uint64_t m_versionConnus = 0;
+    std::set<std::string, std::less<>> m_lents; // chemins trop lents à lire directement
 };
 
 } // namespace pulsodex
