@@ -71,6 +71,13 @@ struct Liste : Controle {
     std::vector<std::string> Elements;
     std::vector<bool> Coches; // liste à cocher seulement
     int Selection = -1;
+
+    // L'élément choisi ; nul sans choix valable.
+    [[nodiscard]] const std::string* Choisi() const {
+        return Selection >= 0 && Selection < static_cast<int>(Elements.size())
+                   ? &Elements[static_cast<std::size_t>(Selection)]
+                   : nullptr;
+    }
 };
 
 // Forme colorée (un clic ouvre le choix de couleur).

@@ -14,8 +14,7 @@ namespace {
 
 // La ligne choisie, si elle a son événement.
 std::optional<std::size_t> LigneEvenement(const Liste& liste, const ListeEvenements& evenements) {
-    if (liste.Selection < 0 || liste.Selection >= static_cast<int>(liste.Elements.size()) ||
-        static_cast<std::size_t>(liste.Selection) >= evenements.size()) {
+    if (liste.Choisi() == nullptr || static_cast<std::size_t>(liste.Selection) >= evenements.size()) {
         return std::nullopt;
     }
     return static_cast<std::size_t>(liste.Selection);
@@ -23,7 +22,7 @@ std::optional<std::size_t> LigneEvenement(const Liste& liste, const ListeEveneme
 
 // L'indice choisi d'une liste de jours ou de mois ; à défaut celui de l'événement.
 std::uint8_t IndiceOu(const Liste& liste, std::uint8_t defaut) {
-    if (liste.Selection < 0 || liste.Selection >= static_cast<int>(liste.Elements.size())) {
+    if (liste.Choisi() == nullptr) {
         return defaut;
     }
     return static_cast<std::uint8_t>(liste.Selection);

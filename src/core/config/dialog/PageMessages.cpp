@@ -12,10 +12,6 @@ namespace pulsodex {
 
 namespace {
 
-bool LigneChoisie(const Liste& liste) {
-    return liste.Selection >= 0 && liste.Selection < static_cast<int>(liste.Elements.size());
-}
-
 // Le seuil tapé : des chiffres seulement, dans l'étendue d'un entier signé 32 bits.
 std::optional<std::int32_t> LireSeuil(std::string_view texte) {
     if (texte.empty() ||
@@ -107,9 +103,8 @@ TAvertissement TOptionsForm::LireControlesAvertissement(const std::string& disqu
                                      : 0;
     a.Seuil = LireSeuil(SeuilBox.Texte).value_or(0);
     // Une lettre sans chemin n'est pas dans le sélecteur : la règle la garde.
-    if (LigneChoisie(EspaceDisqueCombo)) {
-        a.Disque = MajusculesAscii(
-            EspaceDisqueCombo.Elements[static_cast<std::size_t>(EspaceDisqueCombo.Selection)].substr(0, 1));
+    if (const std::string* lecteur = EspaceDisqueCombo.Choisi()) {
+        a.Disque = MajusculesAscii(lecteur->substr(0, 1));
     } else {
         a.Disque = disque.empty() ? "C" : disque;
     }
@@ -119,7 +114,7 @@ TAvertissement TOptionsForm::LireControlesAvertissement(const std::string& disqu
 
 void TOptionsForm::AvertirListClick() {
     TraceProcedure trace("TOptionsForm.AvertirListClick");
-    if (!LigneChoisie(AvertirList)) {
+    if (AvertirList.Choisi() == nullptr) {
         return;
     }
     AvertissementEnabled(true);
@@ -139,7 +134,7 @@ void TOptionsForm::AvertirListClick() {
 }
 
 void TOptionsForm::UpdateAvertissement() {
-    if (!LigneChoisie(AvertirList) || RemplissageEnCours) {
+    if (AvertirList.Choisi() == nullptr || RemplissageEnCours) {
         return;
     }
     TraceProcedure trace("TOptionsForm.UpdateAvertissement");
@@ -180,7 +175,7 @@ void TOptionsForm::AjouterAvertissementCmdClick() {
 
 void TOptionsForm::EffacerAvertissementCmdClick() {
     TraceProcedure trace("TOptionsForm.EffacerAvertissementCmdClick");
-    if (!LigneChoisie(AvertirList)) {
+    if (AvertirList.Choisi() == nullptr) {
         return;
     }
     const auto i = static_cast<std::ptrdiff_t>(AvertirList.Selection);

@@ -199,11 +199,8 @@ void TOptionsForm::LierRegles() {
 
 void TOptionsForm::RemplirLecteurs() {
     // Le lecteur d'une règle de disque affichée reste choisi.
-    const std::string lettreEspace =
-        EspaceDisqueCombo.Selection >= 0 &&
-                EspaceDisqueCombo.Selection < static_cast<int>(EspaceDisqueCombo.Elements.size())
-            ? EspaceDisqueCombo.Elements[static_cast<std::size_t>(EspaceDisqueCombo.Selection)].substr(0, 1)
-            : std::string();
+    const std::string* espace = EspaceDisqueCombo.Choisi();
+    const std::string lettreEspace = espace != nullptr ? espace->substr(0, 1) : std::string();
     DriveBox.Elements = m_services.Carte.Libelles();
     EspaceDisqueCombo.Elements = DriveBox.Elements;
     // Le lecteur courant : C s'il a une lettre, sinon le premier.
@@ -223,11 +220,11 @@ void TOptionsForm::RemplirLecteurs() {
 }
 
 char TOptionsForm::LettreChoisie() const {
-    if (DriveBox.Selection < 0 || DriveBox.Selection >= static_cast<int>(DriveBox.Elements.size()) ||
-        DriveBox.Elements[static_cast<std::size_t>(DriveBox.Selection)].empty()) {
+    const std::string* choisi = DriveBox.Choisi();
+    if (choisi == nullptr || choisi->empty()) {
         return 0;
     }
-    return MajusculesAscii(DriveBox.Elements[static_cast<std::size_t>(DriveBox.Selection)].substr(0, 1))[0];
+    return MajusculesAscii(choisi->substr(0, 1))[0];
 }
 
 // --- Remplissage et recopie ---
@@ -555,16 +552,14 @@ void TOptionsForm::CouleurFondComboChange() {
 }
 
 void TOptionsForm::FontListClick() {
-    if (FontList.Selection >= 0 && FontList.Selection < static_cast<int>(FontList.Elements.size())) {
-        FontPanel.Fonte.Nom = FontList.Elements[static_cast<std::size_t>(FontList.Selection)];
+    if (const std::string* police = FontList.Choisi()) {
+        FontPanel.Fonte.Nom = *police;
     }
 }
 
 void TOptionsForm::TailleListClick() {
-    if (TailleList.Selection >= 0 && TailleList.Selection < static_cast<int>(TailleList.Elements.size())) {
-        FontPanel.Fonte.Taille = static_cast<std::int32_t>(
-            LireEntierDecimal(TailleList.Elements[static_cast<std::size_t>(TailleList.Selection)])
-                .value_or(8));
+    if (const std::string* taille = TailleList.Choisi()) {
+        FontPanel.Fonte.Taille = static_cast<std::int32_t>(LireEntierDecimal(*taille).value_or(8));
     }
 }
 
