@@ -123,6 +123,12 @@ TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
     Widget<QCheckBox>("TransparenceCheck")->click();
     Widget<QSlider>("TransparenceBar")->setValue(30);
     EXPECT_EQ(Widget<QLabel>("TransparenceLabel")->text().toStdString(), "30 %");
+    // La taille choisie au clavier atteint l'aperçu comme au clic.
+    auto* tailles = Widget<QListWidget>("TailleList");
+    tailles->setFocus();
+    QTest::keyClick(tailles, Qt::Key_Down);
+    EXPECT_EQ(tailles->currentItem()->text().toStdString(), "9");
+    EXPECT_EQ(etat->FontPanel.Fonte.Taille, 9);
     // Les zones numériques ne prennent que des chiffres.
     auto* periode = Widget<QLineEdit>("RafraichissementBox");
     periode->setFocus();

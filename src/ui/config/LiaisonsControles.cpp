@@ -149,16 +149,16 @@ void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()
     });
 }
 
-void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void()> clic) {
-    QObject::connect(liste, &QListWidget::itemClicked, liste,
-                     [this, liste, &etat, clic](QListWidgetItem* element) {
-                         etat.Selection = liste->row(element);
-                         if (clic) {
-                             clic();
-                         }
-                         m_apres();
-                     });
-    m_reflets.emplace_back([liste, &etat] { RefleterListe(liste, etat, false); });
+void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void()> clic, bool aCocher) {
+    // La ligne choisie à la souris comme au clavier.
+    QObject::connect(liste, &QListWidget::currentRowChanged, liste, [this, &etat, clic](int ligne) {
+        etat.Selection = ligne;
+        if (clic) {
+            clic();
+        }
+        m_apres();
+    });
+    m_reflets.emplace_back([liste, &etat, aCocher] { RefleterListe(liste, etat, aCocher); });
 }
 
 void LiaisonsControles::Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic) {

@@ -50,7 +50,7 @@ public:
     void Lier(QLineEdit* zone, ZoneTexte& etat, std::string permis = {});
     // changement : la règle du choix (peut être vide).
     void Lier(QComboBox* liste, Liste& etat, std::function<void()> changement);
-    void Lier(QListWidget* liste, Liste& etat, std::function<void()> clic);
+    void Lier(QListWidget* liste, Liste& etat, std::function<void()> clic, bool aCocher = false);
     void Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic);
     void Lier(QSlider* curseur, Curseur& etat);
     void Lier(QLabel* etiquette, Etiquette& etat);

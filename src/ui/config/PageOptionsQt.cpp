@@ -16,9 +16,6 @@ PageOptionsQt::PageOptionsQt(TOptionsForm& form, const char* nom, QWidget* paren
 
 void PageOptionsQt::Refleter() {
     m_liaisons.Refleter();
-    for (const auto& reflet : m_reflets) {
-        reflet();
-    }
     RendreFocus(this, m_form.Focus);
 }
 
@@ -31,19 +28,13 @@ void PageOptionsQt::Apres() {
 }
 
 void PageOptionsQt::LierListe(QListWidget* widget, Liste& liste, Regle regle, bool aCocher) {
-    connect(widget, &QListWidget::currentRowChanged, this, [this, &liste, regle](int ligne) {
-        liste.Selection = ligne;
-        (m_form.*regle)();
-        Apres();
-    });
-    m_reflets.emplace_back([widget, &liste, aCocher] { RefleterListe(widget, liste, aCocher); });
+    m_liaisons.Lier(
+        widget, liste, [this, regle] { (m_form.*regle)(); }, aCocher);
 }
 
 void PageOptionsQt::LierZone(QLineEdit* widget, ZoneTexte& zone, std::function<std::string()> permis,
                              Regle entree, Regle sortie) {
-    connect(widget, &QLineEdit::textEdited, this, [&zone](const QString& texte) { zone.Texte = S(texte); });
-    auto* limite = new LimiteSaisie(widget);
-    m_reflets.emplace_back([widget, &zone, limite] { RefleterZone(widget, zone, limite); });
+    m_liaisons.Lier(widget, zone);
     SuiviZones::Zone regles;
     regles.Permis = std::move(permis);
     if (entree != nullptr) {

@@ -45,7 +45,6 @@ protected:
 
 private:
     SuiviZones* m_zones = nullptr;
-    std::vector<std::function<void()>> m_reflets;
 };
 
 } // namespace pulsodex
