@@ -57,6 +57,16 @@
 namespace pulsodex {
 
 namespace {
+
+// Les six bandes fixes ont les clés -1 à -6 ; les lecteurs, leur emplacement.
+constexpr std::size_t NombreBandesFixes = 6;
+constexpr int CleBandeFixe(std::size_t i) {
+    return -static_cast<int>(i) - 1;
+}
+constexpr std::size_t IndiceBandeFixe(int cle) {
+    return static_cast<std::size_t>(-cle - 1);
+}
+
 QPointer<TQuitterForm> g_quitterForm;
 
 QAction* Action(QMenu* menu, const char* nom, const char* texte) {
@@ -349,7 +359,7 @@ void TPulsodexForm::FormShow() {
     FixerTrace("TPulsodexForm.FormShow (30)");
     const auto visibles = VisibilitesFixes();
     for (std::size_t i = 0; i < visibles.size(); ++i) {
-        m_coolBar->FixerVisible(-static_cast<int>(i) - 1, visibles[i]);
+        m_coolBar->FixerVisible(CleBandeFixe(i), visibles[i]);
     }
     FixerTrace("TPulsodexForm.FormShow (40)");
     RestaurerDisposition(m_coolBar->Modele(), c, ClesBandes());
@@ -371,7 +381,7 @@ void TPulsodexForm::FormShow() {
         panneau->FixerBord(c.Bord);
         panneau->setPalette(texte);
         panneau->resize(panneau->width(), h + 4);
-        m_coolBar->FixerHauteurControle(-static_cast<int>(i) - 1, h + 4);
+        m_coolBar->FixerHauteurControle(CleBandeFixe(i), h + 4);
         if (auto* boite = qobject_cast<BoiteJauge*>(panneau->Contenu())) {
             boite->FixerFond(fond);
             boite->resize(boite->width(), h - 2);
@@ -427,7 +437,10 @@ void TPulsodexForm::FormShow() {
 }
 
 std::vector<int> TPulsodexForm::ClesBandes() const {
-    std::vector<int> cles = {-1, -2, -3, -4, -5, -6};
+    std::vector<int> cles;
+    for (std::size_t i = 0; i < NombreBandesFixes; ++i) {
+        cles.push_back(CleBandeFixe(i));
+    }
     for (int emplacement = 1; emplacement <= NombreDisques(); ++emplacement) {
         cles.push_back(emplacement);
     }
@@ -435,16 +448,10 @@ std::vector<int> TPulsodexForm::ClesBandes() const {
 }
 
 std::vector<int> TPulsodexForm::ClesCanoniques() const {
+    // Les clés des bandes, sans les bandes fixes cachées.
     const auto visibles = VisibilitesFixes();
-    std::vector<int> cles;
-    for (std::size_t i = 0; i < visibles.size(); ++i) {
-        if (visibles[i]) {
-            cles.push_back(-static_cast<int>(i) - 1);
-        }
-    }
-    for (int emplacement = 1; emplacement <= NombreDisques(); ++emplacement) {
-        cles.push_back(emplacement);
-    }
+    std::vector<int> cles = ClesBandes();
+    std::erase_if(cles, [&visibles](int cle) { return cle < 0 && !visibles[IndiceBandeFixe(cle)]; });
     return cles;
 }
 
