@@ -38,8 +38,7 @@ std::string LigneCompilation(std::string_view systeme, int bits, std::string_vie
     }
     std::string nomMois = NomMoisFrancais(mois);
     nomMois.front() = MajusculesAscii(nomMois.substr(0, 1)).front();
-    const std::string jourDeuxChiffres = (*numeroJour < 10 ? "0" : "") + std::to_string(*numeroJour);
-    return ligne + " le " + jourDeuxChiffres + " " + nomMois + " " + std::to_string(*annee);
+    return ligne + " le " + Chiffres(*numeroJour, 2) + " " + nomMois + " " + std::to_string(*annee);
 }
 
 std::string LigneCompilation() {

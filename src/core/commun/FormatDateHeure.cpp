@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "commun/Textes.h"
 #include "interfaces/Horloge.h"
 #include "interfaces/Locale.h"
 
@@ -13,16 +14,7 @@ char Minuscule(char c) {
 }
 
 std::string DeuxChiffres(int n) {
-    std::string s = std::to_string(n);
-    return s.size() < 2 ? "0" + s : s;
-}
-
-std::string Chiffres(int n, std::size_t largeur) {
-    std::string s = std::to_string(n);
-    while (s.size() < largeur) {
-        s.insert(s.begin(), '0');
-    }
-    return s;
+    return Chiffres(n, 2);
 }
 
 bool CommencePar(std::string_view motif, std::size_t i, std::string_view mot) {

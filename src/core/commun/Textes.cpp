@@ -156,4 +156,12 @@ std::string Utf8OuLatin1(std::string_view octets) {
     return resultat;
 }
 
+std::string Chiffres(int n, std::size_t largeur) {
+    std::string s = std::to_string(n);
+    if (s.size() < largeur) {
+        s.insert(0, largeur - s.size(), '0');
+    }
+    return s;
+}
+
 } // namespace pulsodex

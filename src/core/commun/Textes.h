@@ -26,5 +26,7 @@ std::optional<std::int64_t> LireEntierDecimal(std::string_view texte);
 // Octets venus d'ailleurs rendus en UTF-8 : tels quels s'ils sont de l'UTF-8
 // valide, sinon lus comme du Latin-1.
 std::string Utf8OuLatin1(std::string_view octets);
+// Le nombre en décimal, complété de zéros à gauche jusqu'à la largeur.
+std::string Chiffres(int n, std::size_t largeur);
 
 } // namespace pulsodex

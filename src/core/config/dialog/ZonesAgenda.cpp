@@ -1,5 +1,7 @@
 #include "ZonesAgenda.h"
 
+#include "commun/Textes.h"
+
 namespace pulsodex {
 
 namespace {
@@ -40,10 +42,6 @@ bool LireSeparateur(std::string_view& texte, std::string_view separateur) {
     return false;
 }
 
-std::string DeuxChiffres(int n) {
-    return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-}
-
 std::string Remplacer(std::string_view texte, std::string_view ancien, std::string_view nouveau) {
     std::string resultat;
     if (ancien.empty()) {
@@ -77,7 +75,7 @@ std::optional<std::string> LireHeureSaisie(std::string_view texte, std::string_v
             return std::nullopt;
         }
     }
-    return DeuxChiffres(heures) + std::string(sep) + DeuxChiffres(minutes);
+    return Chiffres(heures, 2) + std::string(sep) + Chiffres(minutes, 2);
 }
 
 std::optional<std::string> LireMinuteSaisie(std::string_view texte) {
@@ -94,7 +92,7 @@ std::optional<std::string> LireMinuteSaisie(std::string_view texte) {
             n = n * 10 + (c - '0');
         }
     }
-    return DeuxChiffres(n > 59 ? 0 : static_cast<int>(n));
+    return Chiffres(n > 59 ? 0 : static_cast<int>(n), 2);
 }
 
 std::string TexteHeureIncorrecte(std::string_view separateur) {
