@@ -158,36 +158,44 @@ TEST_F(TicsTest, MarqueursQuitterEtRedemarrer) {
     EXPECT_FALSE(std::filesystem::exists(e.Dossier / "Pulsodex.quit"));
 }
 
-TEST_F(TicsTest, ErreurFataleDuRafraichissement) {
-    TPulsodexForm& f = e.Demarrer();
-    // Une autre boîte est ouverte : l'erreur est abandonnée sans un mot.
-    e.Memoire.Echouer = true;
-    f.MessageEnCours = true;
-    f.MinuterieTimer();
-    EXPECT_TRUE(e.Boites.Montrees.empty());
-    EXPECT_FALSE(f.Fermee());
+// Une panne d'une sonde pendant un tic : deux boîtes puis la fermeture ;
+// abandonnée sans un mot quand une autre boîte est ouverte.
+TEST(TicsFataux, PanneDUnTicFermeLeProgramme) {
+    struct Cas {
+        void (*Panne)(FenetreEssai&);
+        void (TPulsodexForm::*Tic)();
+        const char* Cause;
+        const char* Texte;
+    };
+    const Cas cas[] = {
+        {[](FenetreEssai& e) { e.Memoire.Echouer = true; }, &TPulsodexForm::MinuterieTimer,
+         "Lecture de la mémoire impossible",
+         "Une erreur grâve est survenue lors des opérations sur ressources (MinuterieTimer). L'application "
+         "va "
+         "se terminer."},
+        {[](FenetreEssai& e) { e.Montre.Echouer = true; }, &TPulsodexForm::HeureTimerTimer, "Heure illisible",
+         "Une erreur grâve est survenue lors des opérations sur date/heure (HeureTimer). L'application va se "
+         "terminer."},
+    };
+    for (const Cas& k : cas) {
+        FenetreEssai e;
+        TPulsodexForm& f = e.Demarrer();
+        k.Panne(e);
+        f.MessageEnCours = true;
+        (f.*k.Tic)();
+        EXPECT_TRUE(e.Boites.Montrees.empty()) << k.Cause;
+        EXPECT_FALSE(f.Fermee()) << k.Cause;
 
-    f.MessageEnCours = false;
-    f.MinuterieTimer();
-    ASSERT_EQ(e.Boites.Montrees.size(), 2U);
-    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Lecture de la mémoire impossible");
-    EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Erreur);
-    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Une erreur grâve est survenue lors des opérations sur ressources "
-                                          "(MinuterieTimer). L'application va se terminer.");
-    EXPECT_EQ(e.Boites.Montrees[1].Legende, "Pulsodex XP V1.0 Béta 2");
-    EXPECT_TRUE(f.Fermee());
-    EXPECT_FALSE(f.MessageEnCours);
-}
-
-TEST_F(TicsTest, ErreurFataleDeLHorloge) {
-    TPulsodexForm& f = e.Demarrer();
-    e.Montre.Echouer = true;
-    f.HeureTimerTimer();
-    ASSERT_EQ(e.Boites.Montrees.size(), 2U);
-    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Heure illisible");
-    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Une erreur grâve est survenue lors des opérations sur date/heure "
-                                          "(HeureTimer). L'application va se terminer.");
-    EXPECT_TRUE(f.Fermee());
+        f.MessageEnCours = false;
+        (f.*k.Tic)();
+        ASSERT_EQ(e.Boites.Montrees.size(), 2U) << k.Cause;
+        EXPECT_EQ(e.Boites.Montrees[0].Texte, k.Cause);
+        EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Erreur);
+        EXPECT_EQ(e.Boites.Montrees[1].Texte, k.Texte);
+        EXPECT_EQ(e.Boites.Montrees[1].Legende, "Pulsodex XP V1.0 Béta 2");
+        EXPECT_TRUE(f.Fermee()) << k.Cause;
+        EXPECT_FALSE(f.MessageEnCours) << k.Cause;
+    }
 }
 
 } // namespace
