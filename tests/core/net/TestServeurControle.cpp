@@ -130,13 +130,18 @@ TEST_F(ServeurTest, DeuxCommandesDansUnPaquetUneSeuleReponse) {
 
 TEST_F(ServeurTest, KillEtInconnuNeRepondentPasEtLaConnexionReste) {
     // Le silence rend la main : le prochain texte reçu est celui du délai.
-    for (const char* commande : {"KILL\r\n", "HELP\r\n", "\r\n"}) {
-        Demarrer(1s);
-        ClientEssai c = Client();
-        c.Envoyer(commande);
-        EXPECT_EQ(c.Ligne(), "Timeout on Server") << commande;
-        EXPECT_TRUE(c.FinDeConnexion()) << commande;
-        EXPECT_EQ(c.Recu(), "") << commande;
+    // Trois clients à la fois : un seul délai à attendre.
+    Demarrer(1s);
+    const char* const commandes[] = {"KILL\r\n", "HELP\r\n", "\r\n"};
+    std::vector<ClientEssai> clients;
+    for (const char* commande : commandes) {
+        clients.push_back(Client());
+        clients.back().Envoyer(commande);
+    }
+    for (std::size_t i = 0; i < clients.size(); ++i) {
+        EXPECT_EQ(clients[i].Ligne(), "Timeout on Server") << commandes[i];
+        EXPECT_TRUE(clients[i].FinDeConnexion()) << commandes[i];
+        EXPECT_EQ(clients[i].Recu(), "") << commandes[i];
     }
 }
 
