@@ -90,13 +90,7 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
                [this](const std::string& texte, std::uint16_t son) {
                    m_services.Boites.Message(texte, LegendeEvenement, son);
                },
-               [](bool actif) {
-                   if (actif) {
-                       QApplication::setOverrideCursor(Qt::WaitCursor);
-                   } else {
-                       QApplication::restoreOverrideCursor();
-                   }
-               },
+               [this](bool actif) { Sablier(actif); },
                [this](TacheALancer tache) {
                    m_taches.Ajouter(std::move(tache));
                }} {
@@ -512,9 +506,9 @@ void TPulsodexForm::CreerDisques() {
             if (d == nullptr || m_config->OuvertureDisque.empty() || d->Lecteur == 0) {
                 return;
             }
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+            Sablier(true);
             OuvrirDisque(m_services.Disques, d->Lecteur, m_config->OuvertureDisque, m_services.Lancement);
-            QApplication::restoreOverrideCursor();
+            Sablier(false);
         };
         if (panneau->RemplissagePaintBox != nullptr) {
             panneau->RemplissagePaintBox->Peindre = [this, emplacement](QPainter& peintre,
