@@ -5,6 +5,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "commun/Fichiers.h"
 #include "commun/Produit.h"
 
 namespace pulsodex {
@@ -92,13 +93,11 @@ std::optional<std::string> AutostartXdg::Lire(PorteeDemarrage portee, std::strin
     if (portee == PorteeDemarrage::Machine && Existe(PorteeDemarrage::Utilisateur, nom)) {
         return std::nullopt; // masquée par celle de l'utilisateur
     }
-    std::ifstream entree(fichier, std::ios::binary);
-    if (!entree) {
+    const std::optional<std::string> contenu = LireFichier(fichier);
+    if (!contenu) {
         return std::nullopt;
     }
-    std::ostringstream contenu;
-    contenu << entree.rdbuf();
-    return LireExec(contenu.str());
+    return LireExec(*contenu);
 }
 
 std::string LigneExec(std::string_view chemin) {

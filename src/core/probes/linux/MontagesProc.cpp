@@ -1,6 +1,4 @@
-#include <fstream>
-#include <sstream>
-
+#include "commun/Fichiers.h"
 #include "probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
@@ -16,12 +14,7 @@ const TableMontages& MontagesProc::Table() {
     m_table.Montes = LireMountinfo(m_mountinfo.Relire());
     m_lue = true;
     // fstab est relu avec la table : il change rarement, et jamais sans qu'on monte.
-    std::ifstream fstab(m_cheminFstab);
-    std::ostringstream contenu;
-    if (fstab) {
-        contenu << fstab.rdbuf();
-    }
-    m_table.Prevus = LireFstab(contenu.str());
+    m_table.Prevus = LireFstab(LireFichier(m_cheminFstab).value_or(""));
     ++m_table.Version;
     return m_table;
 }

@@ -1,9 +1,7 @@
 // Version du système lue sur Linux : uname et os-release.
 #include <sys/utsname.h>
 
-#include <fstream>
-#include <sstream>
-
+#include "commun/Fichiers.h"
 #include "commun/Trace.h"
 #include "probes/SystemeNoms.h"
 
@@ -20,13 +18,11 @@ VersionLinux LireVersionLinux() {
         v.Distribution = "Linux";
     }
     for (const char* chemin : {"/etc/os-release", "/usr/lib/os-release"}) {
-        std::ifstream fichier(chemin);
-        if (!fichier) {
+        const std::optional<std::string> contenu = LireFichier(chemin);
+        if (!contenu) {
             continue;
         }
-        std::ostringstream contenu;
-        contenu << fichier.rdbuf();
-        if (auto distribution = NomDistribution(contenu.str())) {
+        if (auto distribution = NomDistribution(*contenu)) {
             v.Distribution = *distribution;
             break;
         }
