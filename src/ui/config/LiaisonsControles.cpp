@@ -1,5 +1,7 @@
 #include "LiaisonsControles.h"
 
+#include <utility>
+
 #include "RefletsControles.h"
 
 #include <QAbstractButton>
@@ -125,13 +127,14 @@ void LiaisonsControles::Lier(QLineEdit* zone, ZoneTexte& etat, std::string permi
 }
 
 void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()> changement) {
-    QObject::connect(liste, &QComboBox::activated, liste, [this, &etat, changement](int indice) {
-        etat.Selection = indice;
-        if (changement) {
-            changement();
-        }
-        m_apres();
-    });
+    QObject::connect(liste, &QComboBox::activated, liste,
+                     [this, &etat, changement = std::move(changement)](int indice) {
+                         etat.Selection = indice;
+                         if (changement) {
+                             changement();
+                         }
+                         m_apres();
+                     });
     m_reflets.emplace_back([liste, &etat] {
         const QSignalBlocker bloque(liste);
         if (liste->count() != static_cast<int>(etat.Elements.size())) {
@@ -151,18 +154,19 @@ void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()
 
 void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void()> clic, bool aCocher) {
     // La ligne choisie à la souris comme au clavier.
-    QObject::connect(liste, &QListWidget::currentRowChanged, liste, [this, &etat, clic](int ligne) {
-        etat.Selection = ligne;
-        if (clic) {
-            clic();
-        }
-        m_apres();
-    });
+    QObject::connect(liste, &QListWidget::currentRowChanged, liste,
+                     [this, &etat, clic = std::move(clic)](int ligne) {
+                         etat.Selection = ligne;
+                         if (clic) {
+                             clic();
+                         }
+                         m_apres();
+                     });
     m_reflets.emplace_back([liste, &etat, aCocher] { RefleterListe(liste, etat, aCocher); });
 }
 
 void LiaisonsControles::Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic) {
-    QObject::connect(pastille, &PastilleCouleur::Clic, pastille, [this, clic] {
+    QObject::connect(pastille, &PastilleCouleur::Clic, pastille, [this, clic = std::move(clic)] {
         clic();
         m_apres();
     });
@@ -193,7 +197,7 @@ void LiaisonsControles::Lier(QLabel* etiquette, Etiquette& etat) {
 }
 
 void LiaisonsControles::Lier(QAbstractButton* bouton, Controle& etat, std::function<void()> clic) {
-    QObject::connect(bouton, &QAbstractButton::clicked, bouton, [this, clic] {
+    QObject::connect(bouton, &QAbstractButton::clicked, bouton, [this, clic = std::move(clic)] {
         clic();
         m_apres();
     });
@@ -206,7 +210,7 @@ void LiaisonsControles::SurFocus(QWidget* widget, std::function<void()> entree,
         if (!f) {
             return nullptr;
         }
-        return [this, f] {
+        return [this, f = std::move(f)] {
             f();
             m_apres();
         };

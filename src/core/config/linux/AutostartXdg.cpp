@@ -73,9 +73,8 @@ std::optional<std::string> LireExec(std::string_view contenu) {
         }
         if (const auto valeur = ValeurCle(ligne, "Exec"); valeur && !exec) {
             exec = std::string(*valeur);
-        } else if (const auto cachee = ValeurCle(ligne, "Hidden"); cachee == "true") {
-            coupee = true;
-        } else if (const auto active = ValeurCle(ligne, "X-GNOME-Autostart-enabled"); active == "false") {
+        } else if (ValeurCle(ligne, "Hidden") == "true" ||
+                   ValeurCle(ligne, "X-GNOME-Autostart-enabled") == "false") {
             coupee = true;
         }
     }

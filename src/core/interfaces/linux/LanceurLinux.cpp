@@ -67,8 +67,7 @@ std::string CheminProgramme(std::string_view fichier) {
     while (!dossiers.empty()) {
         const std::size_t fin = dossiers.find(':');
         const std::string_view dossier = dossiers.substr(0, fin);
-        const std::string candidat =
-            std::string(dossier.empty() ? "." : dossier) + "/" + std::string(fichier);
+        std::string candidat = std::string(dossier.empty() ? "." : dossier) + "/" + std::string(fichier);
         if (::access(candidat.c_str(), X_OK) == 0) {
             return candidat;
         }
