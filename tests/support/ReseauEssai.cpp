@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cerrno>
-#include <filesystem>
 #include <stdexcept>
 
 namespace pulsodex::test {
@@ -28,34 +27,7 @@ std::chrono::milliseconds Reste(Horloge::time_point limite) {
     return std::max(std::chrono::duration_cast<std::chrono::milliseconds>(limite - Horloge::now()), 0ms);
 }
 
-std::size_t Entrees(const char* dossier) {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& entree : std::filesystem::directory_iterator(dossier)) {
-        ++n;
-    }
-    return n;
-}
-
 } // namespace
-
-bool AttendreQue(const std::function<bool()>& condition, std::chrono::milliseconds delai) {
-    const auto limite = Horloge::now() + delai;
-    while (!condition()) {
-        if (Horloge::now() >= limite) {
-            return false;
-        }
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
-
-std::size_t DescripteursOuverts() {
-    return Entrees("/proc/self/fd");
-}
-
-std::size_t FilsDuProcessus() {
-    return Entrees("/proc/self/task");
-}
 
 ClientEssai::ClientEssai(std::uint16_t port) : m_prise(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
     const sockaddr_in adresse = Boucle(port);

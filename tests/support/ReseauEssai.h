@@ -5,25 +5,18 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
 
+#include "Attentes.h"
 #include "net/Prise.h"
 
 namespace pulsodex::test {
 
 using namespace std::chrono_literals;
-
-// Répète `condition` jusqu'à ce qu'elle soit vraie ou que le délai passe.
-bool AttendreQue(const std::function<bool()>& condition, std::chrono::milliseconds delai = 10s);
-
-// Nombre de descripteurs ouverts et de fils du processus.
-std::size_t DescripteursOuverts();
-std::size_t FilsDuProcessus();
 
 class ClientEssai {
 public:

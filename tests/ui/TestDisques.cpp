@@ -3,9 +3,8 @@
 #include <QApplication>
 
 #include <chrono>
-#include <filesystem>
-#include <thread>
 
+#include "Attentes.h"
 #include "FenetreEssai.h"
 #include "app/CoolBar.h"
 #include "app/Disque.h"
@@ -27,15 +26,7 @@ protected:
 // relève l'espace à sa propre cadence, pas à chaque tic.
 template <typename Condition>
 bool TicsJusqua(TPulsodexForm& f, Condition condition) {
-    const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!condition()) {
-        if (std::chrono::steady_clock::now() >= limite) {
-            return false;
-        }
-        f.MinuterieTimer();
-        std::this_thread::yield();
-    }
-    return true;
+    return AttendreQue(condition, 10s, [&] { f.MinuterieTimer(); });
 }
 
 TEST_F(DisquesFenetreTest, PanneauxDuTotalEtDesLecteurs) {

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -13,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "AttentesQt.h"
 #include "shell/ChoixFichierTache.h"
 #include "shell/TEvenementForm.h"
 
@@ -126,11 +126,8 @@ TEST(ChoixFichierTache, DeuxFiltresEtExecutablesDeLinux) {
     boite->show();
     const QStringList executables{QStringLiteral("lot.BAT"), QStringLiteral("prog.exe"),
                                   QStringLiteral("sauve.sh")};
-    QElapsedTimer chrono;
-    chrono.start();
-    while (Montres(*boite) != executables && chrono.elapsed() < 3000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
+    test::AttendreEnTraitantLesEvenements([&] { return Montres(*boite) == executables; },
+                                          std::chrono::seconds(3));
     EXPECT_EQ(Montres(*boite), executables);
 
     auto* types = boite->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));

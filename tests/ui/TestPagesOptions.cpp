@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -18,6 +17,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "AttentesQt.h"
 #include "DialogueEssai.h"
 #include "FenetreEssai.h"
 #include "adaptateurs/RegistreQSettings.h"
@@ -33,19 +33,6 @@ namespace {
 void Focus(QWidget* zone, QEvent::Type type) {
     QFocusEvent evenement(type, Qt::TabFocusReason);
     QApplication::sendEvent(zone, &evenement);
-}
-
-// Attend une condition, au plus deux secondes.
-bool Attendre(const std::function<bool()>& condition) {
-    QElapsedTimer chrono;
-    chrono.start();
-    while (!condition()) {
-        if (chrono.elapsed() > 2000) {
-            return false;
-        }
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
 }
 
 // Agit sur l'éditeur d'événement dès qu'il est ouvert.
@@ -262,10 +249,11 @@ TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
     const QRect ligne = page.EvenementList->visualItemRect(page.EvenementList->item(0));
     QTest::mouseClick(page.EvenementList->viewport(), Qt::LeftButton, {}, ligne.center());
     QTest::mouseDClick(page.EvenementList->viewport(), Qt::LeftButton, {}, ligne.center());
-    ASSERT_TRUE(Attendre([&] { return d->TempEvenement[0].Type == 1; }));
+    ASSERT_TRUE(AttendreEnTraitantLesEvenements([&] { return d->TempEvenement[0].Type == 1; }, 2s));
     EXPECT_EQ(d->TempEvenement[0].Message, "Réunion");
     EXPECT_EQ(page.EvenementList->item(0)->text().toStdString(), "Message tous les jours à 08:30");
-    EXPECT_TRUE(Attendre([] { return TEvenementForm::EvenementForm() == nullptr; }));
+    EXPECT_TRUE(
+        AttendreEnTraitantLesEvenements([] { return TEvenementForm::EvenementForm() == nullptr; }, 2s));
 }
 
 template <typename W>

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
+#include "Attentes.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "app/Disque.h"
@@ -188,11 +188,14 @@ TEST(DisqueReel, FichierEcritEntreDeuxTics) {
     }
     ::sync();
     // Les tics qui suivent, jusqu'au relevé qui voit l'écriture.
-    const auto limite = std::chrono::steady_clock::now() + 10s;
-    while (d.Activite == 0 && std::chrono::steady_clock::now() < limite) {
-        Traite_Disque(d, disques, true, fr);
-        std::this_thread::yield();
-    }
+    AttendreQue(
+        [&] {
+            if (d.Activite == 0) {
+                Traite_Disque(d, disques, true, fr);
+            }
+            return d.Activite != 0;
+        },
+        10s);
     EXPECT_EQ(d.Activite, 1);
     fs::remove_all(dossier);
 }

@@ -7,8 +7,8 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <thread>
 
+#include "Attentes.h"
 #include "interfaces/linux/LanceurLinux.h"
 
 namespace pulsodex {
@@ -50,10 +50,7 @@ protected:
 
     // Attend que l'outil ait écrit sa sortie (borné à 10 s).
     std::vector<std::string> Sortie(const fs::path& fichier) {
-        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!fs::exists(fichier) && std::chrono::steady_clock::now() < fin) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
+        test::AttendreQue([&] { return fs::exists(fichier); }, std::chrono::seconds(10));
         std::ifstream f(fichier);
         std::vector<std::string> lignes;
         for (std::string l; std::getline(f, l);) {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <thread>
+#include <chrono>
 
+#include "Attentes.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "commun/Trace.h"
@@ -18,15 +18,6 @@ using namespace std::chrono_literals;
 
 constexpr std::uint8_t A = 1, C = 3, D = 4, E = 5, F = 6, G = 7, H = 8, Z = 26;
 constexpr auto Garde = 10s;
-
-// Les fils du processus d'essai, comptés par le noyau.
-std::size_t NombreDeFils() {
-    std::size_t n = 0;
-    for ([[maybe_unused]] const auto& fil : std::filesystem::directory_iterator("/proc/self/task")) {
-        ++n;
-    }
-    return n;
-}
 
 // Garde le nom de la procédure tracée à chaque lecture de la table.
 class SourceTracee : public test::SourceMontagesFixe {
@@ -118,7 +109,7 @@ TEST_F(Disques, LecteurReseauBloqueUnSeulFilEtAucuneAttenteApresLaPremiere) {
     m_sonde->Bloquer("/mnt/nfs");
     auto disques = Creer(Carte({{'C', "/"}, {'G', "/mnt/nfs"}}), 20ms);
     EXPECT_EQ(disques->MyDiskSize(G), -1); // après le délai
-    const std::size_t fils = NombreDeFils();
+    const std::size_t fils = test::FilsDuProcessus();
     for (int tic = 0; tic < 300; ++tic) {
         EXPECT_EQ(disques->MyDiskSize(G), -1);
         EXPECT_EQ(disques->MyDiskFree(G), -1);
@@ -128,7 +119,7 @@ TEST_F(Disques, LecteurReseauBloqueUnSeulFilEtAucuneAttenteApresLaPremiere) {
     EXPECT_EQ(m_sonde->Appels(), 1);
     EXPECT_EQ(m_sonde->FilsDistincts(), 1U);
     EXPECT_EQ(disques->NombreSondes(), 1U);
-    EXPECT_LE(NombreDeFils(), fils);
+    EXPECT_LE(test::FilsDuProcessus(), fils);
     // Quitter n'attend pas la sonde bloquée.
     EXPECT_TRUE(m_sonde->FinitPendantLeBlocage([&] { disques.reset(); }));
 }
@@ -156,7 +147,7 @@ TEST_F(Disques, UneSondeParCheminEtNouvelleCarte) {
 TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
     m_sonde->Repondre("/home/paul", 10, 5);
     m_sonde->Repondre("/boot/efi", 10, 5);
-    const std::size_t fils = NombreDeFils();
+    const std::size_t fils = test::FilsDuProcessus();
     auto disques = Creer(Carte({{'D', "/home/paul"}, {'F', "/boot/efi"}}));
     EXPECT_EQ(disques->MyDiskFree(D), 5); // sonde créée avant la cadence
     disques->FixerCadence(10ms);
@@ -165,24 +156,19 @@ TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
     m_sonde->Repondre("/boot/efi", 10, 3);
     // Chaque fil relève de lui-même : les nouvelles valeurs arrivent.
     const auto limite = std::chrono::steady_clock::now() + Garde;
-    while ((disques->MyDiskFree(D) != 4 || disques->MyDiskFree(F) != 3) &&
-           std::chrono::steady_clock::now() < limite) {
-        std::this_thread::yield();
-    }
+    test::AttendreQue([&] { return disques->MyDiskFree(D) == 4 && disques->MyDiskFree(F) == 3; }, limite);
     EXPECT_EQ(disques->MyDiskFree(D), 4);
     EXPECT_EQ(disques->MyDiskFree(F), 3);
     EXPECT_EQ(disques->NombreSondes(), 2U);
     EXPECT_EQ(m_sonde->FilsDistincts(), 2U);
     // Sans question (fenêtre cachée, minuteur arrêté), les fils se reposent.
-    while (disques->Bilan().EnCadence && std::chrono::steady_clock::now() < limite) {
-        std::this_thread::yield();
-    }
+    test::AttendreQue([&] { return !disques->Bilan().EnCadence; }, limite);
     EXPECT_FALSE(disques->Bilan().EnCadence);
     // Une lettre retirée : son fil s'arrête ; les autres à la destruction.
     disques->ChangerCarte(Carte({{'D', "/home/paul"}}));
     EXPECT_EQ(disques->NombreSondes(), 1U);
     disques.reset();
-    EXPECT_EQ(NombreDeFils(), fils);
+    EXPECT_EQ(test::FilsDuProcessus(), fils);
 }
 
 TEST_F(Disques, LeGenreSuitLaTableDesMontages) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
+#include "Attentes.h"
 #include "FacticesDisques.h"
 #include "probes/SondeBornee.h"
 
@@ -60,11 +59,13 @@ TEST_F(SondeBorneeTest, RepondDeNouveauQuandLeBlocageCesse) {
     EXPECT_EQ(sonde.Interroger().Etat, EtatSonde::Delai);
     m_sonde->Liberer();
     // Le serveur revient : une question finit par être servie, par le même fil.
-    const auto limite = std::chrono::steady_clock::now() + Garde;
     ReponseSonde r;
-    while (r.Etat != EtatSonde::Ok && std::chrono::steady_clock::now() < limite) {
-        r = sonde.Interroger();
-    }
+    test::AttendreQue(
+        [&] {
+            r = sonde.Interroger();
+            return r.Etat == EtatSonde::Ok;
+        },
+        Garde);
     EXPECT_EQ(r.Etat, EtatSonde::Ok);
     EXPECT_EQ(r.Libre, 5);
     EXPECT_EQ(m_sonde->FilsDistincts(), 1U);
@@ -97,25 +98,19 @@ constexpr std::chrono::milliseconds Courte = 10ms;
 // Des questions jusqu'à la réponse voulue, au plus Garde.
 template <typename Condition>
 ReponseSonde InterrogerJusqua(SondeBornee& sonde, Condition condition) {
-    const auto limite = std::chrono::steady_clock::now() + Garde;
-    ReponseSonde r = sonde.Interroger();
-    while (!condition(r) && std::chrono::steady_clock::now() < limite) {
-        std::this_thread::yield();
-        r = sonde.Interroger();
-    }
+    ReponseSonde r;
+    test::AttendreQue(
+        [&] {
+            r = sonde.Interroger();
+            return condition(r);
+        },
+        Garde);
     return r;
 }
 
 // Attend, sans question, que le fil cesse de relever ; faux au bout de Garde.
 bool AttendreRepos(const SondeBornee& sonde) {
-    const auto limite = std::chrono::steady_clock::now() + Garde;
-    while (sonde.Bilan().EnCadence) {
-        if (std::chrono::steady_clock::now() >= limite) {
-            return false;
-        }
-        std::this_thread::yield();
-    }
-    return true;
+    return test::AttendreQue([&] { return !sonde.Bilan().EnCadence; }, Garde);
 }
 
 TEST_F(SondeBorneeTest, EnCadenceLaQuestionLitLeDernierReleveSansToucherLeSysteme) {
