@@ -6,10 +6,10 @@
 
 #include <filesystem>
 #include <functional>
-#include <unistd.h>
 
 #include "Factices.h"
 #include "FacticesDisques.h"
+#include "Fichiers.h"
 #include "app/TPulsodexForm.h"
 #include "config/RegistreMemoire.h"
 #include "interfaces/Locale.h"
@@ -21,10 +21,6 @@ namespace pulsodex::test {
 
 struct FenetreEssai {
     FenetreEssai() {
-        Dossier = std::filesystem::temp_directory_path() /
-                  ("pulsodex-fenetre-" + std::to_string(::getpid()) + "-" + std::to_string(++Compteur()));
-        std::filesystem::remove_all(Dossier);
-        std::filesystem::create_directories(Dossier);
         Reg.WriteString("", "Version", "1.0 Béta 2");
         Reg.WriteString("", "TestMiseAJour", "Non");
         Affichage.TailleCourante = {1280, 1024};
@@ -32,8 +28,6 @@ struct FenetreEssai {
         Reg.WriteString(Res(), "ListeDisques", "");
         Affichage.Zone = {0, 0, 1280, 1000};
     }
-    ~FenetreEssai() { std::filesystem::remove_all(Dossier); }
-
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
             m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{
@@ -62,12 +56,9 @@ struct FenetreEssai {
         });
     }
 
-    static int& Compteur() {
-        static int n = 0;
-        return n;
-    }
-
-    std::filesystem::path Dossier;
+    // Le dossier du programme, supprimé après la fenêtre.
+    DossierTemporaire Temporaire{"pulsodex-fenetre"};
+    std::filesystem::path Dossier = Temporaire.Chemin();
     RegistreMemoire Reg;
     PresentateurScripte Boites;
     EcranFactice Affichage;

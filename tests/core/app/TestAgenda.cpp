@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <condition_variable>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +7,7 @@
 #include <thread>
 
 #include "Factices.h"
+#include "Fichiers.h"
 #include "app/Agenda.h"
 #include "app/FileTaches.h"
 #include "interfaces/Locale.h"
@@ -66,13 +65,6 @@ TEST(Concordance, MessagesDErreurDeLancement) {
 
 class AgendaTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        erreurs = (std::filesystem::temp_directory_path() / ("Taches-" + std::to_string(::getpid()) + ".err"))
-                      .string();
-        std::filesystem::remove(erreurs);
-    }
-    void TearDown() override { std::filesystem::remove(erreurs); }
-
     void Tic(const DateHeure& m) { LancerEvenements(evenements, m, sons, messageEnCours, services); }
     static TEvenement Message(const char* heure, const char* minute, std::uint8_t jour = 0) {
         TEvenement e;
@@ -85,7 +77,8 @@ protected:
         return e;
     }
 
-    std::string erreurs;
+    DossierTemporaire dossier{"pulsodex-agenda"};
+    const std::string erreurs = (dossier / "Taches.err").string();
     LanceurFactice lanceur;
     LocaleFrancaise locale;
     std::vector<std::pair<std::string, std::uint16_t>> montres;

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "ConfigEssai.h"
+#include "Fichiers.h"
 #include "app/CycleRafraichissement.h"
 #include "app/HistoriqueCpu.h"
 #include "app/Jauge.h"
@@ -96,8 +95,8 @@ TEST_F(CycleTest, RedessineSeulementCeQuiChangeEtSondeSeulementCeQuiEstAffiche) 
 }
 
 TEST(Marqueurs, ConsommesUneSeuleFois) {
-    const std::string chemin =
-        (std::filesystem::temp_directory_path() / ("Pulsodex.quit-" + std::to_string(::getpid()))).string();
+    const DossierTemporaire dossier("pulsodex-marqueur");
+    const std::string chemin = (dossier / "Pulsodex.quit").string();
     EXPECT_FALSE(ConsommerMarqueur(chemin));
     std::ofstream(chemin) << "";
     EXPECT_TRUE(ConsommerMarqueur(chemin));

@@ -8,6 +8,7 @@
 #include "Attentes.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
+#include "Fichiers.h"
 #include "app/Disque.h"
 #include "probes/Disques.h"
 #include "probes/Formats.h"
@@ -166,8 +167,8 @@ TEST_F(DisqueTest, SondeBloqueeLeTicContinue) {
 // voit au plus une période plus tard.
 TEST(DisqueReel, FichierEcritEntreDeuxTics) {
     namespace fs = std::filesystem;
-    const fs::path dossier = fs::temp_directory_path() / ("pulsodex-disque-" + std::to_string(::getpid()));
-    fs::create_directories(dossier);
+    const DossierTemporaire temporaire("pulsodex-disque");
+    const fs::path dossier = temporaire.Chemin();
     CarteLecteurs carte;
     carte.Fixer('D', dossier.string());
     MontagesProc montages;
@@ -197,7 +198,6 @@ TEST(DisqueReel, FichierEcritEntreDeuxTics) {
         },
         10s);
     EXPECT_EQ(d.Activite, 1);
-    fs::remove_all(dossier);
 }
 
 } // namespace

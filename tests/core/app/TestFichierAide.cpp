@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <set>
 #include <sstream>
 
+#include "Fichiers.h"
 #include "app/Compilation.h"
 #include "app/FichierAide.h"
 
@@ -70,17 +69,13 @@ TEST(FichierAide, LAideExpliqueChaqueCommandeDuMenu) {
 
 class EmplacementAide : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dossier = fs::temp_directory_path() / ("pulsodex-aide-" + std::to_string(::getpid()));
-        fs::remove_all(dossier);
-    }
-    void TearDown() override { fs::remove_all(dossier); }
     fs::path Creer(const fs::path& relatif) {
         fs::create_directories((dossier / relatif).parent_path());
         std::ofstream(dossier / relatif) << "<html></html>";
         return dossier / relatif;
     }
-    fs::path dossier;
+    test::DossierTemporaire temporaire{"pulsodex-aide"};
+    const fs::path dossier = temporaire.Chemin();
 };
 
 TEST_F(EmplacementAide, InstalleeOuDansLaConstruction) {

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "Factices.h"
+#include "Fichiers.h"
 #include "app/Agenda.h"
 #include "app/FichierTexte.h"
 #include "app/JournalErreurs.h"
@@ -25,22 +26,14 @@ namespace fs = std::filesystem;
 
 class JournalTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dossier = fs::temp_directory_path() / ("pulsodex-journal-" + std::to_string(::getpid()));
-        fs::remove_all(dossier);
-        fs::create_directories(dossier);
-    }
-    void TearDown() override {
-        fs::permissions(dossier, fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(dossier);
-    }
     std::string Contenu() const {
         std::ifstream f(dossier / "ERREURS.LOG", std::ios::binary);
         return {std::istreambuf_iterator<char>(f), {}};
     }
     JournalErreurs Journal() { return {dossier.string() + "/", horloge, locale, infos}; }
 
-    fs::path dossier;
+    DossierTemporaire temporaire{"pulsodex-journal"};
+    const fs::path dossier = temporaire.Chemin();
     HorlogeFactice horloge;
     LocaleFrancaise locale;
     InfosSystemeFactices infos;

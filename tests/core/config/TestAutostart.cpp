@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "ConfigEssai.h"
+#include "Fichiers.h"
 #include "config/linux/AutostartXdg.h"
 
 namespace pulsodex {
@@ -15,20 +16,13 @@ namespace fs = std::filesystem;
 
 class AutostartTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        racine = fs::temp_directory_path() / ("pulsodex-autostart-" + std::to_string(::getpid()));
-        fs::remove_all(racine);
-        fs::create_directories(racine / "machine");
-    }
-    void TearDown() override {
-        fs::permissions(racine / "machine", fs::perms::owner_all, fs::perm_options::add);
-        fs::remove_all(racine);
-    }
+    void SetUp() override { fs::create_directories(racine / "machine"); }
     static std::string Contenu(const fs::path& p) {
         std::ifstream f(p);
         return {std::istreambuf_iterator<char>(f), {}};
     }
-    fs::path racine;
+    test::DossierTemporaire temporaire{"pulsodex-autostart"};
+    const fs::path racine = temporaire.Chemin();
 };
 
 TEST_F(AutostartTest, EcritLitEtEfface) {
@@ -133,8 +127,8 @@ namespace {
 // Le magasin des réglages sur de vrais dossiers autostart temporaires.
 TEST(AutostartTConfig, MachineSeulePuisDeplaceeVersLUtilisateur) {
     namespace fs = std::filesystem;
-    const fs::path racine = fs::temp_directory_path() / ("pulsodex-xdg-" + std::to_string(::getpid()));
-    fs::remove_all(racine);
+    const DossierTemporaire temporaire("pulsodex-xdg");
+    const fs::path racine = temporaire.Chemin();
     fs::create_directories(racine / "machine");
     AutostartXdg liste(racine / "utilisateur", racine / "machine");
     ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/usr/bin/pulsodex"));
@@ -152,7 +146,6 @@ TEST(AutostartTConfig, MachineSeulePuisDeplaceeVersLUtilisateur) {
     config.SetDemarrage(false);
     EXPECT_FALSE(fs::exists(racine / "utilisateur" / "Pulsodex32.desktop"));
     EXPECT_FALSE(config.GetDemarrage());
-    fs::remove_all(racine);
 }
 
 } // namespace

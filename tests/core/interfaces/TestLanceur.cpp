@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "Attentes.h"
+#include "Fichiers.h"
 #include "interfaces/linux/LanceurLinux.h"
 
 namespace pulsodex {
@@ -41,12 +42,7 @@ TEST(DecouperParametres, CommeUnShellSansRienInterpreter) {
 
 class LanceurTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dossier = fs::temp_directory_path() / ("pulsodex-lanceur-" + std::to_string(::getpid()));
-        fs::remove_all(dossier);
-        fs::create_directories(dossier / "travail");
-    }
-    void TearDown() override { fs::remove_all(dossier); }
+    void SetUp() override { fs::create_directories(dossier / "travail"); }
 
     // Attend que l'outil ait écrit sa sortie (borné à 10 s).
     std::vector<std::string> Sortie(const fs::path& fichier) {
@@ -59,7 +55,8 @@ protected:
         return lignes;
     }
 
-    fs::path dossier;
+    test::DossierTemporaire temporaire{"pulsodex-lanceur"};
+    const fs::path dossier = temporaire.Chemin();
     LanceurLinux lanceur;
 };
 

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "FacticesDisques.h"
+#include "Fichiers.h"
 #include "interfaces/linux/ExecuteurLinux.h"
 #include "probes/linux/DisquesLinux.h"
 
@@ -45,13 +46,8 @@ using namespace std::chrono_literals;
 
 class DossierEssai : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_racine = fs::temp_directory_path() / ("pulsodex-disques-" + std::to_string(::getpid()));
-        fs::remove_all(m_racine);
-        fs::create_directories(m_racine);
-    }
-    void TearDown() override { fs::remove_all(m_racine); }
-    fs::path m_racine;
+    test::DossierTemporaire m_temporaire{"pulsodex-disques"};
+    const fs::path m_racine = m_temporaire.Chemin();
 };
 
 using SondeStatvfs = DossierEssai;

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "Factices.h"
+#include "Fichiers.h"
 #include "commun/Erreur.h"
 #include "probes/Processeur.h"
 #include "probes/linux/ProcesseurLinux.h"
@@ -100,9 +99,8 @@ TEST(Echantillonneur, ReleveRateLuUneFoisParTic) {
 
 TEST(ProcesseurLinux, BeaucoupDeProcesseursEtLigneIntrEnorme) {
     // 300 processeurs : les lignes « cpu » débordent la première lecture.
-    const std::filesystem::path dossier =
-        std::filesystem::temp_directory_path() / ("pulsodex-stat-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dossier);
+    const DossierTemporaire temporaire("pulsodex-stat");
+    const std::filesystem::path dossier = temporaire.Chemin();
     {
         std::ofstream f(dossier / "stat");
         f << "cpu  300 0 0 2700 0 0 0 0 0 0\n";
@@ -122,7 +120,6 @@ TEST(ProcesseurLinux, BeaucoupDeProcesseursEtLigneIntrEnorme) {
     EXPECT_EQ(c.back(), (CompteursCpu{3000, 2700}));
     ASSERT_TRUE(source.Lire(c)); // relu depuis le début
     EXPECT_EQ(c.size(), 301U);
-    std::filesystem::remove_all(dossier);
 }
 
 } // namespace

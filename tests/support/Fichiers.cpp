@@ -1,0 +1,37 @@
+#include "Fichiers.h"
+
+#include <cstdlib>
+#include <stdexcept>
+#include <vector>
+
+namespace pulsodex::test {
+
+namespace fs = std::filesystem;
+
+DossierTemporaire::DossierTemporaire(std::string_view prefixe) {
+    std::string modele = (fs::temp_directory_path() / (std::string(prefixe) + "-XXXXXX")).string();
+    std::vector<char> tampon(modele.begin(), modele.end());
+    tampon.push_back('\0');
+    if (::mkdtemp(tampon.data()) == nullptr) {
+        throw std::runtime_error("dossier temporaire impossible : " + modele);
+    }
+    m_chemin = tampon.data();
+}
+
+DossierTemporaire::~DossierTemporaire() {
+    std::error_code erreur;
+    fs::permissions(m_chemin, fs::perms::owner_all, fs::perm_options::add, erreur);
+    // Chaque dossier est rouvert avant que le parcours n'y descende.
+    for (auto it = fs::recursive_directory_iterator(m_chemin, erreur); !erreur && it != fs::end(it);
+         it.increment(erreur)) {
+        if (it->is_directory(erreur) && !it->is_symlink(erreur)) {
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, erreur);
+        } else if (it->is_regular_file(erreur)) {
+            fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, erreur);
+        }
+        erreur.clear();
+    }
+    fs::remove_all(m_chemin, erreur);
+}
+
+} // namespace pulsodex::test
