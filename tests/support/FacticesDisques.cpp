@@ -1,21 +1,8 @@
 #include "FacticesDisques.h"
 
-#include <fstream>
 #include <future>
-#include <sstream>
 
 namespace pulsodex::test {
-
-std::string CheminDonnee(std::string_view relatif) {
-    return std::string(PULSODEX_DONNEES_TEST) + "/" + std::string(relatif);
-}
-
-std::string LireDonnee(std::string_view relatif) {
-    std::ifstream fichier(CheminDonnee(relatif), std::ios::binary);
-    std::ostringstream contenu;
-    contenu << fichier.rdbuf();
-    return contenu.str();
-}
 
 void SondeEspaceFactice::Repondre(const std::string& chemin, std::int64_t taille, std::int64_t libre) {
     std::lock_guard verrou(m_verrou);

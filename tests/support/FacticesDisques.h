@@ -1,5 +1,6 @@
 #pragma once
-// Doublures de la couche des disques et accès aux fichiers de tests/data.
+// Doublures de la couche des disques (et, par Fichiers.h, les fichiers de
+// tests/data).
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -11,14 +12,11 @@
 #include <thread>
 #include <vector>
 
+#include "Fichiers.h"
 #include "interfaces/Executeur.h"
 #include "probes/InterfacesDisques.h"
 
 namespace pulsodex::test {
-
-// Chemin d'un fichier de tests/data, et son contenu.
-std::string CheminDonnee(std::string_view relatif);
-std::string LireDonnee(std::string_view relatif);
 
 // Réponses par chemin (par défaut : chemin absent). Un chemin bloqué retient
 // chaque question, comme un serveur réseau mort, jusqu'à Liberer() : les

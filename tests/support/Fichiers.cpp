@@ -1,12 +1,29 @@
 #include "Fichiers.h"
 
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <vector>
 
 namespace pulsodex::test {
 
 namespace fs = std::filesystem;
+
+std::string LireFichier(const fs::path& chemin) {
+    std::ifstream fichier(chemin, std::ios::binary);
+    std::ostringstream contenu;
+    contenu << fichier.rdbuf();
+    return contenu.str();
+}
+
+std::string CheminDonnee(std::string_view relatif) {
+    return std::string(PULSODEX_DONNEES_TEST) + "/" + std::string(relatif);
+}
+
+std::string LireDonnee(std::string_view relatif) {
+    return LireFichier(CheminDonnee(relatif));
+}
 
 DossierTemporaire::DossierTemporaire(std::string_view prefixe) {
     std::string modele = (fs::temp_directory_path() / (std::string(prefixe) + "-XXXXXX")).string();

@@ -1,10 +1,18 @@
 #pragma once
-// Fichiers des essais : un dossier temporaire qui se nettoie seul.
+// Fichiers des essais : lecture entière, données de tests/data, dossier
+// temporaire qui se nettoie seul.
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace pulsodex::test {
+
+// Tout le contenu d'un fichier, octet pour octet ; vide s'il ne s'ouvre pas.
+std::string LireFichier(const std::filesystem::path& chemin);
+
+// Chemin d'un fichier de tests/data, et son contenu.
+std::string CheminDonnee(std::string_view relatif);
+std::string LireDonnee(std::string_view relatif);
 
 // Un dossier neuf et unique sous le dossier temporaire du système. À la
 // destruction, même après une assertion fatale, le propriétaire retrouve le

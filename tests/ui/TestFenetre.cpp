@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <fstream>
-
 #include "FenetreEssai.h"
 #include "app/ApplicationPulsodex.h"
 #include "app/CoolBar.h"
@@ -260,8 +258,7 @@ TEST_F(FenetreTest, ExceptionDUnGestionnaireJournaliseeEtIgnoree) {
     EXPECT_EQ(e.Boites.Montrees[0].Texte, "Erreur de l'application : Division par zéro");
     EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::AbandonnerIgnorer);
     EXPECT_FALSE(f.Fermee());
-    std::ifstream journal(e.Dossier / "ERREURS.LOG", std::ios::binary);
-    const std::string contenu{std::istreambuf_iterator<char>(journal), {}};
+    const std::string contenu = LireFichier(e.Dossier / "ERREURS.LOG");
     EXPECT_NE(contenu.find("    Module      : TPulsodexForm.Essai\r\n"), std::string::npos);
     EXPECT_NE(contenu.find("    Message     : Division par zéro\r\n"), std::string::npos);
 }

@@ -2,7 +2,6 @@
 
 #include <condition_variable>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <thread>
 
@@ -197,9 +196,7 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
     EXPECT_EQ(lanceur.Appels[0].Fichier, "/opt/absent");
     EXPECT_EQ(lanceur.Appels[0].Mode, ModeFenetre::Reduite);
     EXPECT_TRUE(evenements[0].Lance);
-    std::ifstream f(erreurs, std::ios::binary);
-    const std::string contenu{std::istreambuf_iterator<char>(f), {}};
-    EXPECT_EQ(contenu,
+    EXPECT_EQ(LireFichier(erreurs),
               "(05/12/2026 09:52:10) Lancement de la tâche \"Sauvegarde\" : Fichier non trouvé.\r\n");
     EXPECT_TRUE(montres.empty());
     // Un fichier impossible à écrire : l'échec est avalé.

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
 
 #include "Fichiers.h"
 #include "app/Compilation.h"
@@ -16,10 +15,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string AideLivree() {
-    std::ifstream fichier(fs::path(PULSODEX_SOURCES) / "aide" / std::string(NomFichierAide));
-    std::ostringstream contenu;
-    contenu << fichier.rdbuf();
-    return contenu.str();
+    return test::LireFichier(fs::path(PULSODEX_SOURCES) / "aide" / std::string(NomFichierAide));
 }
 
 std::set<std::string> Captures(const std::string& texte, const std::regex& motif) {

@@ -9,7 +9,6 @@
 #include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 
 #include "Factices.h"
 #include "Fichiers.h"
@@ -26,10 +25,7 @@ namespace fs = std::filesystem;
 
 class JournalTest : public ::testing::Test {
 protected:
-    std::string Contenu() const {
-        std::ifstream f(dossier / "ERREURS.LOG", std::ios::binary);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
+    std::string Contenu() const { return LireFichier(dossier / "ERREURS.LOG"); }
     JournalErreurs Journal() { return {dossier.string() + "/", horloge, locale, infos}; }
 
     DossierTemporaire temporaire{"pulsodex-journal"};
@@ -161,8 +157,7 @@ TEST_F(JournalTest, DeuxProcessusNeMelentJamaisLeursEntrees) {
             ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
             EXPECT_TRUE(WIFEXITED(etat) && WEXITSTATUS(etat) == 0);
         }
-        std::ifstream f(chemin, std::ios::binary);
-        const std::string contenu{std::istreambuf_iterator<char>(f), {}};
+        const std::string contenu = LireFichier(chemin);
         std::set<std::string> attendues;
         for (int p = 0; p < 2; ++p) {
             for (int i = 0; i < ParProcessus; ++i) {

@@ -17,10 +17,6 @@ namespace fs = std::filesystem;
 class AutostartTest : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(racine / "machine"); }
-    static std::string Contenu(const fs::path& p) {
-        std::ifstream f(p);
-        return {std::istreambuf_iterator<char>(f), {}};
-    }
     test::DossierTemporaire temporaire{"pulsodex-autostart"};
     const fs::path racine = temporaire.Chemin();
 };
@@ -30,7 +26,7 @@ TEST_F(AutostartTest, EcritLitEtEfface) {
     EXPECT_FALSE(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"));
     ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/mes programmes/pulsodex"));
     const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
-    const std::string contenu = Contenu(fichier);
+    const std::string contenu = test::LireFichier(fichier);
     EXPECT_NE(contenu.find("[Desktop Entry]\n"), std::string::npos);
     EXPECT_NE(contenu.find("Type=Application\n"), std::string::npos);
     EXPECT_NE(contenu.find("Exec=\"/opt/mes programmes/pulsodex\"\n"), std::string::npos);
@@ -56,7 +52,7 @@ TEST_F(AutostartTest, LEntreeDeLUtilisateurMasqueCelleDeLaMachine) {
 
     ASSERT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
     const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
-    EXPECT_NE(Contenu(fichier).find("Hidden=true\n"), std::string::npos);
+    EXPECT_NE(test::LireFichier(fichier).find("Hidden=true\n"), std::string::npos);
     EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "");
     EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
 

@@ -16,7 +16,7 @@ namespace pulsodex {
 namespace {
 
 namespace fs = std::filesystem;
-const std::string Outil = std::string(PULSODEX_DONNEES_TEST) + "/outils/ecrire_arguments.sh";
+const std::string Outil = test::CheminDonnee("outils/ecrire_arguments.sh");
 
 TEST(DecouperParametres, CommeUnShellSansRienInterpreter) {
     using V = std::vector<std::string>;

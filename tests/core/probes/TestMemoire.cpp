@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "Factices.h"
+#include "Fichiers.h"
 #include "probes/Memoire.h"
 #include "probes/linux/MemoireLinux.h"
 
 namespace pulsodex::test {
 namespace {
-
-const std::string Donnees = PULSODEX_DONNEES_TEST;
-
-std::string Lire(const std::string& chemin) {
-    std::ifstream f(chemin);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 TEST(Meminfo, NoyauRecentEtAncien) {
     const std::string recent =
@@ -32,14 +21,14 @@ TEST(Meminfo, NoyauRecentEtAncien) {
     EXPECT_EQ(s->MemoryLoad, 75);
 
     // Sans MemAvailable : libre + tampons + cache.
-    auto ancien = LireMeminfo(Lire(Donnees + "/proc/ancien_noyau/meminfo"));
+    auto ancien = LireMeminfo(LireDonnee("proc/ancien_noyau/meminfo"));
     ASSERT_TRUE(ancien);
     EXPECT_EQ(ancien->AvailPhys, (112304LL + 150272 + 932512) * 1024);
     EXPECT_EQ(ancien->TotalPageFile, (2061876LL + 1048572) * 1024);
     EXPECT_EQ(ancien->MemoryLoad, 42); // 1 - 1195088 / 2061876 = 42,04 %
 
     // Un vrai fichier d'une machine Debian 12 se lit.
-    auto reel = LireMeminfo(Lire(Donnees + "/proc/debian12/meminfo"));
+    auto reel = LireMeminfo(LireDonnee("proc/debian12/meminfo"));
     ASSERT_TRUE(reel);
     EXPECT_GT(reel->TotalPhys, 0);
     EXPECT_LE(reel->AvailPhys, reel->TotalPhys);
@@ -49,7 +38,7 @@ TEST(Meminfo, ReleveIncompletOuAbsurde) {
     EXPECT_FALSE(LireMeminfo(""));
     EXPECT_FALSE(LireMeminfo("MemFree: 10 kB\n"));
     EXPECT_FALSE(LireMeminfo("MemTotal: 0 kB\nMemAvailable: 0 kB\n"));
-    EXPECT_FALSE(LireMeminfo(Lire(Donnees + "/proc/tronque/meminfo")));
+    EXPECT_FALSE(LireMeminfo(LireDonnee("proc/tronque/meminfo")));
     EXPECT_FALSE(LireMeminfo("MemTotal: abc kB\nMemFree: 1 kB\n"));
     EXPECT_FALSE(LireMeminfo("MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n"));
     // Des champs énormes, chacun lisible seul, ne font pas déborder leurs sommes.
@@ -83,11 +72,11 @@ TEST(Meminfo, OrdreQuelconqueEtPremiereLigneQuiDecide) {
 TEST(Meminfo, FichierAbsentOuTronqueGardeLeDernierBonReleve) {
     MemoireLinux absent("/chemin/qui/n/existe/pas");
     EXPECT_EQ(absent.Lire(), StatutMemoire{});
-    MemoireLinux reel(Donnees + "/proc/debian12");
+    MemoireLinux reel(CheminDonnee("proc/debian12"));
     const StatutMemoire premier = reel.Lire();
     EXPECT_GT(premier.TotalPhys, 0);
     EXPECT_EQ(reel.Lire(), premier); // relu depuis le début, même résultat
-    MemoireLinux tronque(Donnees + "/proc/tronque");
+    MemoireLinux tronque(CheminDonnee("proc/tronque"));
     EXPECT_EQ(tronque.Lire(), StatutMemoire{});
 }
 

@@ -12,8 +12,6 @@
 namespace pulsodex::test {
 namespace {
 
-const std::string Donnees = PULSODEX_DONNEES_TEST;
-
 TEST(LireStat, InstancesPuisEnsembleEnDernier) {
     std::vector<CompteursCpu> c;
     ASSERT_TRUE(LireStat("cpu  100 0 50 800 50 0 0 0 30 0\ncpu0 60 0 20 400 20 0 0 0 0 0\n"
@@ -56,9 +54,9 @@ TEST(Echantillonneur, PremierReleveNulPuisFractionOccupee) {
 }
 
 TEST(Echantillonneur, CompteurQuiReculeEtProcesseursAjoutes) {
-    ProcesseurLinux deux(Donnees + "/proc/deux_cpu");
-    ProcesseurLinux recule(Donnees + "/proc/compteur_recule");
-    ProcesseurLinux quatre(Donnees + "/proc/quatre_cpu");
+    ProcesseurLinux deux(CheminDonnee("proc/deux_cpu"));
+    ProcesseurLinux recule(CheminDonnee("proc/compteur_recule"));
+    ProcesseurLinux quatre(CheminDonnee("proc/quatre_cpu"));
     std::vector<CompteursCpu> a;
     std::vector<CompteursCpu> b;
     std::vector<CompteursCpu> d;
