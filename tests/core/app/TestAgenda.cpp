@@ -206,11 +206,13 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
     EXPECT_EQ(lanceur.Appels.size(), 2U);
 }
 
-// Un lanceur qui reste bloqué tant qu'on ne le libère pas.
+// Un lanceur qui reste bloqué tant qu'on ne le libère pas. Relache dit que
+// la file qui s'en servait a fini son fil et rendu son état.
 struct LanceurRetenu {
     std::mutex Verrou;
     std::condition_variable Signal;
     bool Libere = false;
+    bool Relache = false;
     std::vector<std::string> Lances;
     std::thread::id Fil;
 
@@ -229,6 +231,15 @@ struct LanceurRetenu {
     bool AttendreLances(std::size_t n, std::chrono::milliseconds delai = std::chrono::seconds(5)) {
         std::unique_lock verrou(Verrou);
         return Signal.wait_for(verrou, delai, [&] { return Lances.size() >= n; });
+    }
+    void Relacher() {
+        const std::scoped_lock verrou(Verrou);
+        Relache = true;
+        Signal.notify_all();
+    }
+    bool AttendreRelache() {
+        std::unique_lock verrou(Verrou);
+        return Signal.wait_for(verrou, std::chrono::seconds(5), [&] { return Relache; });
     }
 };
 
@@ -249,7 +260,8 @@ TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
         // Le tic revient alors que le premier lancement est bloqué.
         Tic(Moment(9, 0));
         ASSERT_TRUE(retenu->AttendreLances(1));
-        EXPECT_FALSE(file.AttendreVide(std::chrono::milliseconds(20)));
+        // A est retenu dans son lancement : la file ne peut pas être vide.
+        EXPECT_FALSE(file.AttendreVide(std::chrono::milliseconds(0)));
         EXPECT_NE(retenu->Fil, std::this_thread::get_id());
         retenu->Liberer();
         ASSERT_TRUE(file.AttendreVide(std::chrono::seconds(5)));
@@ -259,7 +271,9 @@ TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
     // Une file détruite pendant un lancement bloqué n'attend pas et n'en lance plus.
     auto bloque = std::make_shared<LanceurRetenu>();
     {
-        FileTaches file([bloque](const TacheALancer& t) { bloque->Executer(t); });
+        // Le témoin part avec l'état de la file, quand son fil a fini.
+        std::shared_ptr<void> temoin(nullptr, [bloque](void*) { bloque->Relacher(); });
+        FileTaches file([bloque, temoin = std::move(temoin)](const TacheALancer& t) { bloque->Executer(t); });
         TacheALancer c;
         c.Nom = "C";
         file.Ajouter(c);
@@ -267,7 +281,10 @@ TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
         ASSERT_TRUE(bloque->AttendreLances(1));
     }
     bloque->Liberer();
-    EXPECT_FALSE(bloque->AttendreLances(2, std::chrono::milliseconds(200)));
+    // Une fois le fil fini, plus rien ne peut lancer : C ne l'a été qu'une fois.
+    ASSERT_TRUE(bloque->AttendreRelache());
+    EXPECT_FALSE(bloque->AttendreLances(2, std::chrono::milliseconds(0)));
+    EXPECT_EQ(bloque->Lances, std::vector<std::string>{"C"});
 }
 
 } // namespace
