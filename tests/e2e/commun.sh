@@ -75,6 +75,13 @@ fenetre_presente() { [ -n "$(fenetre "$1")" ]; }
 fenetres_du_programme() { xdotool search --onlyvisible --pid "$PROGRAMME_PID" 2>/dev/null | wc -l; }
 fenetres_au_moins() { [ "$(fenetres_du_programme)" -ge "$1" ]; }
 
+# reglages_de_base [LIGNE...] : le fichier des réglages d'un programme déjà
+# lancé une fois (pas de question de mise à jour), suivi des lignes données.
+reglages_de_base() {
+    printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n' >"$TEMP_E2E/Pulsodex.conf"
+    [ $# -eq 0 ] || printf '%s\n' "$@" >>"$TEMP_E2E/Pulsodex.conf"
+}
+
 # Lance le programme avec des réglages et un dossier temporaires.
 lancer_pulsodex() {
     export PULSODEX_CONFIG="$TEMP_E2E/Pulsodex.conf"
@@ -97,4 +104,13 @@ attendre_fin() {
         sleep 0.1
     done
     wait "$PROGRAMME_PID"
+}
+
+# arreter_programme SIGNAL : envoie le signal et attend la fin (borné) ; rend
+# le code de attendre_fin. Le programme n'est oublié que s'il a fini sans
+# erreur : sinon le nettoyage de la sortie le tue encore.
+arreter_programme() {
+    kill "-$1" "$PROGRAMME_PID"
+    attendre_fin 15 || return
+    PROGRAMME_PID=
 }

@@ -7,7 +7,7 @@ source "$(dirname "$0")/commun.sh"
 demarrer_xvfb
 
 mkdir -p "$TEMP_E2E"
-printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n' >"$TEMP_E2E/Pulsodex.conf"
+reglages_de_base
 lancer_pulsodex
 attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 id=$(fenetre "Pulsodex XP")
@@ -28,9 +28,7 @@ xdotool mousemove --sync 408 110
 xdotool mousemove --sync 438 110 mouseup 1
 attendre 5 bash -c "xdotool getwindowgeometry $id | grep -q 'Geometry: 240x'" || { geometrie; exit 1; }
 
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme TERM || exit 1
 grep -qx "DecalageGauche=200" "$PULSODEX_CONFIG" || { cat "$PULSODEX_CONFIG"; exit 1; }
 grep -qx "DecalageHaut=100" "$PULSODEX_CONFIG" || exit 1
 grep -qx "Longueur=240" "$PULSODEX_CONFIG" || exit 1

@@ -6,7 +6,7 @@ PULSODEX=${1:?chemin de pulsodex}
 source "$(dirname "$0")/commun.sh"
 demarrer_xvfb
 
-printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n' >"$TEMP_E2E/Pulsodex.conf"
+reglages_de_base
 hauteur() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }
 hauteur_vaut() { [ "$(hauteur "$1")" = "$2" ]; }
 
@@ -23,16 +23,12 @@ xdotool key n
 attendre 5 fenetres_au_moins $((n + 2)) || exit 1
 xdotool key l
 attendre 5 hauteur_vaut "$id" 24 || { echo "hauteur après le menu : $(hauteur "$id")"; exit 1; }
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme TERM || exit 1
 grep -qx "Organisation=Manuelle" "$PULSODEX_CONFIG" || { cat "$PULSODEX_CONFIG"; exit 1; }
 
 lancer_pulsodex
 attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 id=$(fenetre "Pulsodex XP")
 attendre 5 hauteur_vaut "$id" 24 || { echo "hauteur au retour : $(hauteur "$id")"; exit 1; }
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme TERM || exit 1
 echo "ok"

@@ -7,8 +7,7 @@ source "$(dirname "$0")/commun.sh"
 demarrer_xvfb
 
 mkdir -p "$TEMP_E2E/programme"
-printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n[1280x1024]\nRafraichissement=500\n' \
-    >"$TEMP_E2E/Pulsodex.conf"
+reglages_de_base '[1280x1024]' 'Rafraichissement=500'
 lancer_pulsodex
 attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 

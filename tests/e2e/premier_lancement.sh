@@ -13,11 +13,7 @@ xdotool windowfocus --sync "$question"
 xdotool key --window "$question" n
 
 attendre 15 fenetre_presente "Pulsodex XP" || exit 1
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15
-code=$?
-PROGRAMME_PID=
-[ $code -eq 0 ] || { echo "code de sortie $code"; exit 1; }
+arreter_programme TERM || { echo "code de sortie $?"; exit 1; }
 
 conf="$PULSODEX_CONFIG"
 verifier() { grep -qx -- "$1" "$conf" || { echo "absent du fichier des réglages : $1"; cat "$conf"; exit 1; }; }
@@ -35,7 +31,5 @@ if fenetre_presente "Pulsodex XP V1.0 Béta 2"; then
     echo "la question est reposée"
     exit 1
 fi
-kill -INT "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme INT || exit 1
 echo "ok"

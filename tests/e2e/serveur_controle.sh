@@ -33,7 +33,7 @@ attendu() {
 fenetre_absente() { ! fenetre_presente "$1"; }
 
 mkdir -p "$TEMP_E2E"
-printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n' >"$TEMP_E2E/Pulsodex.conf"
+reglages_de_base
 lancer_pulsodex
 attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 if ! attendre 10 le_notre; then
@@ -61,9 +61,7 @@ attendu "OK"
 # et le client voit la fin de la connexion.
 printf 'SHOW fermeture\r\n' >&3
 attendre 10 fenetre_presente "Information" || exit 1
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme TERM || exit 1
 IFS= read -r -t 10 reste <&3
 statut=$?
 [ $statut -eq 1 ] && [ -z "$reste" ] || { echo "connexion restée ouverte ($statut, « $reste »)"; exit 1; }
@@ -78,7 +76,5 @@ if (exec 4<>/dev/tcp/127.0.0.1/1109) 2>/dev/null; then
     echo "le port 1109 répond alors que ModeServeur vaut Non"
     exit 1
 fi
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme TERM || exit 1
 echo "ok"

@@ -22,10 +22,8 @@ if [ -n "$(ss -Hltn 'sport = :1109' 2>/dev/null)" ]; then
 fi
 demarrer_xvfb
 mkdir -p "$TEMP_E2E"/lecteurs/{c,d,e} "$TEMP_E2E/programme"
-cat >"$TEMP_E2E/Pulsodex.conf" <<FIN
-[General]
-Version=1.0 Béta 2
-TestMiseAJour=Non
+reglages_de_base
+cat >>"$TEMP_E2E/Pulsodex.conf" <<FIN
 NombreAvertissements=1
 
 [1280x1024]
@@ -146,7 +144,5 @@ echo "alarmes fermées : $alarmes ; conversations sur 1109 : $conversations ; du
 [ "$alarmes" -ge $((DUREE / 10)) ] || { echo "trop peu d'alarmes : la règle ne sonne pas"; resultat=1; }
 [ "$conversations" -ge $((DUREE / 2)) ] || { echo "trop peu de clients servis"; resultat=1; }
 [ $resultat -eq 0 ] || { echo "relevés (s, fils, descripteurs, RSS Ko) :"; cat "$TEMP_E2E/releves"; }
-kill -TERM "$PROGRAMME_PID"
-attendre_fin 15 || exit 1
-PROGRAMME_PID=
+arreter_programme TERM || exit 1
 exit $resultat
