@@ -1,20 +1,17 @@
 #include "Fichiers.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <vector>
+
+#include "commun/Fichiers.h"
 
 namespace pulsodex::test {
 
 namespace fs = std::filesystem;
 
 std::string LireFichier(const fs::path& chemin) {
-    std::ifstream fichier(chemin, std::ios::binary);
-    std::ostringstream contenu;
-    contenu << fichier.rdbuf();
-    return contenu.str();
+    return pulsodex::LireFichier(chemin.string()).value_or(std::string());
 }
 
 std::string CheminDonnee(std::string_view relatif) {

@@ -7,7 +7,8 @@
 
 namespace pulsodex::test {
 
-// Tout le contenu d'un fichier, octet pour octet ; vide s'il ne s'ouvre pas.
+// Tout le contenu d'un fichier, octet pour octet ; vide s'il ne s'ouvre pas
+// (la lecture du programme, commun/Fichiers.h, avec un chemin des essais).
 std::string LireFichier(const std::filesystem::path& chemin);
 
 // Chemin d'un fichier de tests/data, et son contenu.
