@@ -127,11 +127,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
                            : e.ModeLancement == 2 ? ModeFenetre::Agrandie
                                                   : ModeFenetre::Cachee,
                            s.Locale.DateHeureCourte(maintenant)};
-        if (s.LancerTache) {
-            s.LancerTache(std::move(tache));
-        } else {
-            ExecuterTache(tache, s.Lancement, s.FichierErreurs);
-        }
+        s.LancerTache(std::move(tache));
         if (s.Sablier) {
             s.Sablier(false);
         }

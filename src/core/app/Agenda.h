@@ -38,15 +38,13 @@ struct TacheALancer {
 void ExecuterTache(const TacheALancer& tache, Lanceur& lanceur, const std::string& fichierErreurs);
 
 struct ServicesAgenda {
-    Lanceur& Lancement;
     const LocaleUtilisateur& Locale;
-    std::string FichierErreurs; // chemin de Taches.err
     // Montre le message (modal) ; revient quand il est fermé.
     std::function<void(const std::string& texte, std::uint16_t son)> AfficherMessage;
     // Sablier pendant un lancement.
     std::function<void(bool)> Sablier;
     // Confie la tâche à un autre fil (un lancement peut bloquer sur un montage
-    // mort) ; vide : lancée sur-le-champ.
+    // mort), qui l'exécute par ExecuterTache.
     std::function<void(TacheALancer)> LancerTache;
 };
 

@@ -84,9 +84,7 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
       m_marqueurRedemarrer(m_services.RepertoireProgramme + MarqueurRedemarrer),
       m_taches([lanceur = &m_services.Lancement, fichier = m_services.RepertoireProgramme + NomTachesErr](
                    const TacheALancer& tache) { ExecuterTache(tache, *lanceur, fichier); }),
-      m_agenda{m_services.Lancement,
-               m_services.Locale,
-               m_services.RepertoireProgramme + NomTachesErr,
+      m_agenda{m_services.Locale,
                [this](const std::string& texte, std::uint16_t son) {
                    m_services.Boites.Message(texte, LegendeEvenement, son);
                },

@@ -86,9 +86,8 @@ protected:
     ListeEvenements evenements;
     // Pendant qu'un message est ouvert, on peut simuler d'autres tics.
     std::function<void()> pendantMessage;
-    ServicesAgenda services{lanceur,
-                            locale,
-                            "",
+    std::string fichierErreurs; // Taches.err des lancements faits sur-le-champ
+    ServicesAgenda services{locale,
                             [this](const std::string& texte, std::uint16_t son) {
                                 montres.emplace_back(texte, son);
                                 if (pendantMessage) {
@@ -97,7 +96,9 @@ protected:
                                 }
                             },
                             nullptr,
-                            nullptr};
+                            [this](const TacheALancer& t) {
+                                ExecuterTache(t, lanceur, fichierErreurs);
+                            }};
 };
 
 TEST_F(AgendaTest, AuLancementUneFoisParJourQuiConvient) {
@@ -174,7 +175,7 @@ TEST_F(AgendaTest, TicsReentrantsPendantUnMessage) {
 }
 
 TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
-    services.FichierErreurs = erreurs;
+    fichierErreurs = erreurs;
     TEvenement tache;
     tache.Actif = true;
     tache.Type = 2;
@@ -200,7 +201,7 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
               "(05/12/2026 09:52:10) Lancement de la tâche \"Sauvegarde\" : Fichier non trouvé.\r\n");
     EXPECT_TRUE(montres.empty());
     // Un fichier impossible à écrire : l'échec est avalé.
-    services.FichierErreurs = "/proc/nulle-part/Taches.err";
+    fichierErreurs = "/proc/nulle-part/Taches.err";
     evenements[0].Lance = false;
     Tic(Moment(10, 0));
     EXPECT_EQ(lanceur.Appels.size(), 2U);
