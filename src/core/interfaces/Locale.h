@@ -34,8 +34,8 @@ public:
     [[nodiscard]] std::string SeparateurDate() const override { return "/"; }
     [[nodiscard]] std::string SeparateurHeure() const override { return ":"; }
     [[nodiscard]] std::string SeparateurDecimal() const override { return ","; }
-    // Espace fine insécable, comme le système français l'écrit.
-    [[nodiscard]] std::string SeparateurMilliers() const override { return "\u202F"; }
+    // Disposition française fixe : un blanc entre les milliers.
+    [[nodiscard]] std::string SeparateurMilliers() const override { return " "; }
     [[nodiscard]] std::string DateHeureCourte(const DateHeure& moment) const override;
 };
 

@@ -1,8 +1,8 @@
 #include "Formats.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "commun/Trace.h"
 #include "interfaces/Locale.h"
@@ -15,18 +15,26 @@ FormatNombres FormatNombres::De(const LocaleUtilisateur& locale) {
 }
 
 namespace {
+// Écritures indépendantes de la locale du C : Qt la règle sur celle de
+// l'utilisateur au démarrage, et printf y mettrait sa virgule.
+std::string_view Ecrire(std::array<char, 64>& tampon, double valeur, std::chars_format forme, int precision) {
+    const auto r = std::to_chars(tampon.data(), tampon.data() + tampon.size(), valeur, forme, precision);
+    return {tampon.data(), static_cast<std::size_t>(r.ptr - tampon.data())};
+}
+
 double ArrondiSignificatif(double valeur, int chiffres) {
     if (valeur == 0.0 || !std::isfinite(valeur)) {
         return valeur;
     }
     std::array<char, 64> tampon{};
-    std::snprintf(tampon.data(), tampon.size(), "%.*e", chiffres - 1, valeur);
-    return std::strtod(tampon.data(), nullptr);
+    const std::string_view texte = Ecrire(tampon, valeur, std::chars_format::scientific, chiffres - 1);
+    double arrondi = valeur;
+    std::from_chars(texte.data(), texte.data() + texte.size(), arrondi);
+    return arrondi;
 }
 
-// Insère les séparateurs dans « 1234567.89 » écrit par printf.
-std::string Grouper(const char* brut, const FormatNombres& format) {
-    std::string_view texte(brut);
+// Insère les séparateurs dans « 1234567.89 ».
+std::string Grouper(std::string_view texte, const FormatNombres& format) {
     std::string resultat;
     if (!texte.empty() && texte.front() == '-') {
         resultat += '-';
@@ -66,14 +74,13 @@ Echelle MettreALEchelle(double valeur) {
 
 std::string NombreDeuxDecimales(double valeur, const FormatNombres& format) {
     std::array<char, 64> tampon{};
-    std::snprintf(tampon.data(), tampon.size(), "%.2f", ArrondiSignificatif(valeur, 7));
-    return Grouper(tampon.data(), format);
+    return Grouper(Ecrire(tampon, ArrondiSignificatif(valeur, 7), std::chars_format::fixed, 2), format);
 }
 
 std::string NombreEntier(double valeur, const FormatNombres& format) {
     std::array<char, 64> tampon{};
-    std::snprintf(tampon.data(), tampon.size(), "%.0f", ArrondiSignificatif(std::round(valeur), 12));
-    return Grouper(tampon.data(), format);
+    return Grouper(Ecrire(tampon, ArrondiSignificatif(std::round(valeur), 12), std::chars_format::fixed, 0),
+                   format);
 }
 
 std::string ChaineTaille(std::int64_t taille, const FormatNombres& format) {

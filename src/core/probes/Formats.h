@@ -8,9 +8,10 @@ namespace pulsodex {
 
 class LocaleUtilisateur;
 
-// Séparateurs des nombres, pris dans la langue de l'utilisateur.
+// Séparateurs des nombres, pris dans la langue de l'utilisateur ; par défaut
+// la disposition française fixe.
 struct FormatNombres {
-    std::string Milliers = "\u202F";
+    std::string Milliers = " ";
     std::string Decimal = ",";
     static FormatNombres De(const LocaleUtilisateur& locale);
 };

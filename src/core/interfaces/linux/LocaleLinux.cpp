@@ -43,8 +43,8 @@ std::string SeparateurFormat(std::string_view format, std::string_view repli) {
     return std::string(repli);
 }
 
-LocaleLinux::LocaleLinux() {
-    locale_t locale = newlocale(LC_ALL_MASK, "", nullptr);
+LocaleLinux::LocaleLinux(const char* nom) {
+    locale_t locale = newlocale(LC_ALL_MASK, nom, nullptr);
     if (locale != nullptr && EstLocaleReelle(locale)) {
         m_locale = locale;
     } else if (locale != nullptr) {

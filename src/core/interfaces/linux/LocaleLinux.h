@@ -9,7 +9,8 @@ namespace pulsodex {
 
 class LocaleLinux final : public LocaleUtilisateur {
 public:
-    LocaleLinux();
+    // nom : celui d'une locale (« fr_FR.UTF-8 ») ; vide : celle de l'environnement.
+    explicit LocaleLinux(const char* nom = "");
     ~LocaleLinux() override;
     LocaleLinux(const LocaleLinux&) = delete;
     LocaleLinux& operator=(const LocaleLinux&) = delete;
