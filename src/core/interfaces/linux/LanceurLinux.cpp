@@ -12,13 +12,14 @@
 
 namespace pulsodex {
 
-std::optional<std::vector<std::string>> DecouperParametres(std::string_view p) {
+std::vector<std::string> DecouperParametres(std::string_view p) {
     std::vector<std::string> mots;
     std::string mot;
     bool dansMot = false;
+    bool citation = false;
     for (std::size_t i = 0; i < p.size(); ++i) {
         const char c = p[i];
-        if (c == ' ' || c == '\t' || c == '\n') {
+        if (!citation && (c == ' ' || c == '\t')) {
             if (dansMot) {
                 mots.push_back(std::move(mot));
                 mot.clear();
@@ -27,27 +28,32 @@ std::optional<std::vector<std::string>> DecouperParametres(std::string_view p) {
             continue;
         }
         dansMot = true;
-        if (c == '\'') {
-            const std::size_t fin = p.find('\'', i + 1);
-            if (fin == std::string_view::npos) {
-                return std::nullopt;
+        if (c == '\\') {
+            std::size_t n = 0;
+            while (i + n < p.size() && p[i + n] == '\\') {
+                ++n;
             }
-            mot += p.substr(i + 1, fin - i - 1);
-            i = fin;
-        } else if (c == '"') {
-            std::size_t j = i + 1;
-            for (; j < p.size() && p[j] != '"'; ++j) {
-                if (p[j] == '\\' && j + 1 < p.size() && (p[j + 1] == '"' || p[j + 1] == '\\')) {
-                    ++j;
+            if (i + n < p.size() && p[i + n] == '"') {
+                // 2n barres puis « " » : n barres et le guillemet agit ;
+                // 2n + 1 : n barres et un guillemet littéral.
+                mot.append(n / 2, '\\');
+                if (n % 2 == 1) {
+                    mot += '"';
+                    i += n;
+                } else {
+                    i += n - 1;
                 }
-                mot += p[j];
+            } else {
+                mot.append(n, '\\');
+                i += n - 1;
             }
-            if (j >= p.size()) {
-                return std::nullopt;
+        } else if (c == '"') {
+            if (citation && i + 1 < p.size() && p[i + 1] == '"') {
+                mot += '"'; // deux guillemets dans une citation : un guillemet
+                ++i;
+            } else {
+                citation = !citation;
             }
-            i = j;
-        } else if (c == '\\' && i + 1 < p.size()) {
-            mot += p[++i];
         } else {
             mot += c;
         }
@@ -201,14 +207,11 @@ int LanceurLinux::ShellExecute(std::string_view, std::string_view fichier, std::
         }
         return CodeDe(DemarrerDetache({ouvrir, absolu}, dossier));
     }
-    auto mots = DecouperParametres(parametres);
-    if (!mots) {
-        return 0;
-    }
+    std::vector<std::string> mots = DecouperParametres(parametres);
     std::vector<std::string> argv;
-    argv.reserve(mots->size() + 1);
+    argv.reserve(mots.size() + 1);
     argv.push_back(chemin);
-    for (std::string& mot : *mots) {
+    for (std::string& mot : mots) {
         argv.push_back(std::move(mot));
     }
     return CodeDe(DemarrerDetache(argv, dossier));

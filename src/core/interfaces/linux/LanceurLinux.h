@@ -1,8 +1,7 @@
 #pragma once
-// Lancement sous Linux : un exécutable est démarré détaché, avec ses
-// paramètres découpés comme le ferait un shell mais sans shell ; un document
-// ou un dossier est ouvert par xdg-open.
-#include <optional>
+// Lancement sous Linux : un exécutable est démarré détaché, sans shell, avec
+// ses paramètres découpés comme les programmes de Windows découpent leur ligne
+// de commande ; un document ou un dossier est ouvert par xdg-open.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +16,14 @@ public:
                      std::string_view repertoire, ModeFenetre mode) override;
 };
 
-// Découpe des paramètres : blancs séparateurs, apostrophes et guillemets,
-// barre oblique inverse ; rien n'est interprété (ni $, ni ;, ni `). Rien si
-// une citation n'est pas fermée.
-std::optional<std::vector<std::string>> DecouperParametres(std::string_view parametres);
+// Découpe des paramètres selon la règle des programmes Windows : blancs et
+// tabulations séparent hors guillemets ; un guillemet ouvre ou ferme une
+// citation ; « "" » dans une citation donne un guillemet ; 2n barres obliques
+// inverses devant un guillemet en donnent n (le guillemet agit), 2n + 1 en
+// donnent n et un guillemet littéral ; toute autre barre est littérale ;
+// l'apostrophe est un caractère ordinaire ; une citation non fermée court
+// jusqu'au bout. Rien n'est interprété (ni $, ni ;, ni `).
+std::vector<std::string> DecouperParametres(std::string_view parametres);
 
 // Chemin d'un programme cherché dans PATH quand son nom n'a pas de « / ».
 std::string CheminProgramme(std::string_view fichier);
