@@ -24,13 +24,21 @@ Disposition Disposer(const std::vector<Bande>& bandes, int largeurConteneur) {
         for (std::size_t i : rangee) {
             hauteur = std::max({hauteur, bandes[i].Hauteur, bandes[i].HauteurMin});
         }
+        // Une rangée trop pleine (dépôt, fenêtre rétrécie) se partage la
+        // largeur : aucune bande ne sort du conteneur.
+        int fixes = LargeurMinBande;
+        for (std::size_t n = 0; n + 1 < rangee.size(); ++n) {
+            fixes += std::max(bandes[rangee[n]].Largeur, LargeurMinBande);
+        }
+        const bool partage = rangee.size() > 1 && fixes > largeurConteneur;
+        const int part = largeurConteneur / static_cast<int>(rangee.size());
         int gauche = 0;
         for (std::size_t n = 0; n < rangee.size(); ++n) {
             const Bande& b = bandes[rangee[n]];
             const bool derniere = n + 1 == rangee.size();
-            int largeur = derniere ? largeurConteneur - gauche : b.Largeur;
+            int largeur = derniere ? largeurConteneur - gauche : (partage ? part : b.Largeur);
             largeur = std::max(largeur, LargeurMinBande);
-            d.Placements[rangee[n]] = {gauche, haut, largeur, hauteur, true, derniere};
+            d.Placements[rangee[n]] = {gauche, haut, largeur, hauteur, true, derniere, partage};
             gauche += largeur;
         }
         haut += hauteur;
@@ -141,6 +149,18 @@ void ModeleBandes::Deposer(int indice, int x, int y, int largeurConteneur) {
     } else {
         bande.Rupture = false;
         m_bandes.insert(m_bandes.begin() + decale(derniere) + 1, bande);
+    }
+    // Une rangée trop pleine se partage la largeur : ses bandes la gardent.
+    const Disposition apres = Disposer(largeurConteneur);
+    const Placement& deposee = apres.Placements[static_cast<std::size_t>(Indice(bande.Cle))];
+    if (!deposee.Partagee) {
+        return;
+    }
+    for (int i = 0; i < Nombre(); ++i) {
+        const Placement& q = apres.Placements[static_cast<std::size_t>(i)];
+        if (q.Visible && q.Haut == deposee.Haut) {
+            A(i).Largeur = q.Largeur;
+        }
     }
 }
 

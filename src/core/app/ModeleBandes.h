@@ -22,6 +22,7 @@ struct Placement {
     int Hauteur = 0;
     bool Visible = false;
     bool DerniereDeRangee = false;
+    bool Partagee = false; // rangée trop pleine : largeur partagée également
 };
 
 inline constexpr int LargeurMinBande = 8;

@@ -43,9 +43,11 @@ TEST(DispositionBandes, PremiereBandeVisibleOuvreToujoursUneRangee) {
     EXPECT_EQ(d.Placements[1].Largeur, 120);
     EXPECT_EQ(d.Hauteur, 20);
     EXPECT_EQ(Disposer({}, 120).Hauteur, 0);
-    // Trop étroit : jamais de largeur négative.
-    EXPECT_EQ(Disposer({B(-1, true, true, 200), B(-2, true, false, 10)}, 100).Placements[1].Largeur,
-              LargeurMinBande);
+    // Trop étroit : la rangée se partage la largeur, rien ne sort du conteneur.
+    const Disposition etroite = Disposer({B(-1, true, true, 200), B(-2, true, false, 10)}, 100);
+    EXPECT_EQ(etroite.Placements[0].Largeur, 50);
+    EXPECT_EQ(etroite.Placements[1].Gauche, 50);
+    EXPECT_EQ(etroite.Placements[1].Largeur, 50);
 }
 
 // Bandes visibles 1..n de largeur donnée, toutes à rupture ; clés données.
@@ -169,6 +171,21 @@ TEST(ModeleBandes, GlisserDeposer) {
     e.Deposer(3, 290, 25, 300);
     EXPECT_EQ(Ordre(e), Ordre(m()));
     EXPECT_TRUE(e.A(3).Rupture);
+    // Sur une rangée déjà pleine (deux disques de 90 dans 180) : la bande
+    // reste visible là où elle est lâchée, les trois se partagent la rangée.
+    ModeleBandes f;
+    f.Ajouter(B(2, true, true, 90));
+    f.Ajouter(B(3, true, false, 90));
+    f.Ajouter(B(4, true, true, 180));
+    f.Deposer(2, 100, 5, 180);
+    EXPECT_EQ(Ordre(f), (std::vector<int>{2, 4, 3}));
+    const Disposition df = f.Disposer(180);
+    EXPECT_EQ(df.Hauteur, 20);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(df.Placements[static_cast<std::size_t>(i)].Gauche, 60 * i) << i;
+        EXPECT_EQ(df.Placements[static_cast<std::size_t>(i)].Largeur, 60) << i;
+        EXPECT_EQ(f.A(i).Largeur, 60) << i; // gardées telles qu'on les voit
+    }
     // Bord droit de a (x = 100) : pris ; celui de c (dernière) : non.
     EXPECT_EQ(m().BordDroitSous(101, 5, 300), 0);
     EXPECT_EQ(m().BordDroitSous(299, 5, 300), -1);
