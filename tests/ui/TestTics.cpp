@@ -53,6 +53,40 @@ TEST_F(TicsTest, BarresPeintesAuPixelPres) {
     EXPECT_EQ(image.pixelColor(100, 5), CouleurQt(c.CouleurEcriture));
 }
 
+// Les quatre côtés du biseau d'une bande fixe se voient autour de sa jauge.
+TEST(PanneauBande, BiseauEntierAutourDeLaJauge) {
+    struct Cas {
+        int bord;
+        QColor hautGauche;
+        QColor basDroite;
+    };
+    const QColor sombre(10, 10, 10);
+    const QColor clair(250, 250, 250);
+    const Cas cas[] = {{1, sombre, clair}, {2, clair, sombre}};
+    for (const auto& k : cas) {
+        PanneauBande panneau(QStringLiteral("MemPanel"));
+        QPalette palette = panneau.palette();
+        palette.setColor(QPalette::Dark, sombre);
+        palette.setColor(QPalette::Light, clair);
+        panneau.setPalette(palette);
+        panneau.FixerFond(QColor(200, 200, 200));
+        panneau.FixerBord(k.bord);
+        auto* jauge = new BoiteJauge(QStringLiteral("MemPaintBox"));
+        jauge->Peindre = [](QPainter& peintre, const QRect& zone) {
+            peintre.fillRect(zone, Qt::blue);
+        };
+        panneau.FixerContenu(jauge);
+        panneau.resize(100, 24);
+        jauge->resize(jauge->width(), 18);
+        const QImage image = panneau.grab().toImage();
+        EXPECT_EQ(image.pixelColor(50, 2), k.hautGauche) << k.bord;
+        EXPECT_EQ(image.pixelColor(2, 12), k.hautGauche) << k.bord;
+        EXPECT_EQ(image.pixelColor(50, 21), k.basDroite) << k.bord;
+        EXPECT_EQ(image.pixelColor(97, 12), k.basDroite) << k.bord;
+        EXPECT_EQ(image.pixelColor(96, 20), QColor(Qt::blue)) << k.bord;
+    }
+}
+
 TEST_F(TicsTest, JaugesDeLaFenetreEtBulles) {
     // 3 Go libres sur 10 : 30 %, couleur de 21 à 40.
     TPulsodexForm& f = e.Demarrer();

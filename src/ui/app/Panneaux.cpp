@@ -47,7 +47,9 @@ void PanneauBande::resizeEvent(QResizeEvent* evenement) {
 void PanneauBande::paintEvent(QPaintEvent*) {
     QPainter peintre(this);
     peintre.fillRect(rect(), m_fond);
-    DessinerBiseau(peintre, rect().adjusted(2, 2, -3, -3), m_bord, palette());
+    // Le biseau entoure le contenu (3 pixels de retrait) sans passer dessous.
+    DessinerBiseau(peintre, rect().adjusted(Retrait - 1, Retrait - 1, 1 - Retrait, 1 - Retrait), m_bord,
+                   palette());
     if (!m_texte.isEmpty()) {
         peintre.setPen(palette().color(QPalette::WindowText));
         peintre.setFont(font());
