@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 
 #include <chrono>
 
@@ -58,6 +59,25 @@ TEST_F(DisquesFenetreTest, PanneauxDuTotalEtDesLecteurs) {
     f.Cacher();
     EXPECT_EQ(f.NombreDisques(), 0);
     EXPECT_EQ(reg.Lire(e.Res() + "\\Emplacement", "Order1"), std::to_string(iTotal));
+}
+
+// La fenêtre par défaut (180 pixels, disques deux par rangée) montre ses
+// légendes entières avec la police des réglages, « MS Sans Serif » 8.
+TEST_F(DisquesFenetreTest, LegendesEntieresDansLaFenetreParDefaut) {
+    reg.WriteString(e.Res(), "ListeDisques", "CDQ");
+    reg.WriteString(e.Res(), "TotalDisque", "Oui");
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_EQ(f.width(), 180);
+    ASSERT_EQ(f.NombreDisques(), 4);
+    const QFontMetrics mesure(f.font());
+    for (int emplacement = 1; emplacement <= 4; ++emplacement) {
+        const int largeur = f.PanneauDuDisque(emplacement)->DisquePaintBox->width();
+        for (const char* legende : {"C: 233,59 Go", "Q: Indisponible", "468,10 Go"}) {
+            EXPECT_LE(mesure.horizontalAdvance(QString::fromUtf8(legende)), largeur)
+                << legende << " dans la jauge " << emplacement << " (" << f.font().family().toStdString()
+                << ")";
+        }
+    }
 }
 
 TEST_F(DisquesFenetreTest, SansTemoinLaJaugeCommenceA3) {

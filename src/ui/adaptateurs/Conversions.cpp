@@ -1,11 +1,15 @@
 #include "Conversions.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "config/Police.h"
+#include "config/PolicesWindows.h"
 
 namespace pulsodex {
 
@@ -61,7 +65,15 @@ QColor CouleurQt(std::int32_t couleur) {
 
 QFont PoliceQt(const Police& police) {
     QFont font(Q(police.Nom));
-    font.setPointSize(police.Taille > 0 ? police.Taille : 8);
+    // Un nom de police Windows absent d'ici est dessiné par sa remplaçante libre.
+    if (const std::string_view libre = PoliceLibreEquivalente(police.Nom);
+        !libre.empty() && !QFontDatabase::hasFamily(font.family())) {
+        font.setFamilies({Q(libre), font.family()});
+    }
+    // Les points à 96 points par pouce, comme l'écran du programme décrit
+    // (8 points : 11 pixels) ; la mise à l'échelle de Qt fait le reste.
+    const int points = police.Taille > 0 ? police.Taille : 8;
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0))));
     font.setBold((police.Style & StyleGras) != 0);
     font.setItalic((police.Style & StyleItalique) != 0);
     font.setUnderline((police.Style & StyleSouligne) != 0);

@@ -37,6 +37,7 @@
 #include "commun/Produit.h"
 #include "commun/Trace.h"
 #include "config/FenetreOptions.h"
+#include "config/PolicesWindows.h"
 #include "config/dialog/TOptionsForm.h"
 #include "interfaces/Ecran.h"
 #include "interfaces/Horloge.h"
@@ -829,10 +830,11 @@ void TPulsodexForm::ConfigurationMenuClick() {
     for (const auto& d : m_disques) {
         lecteurs.push_back(d->Lecteur);
     }
-    std::vector<std::string> polices;
+    std::vector<std::string> installees;
     for (const QString& famille : QFontDatabase::families()) {
-        polices.push_back(S(famille));
+        installees.push_back(S(famille));
     }
+    std::vector<std::string> polices = PolicesProposees(std::move(installees));
     TOptionsForm etat(
         ServicesOptions{*m_config, m_services.Boites, m_services.Locale, std::move(polices),
                         m_services.Infos.Windows2000(), std::move(lecteurs), m_services.Disques.Carte(),

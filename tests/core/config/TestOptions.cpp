@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
+#include "config/PolicesWindows.h"
 #include "config/dialog/CouleursSysteme.h"
 #include "config/dialog/Legendes.h"
 #include "config/dialog/TOptionsForm.h"
@@ -14,22 +15,23 @@ protected:
         e.DejaLance();
         e.Config.ChargeTout();
     }
-    std::unique_ptr<TOptionsForm> Ouvrir(std::vector<std::uint8_t> lecteurs = {3}) {
+    std::unique_ptr<TOptionsForm> Ouvrir(std::vector<std::uint8_t> lecteurs = {3},
+                                         std::vector<std::string> polices = {"DejaVu Sans", "MS Sans Serif",
+                                                                             "Liberation Serif"}) {
         CarteLecteurs carte;
         carte.Fixer('C', "/");
         carte.Fixer('D', "/home");
         carte.Fixer('E', "/media/cle");
-        return std::make_unique<TOptionsForm>(
-            ServicesOptions{e.Config,
-                            e.Boites,
-                            e.Locale,
-                            {"DejaVu Sans", "MS Sans Serif", "Liberation Serif"},
-                            true,
-                            lecteurs,
-                            carte,
-                            [this](std::int32_t) { return CouleurChoisie; },
-                            [this](int sujet) { Aides.push_back(sujet); },
-                            {"/", "/home", "/mnt/nas"}});
+        return std::make_unique<TOptionsForm>(ServicesOptions{e.Config,
+                                                              e.Boites,
+                                                              e.Locale,
+                                                              std::move(polices),
+                                                              true,
+                                                              lecteurs,
+                                                              carte,
+                                                              [this](std::int32_t) { return CouleurChoisie; },
+                                                              [this](int sujet) { Aides.push_back(sujet); },
+                                                              {"/", "/home", "/mnt/nas"}});
     }
     ConfigEssai e;
     TConfig& c = e.Config;
@@ -82,6 +84,25 @@ TEST_F(OptionsTest, OkSansChangementNeChangeQueCeQueLesControlesImposent) {
     EXPECT_EQ(c.Proxy, "");
     EXPECT_EQ(c.PortProxy, 3128);
     EXPECT_EQ(e.Reg.Lire("1024x768", "OuvertureDisque"), std::nullopt); // « Ok » n'écrit rien
+}
+
+// Un nom de police Windows dessiné par sa remplaçante libre compte comme
+// installé : « Ok » le garde.
+TEST_F(OptionsTest, PoliceWindowsRemplaceeGardeeAuOk) {
+    const std::vector<std::string> installees = {"DejaVu Sans", "Liberation Sans", "Liberation Sans Narrow"};
+    const std::vector<std::string> proposees = PolicesProposees(installees);
+    for (const char* nom : {"MS Sans Serif", "Arial", "Tahoma", "Arial Narrow"}) {
+        EXPECT_NE(std::find(proposees.begin(), proposees.end(), nom), proposees.end()) << nom;
+    }
+    // Sans Liberation Serif, Times New Roman n'est pas dessinable.
+    EXPECT_EQ(std::find(proposees.begin(), proposees.end(), "Times New Roman"), proposees.end());
+    EXPECT_EQ(PoliceLibreEquivalente("ms sans serif"), "Liberation Sans Narrow");
+    EXPECT_EQ(PoliceLibreEquivalente("Courier New"), "Liberation Mono");
+    EXPECT_EQ(PoliceLibreEquivalente("Ubuntu"), "");
+    c.Fonte.Nom = "Arial";
+    auto d = Ouvrir({3}, proposees);
+    ASSERT_TRUE(d->OkCmdClick());
+    EXPECT_EQ(c.Fonte.Nom, "Arial");
 }
 
 TEST_F(OptionsTest, OrganisationRepetitionEtCurseur) {
