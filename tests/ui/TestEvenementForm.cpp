@@ -5,14 +5,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 #include "AttentesQt.h"
+#include "app/TraductionsQt.h"
 #include "shell/ChoixFichierTache.h"
 #include "shell/TEvenementForm.h"
 
@@ -149,6 +152,25 @@ TEST(ChoixFichierTache, DeuxFiltresEtExecutablesDeLinux) {
     });
     ASSERT_EQ(boite->exec(), QDialog::Accepted);
     EXPECT_EQ(boite->selectedFiles(), QStringList{dossier.filePath(QStringLiteral("sauve.sh"))});
+}
+
+// Les textes de Qt lui-même sont français, quelle que soit la langue du bureau.
+TEST(ChoixFichierTache, TextesDeQtEnFrancais) {
+    const std::unique_ptr<QTranslator> traduction(ChargerTraductionsQt(*QCoreApplication::instance()));
+    ASSERT_NE(traduction, nullptr) << "qt6-translations-l10n absent : scripts/dependances.sh l'installe";
+    std::unique_ptr<QFileDialog> boite(CreerChoixFichierTache(nullptr));
+    const auto texte = [&boite](const char* nom) {
+        const auto* etiquette = boite->findChild<QLabel*>(QString::fromLatin1(nom));
+        return etiquette != nullptr ? etiquette->text().toStdString() : std::string("(absente)");
+    };
+    EXPECT_EQ(texte("lookInLabel"), "Voir dans :");
+    EXPECT_EQ(texte("fileNameLabel"), "&Nom de fichier :");
+    std::vector<std::string> boutons;
+    for (const QPushButton* b : boite->findChildren<QPushButton*>()) {
+        boutons.push_back(b->text().toStdString());
+    }
+    EXPECT_NE(std::find(boutons.begin(), boutons.end(), "&Ouvrir"), boutons.end());
+    EXPECT_NE(std::find(boutons.begin(), boutons.end(), "Annuler"), boutons.end());
 }
 
 } // namespace

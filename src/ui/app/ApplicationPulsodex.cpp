@@ -9,6 +9,8 @@
 #include <csignal>
 #include <exception>
 
+#include "TraductionsQt.h"
+
 namespace pulsodex {
 
 namespace {
@@ -24,6 +26,7 @@ void GestionnaireSignal(int) {
 ApplicationPulsodex::ApplicationPulsodex(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Pulsodex XP"));
     setQuitOnLastWindowClosed(false);
+    ChargerTraductionsQt(*this);
 }
 
 bool ApplicationPulsodex::notify(QObject* destinataire, QEvent* evenement) {
