@@ -10,6 +10,8 @@ cmake --preset ci
 cmake --build --preset ci
 cmake --build --preset ci --target format-check
 ctest --preset ci
+# Une seconde fois là où vivent les utilisateurs : un bureau français.
+ctest --preset ci-fr
 
 # Les cibles de fuzzing (clang) rejouent leur corpus.
 cmake --preset fuzz
