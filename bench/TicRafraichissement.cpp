@@ -88,7 +88,7 @@ public:
     [[nodiscard]] bool Existe() const override { return false; }
     void Creer() override { std::abort(); }
     void FixerQuestion(const std::string&, bool) override { std::abort(); }
-    Reponse Montrer() override { std::abort(); }
+    void Montrer(std::function<void(Reponse)>) override { std::abort(); }
     void Annuler() override { std::abort(); }
 };
 

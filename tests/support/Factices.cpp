@@ -4,9 +4,7 @@
 
 namespace pulsodex::test {
 
-ReponseBoite PresentateurScripte::Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
-                                        BoutonsBoite boutons) {
-    Montrees.push_back({std::string(texte), std::string(legende), icone, boutons});
+ReponseBoite PresentateurScripte::Prochaine(BoutonsBoite boutons) {
     if (m_reponses.empty()) {
         return boutons == BoutonsBoite::OuiNon ? ReponseBoite::Non : ReponseBoite::Ok;
     }
@@ -15,13 +13,49 @@ ReponseBoite PresentateurScripte::Boite(std::string_view texte, std::string_view
     return reponse;
 }
 
-void PresentateurScripte::Message(std::string_view texte, std::string_view legende, std::uint16_t son) {
-    Messages.push_back({std::string(texte), std::string(legende), son});
-    if (PendantMessage) {
-        auto action = std::move(PendantMessage);
-        PendantMessage = nullptr;
-        action();
+ReponseBoite PresentateurScripte::Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
+                                        BoutonsBoite boutons) {
+    Montrees.push_back({std::string(texte), std::string(legende), icone, boutons});
+    return Prochaine(boutons);
+}
+
+void PresentateurScripte::Ouvrir(std::string_view texte, std::string_view legende, IconeBoite icone,
+                                 BoutonsBoite boutons, SuiteBoite suite) {
+    Montrees.push_back({std::string(texte), std::string(legende), icone, boutons});
+    if (GarderOuvertes) {
+        m_ouvertes.push_back(std::move(suite));
+    } else if (suite) {
+        suite(Prochaine(boutons));
+    } else {
+        Prochaine(boutons);
     }
+}
+
+void PresentateurScripte::OuvrirMessage(std::string_view texte, std::string_view legende, std::uint16_t son,
+                                        std::function<void()> fermee) {
+    Messages.push_back({std::string(texte), std::string(legende), son});
+    auto suite = [fermee = std::move(fermee)](ReponseBoite) {
+        if (fermee) {
+            fermee();
+        }
+    };
+    if (GarderOuvertes) {
+        m_ouvertes.emplace_back(std::move(suite));
+    } else {
+        suite(ReponseBoite::Ok);
+    }
+}
+
+bool PresentateurScripte::Fermer(ReponseBoite reponse) {
+    if (m_ouvertes.empty()) {
+        return false;
+    }
+    SuiteBoite suite = std::move(m_ouvertes.front());
+    m_ouvertes.pop_front();
+    if (suite) {
+        suite(reponse);
+    }
+    return true;
 }
 
 std::optional<std::string> ListeDemarrageMemoire::Lire(PorteeDemarrage portee, std::string_view nom) const {

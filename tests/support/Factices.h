@@ -20,6 +20,8 @@
 namespace pulsodex::test {
 
 // Répond aux boîtes dans l'ordre d'un script et garde ce qui a été montré.
+// Par défaut une boîte reçoit sa réponse dès son ouverture ; avec
+// GarderOuvertes, elle reste ouverte jusqu'à Fermer (les tics continuent).
 class PresentateurScripte : public Presentateur {
 public:
     struct BoiteMontree {
@@ -28,26 +30,35 @@ public:
         IconeBoite Icone;
         BoutonsBoite Boutons;
     };
-
-    void Repondre(ReponseBoite reponse) { m_reponses.push_back(reponse); }
-    ReponseBoite Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
-                       BoutonsBoite boutons) override;
-    void Message(std::string_view texte, std::string_view legende, std::uint16_t son) override;
-    void Son(std::uint16_t son) override { Sons.push_back(son); }
-
     struct MessageMontre {
         std::string Texte;
         std::string Legende;
         std::uint16_t Son;
     };
+
+    void Repondre(ReponseBoite reponse) { m_reponses.push_back(reponse); }
+    void Ouvrir(std::string_view texte, std::string_view legende, IconeBoite icone, BoutonsBoite boutons,
+                SuiteBoite suite) override;
+    void OuvrirMessage(std::string_view texte, std::string_view legende, std::uint16_t son,
+                       std::function<void()> fermee) override;
+    void FermerTout() override { m_ouvertes.clear(); }
+    ReponseBoite Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
+                       BoutonsBoite boutons) override;
+    void Son(std::uint16_t son) override { Sons.push_back(son); }
+
+    // Ferme la plus ancienne boîte ouverte avec cette réponse ; faux sans boîte ouverte.
+    bool Fermer(ReponseBoite reponse = ReponseBoite::Ok);
+    [[nodiscard]] std::size_t Ouvertes() const { return m_ouvertes.size(); }
+
+    bool GarderOuvertes = false;
     std::vector<BoiteMontree> Montrees;
     std::vector<MessageMontre> Messages;
     std::vector<std::uint16_t> Sons;
-    // Appelé pendant qu'un message est « ouvert » (tics réentrants).
-    std::function<void()> PendantMessage;
 
 private:
+    ReponseBoite Prochaine(BoutonsBoite boutons);
     std::deque<ReponseBoite> m_reponses;
+    std::deque<SuiteBoite> m_ouvertes;
 };
 
 class EcranFactice : public Ecran {

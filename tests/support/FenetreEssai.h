@@ -47,14 +47,8 @@ struct FenetreEssai {
     }
     std::string Res() const { return "1280x1024"; }
 
-    // Agit sur la prochaine fenêtre modale qui s'ouvre.
-    static void SurModale(std::function<void(QWidget*)> action) {
-        QTimer::singleShot(0, [action] {
-            QWidget* modale = QApplication::activeModalWidget();
-            ASSERT_NE(modale, nullptr);
-            action(modale);
-        });
-    }
+    // La boîte modale ouverte (les boîtes s'ouvrent sans attendre) ; nulle sans boîte.
+    static QWidget* Modale() { return QApplication::activeModalWidget(); }
 
     // Le dossier du programme, supprimé après la fenêtre.
     DossierTemporaire Temporaire{"pulsodex-fenetre"};

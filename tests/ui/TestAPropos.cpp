@@ -68,20 +68,23 @@ struct OuvertureAPropos {
 // Ouvre la boîte par le menu, relève ses textes, la ferme par « OK ».
 OuvertureAPropos OuvrirAPropos(TPulsodexForm& fenetre) {
     OuvertureAPropos o;
-    FenetreEssai::SurModale([&o](QWidget* modale) {
-        auto* boite = qobject_cast<TAboutBox*>(modale);
-        ASSERT_NE(boite, nullptr);
-        o.Boite = boite;
-        for (const QLabel* l : {boite->ProductName, boite->Version, boite->Copyright, boite->Comments,
-                                boite->OSName, boite->Cpu}) {
-            o.Textes.push_back(T(l));
-        }
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            o.BoitesOuvertes += qobject_cast<TAboutBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
-        }
-        boite->BitBtn1->click();
-    });
     fenetre.AProposMenu->trigger();
+    auto* boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
+    EXPECT_NE(boite, nullptr);
+    if (boite == nullptr) {
+        return o;
+    }
+    o.Boite = boite;
+    for (const QLabel* l :
+         {boite->ProductName, boite->Version, boite->Copyright, boite->Comments, boite->OSName, boite->Cpu}) {
+        o.Textes.push_back(T(l));
+    }
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        o.BoitesOuvertes += qobject_cast<TAboutBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
+    }
+    boite->BitBtn1->click();
+    // Libérée à la fermeture (plus tard, par la boucle).
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return o;
 }
 

@@ -6,7 +6,9 @@
 
 #include <fstream>
 
+#include "AttentesQt.h"
 #include "FenetreEssai.h"
+#include "shell/BoitesSansAttente.h"
 #include "shell/TMessageForm.h"
 
 namespace pulsodex::test {
@@ -83,13 +85,12 @@ TEST_F(AlarmesTest, FermeePendantLeMessageDuPremierTic) {
     reg.WriteString("", "NombreEvenement", "1");
     reg.WriteString("Evenement\\0", "Actif", "Oui");
     reg.WriteString("Evenement\\0", "Type", "1");
-    TPulsodexForm& f = e.Fenetre();
-    // Un signal d'arrêt pendant le message.
-    e.Boites.PendantMessage = [&f] {
-        f.FormClose();
-    };
-    f.FormCreate();
-    f.show();
+    e.Boites.GarderOuvertes = true;
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_EQ(e.Boites.Ouvertes(), 1U);
+    // Un signal d'arrêt pendant le message : il se ferme avec le programme.
+    f.FormClose();
+    EXPECT_EQ(e.Boites.Ouvertes(), 0U);
     EXPECT_TRUE(f.Fermee());
     EXPECT_FALSE(f.Minuterie->isActive());
     EXPECT_FALSE(f.HeureTimer->isActive());
@@ -152,27 +153,42 @@ TEST(TMessageForm, DispositionEtTexteBrut) {
     EXPECT_EQ(f.size(), QSize(313, 115)); // ne grandit pas
 }
 
-TEST(TMessageForm, AfficheMessageAttendLaFermeture) {
-    QString titre;
-    QString texte;
-    QTimer::singleShot(0, [&] {
-        auto* f = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(f, nullptr);
-        titre = f->windowTitle();
-        texte = f->MessageLabel->text();
-        f->OkCmd->click();
+// Une boîte ouverte par le gestionnaire d'un minuteur n'arrête pas ce minuteur.
+TEST(BoitesSansAttente, LeMinuteurQuiOuvreUneBoiteContinueDeBattre) {
+    int battements = 0;
+    int fins = 0;
+    QTimer minuteur;
+    QObject::connect(&minuteur, &QTimer::timeout, [&] {
+        if (++battements == 1) {
+            MontrerSansAttendre(new TMessageForm, [&fins](int) { ++fins; });
+        }
     });
-    AfficheMessage("<i>bonjour</i>", "Alarme Pulsodex", 0);
-    EXPECT_EQ(titre.toStdString(), "Alarme Pulsodex");
-    EXPECT_EQ(texte.toStdString(), "<i>bonjour</i>");
-    QTimer::singleShot(0, [&] {
-        auto* f = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
-        ASSERT_NE(f, nullptr);
-        titre = f->windowTitle();
-        f->close();
-    });
+    minuteur.start(5);
+    EXPECT_TRUE(
+        test::AttendreEnTraitantLesEvenements([&] { return battements >= 5; }, std::chrono::seconds(5)));
+    EXPECT_EQ(NombreBoitesOuvertes(), 1);
+    EXPECT_EQ(fins, 0);
+    FermerBoitesOuvertes(); // fin du programme : sans suite
+    EXPECT_EQ(NombreBoitesOuvertes(), 0);
+    EXPECT_EQ(fins, 0);
+}
+
+TEST(TMessageForm, AfficheMessageRendLaMainEtAppelleLaSuiteALaFermeture) {
+    int fermetures = 0;
+    AfficheMessage("<i>bonjour</i>", "Alarme Pulsodex", 0, [&fermetures] { ++fermetures; });
+    auto* f = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->windowTitle().toStdString(), "Alarme Pulsodex");
+    EXPECT_EQ(f->MessageLabel->text().toStdString(), "<i>bonjour</i>");
+    EXPECT_EQ(fermetures, 0);
+    f->OkCmd->click();
+    EXPECT_EQ(fermetures, 1);
     AfficheMessage("x", "", 0);
-    EXPECT_EQ(titre.toStdString(), "Message Pulsodex");
+    f = qobject_cast<TMessageForm*>(QApplication::activeModalWidget());
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->windowTitle().toStdString(), "Message Pulsodex");
+    f->close();
+    QApplication::processEvents();
 }
 
 } // namespace

@@ -170,14 +170,14 @@ TEST(TResolutionForm, TextesEtBoutons) {
 TEST_F(BandesFenetreTest, NePlusPoserLaQuestionEstEcritAuClic) {
     TPulsodexForm& f = e.Demarrer();
     e.Affichage.TailleCourante = {800, 600};
-    FenetreEssai::SurModale([](QWidget* modale) {
-        auto* d = static_cast<TResolutionForm*>(modale);
-        EXPECT_FALSE(d->ChargerCmd->isEnabled());
-        EXPECT_NE(d->Label1->text().toStdString().find("(800x600)"), std::string::npos);
-        d->QuestionCheck->click();
-        d->AnnulerCmd->click();
-    });
     f.MinuterieTimer();
+    auto* d = qobject_cast<TResolutionForm*>(FenetreEssai::Modale());
+    ASSERT_NE(d, nullptr);
+    EXPECT_FALSE(d->ChargerCmd->isEnabled());
+    EXPECT_NE(d->Label1->text().toStdString().find("(800x600)"), std::string::npos);
+    d->QuestionCheck->click();
+    d->AnnulerCmd->click();
+    QApplication::processEvents();
     EXPECT_FALSE(f.Config()->MultiResolution);
     EXPECT_EQ(reg.Lire("", "MultiResolution"), "Non");
     EXPECT_EQ(f.Config()->Section(), "1280x1024");

@@ -183,14 +183,12 @@ TEST_F(FenetreTest, ToucheOOuvreLeMenuAuCoinDeLaFenetre) {
 
 TEST_F(FenetreTest, ToucheQOuvreLaConfirmation) {
     TPulsodexForm& f = e.Demarrer();
-    QString titre;
-    FenetreEssai::SurModale([&titre](QWidget* modale) {
-        titre = modale->windowTitle();
-        static_cast<QDialog*>(modale)->reject();
-    });
     QKeyEvent touche(QEvent::KeyPress, Qt::Key_Q, Qt::ShiftModifier, QStringLiteral("Q"));
     QApplication::sendEvent(&f, &touche);
-    EXPECT_EQ(titre.toStdString(), "Quitter Pulsodex");
+    QWidget* modale = FenetreEssai::Modale();
+    ASSERT_NE(modale, nullptr);
+    EXPECT_EQ(modale->windowTitle().toStdString(), "Quitter Pulsodex");
+    static_cast<QDialog*>(modale)->reject();
     EXPECT_FALSE(f.Fermee());
 }
 
@@ -199,8 +197,9 @@ TEST_F(FenetreTest, QuitterFermeParLeCheminNormal) {
     f.move(70, 80);
     bool terminee = false;
     QObject::connect(&f, &TPulsodexForm::Terminee, [&terminee] { terminee = true; });
-    FenetreEssai::SurModale([](QWidget* modale) { modale->findChild<QPushButton*>("QuitterCmd")->click(); });
     f.QuitterMenuClick();
+    ASSERT_NE(FenetreEssai::Modale(), nullptr);
+    FenetreEssai::Modale()->findChild<QPushButton*>("QuitterCmd")->click();
     EXPECT_TRUE(f.Fermee());
     EXPECT_TRUE(terminee);
     EXPECT_FALSE(f.HeureTimer->isActive());
@@ -211,18 +210,18 @@ TEST_F(FenetreTest, QuitterFermeParLeCheminNormal) {
 
 TEST_F(FenetreTest, MasquerDepuisLaConfirmationEtAnnuler) {
     TPulsodexForm& f = e.Demarrer();
-    FenetreEssai::SurModale([](QWidget* modale) { static_cast<QDialog*>(modale)->reject(); });
     f.QuitterMenuClick();
+    ASSERT_NE(FenetreEssai::Modale(), nullptr);
+    static_cast<QDialog*>(FenetreEssai::Modale())->reject();
     QApplication::processEvents();
     EXPECT_FALSE(f.Fermee());
     EXPECT_FALSE(f.isMinimized());
 
     // Entrée choisit « &Masquer », le bouton par défaut.
-    FenetreEssai::SurModale([](QWidget* modale) {
-        QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(modale, &entree);
-    });
     f.QuitterMenuClick();
+    ASSERT_NE(FenetreEssai::Modale(), nullptr);
+    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(FenetreEssai::Modale(), &entree);
     QApplication::processEvents();
     EXPECT_FALSE(f.Fermee());
     EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());

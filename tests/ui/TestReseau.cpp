@@ -42,18 +42,6 @@ ClientEssai ClientSalue(std::uint16_t port) {
     return client;
 }
 
-// Un présentateur qui fait quelque chose pendant que sa boîte est ouverte.
-class PresentateurAgissant : public Presentateur {
-public:
-    std::function<void()> Pendant;
-    int Boites = 0;
-    ReponseBoite Boite(std::string_view, std::string_view, IconeBoite, BoutonsBoite) override {
-        ++Boites;
-        Pendant();
-        return ReponseBoite::Ok;
-    }
-};
-
 class VariableMaj {
 public:
     explicit VariableMaj(const std::string& valeur) { ::setenv("PULSODEX_MAJ", valeur.c_str(), 1); }
@@ -97,17 +85,17 @@ TEST(ServeurBureau, ShowEnTexteRicheMontreEnTexteBrut) {
 }
 
 TEST(ServeurBureau, DesactiverPendantQueLaBoiteEstOuverteNeBloquePas) {
-    // La fermeture peut venir d'une boucle imbriquée sous la boîte de SHOW
-    // (signal, marqueur de fin) : le fil qui attend cette boîte doit lâcher.
-    PresentateurAgissant boites;
+    // La fermeture peut venir d'un tic pendant que la boîte de SHOW est
+    // ouverte (marqueur de fin) : le fil qui attend cette boîte doit lâcher.
+    PresentateurScripte boites;
+    boites.GarderOuvertes = true;
     ServeurBureau bureau(boites, Boucle());
-    boites.Pendant = [&] {
-        bureau.Serveur().Desactiver();
-    };
     bureau.Serveur().Activer();
     ClientEssai c = ClientSalue(bureau.Serveur().Port());
     c.Envoyer("SHOW au revoir");
-    ASSERT_TRUE(AttendreEvenements([&] { return boites.Boites == 1; }));
+    ASSERT_TRUE(AttendreEvenements([&] { return boites.Ouvertes() == 1; }));
+    boites.FermerTout();
+    bureau.Serveur().Desactiver();
     EXPECT_FALSE(bureau.Serveur().Actif());
     EXPECT_TRUE(c.FinDeConnexion());
 }

@@ -89,8 +89,6 @@ std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std
 void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, bool sons,
                       bool& messageEnCours, const ServicesAgenda& s) {
     TraceProcedure trace("TPulsodexForm.LancerEvenements");
-    // Par indice : un message modal laisse tourner les tics, et la liste
-    // n'est jamais changée pendant ce temps (la configuration arrête les tics).
     for (std::size_t i = 0; i < evenements.size(); ++i) {
         TEvenement& e = evenements[i];
         if (!e.Actif || (e.Type != 1 && e.Type != 2)) {
@@ -109,9 +107,8 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
             }
             e.Lance = true;
             messageEnCours = true;
-            const std::string texte = e.Message;
-            s.AfficherMessage(texte, sons ? SonInformation : 0);
-            messageEnCours = false;
+            s.AfficherMessage(e.Message, sons ? SonInformation : 0,
+                              [&messageEnCours] { messageEnCours = false; });
             continue;
         }
         e.Lance = true;

@@ -39,8 +39,10 @@ void ExecuterTache(const TacheALancer& tache, Lanceur& lanceur, const std::strin
 
 struct ServicesAgenda {
     const LocaleUtilisateur& Locale;
-    // Montre le message (modal) ; revient quand il est fermé.
-    std::function<void(const std::string& texte, std::uint16_t son)> AfficherMessage;
+    // Ouvre la fenêtre du message sans attendre ; fermee est appelée quand
+    // elle se ferme.
+    std::function<void(const std::string& texte, std::uint16_t son, std::function<void()> fermee)>
+        AfficherMessage;
     // Sablier pendant un lancement.
     std::function<void(bool)> Sablier;
     // Confie la tâche à un autre fil (un lancement peut bloquer sur un montage
@@ -48,7 +50,9 @@ struct ServicesAgenda {
     std::function<void(TacheALancer)> LancerTache;
 };
 
-// Un passage sur la liste ; messageEnCours : une fenêtre modale est ouverte.
+// Un passage sur la liste ; messageEnCours : une fenêtre de message est
+// ouverte (posé à l'ouverture d'un message, levé à sa fermeture : il doit
+// vivre aussi longtemps que les fenêtres qu'il garde).
 void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, bool sons,
                       bool& messageEnCours, const ServicesAgenda& services);
 

@@ -55,18 +55,21 @@ void SurveillanceResolution::Surveiller() {
         return; // un tic précédent la montre déjà ; sa question est à jour
     }
     DialogueResolutionOuvert = true;
-    switch (m_dialogue.Montrer()) {
-    case DialogueResolution::Reponse::Enregistrer:
-        m_config.FixerSection(section);
-        m_config.SauveEnvironnement();
-        break;
-    case DialogueResolution::Reponse::Charger:
-        m_recharger();
-        break;
-    case DialogueResolution::Reponse::Annuler:
-        break;
-    }
-    DialogueResolutionOuvert = false;
+    m_dialogue.Montrer([this](DialogueResolution::Reponse reponse) {
+        DialogueResolutionOuvert = false;
+        // La réponse vaut pour la taille que nomme la question : la dernière vue.
+        switch (reponse) {
+        case DialogueResolution::Reponse::Enregistrer:
+            m_config.FixerSection(TConfig::NomResolution(LargeurEcran, HauteurEcran));
+            m_config.SauveEnvironnement();
+            break;
+        case DialogueResolution::Reponse::Charger:
+            m_recharger();
+            break;
+        case DialogueResolution::Reponse::Annuler:
+            break;
+        }
+    });
 }
 
 } // namespace pulsodex

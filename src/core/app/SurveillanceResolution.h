@@ -19,8 +19,9 @@ public:
     [[nodiscard]] virtual bool Existe() const = 0;
     virtual void Creer() = 0;
     virtual void FixerQuestion(const std::string& texte, bool chargerPermis) = 0;
-    // Modale ; les tics continuent pendant qu'elle est ouverte.
-    virtual Reponse Montrer() = 0;
+    // Modale, ouverte sans attendre : les tics continuent pendant qu'elle est
+    // ouverte ; fin reçoit la réponse quand elle se ferme.
+    virtual void Montrer(std::function<void(Reponse)> fin) = 0;
     // Ferme la boîte ouverte comme « &Annuler ».
     virtual void Annuler() = 0;
 };

@@ -25,8 +25,8 @@ bool TConfig::Enregistrer(AvisEchec avis) {
     }
     if (avis == AvisEchec::Toujours || !m_echecDit) {
         m_echecDit = true;
-        m_services.Boites.Boite(TexteEchecEnregistrement(m_services.Reg.ErreurEcriture()), produit::Titre,
-                                IconeBoite::Avertissement, BoutonsBoite::Ok);
+        m_services.Boites.Ouvrir(TexteEchecEnregistrement(m_services.Reg.ErreurEcriture()), produit::Titre,
+                                 IconeBoite::Avertissement, BoutonsBoite::Ok);
     }
     return false;
 }

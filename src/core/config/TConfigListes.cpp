@@ -48,7 +48,7 @@ std::uint8_t TConfig::Lire_Avertissement(int indice) {
     if (!ressource) {
         const std::string message = "L'avertissement \"" + MinusculesAscii(texte) +
                                     "\" n'est pas reconnu par " + std::string(produit::Titre) + ".";
-        m_services.Boites.Boite(message, produit::Titre, IconeBoite::Information, BoutonsBoite::Ok);
+        m_services.Boites.Ouvrir(message, produit::Titre, IconeBoite::Information, BoutonsBoite::Ok);
         return 0;
     }
     return *ressource;

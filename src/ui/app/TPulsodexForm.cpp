@@ -50,6 +50,7 @@
 #include "probes/Disques.h"
 #include "probes/OuvertureDisque.h"
 #include "probes/TCpuInfo.h"
+#include "shell/BoitesSansAttente.h"
 #include "shell/DialogueResolutionQt.h"
 #include "shell/TAboutBox.h"
 #include "shell/TQuitterForm.h"
@@ -86,8 +87,8 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
       m_taches([lanceur = &m_services.Lancement, fichier = m_services.RepertoireProgramme + NomTachesErr](
                    const TacheALancer& tache) { ExecuterTache(tache, *lanceur, fichier); }),
       m_agenda{m_services.Locale,
-               [this](const std::string& texte, std::uint16_t son) {
-                   m_services.Boites.Message(texte, LegendeEvenement, son);
+               [this](const std::string& texte, std::uint16_t son, std::function<void()> fermee) {
+                   m_services.Boites.OuvrirMessage(texte, LegendeEvenement, son, std::move(fermee));
                },
                [this](bool actif) { Sablier(actif); },
                [this](TacheALancer tache) {
@@ -103,6 +104,8 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
 }
 
 TPulsodexForm::~TPulsodexForm() {
+    // Aucune boîte ne survit à la fenêtre que ses suites appellent.
+    FermerBoitesOuvertes();
     // Les lancements en cours finissent d'ordinaire en un instant ; un lancement
     // bloqué n'est pas attendu plus longtemps.
     m_taches.AttendreVide(std::chrono::seconds(2));
@@ -594,16 +597,18 @@ void TPulsodexForm::TraiterDisques() {
 
 void TPulsodexForm::ProposerDeconnexion(std::uint8_t lecteur) {
     const std::string lettre(1, static_cast<char>(lecteur + 64));
-    if (m_services.Boites.Boite(
-            "Votre unité réseau " + lettre + " est indisponible, voulez-vous la déconnecter ?",
-            produit::Titre, IconeBoite::Avertissement, BoutonsBoite::OuiNon) != ReponseBoite::Oui) {
-        return;
-    }
-    const std::uint32_t code =
-        m_services.Deconnexions.WNetCancelConnection2A(m_services.Disques.Carte(), lettre + ":");
-    if (const std::string texte = TexteDeconnexion(code); !texte.empty()) {
-        m_services.Boites.Boite(texte, produit::Titre, IconeBoite::Avertissement, BoutonsBoite::Ok);
-    }
+    m_services.Boites.Ouvrir(
+        "Votre unité réseau " + lettre + " est indisponible, voulez-vous la déconnecter ?", produit::Titre,
+        IconeBoite::Avertissement, BoutonsBoite::OuiNon, [this, lettre](ReponseBoite reponse) {
+            if (reponse != ReponseBoite::Oui || m_fermee) {
+                return;
+            }
+            const std::uint32_t code =
+                m_services.Deconnexions.WNetCancelConnection2A(m_services.Disques.Carte(), lettre + ":");
+            if (const std::string texte = TexteDeconnexion(code); !texte.empty()) {
+                m_services.Boites.Ouvrir(texte, produit::Titre, IconeBoite::Avertissement, BoutonsBoite::Ok);
+            }
+        });
 }
 
 // --- Les tics ---
@@ -680,12 +685,17 @@ void TPulsodexForm::ErreurFatale(const std::string& message, const char* texte) 
         return; // une autre boîte est ouverte : l'erreur est abandonnée
     }
     MessageEnCours = true;
-    m_services.Boites.Boite(message, produit::TitreApplication, IconeBoite::Erreur, BoutonsBoite::Ok);
-    m_services.Boites.Boite(texte, produit::Titre, IconeBoite::Erreur, BoutonsBoite::Ok);
-    MessageEnCours = false;
-    // Fermeture par le chemin normal (la disposition est gardée), code 1.
-    FormClose();
-    QCoreApplication::exit(1);
+    m_services.Boites.Ouvrir(message, produit::TitreApplication, IconeBoite::Erreur, BoutonsBoite::Ok,
+                             [this, texte = std::string(texte)](ReponseBoite) {
+                                 m_services.Boites.Ouvrir(texte, produit::Titre, IconeBoite::Erreur,
+                                                          BoutonsBoite::Ok, [this](ReponseBoite) {
+                                                              MessageEnCours = false;
+                                                              // Fermeture par le chemin normal (la
+                                                              // disposition est gardée), code 1.
+                                                              FormClose();
+                                                              QCoreApplication::exit(1);
+                                                          });
+                             });
 }
 
 void TPulsodexForm::FormHide() {
@@ -719,6 +729,9 @@ void TPulsodexForm::FormClose() {
     }
     TraceProcedure trace("TPulsodexForm.FormClose");
     m_fermee = true;
+    // Les boîtes encore ouvertes se ferment avec le programme.
+    m_services.Boites.FermerTout();
+    FermerBoitesOuvertes();
     FormHide();
     hide();
     HeureTimer->stop();
@@ -792,13 +805,13 @@ void TPulsodexForm::QuitterMenuClick() {
         return;
     }
     g_quitterForm = new TQuitterForm(this);
-    const int resultat = g_quitterForm->exec();
-    delete g_quitterForm;
-    if (resultat == TQuitterForm::Quitter) {
-        FormClose();
-    } else if (resultat == TQuitterForm::Masquer) {
-        MasquerMenuClick();
-    }
+    MontrerSansAttendre(g_quitterForm, [this](int resultat) {
+        if (resultat == TQuitterForm::Quitter) {
+            FormClose();
+        } else if (resultat == TQuitterForm::Masquer) {
+            MasquerMenuClick();
+        }
+    });
 }
 
 void TPulsodexForm::Avertir() {
@@ -808,8 +821,8 @@ void TPulsodexForm::Avertir() {
         return; // une autre fenêtre est ouverte : la phrase est abandonnée
     }
     MessageEnCours = true;
-    m_services.Boites.Message(phrase, LegendeAlarme, m_config->Sons ? SonExclamation : 0);
-    MessageEnCours = false;
+    m_services.Boites.OuvrirMessage(phrase, LegendeAlarme, m_config->Sons ? SonExclamation : 0,
+                                    [this] { MessageEnCours = false; });
 }
 
 std::vector<std::string> TPulsodexForm::MontagesSansLettre() {
@@ -872,31 +885,31 @@ void TPulsodexForm::ErreursLancementMenuClick() {
     TraceProcedure trace("TPulsodexForm.ErreursLancementMenuClick");
     const std::string fichier = m_services.RepertoireProgramme + NomTachesErr;
     if (!std::filesystem::exists(fichier)) {
-        m_services.Boites.Boite("Aucune erreur de lancement de tâche n'a été rencontrée.", produit::Titre,
-                                IconeBoite::Avertissement, BoutonsBoite::Ok);
+        m_services.Boites.Ouvrir("Aucune erreur de lancement de tâche n'a été rencontrée.", produit::Titre,
+                                 IconeBoite::Avertissement, BoutonsBoite::Ok);
         return;
     }
     // L'éditeur de texte du bureau.
     const int reponse = m_services.Lancement.ShellExecute("open", fichier, "", m_services.RepertoireProgramme,
                                                           ModeFenetre::Normale);
     if (reponse <= 32) {
-        m_services.Boites.Boite(MessageErreurLancement(reponse) + " (xdg-open)", produit::Titre,
-                                IconeBoite::Avertissement, BoutonsBoite::Ok);
+        m_services.Boites.Ouvrir(MessageErreurLancement(reponse) + " (xdg-open)", produit::Titre,
+                                 IconeBoite::Avertissement, BoutonsBoite::Ok);
     }
 }
 
 void TPulsodexForm::EffacerErreurMenuClick() {
     TraceProcedure trace("TPulsodexForm.EffacerErreurMenuClick");
     m_services.Boites.Son(SonQuestion);
-    if (m_services.Boites.Boite("Voulez-vous effacer le fichier de lancement des erreurs?", produit::Titre,
-                                IconeBoite::Question, BoutonsBoite::OkAnnuler) != ReponseBoite::Ok) {
-        return;
-    }
-    const std::string fichier = m_services.RepertoireProgramme + NomTachesErr;
-    if (::unlink(fichier.c_str()) == 0) {
-        m_services.Boites.Boite("Fichier des erreurs de lancement de tâche effacé.", produit::Titre,
-                                IconeBoite::Information, BoutonsBoite::Ok);
-    }
+    m_services.Boites.Ouvrir("Voulez-vous effacer le fichier de lancement des erreurs?", produit::Titre,
+                             IconeBoite::Question, BoutonsBoite::OkAnnuler, [this](ReponseBoite reponse) {
+                                 const std::string fichier = m_services.RepertoireProgramme + NomTachesErr;
+                                 if (reponse == ReponseBoite::Ok && ::unlink(fichier.c_str()) == 0) {
+                                     m_services.Boites.Ouvrir(
+                                         "Fichier des erreurs de lancement de tâche effacé.", produit::Titre,
+                                         IconeBoite::Information, BoutonsBoite::Ok);
+                                 }
+                             });
 }
 
 void TPulsodexForm::VerrouillerMenuClick() {
@@ -919,23 +932,22 @@ void TPulsodexForm::AProposMenuClick() {
     const SourceProcesseurMachine machine;
     const TCpuInfo parDefaut(machine);
     const TCpuInfo& info = m_cpuInfo != nullptr ? *m_cpuInfo : parDefaut;
-    TAboutBox boite(this);
-    boite.FixerSysteme(m_services.Infos.WinVer(), info.Processeur(0)->Name()->Nom());
-    boite.exec();
+    auto* boite = new TAboutBox(this);
+    boite->FixerSysteme(m_services.Infos.WinVer(), info.Processeur(0)->Name()->Nom());
+    MontrerSansAttendre(boite);
 }
 
 void TPulsodexForm::TraiteErreur(const std::string& message) {
     if (m_journal) {
         m_journal->Consigner(message);
     }
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const ReponseBoite reponse =
-        m_services.Boites.Boite("Erreur de l'application : " + message, produit::TitreApplication,
-                                IconeBoite::Erreur, BoutonsBoite::AbandonnerIgnorer);
-    QApplication::restoreOverrideCursor();
-    if (reponse == ReponseBoite::Abandonner) {
-        FormClose();
-    }
+    m_services.Boites.Ouvrir("Erreur de l'application : " + message, produit::TitreApplication,
+                             IconeBoite::Erreur, BoutonsBoite::AbandonnerIgnorer,
+                             [this](ReponseBoite reponse) {
+                                 if (reponse == ReponseBoite::Abandonner) {
+                                     FormClose();
+                                 }
+                             });
 }
 
 // --- Réseau : serveur de contrôle et mises à jour ---

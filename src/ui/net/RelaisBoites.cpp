@@ -16,22 +16,13 @@ struct Attente {
     std::condition_variable_any Fin;
     bool Fermee = false;
     bool Abandonnee = false;
-};
 
-// Signale la fermeture de la boîte, même si elle se termine par une exception.
-struct Fermeture {
-    std::shared_ptr<Attente> Etat;
-    explicit Fermeture(std::shared_ptr<Attente> etat) : Etat(std::move(etat)) {}
-    Fermeture(const Fermeture&) = delete;
-    Fermeture& operator=(const Fermeture&) = delete;
-    Fermeture(Fermeture&&) = delete;
-    Fermeture& operator=(Fermeture&&) = delete;
-    ~Fermeture() {
+    void Fermer() {
         {
-            const std::lock_guard verrou(Etat->Mutex);
-            Etat->Fermee = true;
+            const std::lock_guard verrou(Mutex);
+            Fermee = true;
         }
-        Etat->Fin.notify_all();
+        Fin.notify_all();
     }
 };
 } // namespace
@@ -42,7 +33,7 @@ void RelaisBoites::Montrer(std::string texte, std::string legende, IconeBoite ic
                            const std::stop_token& arret) {
     ++m_demandes;
     if (QThread::currentThread() == thread()) {
-        m_boites.Boite(texte, legende, icone, BoutonsBoite::Ok);
+        m_boites.Ouvrir(texte, legende, icone, BoutonsBoite::Ok);
         return;
     }
     auto attente = std::make_shared<Attente>();
@@ -55,8 +46,13 @@ void RelaisBoites::Montrer(std::string texte, std::string legende, IconeBoite ic
                     return;
                 }
             }
-            const Fermeture fermeture(attente);
-            m_boites.Boite(texte, legende, icone, BoutonsBoite::Ok);
+            try {
+                m_boites.Ouvrir(texte, legende, icone, BoutonsBoite::Ok,
+                                [attente](ReponseBoite) { attente->Fermer(); });
+            } catch (...) {
+                attente->Fermer();
+                throw;
+            }
         },
         Qt::QueuedConnection);
     std::unique_lock verrou(attente->Mutex);

@@ -17,8 +17,8 @@ public:
     // Vit sur le fil de l'interface, comme le présentateur qu'il appelle.
     explicit RelaisBoites(Presentateur& boites, QObject* parent = nullptr);
 
-    // Depuis un autre fil : montre une boîte à un bouton OK sur le fil de
-    // l'interface et attend qu'elle soit fermée. Quand `arret` est demandé,
+    // Depuis un autre fil : ouvre une boîte à un bouton OK sur le fil de
+    // l'interface (sans l'arrêter) et attend qu'elle soit fermée. Quand `arret` est demandé,
     // rend la main tout de suite, et une boîte pas encore ouverte ne s'ouvre
     // plus : l'arrêt du serveur ne peut pas attendre l'interface qui l'arrête.
     void Montrer(std::string texte, std::string legende, IconeBoite icone, const std::stop_token& arret);

@@ -87,7 +87,7 @@ void VerificationMiseAJour::Arrivee(std::uint64_t generation, net::EtatMiseAJour
     m_enCours = false;
     Sablier(false);
     if (const auto avis = net::AvisPour(etat, m_origine)) {
-        m_boites.Boite(avis->Texte, produit::Titre, avis->Icone, BoutonsBoite::Ok);
+        m_boites.Ouvrir(avis->Texte, produit::Titre, avis->Icone, BoutonsBoite::Ok);
     }
     emit Terminee(etat);
 }

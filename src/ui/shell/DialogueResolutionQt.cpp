@@ -1,6 +1,7 @@
 #include "DialogueResolutionQt.h"
 
 #include "adaptateurs/Conversions.h"
+#include "shell/BoitesSansAttente.h"
 
 namespace pulsodex {
 
@@ -22,21 +23,25 @@ void DialogueResolutionQt::FixerQuestion(const std::string& texte, bool chargerP
     }
 }
 
-DialogueResolution::Reponse DialogueResolutionQt::Montrer() {
+void DialogueResolutionQt::Montrer(std::function<void(Reponse)> fin) {
     if (!m_boite) {
-        return Reponse::Annuler;
+        fin(Reponse::Annuler);
+        return;
     }
-    const int resultat = m_boite->exec();
-    // La boîte se libère en se fermant.
-    delete m_boite.data();
-    switch (resultat) {
-    case TResolutionForm::Enregistrer:
-        return Reponse::Enregistrer;
-    case TResolutionForm::Charger:
-        return Reponse::Charger;
-    default:
-        return Reponse::Annuler;
-    }
+    // Elle se libère en se fermant.
+    MontrerSansAttendre(m_boite, [fin = std::move(fin)](int resultat) {
+        switch (resultat) {
+        case TResolutionForm::Enregistrer:
+            fin(Reponse::Enregistrer);
+            break;
+        case TResolutionForm::Charger:
+            fin(Reponse::Charger);
+            break;
+        default:
+            fin(Reponse::Annuler);
+            break;
+        }
+    });
 }
 
 void DialogueResolutionQt::Annuler() {

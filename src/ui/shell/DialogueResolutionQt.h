@@ -19,7 +19,7 @@ public:
     [[nodiscard]] bool Existe() const override { return !m_boite.isNull(); }
     void Creer() override;
     void FixerQuestion(const std::string& texte, bool chargerPermis) override;
-    Reponse Montrer() override;
+    void Montrer(std::function<void(Reponse)> fin) override;
     void Annuler() override;
 
 private:

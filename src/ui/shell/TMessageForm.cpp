@@ -9,6 +9,7 @@
 #include "adaptateurs/Conversions.h"
 #include "adaptateurs/Sons.h"
 #include "commun/Trace.h"
+#include "shell/BoitesSansAttente.h"
 
 namespace pulsodex {
 
@@ -52,19 +53,22 @@ void TMessageForm::Timer1Timer() {
     }
 }
 
-void AfficheMessage(std::string_view texte, std::string_view legende, std::uint16_t son) {
+void AfficheMessage(std::string_view texte, std::string_view legende, std::uint16_t son,
+                    std::function<void()> fermee) {
     TraceProcedure trace("AfficheMessage");
-    TMessageForm fenetre;
-    fenetre.MessageLabel->setText(Q(texte));
+    auto* fenetre = new TMessageForm;
+    fenetre->MessageLabel->setText(Q(texte));
     if (!legende.empty()) {
-        fenetre.setWindowTitle(Q(legende));
+        fenetre->setWindowTitle(Q(legende));
     }
     if (son != 0) {
         JouerSon(son);
     }
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-    fenetre.exec();
-    QApplication::restoreOverrideCursor();
+    MontrerSansAttendre(fenetre, [fermee = std::move(fermee)](int) {
+        if (fermee) {
+            fermee();
+        }
+    });
 }
 
 } // namespace pulsodex

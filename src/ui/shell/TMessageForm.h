@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 class QLabel;
@@ -29,8 +30,10 @@ private:
     bool m_clignote = false;
 };
 
-// Montre une nouvelle fenêtre modale (légende vide : « Message Pulsodex »),
-// précédée du son donné, et revient quand elle est fermée ; elle est libérée.
-void AfficheMessage(std::string_view texte, std::string_view legende, std::uint16_t son);
+// Ouvre une nouvelle fenêtre modale (légende vide : « Message Pulsodex »),
+// précédée du son donné, et rend la main aussitôt ; fermee (vide : rien) est
+// appelée quand elle se ferme, et elle se libère.
+void AfficheMessage(std::string_view texte, std::string_view legende, std::uint16_t son,
+                    std::function<void()> fermee = {});
 
 } // namespace pulsodex

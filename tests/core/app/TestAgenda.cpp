@@ -84,21 +84,24 @@ protected:
     bool messageEnCours = false;
     bool sons = true;
     ListeEvenements evenements;
-    // Pendant qu'un message est ouvert, on peut simuler d'autres tics.
-    std::function<void()> pendantMessage;
+    // Vrai : les messages restent ouverts jusqu'à l'appel de leur fermeture.
+    bool garderOuverts = false;
+    std::vector<std::function<void()>> fermetures;
     std::string fichierErreurs; // Taches.err des lancements faits sur-le-champ
-    ServicesAgenda services{locale,
-                            [this](const std::string& texte, std::uint16_t son) {
-                                montres.emplace_back(texte, son);
-                                if (pendantMessage) {
-                                    auto action = std::move(pendantMessage);
-                                    action();
-                                }
-                            },
-                            nullptr,
-                            [this](const TacheALancer& t) {
-                                ExecuterTache(t, lanceur, fichierErreurs);
-                            }};
+    ServicesAgenda services{
+        locale,
+        [this](const std::string& texte, std::uint16_t son, std::function<void()> fermee) {
+            montres.emplace_back(texte, son);
+            if (garderOuverts) {
+                fermetures.push_back(std::move(fermee));
+            } else {
+                fermee();
+            }
+        },
+        nullptr,
+        [this](const TacheALancer& t) {
+            ExecuterTache(t, lanceur, fichierErreurs);
+        }};
 };
 
 TEST_F(AgendaTest, AuLancementUneFoisParJourQuiConvient) {
@@ -158,19 +161,21 @@ TEST_F(AgendaTest, MessageDuPendantUnAutre) {
     EXPECT_TRUE(montres.empty());
 }
 
-TEST_F(AgendaTest, TicsReentrantsPendantUnMessage) {
+TEST_F(AgendaTest, TicsPendantUnMessageOuvert) {
     evenements = {Message("", ""), Message("", "")};
-    // Pendant le premier message, un autre tic : le premier est déjà lancé, le
-    // second attend que la fenêtre soit fermée ; jamais deux à la fois.
-    std::size_t pendant = 99;
-    pendantMessage = [this, &pendant] {
-        Tic(Moment(9, 0, 1));
-        pendant = montres.size();
-    };
+    // Le premier message reste ouvert pendant les tics suivants : le second
+    // attend qu'il soit fermé ; jamais deux à la fois.
+    garderOuverts = true;
     Tic(Moment(9, 0));
-    EXPECT_EQ(pendant, 1U);
-    EXPECT_EQ(montres.size(), 2U); // le second, une fois le premier fermé
+    EXPECT_TRUE(messageEnCours);
+    Tic(Moment(9, 0, 1));
+    EXPECT_EQ(montres.size(), 1U);
+    fermetures.at(0)();
+    EXPECT_FALSE(messageEnCours);
     Tic(Moment(9, 0, 2));
+    EXPECT_EQ(montres.size(), 2U);
+    fermetures.at(1)();
+    Tic(Moment(9, 0, 3));
     EXPECT_EQ(montres.size(), 2U);
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 
 #include "ConfigEssai.h"
 #include "app/SurveillanceResolution.h"
@@ -8,8 +9,8 @@
 namespace pulsodex::test {
 namespace {
 
-// Boîte scriptée : pendant qu'elle est « ouverte », une action simule les
-// tics qui continuent ; puis elle rend sa réponse.
+// Boîte scriptée : elle reste ouverte jusqu'à Fermer, pendant que les tics
+// continuent ; fermée, elle est libérée.
 class DialogueScripte : public DialogueResolution {
 public:
     bool Existe() const override { return m_existe; }
@@ -21,24 +22,19 @@ public:
         Question = texte;
         ChargerPermis = chargerPermis;
     }
-    Reponse Montrer() override {
+    void Montrer(std::function<void(Reponse)> fin) override {
         ++Affichages;
-        m_ouverte = true;
-        if (PendantAffichage) {
-            PendantAffichage();
-        }
-        m_ouverte = false;
-        m_existe = false; // libérée à la fermeture
-        return m_annulee ? Reponse::Annuler : ReponseVoulue;
+        m_fin = std::move(fin);
     }
-    void Annuler() override {
-        if (m_ouverte) {
-            m_annulee = true;
+    void Annuler() override { Fermer(Reponse::Annuler); }
+    void Fermer(Reponse reponse) {
+        m_existe = false;
+        if (auto fin = std::exchange(m_fin, nullptr)) {
+            fin(reponse);
         }
     }
+    [[nodiscard]] bool Ouverte() const { return m_fin != nullptr; }
 
-    Reponse ReponseVoulue = Reponse::Annuler;
-    std::function<void()> PendantAffichage;
     std::string Question;
     bool ChargerPermis = false;
     int Creations = 0;
@@ -46,8 +42,7 @@ public:
 
 private:
     bool m_existe = false;
-    bool m_ouverte = false;
-    bool m_annulee = false;
+    std::function<void(Reponse)> m_fin;
 };
 
 class ResolutionTest : public ::testing::Test {
@@ -68,9 +63,10 @@ protected:
 
 TEST_F(ResolutionTest, SansConfigurationGardeeQuestionDEnregistrementSeul) {
     e.Affichage.TailleCourante = {800, 600};
-    dialogue.ReponseVoulue = DialogueResolution::Reponse::Enregistrer;
     e.Config.ChargeProcesseur = true;
     surveillance.Surveiller();
+    EXPECT_TRUE(surveillance.DialogueResolutionOuvert);
+    dialogue.Fermer(DialogueResolution::Reponse::Enregistrer);
     EXPECT_EQ(
         dialogue.Question,
         "Pulsodex a détecté un changement de résolution, voulez-vous enregistrer la configuration actuelle "
@@ -90,8 +86,8 @@ TEST_F(ResolutionTest, ConfigurationGardeeSeCharge) {
     e.Reg.WriteString("800x600", "DecalageHaut", "0");
     e.Reg.WriteString("800x600", "ChargeProcesseur", "Oui");
     e.Affichage.TailleCourante = {800, 600};
-    dialogue.ReponseVoulue = DialogueResolution::Reponse::Charger;
     surveillance.Surveiller();
+    dialogue.Fermer(DialogueResolution::Reponse::Charger);
     EXPECT_EQ(dialogue.Question, "Pulsodex a détecté un changement de résolution, voulez-vous charger la "
                                  "configuration de Pulsodex relative à cette résolution, ou enregistrer la "
                                  "configuration actuelle pour cette résolution (800x600)?");
@@ -103,12 +99,12 @@ TEST_F(ResolutionTest, ConfigurationGardeeSeCharge) {
 
 TEST_F(ResolutionTest, RetourALaTailleDOrigineAnnuleSansRienEnregistrer) {
     e.Affichage.TailleCourante = {800, 600};
-    dialogue.ReponseVoulue = DialogueResolution::Reponse::Enregistrer;
-    dialogue.PendantAffichage = [this] {
-        e.Affichage.TailleCourante = {1024, 768};
-        surveillance.Surveiller(); // un tic pendant que la boîte est ouverte
-    };
     surveillance.Surveiller();
+    ASSERT_TRUE(dialogue.Ouverte());
+    e.Affichage.TailleCourante = {1024, 768};
+    surveillance.Surveiller(); // un tic pendant que la boîte est ouverte
+    EXPECT_FALSE(dialogue.Ouverte());
+    EXPECT_FALSE(surveillance.DialogueResolutionOuvert);
     EXPECT_EQ(dialogue.Affichages, 1);
     EXPECT_EQ(e.Config.Section(), "1024x768");
     EXPECT_FALSE(e.Reg.SectionExiste("800x600"));
@@ -117,15 +113,17 @@ TEST_F(ResolutionTest, RetourALaTailleDOrigineAnnuleSansRienEnregistrer) {
 
 TEST_F(ResolutionTest, SecondChangementMetAJourLaQuestionDUneSeuleBoite) {
     e.Affichage.TailleCourante = {800, 600};
-    dialogue.PendantAffichage = [this] {
-        e.Affichage.TailleCourante = {1280, 1024};
-        surveillance.Surveiller();
-    };
+    surveillance.Surveiller();
+    e.Affichage.TailleCourante = {1280, 1024};
     surveillance.Surveiller();
     EXPECT_EQ(dialogue.Affichages, 1);
     EXPECT_EQ(dialogue.Creations, 1);
     EXPECT_NE(dialogue.Question.find("(1280x1024)"), std::string::npos);
     EXPECT_EQ(surveillance.LargeurEcran, 1280);
+    // La réponse vaut pour la taille que la question nomme.
+    dialogue.Fermer(DialogueResolution::Reponse::Enregistrer);
+    EXPECT_EQ(e.Config.Section(), "1280x1024");
+    EXPECT_FALSE(e.Reg.SectionExiste("800x600"));
 }
 
 TEST_F(ResolutionTest, MultiResolutionEteinteIgnoreLeChangement) {
