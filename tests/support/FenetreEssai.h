@@ -1,6 +1,10 @@
 #pragma once
 // Une fenêtre principale sur des doublures, avec un dossier de programme temporaire.
+#include <gtest/gtest.h>
+
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTimer>
 #include <QWidget>
 
@@ -10,6 +14,7 @@
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "Fichiers.h"
+#include "app/Panneaux.h"
 #include "app/TPulsodexForm.h"
 #include "config/RegistreMemoire.h"
 #include "interfaces/Locale.h"
@@ -18,6 +23,14 @@
 #include "probes/linux/DisquesLinux.h"
 
 namespace pulsodex::test {
+
+// Un objet de la fenêtre par son nom ; l'essai échoue s'il n'existe pas.
+template <typename T>
+T* Enfant(const QObject& parent, const char* nom) {
+    T* objet = parent.findChild<T*>(QString::fromLatin1(nom));
+    EXPECT_NE(objet, nullptr) << nom;
+    return objet;
+}
 
 struct FenetreEssai {
     FenetreEssai() {

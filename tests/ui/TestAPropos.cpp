@@ -68,7 +68,7 @@ struct OuvertureAPropos {
 // Ouvre la boîte par le menu, relève ses textes, la ferme par « OK ».
 OuvertureAPropos OuvrirAPropos(TPulsodexForm& fenetre) {
     OuvertureAPropos o;
-    fenetre.AProposMenu->trigger();
+    Enfant<QAction>(fenetre, "AProposMenu")->trigger();
     auto* boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
     EXPECT_NE(boite, nullptr);
     if (boite == nullptr) {
@@ -95,7 +95,7 @@ TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
     const TCpuInfo info(rise);
     TPulsodexForm& f = e.Demarrer();
     f.FixerCpuInfo(&info);
-    ASSERT_TRUE(f.AProposMenu->isEnabled());
+    ASSERT_TRUE(Enfant<QAction>(f, "AProposMenu")->isEnabled());
 
     const OuvertureAPropos premiere = OuvrirAPropos(f);
     EXPECT_TRUE(premiere.Boite.isNull()); // libérée à la fermeture

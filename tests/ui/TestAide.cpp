@@ -127,8 +127,8 @@ TEST_F(AideTest, UneBoiteDetruiteOuverteNEmportePasLAide) {
 TEST_F(AideTest, MenuAideEtFermetureDuProgramme) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    ASSERT_TRUE(f.AideMenu->isEnabled());
-    f.AideMenu->trigger();
+    ASSERT_TRUE(Enfant<QAction>(f, "AideMenu")->isEnabled());
+    Enfant<QAction>(f, "AideMenu")->trigger();
     ASSERT_NE(FenetreAideOuverte(), nullptr);
     EXPECT_EQ(FenetreAideOuverte()->Navigateur->source().fragment().toStdString(), "sujet1");
     f.FormClose();

@@ -92,8 +92,8 @@ TEST_F(AlarmesTest, FermeePendantLeMessageDuPremierTic) {
     f.FormClose();
     EXPECT_EQ(e.Boites.Ouvertes(), 0U);
     EXPECT_TRUE(f.Fermee());
-    EXPECT_FALSE(f.Minuterie->isActive());
-    EXPECT_FALSE(f.HeureTimer->isActive());
+    EXPECT_FALSE(Enfant<QTimer>(f, "Minuterie")->isActive());
+    EXPECT_FALSE(Enfant<QTimer>(f, "HeureTimer")->isActive());
     // La fermeture a gardé la position et la disposition.
     EXPECT_TRUE(reg.Lire(e.Res(), "DecalageHaut").has_value());
     EXPECT_TRUE(reg.Lire(e.Res() + "\\Emplacement", "Order-1").has_value());
@@ -101,7 +101,7 @@ TEST_F(AlarmesTest, FermeePendantLeMessageDuPremierTic) {
 
 TEST_F(AlarmesTest, ErreursDeLancementMontreesEtEffacees) {
     TPulsodexForm& f = e.Demarrer();
-    f.ErreursLancementMenu->trigger();
+    Enfant<QAction>(f, "ErreursLancementMenu")->trigger();
     ASSERT_EQ(e.Boites.Montrees.size(), 1U);
     EXPECT_EQ(e.Boites.Montrees[0].Texte, "Aucune erreur de lancement de tâche n'a été rencontrée.");
     EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Avertissement);
@@ -122,7 +122,7 @@ TEST_F(AlarmesTest, ErreursDeLancementMontreesEtEffacees) {
     f.EffacerErreurMenuClick();
     EXPECT_TRUE(std::filesystem::exists(fichier));
     e.Boites.Repondre(ReponseBoite::Ok);
-    f.EffacerErreurMenu->trigger();
+    Enfant<QAction>(f, "EffacerErreurMenu")->trigger();
     EXPECT_FALSE(std::filesystem::exists(fichier));
     ASSERT_EQ(e.Boites.Montrees.size(), 3U);
     EXPECT_EQ(e.Boites.Montrees[0].Texte, "Voulez-vous effacer le fichier de lancement des erreurs?");

@@ -68,10 +68,10 @@ TEST_F(BandesFenetreTest, AvanceeParDefautPuisEnLigneALaMain) {
     EXPECT_EQ(Ordre(f), (std::vector<int>{-1, -2, -3, -4, -5, -6}));
     EXPECT_EQ(f.height(), 4 * 20 + 2 + 2);
 
-    f.enLigneManuelMenu->trigger();
+    Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
     EXPECT_EQ(f.Config()->Organisation, 0);
     EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Manuelle");
-    EXPECT_FALSE(f.AvanceAutoMenu->isChecked());
+    EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
     EXPECT_EQ(f.height(), 20 + 2 + 2);
     EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, (180 - 2 - 2) / 4);
 
@@ -82,17 +82,17 @@ TEST_F(BandesFenetreTest, AvanceeParDefautPuisEnLigneALaMain) {
 
 TEST_F(BandesFenetreTest, AutomatiqueSuitLaLargeurEtSeBascule) {
     TPulsodexForm& f = e.Demarrer();
-    f.enLigneAutoMenu->trigger();
-    EXPECT_TRUE(f.enLigneAutoMenu->isChecked());
-    EXPECT_FALSE(f.AvanceAutoMenu->isChecked());
+    Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
+    EXPECT_TRUE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
+    EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
     EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Ligne");
     f.resize(404, f.height());
     EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100);
 
     // Un second clic sur l'élément coché : manuelle, les bandes restent.
     const auto avant = f.Bandes()->Modele().Bandes();
-    f.enLigneAutoMenu->trigger();
-    EXPECT_FALSE(f.enLigneAutoMenu->isChecked());
+    Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
+    EXPECT_FALSE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
     EXPECT_EQ(f.Config()->Organisation, 0);
     EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Manuelle");
     EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, avant[0].Largeur);
@@ -101,7 +101,7 @@ TEST_F(BandesFenetreTest, AutomatiqueSuitLaLargeurEtSeBascule) {
 
 TEST_F(BandesFenetreTest, DispositionGardeeEtRendueParResolution) {
     TPulsodexForm& f = e.Demarrer();
-    f.enColonneManuelMenu->trigger();
+    Enfant<QAction>(f, "enColonneManuelMenu")->trigger();
     f.Bandes()->Modele().Deplacer(3, 0); // le taux en tête
     f.Bandes()->Disposer();
     f.Cacher();
@@ -126,27 +126,28 @@ TEST_F(BandesFenetreTest, CtrlGlisserDeplaceUneBandeSaufVerrouillee) {
     f.setGeometry(100, 100, 180, f.height());
     const QPoint position = f.pos();
     // La bande du taux (4e rangée) glissée sur la première : avant la date.
-    Souris(f.MemoryLoadPanel, QEvent::MouseButtonPress, {20, 8});
-    Souris(f.MemoryLoadPanel, QEvent::MouseMove, {20, -50});
-    Souris(f.MemoryLoadPanel, QEvent::MouseButtonRelease, {10, -55});
+    Souris(Enfant<PanneauBande>(f, "MemoryLoadPanel"), QEvent::MouseButtonPress, {20, 8});
+    Souris(Enfant<PanneauBande>(f, "MemoryLoadPanel"), QEvent::MouseMove, {20, -50});
+    Souris(Enfant<PanneauBande>(f, "MemoryLoadPanel"), QEvent::MouseButtonRelease, {10, -55});
     EXPECT_EQ(Ordre(f).front(), -4);
     EXPECT_EQ(f.pos(), position); // la fenêtre n'a pas bougé
 
     // Un lâcher perdu (pris par une fenêtre modale) : le glissement s'oublie.
-    Souris(f.MemPanel, QEvent::MouseButtonPress, {20, 8});
+    Souris(Enfant<PanneauBande>(f, "MemPanel"), QEvent::MouseButtonPress, {20, 8});
     EXPECT_TRUE(f.Bandes()->Glisse());
-    QMouseEvent sansBouton(QEvent::MouseMove, QPointF(90, 8), f.MemPanel->mapToGlobal(QPoint(90, 8)),
-                           Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(f.MemPanel, &sansBouton);
+    QMouseEvent sansBouton(QEvent::MouseMove, QPointF(90, 8),
+                           Enfant<PanneauBande>(f, "MemPanel")->mapToGlobal(QPoint(90, 8)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(Enfant<PanneauBande>(f, "MemPanel"), &sansBouton);
     EXPECT_FALSE(f.Bandes()->Glisse());
 
     f.VerrouillerMenuClick();
     const auto avant = Ordre(f);
-    Souris(f.DateHeurePanel, QEvent::MouseButtonPress, {20, 8});
-    Souris(f.DateHeurePanel, QEvent::MouseButtonRelease, {20, 70});
+    Souris(Enfant<PanneauBande>(f, "DateHeurePanel"), QEvent::MouseButtonPress, {20, 8});
+    Souris(Enfant<PanneauBande>(f, "DateHeurePanel"), QEvent::MouseButtonRelease, {20, 70});
     EXPECT_EQ(Ordre(f), avant);
     // Verrouillé, les menus arrangent encore.
-    f.enLigneManuelMenu->trigger();
+    Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
     EXPECT_EQ(f.height(), 24);
 }
 

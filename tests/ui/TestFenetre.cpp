@@ -80,20 +80,20 @@ TEST_F(FenetreTest, BandesFixesSelonLesReglages) {
     reg.WriteString(e.Res(), "Bord", "Relief");
     e.Mesureur.Hauteur = 13;
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_FALSE(f.DateHeurePanel->isVisible());
-    EXPECT_FALSE(f.MemPanel->isVisible());
-    EXPECT_TRUE(f.RealMemPanel->isVisible());
-    EXPECT_TRUE(f.MemoryLoadPanel->isVisible());
-    EXPECT_TRUE(f.CpuPanel->isVisible());
-    EXPECT_FALSE(f.CpuMoyPanel->isVisible());
+    EXPECT_FALSE(Enfant<PanneauBande>(f, "DateHeurePanel")->isVisible());
+    EXPECT_FALSE(Enfant<PanneauBande>(f, "MemPanel")->isVisible());
+    EXPECT_TRUE(Enfant<PanneauBande>(f, "RealMemPanel")->isVisible());
+    EXPECT_TRUE(Enfant<PanneauBande>(f, "MemoryLoadPanel")->isVisible());
+    EXPECT_TRUE(Enfant<PanneauBande>(f, "CpuPanel")->isVisible());
+    EXPECT_FALSE(Enfant<PanneauBande>(f, "CpuMoyPanel")->isVisible());
     // h = 13 + 2 : panneaux h + 4, jauges h - 2.
-    EXPECT_EQ(f.CpuPanel->height(), 19);
-    EXPECT_EQ(f.CpuPaintBox->height(), 13);
-    EXPECT_EQ(f.CpuPaintBox->geometry().topLeft(), QPoint(3, 3));
+    EXPECT_EQ(Enfant<PanneauBande>(f, "CpuPanel")->height(), 19);
+    EXPECT_EQ(Enfant<BoiteJauge>(f, "CpuPaintBox")->height(), 13);
+    EXPECT_EQ(Enfant<BoiteJauge>(f, "CpuPaintBox")->geometry().topLeft(), QPoint(3, 3));
     // Trois bandes d'une rangée chacune (hauteur minimale 20) et les bords.
     EXPECT_EQ(f.height(), 3 * 20 + 2 + 2);
-    EXPECT_EQ(f.MemoryLoadPanel->toolTip(), "Taux d'utilisation mémoire");
-    EXPECT_EQ(f.CpuMoyPanel->toolTip(), "Taux moyen d'utilisation processeur ");
+    EXPECT_EQ(Enfant<PanneauBande>(f, "MemoryLoadPanel")->toolTip(), "Taux d'utilisation mémoire");
+    EXPECT_EQ(Enfant<PanneauBande>(f, "CpuMoyPanel")->toolTip(), "Taux moyen d'utilisation processeur ");
 }
 
 TEST_F(FenetreTest, DemarrageMasqueConstruitUneFoisPuisSeRange) {
@@ -125,25 +125,25 @@ TEST_F(FenetreTest, DemarrageMasqueConstruitUneFoisPuisSeRange) {
 TEST_F(FenetreTest, MenuDansSonOrdre) {
     TPulsodexForm& f = e.Demarrer();
     QStringList textes;
-    for (QAction* a : f.OutilsMenu->actions()) {
+    for (QAction* a : Enfant<QMenu>(f, "OutilsMenu")->actions()) {
         textes << (a->isSeparator() ? QStringLiteral("-") : a->text());
     }
     EXPECT_EQ(textes.join(QLatin1Char('|')).toStdString(),
               "&Configuration|Réorganisation ma&nuelle|Réorganisation &automatique|&Masquer|"
               "&Verrouiller les jauges|-|Erreurs de &lancement|Effacer &fichier des erreurs|-|"
               "Vérifier si une mise à jour est disponible|A&ide|A &propos|-|&Quitter");
-    EXPECT_EQ(f.ReorgAuto->actions().size(), 3);
-    EXPECT_TRUE(f.AvanceAutoMenu->isChecked()); // Organisation par défaut : avancée
-    EXPECT_FALSE(f.enLigneAutoMenu->isChecked());
-    EXPECT_TRUE(f.MasquerMenu->isEnabled());
-    EXPECT_TRUE(f.QuitterMenu->isEnabled());
+    EXPECT_EQ(Enfant<QMenu>(f, "ReorgAuto")->actions().size(), 3);
+    EXPECT_TRUE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked()); // Organisation par défaut : avancée
+    EXPECT_FALSE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(f, "MasquerMenu")->isEnabled());
+    EXPECT_TRUE(Enfant<QAction>(f, "QuitterMenu")->isEnabled());
 }
 
 TEST_F(FenetreTest, VerrouillageBasculeEtSEnregistre) {
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_FALSE(f.VerrouillerMenu->isChecked());
-    f.VerrouillerMenu->trigger();
-    EXPECT_TRUE(f.VerrouillerMenu->isChecked());
+    EXPECT_FALSE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
+    Enfant<QAction>(f, "VerrouillerMenu")->trigger();
+    EXPECT_TRUE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
     EXPECT_TRUE(f.Bandes()->Verrouille());
     EXPECT_EQ(reg.Lire(e.Res(), "Verrouillage"), "Oui");
     f.VerrouillerMenuClick();
@@ -162,7 +162,7 @@ TEST_F(FenetreTest, EnregistrementRateDitUneFoisEtLeProgrammeContinue) {
     EXPECT_TRUE(e.Boites.Montrees[0].Texte.starts_with("Les réglages n'ont pas pu être enregistrés dans "));
     // Le programme continue : le tic suivant passe, les commandes répondent.
     f.MinuterieTimer();
-    EXPECT_TRUE(f.VerrouillerMenu->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
     // Le disque revient : tout passe, et un nouvel échec sera dit de nouveau.
     reg.FaireEchouerDisque(false);
     f.VerrouillerMenuClick();
@@ -176,9 +176,9 @@ TEST_F(FenetreTest, ToucheOOuvreLeMenuAuCoinDeLaFenetre) {
     f.move(40, 30);
     QKeyEvent touche(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"));
     QApplication::sendEvent(&f, &touche);
-    EXPECT_TRUE(f.OutilsMenu->isVisible());
-    EXPECT_EQ(f.OutilsMenu->pos(), f.mapToGlobal(QPoint(0, 0)));
-    f.OutilsMenu->hide();
+    EXPECT_TRUE(Enfant<QMenu>(f, "OutilsMenu")->isVisible());
+    EXPECT_EQ(Enfant<QMenu>(f, "OutilsMenu")->pos(), f.mapToGlobal(QPoint(0, 0)));
+    Enfant<QMenu>(f, "OutilsMenu")->hide();
 }
 
 TEST_F(FenetreTest, ToucheQOuvreLaConfirmation) {
@@ -202,8 +202,8 @@ TEST_F(FenetreTest, QuitterFermeParLeCheminNormal) {
     FenetreEssai::Modale()->findChild<QPushButton*>("QuitterCmd")->click();
     EXPECT_TRUE(f.Fermee());
     EXPECT_TRUE(terminee);
-    EXPECT_FALSE(f.HeureTimer->isActive());
-    EXPECT_FALSE(f.Minuterie->isActive());
+    EXPECT_FALSE(Enfant<QTimer>(f, "HeureTimer")->isActive());
+    EXPECT_FALSE(Enfant<QTimer>(f, "Minuterie")->isActive());
     EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "70");
     EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "80");
 }

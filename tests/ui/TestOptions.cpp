@@ -168,7 +168,7 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
 
-    EXPECT_FALSE(f.CpuPanel->isVisible());
+    EXPECT_FALSE(Enfant<PanneauBande>(f, "CpuPanel")->isVisible());
     f.FixerObservateurOptions([](FenetreOptions& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
             fenetre.findChild<QCheckBox*>(QStringLiteral("CpuCheck"))->click();
@@ -180,8 +180,8 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
     QApplication::sendEvent(&f, &touche);
     EXPECT_EQ(f.NombreConstructions(), 2);
     EXPECT_TRUE(f.Config()->ChargeProcesseur);
-    EXPECT_TRUE(f.CpuPanel->isVisible());
-    EXPECT_TRUE(f.HeureTimer->isActive());
+    EXPECT_TRUE(Enfant<PanneauBande>(f, "CpuPanel")->isVisible());
+    EXPECT_TRUE(Enfant<QTimer>(f, "HeureTimer")->isActive());
     EXPECT_EQ(e.Reg.Lire(e.Res(), "ChargeProcesseur"), "Oui");
     EXPECT_TRUE(e.Reg.SectionExiste("Lecteurs"));
 
@@ -192,7 +192,7 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
             fenetre.CancelBtn->click();
         });
     });
-    f.ConfigurationMenu->trigger();
+    Enfant<QAction>(f, "ConfigurationMenu")->trigger();
     EXPECT_EQ(f.NombreConstructions(), 3);
     EXPECT_TRUE(f.Config()->ChargeProcesseur);
 
@@ -204,7 +204,7 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
             fenetre.OkCmd->click();
         });
     });
-    f.ConfigurationMenu->trigger();
+    Enfant<QAction>(f, "ConfigurationMenu")->trigger();
     EXPECT_FALSE(f.Config()->ChargeProcesseur);
     EXPECT_EQ(e.Reg.Lire(e.Res(), "ChargeProcesseur"), "Oui");
     EXPECT_EQ(e.Reg.Lire("Lecteurs", "C"), "/");

@@ -352,7 +352,7 @@ TEST(PagesOptionsSauver, OkDepuisLeTableauDeBord) {
             fenetre.OkCmd->click();
         });
     });
-    f.ConfigurationMenu->trigger();
+    Enfant<QAction>(f, "ConfigurationMenu")->trigger();
     ASSERT_EQ(f.Config()->Avertissements.size(), 1U);
     EXPECT_EQ(f.Config()->Avertissements[0], (TAvertissement{3, 500, 4, "C", 0}));
     ASSERT_EQ(f.Config()->Evenements.size(), 1U);

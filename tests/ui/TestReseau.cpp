@@ -169,8 +169,8 @@ TEST(FenetreReseau, MenuMiseAJourSelonLaReponse) {
         const VariableMaj variable("127.0.0.1:" + std::to_string(serveur ? serveur->Port() : PortFerme()));
         FenetreEssai e;
         TPulsodexForm& f = e.Demarrer();
-        ASSERT_TRUE(f.MiseAJourMenu->isEnabled());
-        f.MiseAJourMenu->trigger();
+        ASSERT_TRUE(Enfant<QAction>(f, "MiseAJourMenu")->isEnabled());
+        Enfant<QAction>(f, "MiseAJourMenu")->trigger();
         ASSERT_NE(f.Verification(), nullptr);
         ASSERT_NE(QApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);

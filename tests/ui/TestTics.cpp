@@ -90,31 +90,35 @@ TEST(PanneauBande, BiseauEntierAutourDeLaJauge) {
 TEST_F(TicsTest, JaugesDeLaFenetreEtBulles) {
     // 3 Go libres sur 10 : 30 %, couleur de 21 à 40.
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_EQ(Pixel(f.MemPaintBox, 2, 5), QColor(128, 64, 0));
-    EXPECT_EQ(Pixel(f.MemPaintBox, f.MemPaintBox->width() - 1, 5), CouleurQt(f.Config()->CouleurFond));
-    EXPECT_EQ(f.MemPaintBox->toolTip().toStdString(), "Mémoire totale disponible (10,00 Go)");
-    EXPECT_EQ(f.RealMemPaintBox->toolTip().toStdString(), "Mémoire physique disponible (8,00 Go)");
+    EXPECT_EQ(Pixel(Enfant<BoiteJauge>(f, "MemPaintBox"), 2, 5), QColor(128, 64, 0));
+    EXPECT_EQ(
+        Pixel(Enfant<BoiteJauge>(f, "MemPaintBox"), Enfant<BoiteJauge>(f, "MemPaintBox")->width() - 1, 5),
+        CouleurQt(f.Config()->CouleurFond));
+    EXPECT_EQ(Enfant<BoiteJauge>(f, "MemPaintBox")->toolTip().toStdString(),
+              "Mémoire totale disponible (10,00 Go)");
+    EXPECT_EQ(Enfant<BoiteJauge>(f, "RealMemPaintBox")->toolTip().toStdString(),
+              "Mémoire physique disponible (8,00 Go)");
     EXPECT_EQ(f.Courants().TauxMemoire, 75);
 }
 
 TEST_F(TicsTest, HorlogeAlignéeSurLaMinute) {
     e.Montre.Moment = {2026, 12, 5, 7, 10, 15, 42, 0};
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_EQ(f.DateHeurePanel->Texte().toStdString(), "05/12/2026 - 10:15");
-    EXPECT_EQ(f.HeureTimer->interval(), 18000);
-    EXPECT_TRUE(f.HeureTimer->isActive());
+    EXPECT_EQ(Enfant<PanneauBande>(f, "DateHeurePanel")->Texte().toStdString(), "05/12/2026 - 10:15");
+    EXPECT_EQ(Enfant<QTimer>(f, "HeureTimer")->interval(), 18000);
+    EXPECT_TRUE(Enfant<QTimer>(f, "HeureTimer")->isActive());
     e.Montre.Moment.Seconde = 0;
     e.Montre.Moment.Minute = 16;
     f.HeureTimerTimer();
-    EXPECT_EQ(f.DateHeurePanel->Texte().toStdString(), "05/12/2026 - 10:16");
-    EXPECT_EQ(f.HeureTimer->interval(), 60000);
+    EXPECT_EQ(Enfant<PanneauBande>(f, "DateHeurePanel")->Texte().toStdString(), "05/12/2026 - 10:16");
+    EXPECT_EQ(Enfant<QTimer>(f, "HeureTimer")->interval(), 60000);
 
     f.Config()->ModeRafraichissementHorloge = 2;
     f.Config()->Date = false;
     f.Config()->ChaineHeure = "hh:nn:ss";
     f.HeureTimerTimer();
-    EXPECT_EQ(f.DateHeurePanel->Texte().toStdString(), "10:16:00");
-    EXPECT_EQ(f.HeureTimer->interval(), 1000);
+    EXPECT_EQ(Enfant<PanneauBande>(f, "DateHeurePanel")->Texte().toStdString(), "10:16:00");
+    EXPECT_EQ(Enfant<QTimer>(f, "HeureTimer")->interval(), 1000);
 }
 
 TEST_F(TicsTest, RafraichissementArreteQuandSeuleLHorlogeEstAffichee) {
@@ -123,20 +127,20 @@ TEST_F(TicsTest, RafraichissementArreteQuandSeuleLHorlogeEstAffichee) {
     }
     reg.WriteString(e.Res(), "ListeDisques", ""); // aucun disque
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_FALSE(f.Minuterie->isActive());
+    EXPECT_FALSE(Enfant<QTimer>(f, "Minuterie")->isActive());
     EXPECT_EQ(e.Processeur.Lectures, 0);
 
     FenetreEssai autre;
     autre.Reg.WriteString(autre.Res(), "Rafraichissement", "250");
     TPulsodexForm& g = autre.Demarrer();
-    EXPECT_TRUE(g.Minuterie->isActive());
-    EXPECT_EQ(g.Minuterie->interval(), 250);
+    EXPECT_TRUE(Enfant<QTimer>(g, "Minuterie")->isActive());
+    EXPECT_EQ(Enfant<QTimer>(g, "Minuterie")->interval(), 250);
 
     FenetreEssai nul;
     nul.Reg.WriteString(nul.Res(), "Rafraichissement", "0");
     TPulsodexForm& h = nul.Demarrer();
-    EXPECT_FALSE(h.Minuterie->isActive()); // période nulle : jamais en boucle
-    EXPECT_GT(nul.Memoire.Lectures, 0);    // mais le tic a tourné une fois
+    EXPECT_FALSE(Enfant<QTimer>(h, "Minuterie")->isActive()); // période nulle : jamais en boucle
+    EXPECT_GT(nul.Memoire.Lectures, 0);                       // mais le tic a tourné une fois
 }
 
 TEST_F(TicsTest, ChronoDeLaPremierePeintureDesValeursRelevees) {
@@ -151,7 +155,7 @@ TEST_F(TicsTest, ChronoDeLaPremierePeintureDesValeursRelevees) {
     f.FixerChrono(&chrono);
     f.FormCreate();
     // Une jauge peinte avant le premier relevé ne compte pas.
-    f.MemPaintBox->grab();
+    Enfant<BoiteJauge>(f, "MemPaintBox")->grab();
     EXPECT_EQ(lectures, 0);
     f.show();
     QApplication::processEvents();

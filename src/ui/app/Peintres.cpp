@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <cstdio>
+
 #include "adaptateurs/Conversions.h"
+#include "app/ChronoPeinture.h"
 #include "app/Jauge.h"
 #include "config/TConfig.h"
 
@@ -31,6 +34,18 @@ void SetImageText(QPainter& peintre, const QRect& jauge, const QString& texte, c
 
 void SetActivite(QPainter& peintre, const QRect& temoin, std::uint8_t mode, const TConfig& config) {
     peintre.fillRect(temoin, CouleurQt(CouleurActivite(mode, config)));
+}
+
+void PeindreJauge(QPainter& peintre, const QRect& jauge, std::uint8_t pourcent, bool inverse,
+                  const std::string& legende, const QFont& police, const TConfig& config,
+                  ChronoPremierePeinture* chrono) {
+    SetImagePourcent(peintre, jauge, pourcent, inverse, config);
+    SetImageText(peintre, jauge, Q(legende), police, CouleurQt(config.Fonte.Couleur));
+    if (chrono != nullptr) {
+        if (const auto delai = chrono->Peinte()) {
+            std::fputs(LigneChrono(*delai).c_str(), stderr);
+        }
+    }
 }
 
 } // namespace pulsodex

@@ -6,11 +6,13 @@
 #include <QString>
 
 #include <cstdint>
+#include <string>
 
 class QPainter;
 
 namespace pulsodex {
 
+class ChronoPremierePeinture;
 class TConfig;
 
 void SetImagePourcent(QPainter& peintre, const QRect& jauge, std::uint8_t pourcent, bool inverse,
@@ -18,5 +20,12 @@ void SetImagePourcent(QPainter& peintre, const QRect& jauge, std::uint8_t pource
 void SetImageText(QPainter& peintre, const QRect& jauge, const QString& texte, const QFont& police,
                   const QColor& couleur);
 void SetActivite(QPainter& peintre, const QRect& temoin, std::uint8_t mode, const TConfig& config);
+
+// La barre puis sa légende, dans la couleur de texte des réglages ; la
+// première jauge peinte avec des valeurs relevées donne son délai au
+// chronomètre (nul sans lui), sur la sortie d'erreur.
+void PeindreJauge(QPainter& peintre, const QRect& jauge, std::uint8_t pourcent, bool inverse,
+                  const std::string& legende, const QFont& police, const TConfig& config,
+                  ChronoPremierePeinture* chrono);
 
 } // namespace pulsodex

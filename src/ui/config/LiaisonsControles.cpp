@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -223,6 +224,20 @@ void LiaisonsControles::Refleter() {
     for (const auto& reflet : m_reflets) {
         reflet();
     }
+}
+
+QCheckBox* Case(const char* nom, const char* texte) {
+    return Nomme(new QCheckBox(QString::fromUtf8(texte)), nom);
+}
+
+QRadioButton* Radio(const char* nom, const char* texte) {
+    return Nomme(new QRadioButton(QString::fromUtf8(texte)), nom);
+}
+
+QGroupBox* Groupe(const char* titre, QLayout* contenu) {
+    auto* g = new QGroupBox(QString::fromUtf8(titre));
+    g->setLayout(contenu);
+    return g;
 }
 
 } // namespace pulsodex

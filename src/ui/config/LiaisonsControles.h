@@ -13,6 +13,8 @@
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -74,5 +76,10 @@ W* Nomme(W* widget, const char* nom) {
     widget->setObjectName(QString::fromLatin1(nom));
     return widget;
 }
+
+// Une case à cocher ou un bouton radio nommés, et un groupe titré.
+QCheckBox* Case(const char* nom, const char* texte);
+QRadioButton* Radio(const char* nom, const char* texte);
+QGroupBox* Groupe(const char* titre, QLayout* contenu);
 
 } // namespace pulsodex

@@ -1,0 +1,47 @@
+#include "ArrangementBandes.h"
+
+#include "CoolBar.h"
+#include "MenuOutils.h"
+#include "app/Reorganisation.h"
+#include "config/TConfig.h"
+
+namespace pulsodex {
+
+ArrangementBandes::ArrangementBandes(CoolBar& barre, MenuOutils& menu, bool& enConstruction,
+                                     std::function<void()> ajuster)
+    : m_barre(barre), m_menu(menu), m_enConstruction(enConstruction), m_ajuster(std::move(ajuster)) {}
+
+void ArrangementBandes::Arranger(std::uint8_t organisation, const std::vector<int>& cles) {
+    if (organisation < 1 || organisation > 3) {
+        return;
+    }
+    const bool dejaEnConstruction = m_enConstruction;
+    m_enConstruction = true;
+    Reorganiser(m_barre.Modele(), organisation, cles, m_barre.LargeurUtile());
+    m_barre.Disposer();
+    m_ajuster();
+    m_enConstruction = dejaEnConstruction;
+}
+
+void ArrangementBandes::Choisir(TConfig& config, std::uint8_t organisation) {
+    config.Organisation = organisation;
+    m_menu.CocherOrganisation(organisation);
+    config.SauveOrganisation();
+    config.Enregistrer();
+}
+
+void ArrangementBandes::Manuel(TConfig& config, std::uint8_t organisation, const std::vector<int>& cles) {
+    Choisir(config, 0);
+    Arranger(organisation, cles);
+}
+
+void ArrangementBandes::Automatique(TConfig& config, std::uint8_t organisation,
+                                    const std::vector<int>& cles) {
+    // Une seconde fois : retour à la disposition manuelle, les bandes restent où elles sont.
+    Choisir(config, config.Organisation == organisation ? 0 : organisation);
+    if (config.Organisation != 0) {
+        Arranger(organisation, cles);
+    }
+}
+
+} // namespace pulsodex

@@ -1,0 +1,30 @@
+#pragma once
+// Le menu « OutilsMenu » de la fenêtre (bouton droit, touche « o ») : ses
+// entrées, ses sous-menus de réorganisation et leurs coches.
+#include <QPoint>
+
+#include <cstdint>
+
+class QMenu;
+class QAction;
+
+namespace pulsodex {
+
+class TPulsodexForm;
+
+class MenuOutils {
+public:
+    // Chaque entrée appelle le gestionnaire de la fenêtre qui porte son nom.
+    explicit MenuOutils(TPulsodexForm& fenetre);
+
+    void Ouvrir(QPoint global);
+    // Une coche au plus sur les trois dispositions automatiques (0 : aucune).
+    void CocherOrganisation(std::uint8_t organisation);
+    void CocherVerrou(bool verrouille);
+    [[nodiscard]] QAction* Action(const char* nom) const;
+
+private:
+    QMenu* m_menu = nullptr;
+};
+
+} // namespace pulsodex
