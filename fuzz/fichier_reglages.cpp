@@ -1,5 +1,6 @@
 // Des octets quelconques pris pour le fichier des réglages, chargés puis
-// sauvés par le magasin : rien ne faillit ; un contenu qui ne se lit pas
+// sauvés par le magasin : rien ne faillit ; ce qui s'en lit se réécrit et se
+// relit à l'identique ; un contenu qui ne se lit pas
 // proprement est gardé tel quel dans une copie et signalé avant toute
 // écriture ; après la sauvegarde, le fichier se lit proprement, et le
 // recharger puis le sauver encore ne le change plus.
@@ -7,33 +8,16 @@
 #include <cstdint>
 #include <string>
 
-#include "Factices.h"
+#include "ConfigEssai.h"
 #include "Verifier.h"
 #include "config/FichierIni.h"
-#include "config/RegistreFichier.h"
-#include "config/TConfig.h"
-#include "interfaces/Locale.h"
 
 namespace {
 using namespace pulsodex;
 using namespace pulsodex::test;
 
-struct Magasin {
-    explicit Magasin(const std::string& contenu)
-        : Stockage([&] {
-              StockageMemoire stockage;
-              stockage.Octets = contenu;
-              return stockage;
-          }()) {}
-    StockageMemoire Stockage;
-    HorlogeFactice Horloge;
-    RegistreFichier Reg{Stockage, Horloge};
-    PresentateurScripte Boites;
-    EcranFactice Affichage;
-    ListeDemarrageMemoire Demarrages;
-    LocaleFrancaise Locale;
-    MesureurFactice Mesureur;
-    TConfig Config{TConfig::Services{Reg, Boites, Affichage, Demarrages, Locale, &Mesureur, "/opt/pulsodex"}};
+struct Magasin : ConfigFichierEssai {
+    using ConfigFichierEssai::ConfigFichierEssai;
 
     // Chargé puis tout sauvé ; le contenu du fichier ensuite.
     std::string ChargerSauver() {
@@ -55,7 +39,11 @@ struct Magasin {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string contenu(reinterpret_cast<const char*>(donnees), taille);
-    const bool propre = LireIni(contenu).Abimees.empty();
+    // Ce qui se lit se réécrit, puis se relit proprement et à l'identique.
+    const LectureIni lue = LireIni(contenu);
+    const LectureIni relue = LireIni(EcrireIni(lue.Valeurs));
+    VERIFIER(relue.Abimees.empty() && relue.Valeurs == lue.Valeurs);
+    const bool propre = lue.Abimees.empty();
 
     Magasin premier(contenu);
     VERIFIER(premier.Stockage.Copies.size() == (propre ? 0U : 1U));

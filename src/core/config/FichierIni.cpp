@@ -18,13 +18,9 @@ bool EstBlanc(char c) {
 }
 
 std::string_view Rogner(std::string_view t) {
-    while (!t.empty() && EstBlanc(t.front())) {
-        t.remove_prefix(1);
-    }
-    while (!t.empty() && EstBlanc(t.back())) {
-        t.remove_suffix(1);
-    }
-    return t;
+    const std::size_t debut = t.find_first_not_of(" \t");
+    return debut == std::string_view::npos ? std::string_view{}
+                                           : t.substr(debut, t.find_last_not_of(" \t") - debut + 1);
 }
 
 int ValeurHexa(char32_t c) {

@@ -10,7 +10,6 @@
 #include "ConfigEssai.h"
 #include "Fichiers.h"
 #include "ReglagesEssai.h"
-#include "config/RegistreFichier.h"
 
 namespace pulsodex::test {
 namespace {
@@ -62,33 +61,12 @@ TEST_F(EnregistrementTest, SauverNeDitJamaisReussiCeQuiNeLEstPas) {
     EXPECT_EQ(e.Boites.Montrees.size(), 3U);
 }
 
-// Le magasin sur le fichier des réglages (en mémoire).
-struct MagasinFichier {
-    // Le fichier est lu à la création du registre.
-    explicit MagasinFichier(std::string contenu, std::string echecCopie = {})
-        : Stockage([&] {
-              StockageMemoire stockage;
-              stockage.Octets = std::move(contenu);
-              stockage.EchecCopie = std::move(echecCopie);
-              return stockage;
-          }()) {}
-    StockageMemoire Stockage;
-    HorlogeFactice Horloge;
-    RegistreFichier Reg{Stockage, Horloge};
-    PresentateurScripte Boites;
-    EcranFactice Affichage;
-    ListeDemarrageMemoire Demarrages;
-    LocaleFrancaise Locale;
-    MesureurFactice Mesureur;
-    TConfig Config{TConfig::Services{Reg, Boites, Affichage, Demarrages, Locale, &Mesureur, "/opt/pulsodex"}};
-};
-
 constexpr std::string_view Propre =
     "[General]\nTestMiseAJour=Non\nVersion=1.0 Béta 2\n\n[1024x768]\nMem=Non\n";
 constexpr std::string_view Abime = "[General]\nTestMiseAJour=Non\n[1024x768]\nMem=\"Non\nSons=Non\n";
 
 TEST(EnregistrementFichier, RienNEstEcritAvantLAvisPuisUnSeulAvis) {
-    MagasinFichier m{std::string(Abime)};
+    ConfigFichierEssai m{std::string(Abime)};
     ASSERT_EQ(m.Stockage.Copies.size(), 1U);
     EXPECT_EQ(m.Stockage.Copies.begin()->second, Abime);
     m.Reg.WriteString("", "Proxy", "p");
@@ -115,7 +93,7 @@ TEST(EnregistrementFichier, RienNEstEcritAvantLAvisPuisUnSeulAvis) {
 
 // Un autre programme (ou une main) change le fichier pendant que Pulsodex tourne.
 TEST(EnregistrementFichier, ChangementsDUnAutreGardesEtAbimeEntreTempsSignale) {
-    MagasinFichier m{std::string(Propre)};
+    ConfigFichierEssai m{std::string(Propre)};
     m.Config.ChargeTout();
     m.Stockage.Octets = std::string(Propre) + "Sons=Non\n";
     m.Reg.WriteString("", "Proxy", "p");
@@ -136,7 +114,7 @@ TEST(EnregistrementFichier, ChangementsDUnAutreGardesEtAbimeEntreTempsSignale) {
 // Chaque phrase de la boîte est vraie : la cause réelle, et le fichier n'est
 // dit inchangé que s'il l'est.
 TEST(EnregistrementFichier, EchecsAvecLeurCauseEtFichierIntact) {
-    MagasinFichier m{std::string(Abime), "le disque est plein"};
+    ConfigFichierEssai m{std::string(Abime), "le disque est plein"};
     m.Config.ChargeTout();
     EXPECT_TRUE(m.Boites.Montrees[0].Texte.ends_with(
         "Pulsodex n'a pas pu garder une copie de son contenu d'origine (le disque est plein) : il ne "

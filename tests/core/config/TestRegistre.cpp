@@ -1,22 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "Factices.h"
+#include "ConfigEssai.h"
 #include "config/FichierIni.h"
-#include "config/RegistreFichier.h"
-#include "config/RegistreMemoire.h"
 
 namespace pulsodex {
 namespace {
 
 // Les deux registres du programme : en mémoire, et sur le fichier des réglages.
-struct SurMemoire {
-    RegistreMemoire Reg;
-};
-struct SurFichier {
-    test::StockageMemoire Stockage;
-    test::HorlogeFactice Horloge;
-    RegistreFichier Reg{Stockage, Horloge};
-};
 
 template <typename Magasin>
 class Registres : public ::testing::Test {
@@ -24,7 +14,7 @@ protected:
     Magasin m;
     Registre& reg = m.Reg;
 };
-using Magasins = ::testing::Types<SurMemoire, SurFichier>;
+using Magasins = ::testing::Types<test::RegistreEnMemoire, test::RegistreSurFichierEnMemoire>;
 TYPED_TEST_SUITE(Registres, Magasins);
 
 TYPED_TEST(Registres, LecturesTypeesAvecDefauts) {
