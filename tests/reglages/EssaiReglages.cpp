@@ -7,6 +7,8 @@
 //       « attentes=N » : les pauses faites à attendre le verrou au premier.
 //       Avec ETAPE (verrou, temporaire, remplace) et TOUR : le programme se
 //       tue (SIGKILL) à cette étape de l'écriture de ce tour (compté depuis 1).
+//       Une sauvegarde qui trouve le verrou tenu plus longtemps que l'attente
+//       permise est refaite (vingt fois au plus).
 //   essai_reglages verifier FICHIER SECTION
 //       le fichier se lit proprement et les 40 valeurs sont du même tour ;
 //       écrit ce tour.
@@ -79,9 +81,15 @@ int Tours(const std::string& fichier, const std::string& section, long nombre, c
             r.Reg.WriteString(section, Nom(i), Texte(section, tour));
         }
         r.Reg.WriteString("Commun", "Dernier", section + "-" + std::to_string(tour));
-        if (!r.Reg.Synchroniser()) {
-            std::fprintf(stderr, "échec : %s\n", r.Reg.ErreurEcriture().c_str());
-            return 1;
+        // Un verrou tenu au-delà de l'attente permise (machine chargée) : les
+        // changements restent en attente, et la sauvegarde suivante les porte.
+        int occupe = 0;
+        while (!r.Reg.Synchroniser()) {
+            if (!r.Reg.ErreurEcriture().ends_with(" : un autre programme écrit ce fichier en ce moment") ||
+                ++occupe == 20) {
+                std::fprintf(stderr, "échec : %s\n", r.Reg.ErreurEcriture().c_str());
+                return 1;
+            }
         }
         if (fait == 0) {
             std::fprintf(stderr, "attentes=%d\n", r.Stockage.Attentes());

@@ -61,7 +61,7 @@ echo "arrêts aux étapes choisies : 6 (${SECONDS} s)"
 arrets=0
 verrous=0
 fin=$((SECONDS + 90))
-for ((i = 0; i < 60 && SECONDS < fin; i++)); do
+for ((i = 0; i < 40 && SECONDS < fin; i++)); do
     : >"$TEMP/sortie"
     : >"$TEMP/erreurs"
     "$ESSAI" tours "$F" Essai 0 >"$TEMP/sortie" 2>"$TEMP/erreurs" &
@@ -80,7 +80,7 @@ for ((i = 0; i < 60 && SECONDS < fin; i++)); do
     precedent=$TOUR
     arrets=$((arrets + 1))
 done
-[ $arrets -ge 60 ] || echouer "seulement $arrets arrêts en 90 s"
+[ $arrets -ge 40 ] || echouer "seulement $arrets arrêts en 90 s"
 echo "arrêts au hasard : $arrets, dont $verrous en pleine écriture ; dernier tour : $precedent (${SECONDS} s)"
 
 # --- 2. deux programmes écrivent le même fichier en même temps ---

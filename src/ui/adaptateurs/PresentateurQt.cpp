@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "Conversions.h"
@@ -30,6 +32,8 @@ ReponseBoite PresentateurQt::ReponsePrudente(BoutonsBoite boutons) {
 ReponseBoite PresentateurQt::Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
                                    BoutonsBoite boutons) {
     if (!m_interactif) {
+        // Rien n'est dit en silence : le texte va sur la sortie d'erreur.
+        std::fprintf(stderr, "%s : %s\n", std::string(legende).c_str(), std::string(texte).c_str());
         return ReponsePrudente(boutons);
     }
     QMessageBox boite;
