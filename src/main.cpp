@@ -10,7 +10,6 @@
 
 #include "adaptateurs/Conversions.h"
 #include "adaptateurs/PresentateurQt.h"
-#include "adaptateurs/RegistreQSettings.h"
 #include "adaptateurs/SystemeQt.h"
 #include "app/ApplicationPulsodex.h"
 #include "app/ChronoPeinture.h"
@@ -19,7 +18,9 @@
 #include "app/Repertoires.h"
 #include "app/TPulsodexForm.h"
 #include "commun/Produit.h"
+#include "config/RegistreFichier.h"
 #include "config/linux/AutostartXdg.h"
+#include "config/linux/StockageFichier.h"
 #include "interfaces/linux/ExecuteurLinux.h"
 #include "interfaces/linux/LanceurLinux.h"
 #include "interfaces/linux/LocaleLinux.h"
@@ -101,14 +102,18 @@ int main(int argc, char** argv) {
     ApplicationPulsodex application(argc, argv);
     application.setWindowIcon(IconeApplication());
 
-    RegistreQSettings registre(Q(FichierReglages().string()));
+    HorlogeSysteme horloge;
+    TempsVerrouSysteme tempsVerrou;
+    StockageFichier fichierReglages(FichierReglages().string(), tempsVerrou);
+    // Lu une fois ici ; écrit seulement par les enregistrements de la fenêtre,
+    // après l'avis d'un fichier abîmé.
+    RegistreFichier registre(fichierReglages, horloge);
     PresentateurQt boites(capture.empty());
     EcranQt ecran;
     AutostartXdg demarrages = AutostartXdg::DuSysteme();
     LocaleLinux locale;
     MesureurTexteQt mesureur;
     InfosSystemeQt infos;
-    HorlogeSysteme horloge;
     MemoireLinux memoire;
     ProcesseurLinux processeur;
     LanceurLinux lanceur;
@@ -119,8 +124,8 @@ int main(int argc, char** argv) {
     BlocsSys blocs;
     SondeDisques disques(ChargerLecteurs(registre, montages.Table().Montes), montages, blocs,
                          std::make_shared<SondeEspaceStatvfs>());
-    // Un échec reste en attente : la fenêtre le dit à son premier enregistrement.
-    registre.Synchroniser();
+    // Les lettres choisies au premier lancement partent avec le premier
+    // enregistrement de la fenêtre, après l'avis d'un fichier abîmé.
     ExecuteurLinux executeur;
     Deconnexion deconnexions(executeur, montages,
                              [](std::string_view point) { return FichiersOuvertsSous("/proc", point); });

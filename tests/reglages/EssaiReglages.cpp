@@ -1,25 +1,31 @@
 // Petit programme d'essai de l'écriture des réglages, piloté par
 // ecriture_reglages.sh :
-//   essai_reglages tours FICHIER SECTION NOMBRE   (NOMBRE 0 : sans fin)
+//   essai_reglages tours FICHIER SECTION NOMBRE [ETAPE TOUR]
 //       à chaque tour, 40 valeurs de SECTION portent le numéro du tour, et
 //       « Commun/Dernier » le nom de la section et ce numéro ; écrit le numéro
-//       de chaque tour enregistré sur la sortie.
+//       de chaque tour enregistré sur la sortie, et sur la sortie d'erreur
+//       « attentes=N » : les pauses faites à attendre le verrou au premier.
+//       Avec ETAPE (verrou, temporaire, remplace) et TOUR : le programme se
+//       tue (SIGKILL) à cette étape de l'écriture de ce tour (compté depuis 1).
+//       Une sauvegarde qui trouve le verrou tenu plus longtemps que l'attente
+//       permise est refaite (vingt fois au plus).
 //   essai_reglages verifier FICHIER SECTION
-//       le fichier se lit sans erreur et les 40 valeurs sont du même tour ;
+//       le fichier se lit proprement et les 40 valeurs sont du même tour ;
 //       écrit ce tour.
 //   essai_reglages lire FICHIER SECTION NOM
 //   essai_reglages ecrire FICHIER SECTION NOM TEXTE
 //       code 0 si la valeur a atteint le disque ; sinon 1 et la cause.
-#include <QCoreApplication>
-#include <QSettings>
-
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
-#include "adaptateurs/RegistreQSettings.h"
+#include "commun/Fichiers.h"
 #include "commun/Textes.h"
+#include "config/FichierIni.h"
+#include "config/RegistreFichier.h"
+#include "config/linux/StockageFichier.h"
 
 namespace {
 using namespace pulsodex;
@@ -46,17 +52,47 @@ long Tour(const std::string& section, const std::string& texte) {
     return tour ? static_cast<long>(*tour) : -1;
 }
 
-int Tours(const QString& fichier, const std::string& section, long nombre) {
-    RegistreQSettings reg(fichier);
-    long tour = std::max(0L, Tour(section, reg.ReadString(section, Nom(0), ""))) + 1;
-    for (long fait = 0; nombre == 0 || fait < nombre; ++fait, ++tour) {
+// Le fichier et son registre, sur l'horloge et le verrou du système.
+struct Reglages {
+    explicit Reglages(const std::string& fichier) : Stockage(fichier, Temps), Reg(Stockage, Horloge) {}
+    HorlogeSysteme Horloge;
+    TempsVerrouSysteme Temps;
+    StockageFichier Stockage;
+    RegistreFichier Reg;
+};
+
+int Tours(const std::string& fichier, const std::string& section, long nombre, const char* etape,
+          long tourArret) {
+    Reglages r(fichier);
+    long fait = 0;
+    if (etape != nullptr) {
+        const EtapeEcriture arret = std::strcmp(etape, "verrou") == 0       ? EtapeEcriture::VerrouPris
+                                    : std::strcmp(etape, "temporaire") == 0 ? EtapeEcriture::TemporaireEcrit
+                                                                            : EtapeEcriture::FichierRemplace;
+        r.Stockage.Observateur = [&fait, arret, tourArret](EtapeEcriture e) {
+            if (e == arret && fait + 1 == tourArret) {
+                std::raise(SIGKILL);
+            }
+        };
+    }
+    long tour = std::max(0L, Tour(section, r.Reg.ReadString(section, Nom(0), ""))) + 1;
+    for (; nombre == 0 || fait < nombre; ++fait, ++tour) {
         for (int i = 0; i < NombreValeurs; ++i) {
-            reg.WriteString(section, Nom(i), Texte(section, tour));
+            r.Reg.WriteString(section, Nom(i), Texte(section, tour));
         }
-        reg.WriteString("Commun", "Dernier", section + "-" + std::to_string(tour));
-        if (!reg.Synchroniser()) {
-            std::fprintf(stderr, "échec : %s\n", reg.ErreurEcriture().c_str());
-            return 1;
+        r.Reg.WriteString("Commun", "Dernier", section + "-" + std::to_string(tour));
+        // Un verrou tenu au-delà de l'attente permise (machine chargée) : les
+        // changements restent en attente, et la sauvegarde suivante les porte.
+        int occupe = 0;
+        while (!r.Reg.Synchroniser()) {
+            if (!r.Reg.ErreurEcriture().ends_with(" : un autre programme écrit ce fichier en ce moment") ||
+                ++occupe == 20) {
+                std::fprintf(stderr, "échec : %s\n", r.Reg.ErreurEcriture().c_str());
+                return 1;
+            }
+        }
+        if (fait == 0) {
+            std::fprintf(stderr, "attentes=%d\n", r.Stockage.Attentes());
         }
         std::printf("%ld\n", tour);
         std::fflush(stdout);
@@ -64,21 +100,21 @@ int Tours(const QString& fichier, const std::string& section, long nombre) {
     return 0;
 }
 
-int Verifier(const QString& fichier, const std::string& section) {
-    {
-        QSettings brut(fichier, QSettings::IniFormat);
-        if (brut.status() != QSettings::NoError) {
-            std::printf("fichier illisible\n");
-            return 1;
-        }
+int Verifier(const std::string& fichier, const std::string& section) {
+    const auto octets = LireFichier(fichier);
+    const LectureIni lecture = LireIni(octets.value_or(""));
+    if (!octets || !lecture.Abimees.empty()) {
+        std::printf("fichier illisible ou abîmé\n");
+        return 1;
     }
-    RegistreQSettings reg(fichier);
     long tour = -2;
     for (int i = 0; i < NombreValeurs; ++i) {
-        const auto texte = reg.Lire(section, Nom(i));
-        const long t = texte ? Tour(section, *texte) : -1;
-        if (!texte || *texte != Texte(section, t) || (tour != -2 && t != tour)) {
-            std::printf("contenu mêlé : %s = %s\n", Nom(i).c_str(), texte ? texte->c_str() : "(absente)");
+        const auto valeur = lecture.Valeurs.find(section + "\\" + Nom(i));
+        const bool presente = valeur != lecture.Valeurs.end();
+        const long t = presente ? Tour(section, valeur->second) : -1;
+        if (!presente || valeur->second != Texte(section, t) || (tour != -2 && t != tour)) {
+            std::printf("contenu mêlé : %s = %s\n", Nom(i).c_str(),
+                        presente ? valeur->second.c_str() : "(absente)");
             return 1;
         }
         tour = t;
@@ -90,28 +126,28 @@ int Verifier(const QString& fichier, const std::string& section) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication application(argc, argv);
     const auto arg = [&](int i) {
         return std::string(i < argc ? argv[i] : "");
     };
-    const QString fichier = QString::fromLocal8Bit(arg(2).c_str());
-    if (arg(1) == "tours" && argc == 5) {
-        return Tours(fichier, arg(3), std::strtol(argv[4], nullptr, 10));
+    const std::string fichier = arg(2);
+    if (arg(1) == "tours" && (argc == 5 || argc == 7)) {
+        return Tours(fichier, arg(3), std::strtol(argv[4], nullptr, 10), argc == 7 ? argv[5] : nullptr,
+                     argc == 7 ? std::strtol(argv[6], nullptr, 10) : 0);
     }
     if (arg(1) == "verifier" && argc == 4) {
         return Verifier(fichier, arg(3));
     }
     if (arg(1) == "lire" && argc == 5) {
-        std::printf("%s\n", RegistreQSettings(fichier).ReadString(arg(3), arg(4), "(absente)").c_str());
+        std::printf("%s\n", Reglages(fichier).Reg.ReadString(arg(3), arg(4), "(absente)").c_str());
         return 0;
     }
     if (arg(1) == "ecrire" && argc == 6) {
-        RegistreQSettings reg(fichier);
-        reg.WriteString(arg(3), arg(4), arg(5));
-        if (reg.Synchroniser()) {
+        Reglages r(fichier);
+        r.Reg.WriteString(arg(3), arg(4), arg(5));
+        if (r.Reg.Synchroniser()) {
             return 0;
         }
-        std::printf("%s\n", reg.ErreurEcriture().c_str());
+        std::printf("%s\n", r.Reg.ErreurEcriture().c_str());
         return 1;
     }
     std::fprintf(stderr, "usage : essai_reglages tours|verifier|lire|ecrire FICHIER SECTION …\n");

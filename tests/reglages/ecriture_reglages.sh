@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Écriture des réglages : arrêts brutaux en pleine sauvegarde, dossier et
-# fichier en lecture seule, disque plein, deux programmes à la fois.
+# Écriture des réglages : arrêts brutaux en pleine sauvegarde (à chaque étape,
+# puis au hasard), dossier et fichier en lecture seule, disque plein, deux
+# programmes à la fois.
 # Usage : ecriture_reglages.sh CHEMIN/essai_reglages
 set -uo pipefail
 ESSAI=$1
@@ -12,7 +13,7 @@ trap 'umount "$TEMP/plein" 2>/dev/null; rm -rf "$TEMP"' EXIT
 
 echouer() { echo "ÉCHEC : $*"; ECHECS=$((ECHECS + 1)); }
 
-# Le fichier se lit et tient un seul tour ; l'écrit dans TOUR.
+# Le fichier se lit proprement et tient un seul tour ; l'écrit dans TOUR.
 verifier() {
     local sortie
     if ! sortie=$("$ESSAI" verifier "$1" "$2"); then
@@ -22,16 +23,48 @@ verifier() {
     TOUR=$sortie
 }
 
-# --- 1. kill -9 à des moments pris au hasard pendant des sauvegardes répétées ---
+# Le premier enregistrement d'un programme n'a pas attendu le verrou ($1 : sa sortie d'erreur).
+sans_attente() {
+    grep -qx "attentes=0" "$1" || echouer "$2 : premier enregistrement « $(tr '\n' ' ' <"$1") »"
+}
+
+# --- 1. kill -9 à chaque étape de l'écriture, au premier et au deuxième tour ---
+# Avant le renommage, le fichier garde le tour d'avant ; après, il tient le
+# nouveau. Le verrou laissé par le programme tué est repris sans attendre.
 F="$TEMP/arrets/Pulsodex.conf"
 mkdir -p "$TEMP/arrets"
-"$ESSAI" tours "$F" Essai 1 >/dev/null || echouer "première sauvegarde"
-precedent=0
+"$ESSAI" tours "$F" Essai 1 >/dev/null 2>&1 || echouer "première sauvegarde"
+verifier "$F" Essai "départ"
+precedent=${TOUR:-0}
+for etape in verrou temporaire remplace; do
+    for tour in 1 2; do
+        lieu="arrêt à l'étape $etape du tour $tour"
+        # La fin par SIGKILL, sans le mot de bash.
+        "$ESSAI" tours "$F" Essai 3 "$etape" "$tour" >/dev/null 2>&1 &
+        wait $! 2>/dev/null
+        [ $? -eq 137 ] || echouer "$lieu : le programme ne s'est pas tué"
+        [ -e "$F.lock" ] || echouer "$lieu : aucun verrou laissé"
+        attendu=$((precedent + tour - 1))
+        [ "$etape" = remplace ] && attendu=$((precedent + tour))
+        if verifier "$F" Essai "$lieu"; then
+            [ "$TOUR" = "$attendu" ] || echouer "$lieu : tour $TOUR au lieu de $attendu"
+        fi
+        "$ESSAI" tours "$F" Essai 1 >/dev/null 2>"$TEMP/erreurs" || echouer "$lieu : sauvegarde suivante"
+        sans_attente "$TEMP/erreurs" "$lieu"
+        [ ! -e "$F.lock" ] && [ ! -e "$F.ecriture" ] || echouer "$lieu : verrou ou fichier temporaire restés"
+        verifier "$F" Essai "$lieu, puis une sauvegarde" && precedent=$TOUR
+    done
+done
+echo "arrêts aux étapes choisies : 6 (${SECONDS} s)"
+
+# --- 2. kill -9 à des moments pris au hasard pendant des sauvegardes répétées ---
 arrets=0
-fin=$((SECONDS + 240))
-for ((i = 0; i < 200 && SECONDS < fin; i++)); do
+verrous=0
+fin=$((SECONDS + 90))
+for ((i = 0; i < 40 && SECONDS < fin; i++)); do
     : >"$TEMP/sortie"
-    "$ESSAI" tours "$F" Essai 0 >"$TEMP/sortie" 2>/dev/null &
+    : >"$TEMP/erreurs"
+    "$ESSAI" tours "$F" Essai 0 >"$TEMP/sortie" 2>"$TEMP/erreurs" &
     pid=$!
     # L'arrêt tombe pendant les sauvegardes : après la première, au hasard dans les 20 ms.
     limite=$((SECONDS + 20))
@@ -39,20 +72,23 @@ for ((i = 0; i < 200 && SECONDS < fin; i++)); do
     sleep "0.0$(printf '%02d' $((RANDOM % 20)))"
     kill -KILL $pid 2>/dev/null
     wait $pid 2>/dev/null
+    # Son premier enregistrement a suivi l'arrêt du tour d'avant.
+    sans_attente "$TEMP/erreurs" "arrêt $i"
+    [ -e "$F.lock" ] && verrous=$((verrous + 1))
     verifier "$F" Essai "arrêt $i" || break
     [ "$TOUR" -ge "$precedent" ] || echouer "arrêt $i : le tour $TOUR recule (avant : $precedent)"
     precedent=$TOUR
     arrets=$((arrets + 1))
 done
-[ $arrets -ge 200 ] || echouer "seulement $arrets arrêts en 240 s"
-echo "arrêts brutaux : $arrets, dernier tour enregistré : $precedent (${SECONDS} s)"
+[ $arrets -ge 40 ] || echouer "seulement $arrets arrêts en 90 s"
+echo "arrêts au hasard : $arrets, dont $verrous en pleine écriture ; dernier tour : $precedent (${SECONDS} s)"
 
 # --- 2. deux programmes écrivent le même fichier en même temps ---
 F="$TEMP/deux/Pulsodex.conf"
 mkdir -p "$TEMP/deux"
-"$ESSAI" tours "$F" Premier 150 >/dev/null &
+"$ESSAI" tours "$F" Premier 150 >/dev/null 2>&1 &
 a=$!
-"$ESSAI" tours "$F" Second 150 >/dev/null &
+"$ESSAI" tours "$F" Second 150 >/dev/null 2>&1 &
 b=$!
 wait $a || echouer "le premier programme n'a pas pu enregistrer"
 wait $b || echouer "le second programme n'a pas pu enregistrer"

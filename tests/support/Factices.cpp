@@ -109,4 +109,23 @@ bool SourceCpuFactice::Lire(std::vector<CompteursCpu>& instances) {
     return !instances.empty();
 }
 
+std::string StockageMemoire::Remplacer(std::string_view octets) {
+    if (!EchecEcriture.empty()) {
+        return "« " + Chemin() + " » : " + EchecEcriture;
+    }
+    Octets = Substitut ? *Substitut : std::string(octets);
+    ++Ecritures;
+    return {};
+}
+
+CopieReglages StockageMemoire::GarderCopie(std::string_view octets, const DateHeure& moment) {
+    if (!EchecCopie.empty()) {
+        return {{}, EchecCopie};
+    }
+    std::string nom =
+        Chemin() + ".illisible-" + std::to_string(moment.Annee) + "-" + std::to_string(Copies.size());
+    Copies.emplace(nom, std::string(octets));
+    return {nom, {}};
+}
+
 } // namespace pulsodex::test

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/Avertissements.h"
+#include "config/StockageReglages.h"
+#include "config/linux/StockageFichier.h"
 #include "interfaces/Ecran.h"
 #include "interfaces/Horloge.h"
 #include "interfaces/InfosSysteme.h"
@@ -149,6 +151,36 @@ public:
                           std::string(repertoire), mode});
         return Reponse;
     }
+};
+
+// Le temps du verrou, qui n'avance que par les pauses.
+class TempsVerrouFactice : public TempsVerrou {
+public:
+    std::chrono::system_clock::time_point Instant = std::chrono::system_clock::now();
+    int Pauses = 0;
+    [[nodiscard]] std::chrono::system_clock::time_point Maintenant() const override { return Instant; }
+    void Patienter(std::chrono::milliseconds duree) override {
+        Instant += duree;
+        ++Pauses;
+    }
+};
+
+// Le fichier des réglages en mémoire ; ses copies gardées, et des échecs à la demande.
+class StockageMemoire : public StockageReglages {
+public:
+    std::optional<std::string> Octets;
+    std::map<std::string, std::string> Copies;
+    std::string EchecEcriture;            // non vide : Remplacer échoue avec cette cause
+    std::string EchecCopie;               // non vide : GarderCopie échoue avec cette cause
+    std::optional<std::string> Substitut; // écrit à la place (un autre a écrit juste après)
+    int Ecritures = 0;
+
+    [[nodiscard]] std::string Chemin() const override { return "/essai/Pulsodex.conf"; }
+    ContenuReglages Lire() override { return {Octets, {}}; }
+    std::string Verrouiller() override { return {}; }
+    void Deverrouiller() override {}
+    std::string Remplacer(std::string_view octets) override;
+    CopieReglages GarderCopie(std::string_view octets, const DateHeure& moment) override;
 };
 
 } // namespace pulsodex::test

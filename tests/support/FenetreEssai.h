@@ -43,9 +43,10 @@ struct FenetreEssai {
     }
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
-            m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{
-                Reg, Boites, Affichage, Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur,
-                Lancement, Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
+            m_fenetre = std::make_unique<TPulsodexForm>(
+                ServicesFenetre{AutreRegistre != nullptr ? *AutreRegistre : Reg, Boites, Affichage,
+                                Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur, Lancement,
+                                Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
             // Jamais le vrai port 1109 dans un test : la boucle locale, un port libre.
             m_fenetre->FixerEcouteServeur("127.0.0.1", 0);
         }
@@ -67,6 +68,8 @@ struct FenetreEssai {
     DossierTemporaire Temporaire{"pulsodex-fenetre"};
     std::filesystem::path Dossier = Temporaire.Chemin();
     RegistreMemoire Reg;
+    // Un autre registre pour la fenêtre (un vrai fichier des réglages) ; Reg sinon.
+    Registre* AutreRegistre = nullptr;
     PresentateurScripte Boites;
     EcranFactice Affichage;
     ListeDemarrageMemoire Demarrages;

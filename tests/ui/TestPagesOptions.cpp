@@ -20,7 +20,7 @@
 #include "AttentesQt.h"
 #include "DialogueEssai.h"
 #include "FenetreEssai.h"
-#include "adaptateurs/RegistreQSettings.h"
+#include "ReglagesEssai.h"
 #include "config/FenetreOptions.h"
 #include "config/PageAgendaQt.h"
 #include "config/PageMessagesQt.h"
@@ -297,7 +297,8 @@ void AjouterRegleEtEvenement(QWidget& fenetre, int lecteur, const std::string& l
 TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
     QTemporaryDir dossier;
     const QString fichier = dossier.filePath(QStringLiteral("Pulsodex.conf"));
-    RegistreQSettings reg(fichier);
+    ReglagesEssai reglages(fichier.toStdString());
+    Registre& reg = reglages.Reg;
     reg.WriteString("", "Version", "1.0 Béta 2");
     reg.WriteString("", "TestMiseAJour", "Non");
     PresentateurScripte boites;

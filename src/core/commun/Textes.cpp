@@ -91,9 +91,6 @@ std::optional<std::int64_t> LireEntierDecimal(std::string_view texte) {
     return valeur;
 }
 
-namespace {
-// Longueur de la séquence UTF-8 valide qui commence en `i`, 0 si invalide
-// (ni surlongue, ni substitut, ni au-delà de U+10FFFF).
 std::size_t SequenceUtf8(std::string_view t, std::size_t i) {
     const auto o = [&](std::size_t k) {
         return static_cast<unsigned char>(t[i + k]);
@@ -128,18 +125,64 @@ std::size_t SequenceUtf8(std::string_view t, std::size_t i) {
     }
     return n;
 }
-} // namespace
 
-std::string Utf8OuLatin1(std::string_view octets) {
+bool Utf8Valide(std::string_view texte) {
     std::size_t i = 0;
-    while (i < octets.size()) {
-        const std::size_t n = SequenceUtf8(octets, i);
+    while (i < texte.size()) {
+        const std::size_t n = SequenceUtf8(texte, i);
         if (n == 0) {
-            break;
+            return false;
         }
         i += n;
     }
-    if (i == octets.size()) {
+    return true;
+}
+
+char32_t PointUtf8(std::string_view texte, std::size_t i) {
+    const std::size_t n = SequenceUtf8(texte, i);
+    const auto o = [&](std::size_t k) {
+        return static_cast<char32_t>(static_cast<unsigned char>(texte[i + k]));
+    };
+    switch (n) {
+    case 1:
+        return o(0);
+    case 2:
+        return ((o(0) & 0x1FU) << 6) | (o(1) & 0x3FU);
+    case 3:
+        return ((o(0) & 0x0FU) << 12) | ((o(1) & 0x3FU) << 6) | (o(2) & 0x3FU);
+    case 4:
+        return ((o(0) & 0x07U) << 18) | ((o(1) & 0x3FU) << 12) | ((o(2) & 0x3FU) << 6) | (o(3) & 0x3FU);
+    default:
+        return 0xFFFD;
+    }
+}
+
+void AjouterUtf8(std::string& texte, char32_t point) {
+    if (point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) {
+        point = 0xFFFD;
+    }
+    const auto octet = [&](char32_t valeur) {
+        texte += static_cast<char>(valeur);
+    };
+    if (point < 0x80) {
+        octet(point);
+    } else if (point < 0x800) {
+        octet(0xC0 | (point >> 6));
+        octet(0x80 | (point & 0x3F));
+    } else if (point < 0x10000) {
+        octet(0xE0 | (point >> 12));
+        octet(0x80 | ((point >> 6) & 0x3F));
+        octet(0x80 | (point & 0x3F));
+    } else {
+        octet(0xF0 | (point >> 18));
+        octet(0x80 | ((point >> 12) & 0x3F));
+        octet(0x80 | ((point >> 6) & 0x3F));
+        octet(0x80 | (point & 0x3F));
+    }
+}
+
+std::string Utf8OuLatin1(std::string_view octets) {
+    if (Utf8Valide(octets)) {
         return std::string(octets);
     }
     std::string resultat;

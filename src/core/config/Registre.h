@@ -7,7 +7,17 @@
 #include <string_view>
 #include <vector>
 
+#include "FichierIni.h"
+
 namespace pulsodex {
+
+// Un fichier des réglages qui n'a pas été lu proprement : ce qui en a été gardé.
+struct LectureImparfaite {
+    std::string Fichier;
+    std::string Copie;      // la copie de son contenu d'origine ; vide si elle n'a pas pu être faite
+    std::string CauseCopie; // pourquoi elle n'a pas pu être faite
+    std::vector<LigneAbimee> Abimees;
+};
 
 class Registre {
 public:
@@ -28,6 +38,13 @@ public:
     // Après un échec : le fichier et la cause, en français (« « chemin » : le
     // disque est plein ») ; vide si rien n'est connu.
     [[nodiscard]] virtual std::string ErreurEcriture() const { return {}; }
+    // Après un échec : le fichier a gardé son contenu d'avant.
+    [[nodiscard]] virtual bool FichierIntact() const { return true; }
+    // Le fichier n'a pas été lu proprement et l'utilisateur ne le sait pas
+    // encore ; nul sinon. Rien n'y est écrit avant qu'il le sache.
+    [[nodiscard]] virtual const LectureImparfaite* LectureADire() const { return nullptr; }
+    // L'utilisateur est averti : les sauvegardes peuvent réécrire le fichier.
+    virtual void LectureDite() {}
 
     // Opérations de l'enveloppe « INI » du registre.
     [[nodiscard]] std::string ReadString(std::string_view section, std::string_view nom,

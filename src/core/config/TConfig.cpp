@@ -33,6 +33,8 @@ void TConfig::MyWriteBool(std::string_view section, std::string_view nom, bool v
 
 void TConfig::ChargeTout() {
     TraceProcedure trace("TConfig.ChargeTout");
+    // Avant la question du premier lancement, que la perte d'une ligne peut ramener.
+    DireLectureImparfaite();
     ChargeEnvironnement();
     ChargeAvertissements();
     ChargeEvenements();

@@ -135,6 +135,9 @@ public:
     // programme continue et les changements restent en attente.
     enum class AvisEchec { UneFois, Toujours };
     bool Enregistrer(AvisEchec avis = AvisEchec::UneFois);
+    // Dit une fois à l'utilisateur que le fichier des réglages n'a pas été lu
+    // proprement, et où son contenu d'origine est gardé ; vrai s'il l'a dit.
+    bool DireLectureImparfaite();
 
     [[nodiscard]] bool MyReadBool(std::string_view section, std::string_view nom,
                                   std::string_view defaut) const;
@@ -191,7 +194,10 @@ private:
 };
 
 // Le texte de la boîte d'un enregistrement raté ; la cause vient du registre.
-std::string TexteEchecEnregistrement(std::string_view cause);
+// « garde son contenu précédent » seulement quand le fichier est intact.
+std::string TexteEchecEnregistrement(std::string_view cause, bool intact = true);
+// Le texte de la boîte d'un fichier des réglages qui n'a pas été lu proprement.
+std::string TexteLectureImparfaite(const LectureImparfaite& lecture);
 
 inline constexpr std::string_view NomDemarrage = "Pulsodex32";
 inline constexpr std::string_view QuestionMiseAJour =

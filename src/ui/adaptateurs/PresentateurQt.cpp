@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "Conversions.h"
@@ -40,6 +42,11 @@ std::vector<Bouton> Boutons(BoutonsBoite boutons) {
         break;
     }
     return {{"OK", QMessageBox::AcceptRole, ReponseBoite::Ok}};
+}
+
+// Sans interaction, rien n'est dit en silence : le texte va sur la sortie d'erreur.
+void DireSansMontrer(std::string_view texte, std::string_view legende) {
+    std::fprintf(stderr, "%s : %s\n", std::string(legende).c_str(), std::string(texte).c_str());
 }
 
 QMessageBox::Icon IconeQt(IconeBoite icone) {
@@ -113,6 +120,7 @@ PresentateurQt::~PresentateurQt() {
 void PresentateurQt::Ouvrir(std::string_view texte, std::string_view legende, IconeBoite icone,
                             BoutonsBoite boutons, SuiteBoite suite) {
     if (!m_interactif) {
+        DireSansMontrer(texte, legende);
         // Jamais pendant l'appel : l'appelant finit d'abord ce qu'il fait.
         if (suite) {
             QTimer::singleShot(0, qApp,
@@ -131,6 +139,7 @@ void PresentateurQt::Ouvrir(std::string_view texte, std::string_view legende, Ic
 void PresentateurQt::OuvrirMessage(std::string_view texte, std::string_view legende, std::uint16_t son,
                                    std::function<void()> fermee) {
     if (!m_interactif) {
+        DireSansMontrer(texte, legende);
         if (fermee) {
             QTimer::singleShot(0, qApp, std::move(fermee));
         }
@@ -146,6 +155,7 @@ void PresentateurQt::FermerTout() {
 ReponseBoite PresentateurQt::Boite(std::string_view texte, std::string_view legende, IconeBoite icone,
                                    BoutonsBoite boutons) {
     if (!m_interactif) {
+        DireSansMontrer(texte, legende);
         return ReponsePrudente(boutons);
     }
     const std::unique_ptr<QMessageBox> boite(CreerBoite(texte, legende, icone, boutons));

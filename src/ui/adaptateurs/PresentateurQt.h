@@ -9,7 +9,7 @@ namespace pulsodex {
 class PresentateurQt final : public Presentateur {
 public:
     // Sans interaction (capture d'image), chaque boîte prend sa réponse la
-    // plus prudente sans s'afficher.
+    // plus prudente sans s'afficher ; son texte va sur la sortie d'erreur.
     explicit PresentateurQt(bool interactif = true) : m_interactif(interactif) {}
     ~PresentateurQt() override;
     PresentateurQt(const PresentateurQt&) = delete;

@@ -1,6 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <sys/file.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "ConfigEssai.h"
+#include "Fichiers.h"
+#include "ReglagesEssai.h"
 
 namespace pulsodex::test {
 namespace {
@@ -50,6 +59,137 @@ TEST_F(EnregistrementTest, SauverNeDitJamaisReussiCeQuiNeLEstPas) {
     EXPECT_FALSE(c.Enregistrer(TConfig::AvisEchec::Toujours));
     EXPECT_FALSE(c.Enregistrer(TConfig::AvisEchec::Toujours));
     EXPECT_EQ(e.Boites.Montrees.size(), 3U);
+}
+
+constexpr std::string_view Propre =
+    "[General]\nTestMiseAJour=Non\nVersion=1.0 Béta 2\n\n[1024x768]\nMem=Non\n";
+constexpr std::string_view Abime = "[General]\nTestMiseAJour=Non\n[1024x768]\nMem=\"Non\nSons=Non\n";
+
+TEST(EnregistrementFichier, RienNEstEcritAvantLAvisPuisUnSeulAvis) {
+    ConfigFichierEssai m{std::string(Abime)};
+    ASSERT_EQ(m.Stockage.Copies.size(), 1U);
+    EXPECT_EQ(m.Stockage.Copies.begin()->second, Abime);
+    m.Reg.WriteString("", "Proxy", "p");
+    EXPECT_FALSE(m.Reg.Synchroniser());
+    EXPECT_EQ(m.Stockage.Octets, Abime);
+
+    m.Config.ChargeTout();
+    EXPECT_FALSE(m.Config.Sons);
+    EXPECT_TRUE(m.Config.Mem);
+    ASSERT_EQ(m.Boites.Montrees.size(), 1U);
+    EXPECT_EQ(
+        m.Boites.Montrees[0].Texte,
+        "Le fichier des réglages « /essai/Pulsodex.conf » est abîmé : une ligne n'a pas pu être lue.\n"
+        "- ligne 4 : guillemet non fermé\n\nLes autres réglages sont chargés ; ceux de ces lignes "
+        "reprennent leur valeur par défaut.\n\nLe contenu d'origine du fichier est gardé tel quel dans "
+        "« /essai/Pulsodex.conf.illisible-2026-0 ». Le fichier des réglages sera réécrit sans ces lignes à "
+        "la prochaine sauvegarde.");
+    EXPECT_TRUE(m.Config.Enregistrer());
+    EXPECT_TRUE(m.Config.Enregistrer());
+    EXPECT_EQ(m.Boites.Montrees.size(), 1U);
+    EXPECT_EQ(m.Stockage.Octets,
+              "[General]\nProxy=p\nTestMiseAJour=Non\nVersion=1.0 Béta 2\n\n[1024x768]\nSons=Non\n");
+}
+
+// Un autre programme (ou une main) change le fichier pendant que Pulsodex tourne.
+TEST(EnregistrementFichier, ChangementsDUnAutreGardesEtAbimeEntreTempsSignale) {
+    ConfigFichierEssai m{std::string(Propre)};
+    m.Config.ChargeTout();
+    m.Stockage.Octets = std::string(Propre) + "Sons=Non\n";
+    m.Reg.WriteString("", "Proxy", "p");
+    EXPECT_TRUE(m.Config.Enregistrer());
+    EXPECT_EQ(m.Reg.Lire("1024x768", "Sons"), "Non");
+
+    m.Stockage.Octets = std::string(Propre) + "[Jauges\nMem=Non\n";
+    m.Reg.WriteString("", "Proxy", "q");
+    EXPECT_TRUE(m.Config.Enregistrer());
+    ASSERT_EQ(m.Boites.Montrees.size(), 1U);
+    EXPECT_TRUE(m.Boites.Montrees[0].Texte.find("- ligne 7 : en-tête de section coupé\n") !=
+                std::string::npos);
+    EXPECT_EQ(m.Stockage.Copies.begin()->second, std::string(Propre) + "[Jauges\nMem=Non\n");
+    EXPECT_EQ(m.Stockage.Octets,
+              "[General]\nProxy=q\nTestMiseAJour=Non\nVersion=1.0 Béta 2\n\n[1024x768]\nMem=Non\n");
+}
+
+// Chaque phrase de la boîte est vraie : la cause réelle, et le fichier n'est
+// dit inchangé que s'il l'est.
+TEST(EnregistrementFichier, EchecsAvecLeurCauseEtFichierIntact) {
+    ConfigFichierEssai m{std::string(Abime), "le disque est plein"};
+    m.Config.ChargeTout();
+    EXPECT_TRUE(m.Boites.Montrees[0].Texte.ends_with(
+        "Pulsodex n'a pas pu garder une copie de son contenu d'origine (le disque est plein) : il ne "
+        "réécrira "
+        "pas ce fichier tant que cette copie ne pourra pas être faite."));
+    EXPECT_FALSE(m.Config.Enregistrer());
+    EXPECT_EQ(
+        m.Boites.Montrees.back().Texte,
+        TexteEchecEnregistrement("« /essai/Pulsodex.conf » : sa copie n'a pas pu être gardée (le disque est "
+                                 "plein) ; il n'est pas réécrit sans elle"));
+    EXPECT_EQ(m.Stockage.Octets, Abime);
+
+    m.Stockage.EchecCopie.clear();
+    m.Stockage.EchecEcriture = "le disque est plein";
+    EXPECT_FALSE(m.Config.Enregistrer(TConfig::AvisEchec::Toujours));
+    EXPECT_EQ(m.Boites.Montrees.back().Texte,
+              TexteEchecEnregistrement("« /essai/Pulsodex.conf » : le disque est plein"));
+    EXPECT_EQ(m.Stockage.Copies.size(), 1U);
+    EXPECT_EQ(m.Stockage.Octets, Abime);
+
+    // Relu autre que ce qui vient d'être écrit : le fichier n'est plus dit intact.
+    m.Stockage.EchecEcriture.clear();
+    m.Stockage.Substitut = "[General]\nx=y\n";
+    EXPECT_FALSE(m.Config.Enregistrer(TConfig::AvisEchec::Toujours));
+    EXPECT_EQ(
+        m.Boites.Montrees.back().Texte,
+        "Les réglages n'ont pas pu être enregistrés dans « /essai/Pulsodex.conf » : le fichier relu ne "
+        "contient pas ce qui vient d'y être écrit.\n\nPulsodex continue de fonctionner et enregistrera vos "
+        "changements à la prochaine sauvegarde réussie.");
+    m.Stockage.Substitut.reset();
+    EXPECT_TRUE(m.Config.Enregistrer());
+    EXPECT_EQ(m.Reg.Lire("", "x"), "y");
+}
+
+// Le verrou laissé par un programme tué est repris sans attendre ; celui d'un
+// programme vivant est attendu un instant ; celui d'un programme bloqué depuis
+// plus de cinq secondes est repris. Le temps est celui du verrou, factice.
+TEST(EnregistrementFichier, VerrouAbandonneReprisSansAttendre) {
+    using namespace std::chrono_literals;
+    struct Cas {
+        const char* Nom;
+        bool Tenu;
+        std::chrono::seconds Age;
+        bool Reussi;
+        int Pauses;
+    };
+    const Cas cas[] = {
+        {"laissé vide par un arrêt brutal", false, 0s, true, 0},
+        {"laissé il y a une heure", false, 3600s, true, 0},
+        {"tenu par un programme vivant", true, 0s, false, 50},
+        {"tenu depuis dix secondes", true, 10s, true, 1},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.Nom);
+        DossierTemporaire dossier;
+        const std::string verrou = (dossier / "Pulsodex.conf.lock").string();
+        const int tenu = ::open(verrou.c_str(), O_RDWR | O_CREAT, 0644);
+        ASSERT_GE(tenu, 0);
+        if (c.Tenu) {
+            ASSERT_EQ(::flock(tenu, LOCK_EX | LOCK_NB), 0);
+        }
+        ReglagesEssai r(dossier / "Pulsodex.conf");
+        r.Temps.Instant = std::chrono::system_clock::now() + c.Age;
+        r.Reg.WriteString("", "Proxy", "p");
+        EXPECT_EQ(r.Reg.Synchroniser(), c.Reussi);
+        EXPECT_EQ(r.Temps.Pauses, c.Pauses);
+        EXPECT_EQ(r.Stockage.Attentes(), c.Pauses);
+        EXPECT_EQ(std::filesystem::exists(verrou), !c.Reussi);
+        EXPECT_EQ(LireFichier(dossier / "Pulsodex.conf"), c.Reussi ? "[General]\nProxy=p\n" : "");
+        EXPECT_EQ(r.Reg.ErreurEcriture(), c.Reussi
+                                              ? ""
+                                              : "« " + (dossier / "Pulsodex.conf").string() +
+                                                    " » : un autre programme écrit ce fichier en ce moment");
+        ::close(tenu);
+    }
 }
 
 TEST(TexteEchecEnregistrement, CauseConnueOuNon) {
