@@ -9,7 +9,7 @@ namespace pulsodex {
 class EcranQt final : public Ecran {
 public:
     [[nodiscard]] TailleEcran Taille() const override;
-    [[nodiscard]] Rectangle ZoneTravail() const override;
+    [[nodiscard]] std::vector<Rectangle> ZonesTravail() const override;
 };
 
 class MesureurTexteQt final : public MesureurTexte {

@@ -387,10 +387,11 @@ void TPulsodexForm::FormShow() {
     FixerTrace("TPulsodexForm.FormShow (60)");
     m_resolution->Reinitialiser();
 
-    // L'arrangement choisi, une fois, à la largeur gardée ; puis dans la zone de travail.
+    // L'arrangement choisi, une fois, à la largeur gardée ; puis sur les écrans présents.
     setGeometry(gauche, haut, largeur, height());
     Arranger(c.Organisation);
-    const Rectangle place = GarderSurZone({x(), y(), width(), height()}, m_services.Affichage.ZoneTravail());
+    const Rectangle place =
+        GarderSurEcrans({x(), y(), width(), height()}, m_services.Affichage.ZonesTravail());
     move(place.Gauche, place.Haut);
 
     CocherOrganisation();
