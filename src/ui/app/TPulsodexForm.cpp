@@ -347,6 +347,10 @@ void TPulsodexForm::FormShow() {
     const int haut = std::max(c.Charge_PositionTop(), 0);
     const int gauche = std::max(c.Charge_PositionLeft(), 0);
     const int largeur = std::max(c.Charge_Taille(), minimumWidth());
+    // Placée et à sa largeur avant que les bandes ne la fassent grandir : sous
+    // un gestionnaire de fenêtres, des tailles intermédiaires reviendraient
+    // après coup.
+    setGeometry(gauche, haut, largeur, height());
 
     FixerTrace("TPulsodexForm.FormShow (30)");
     const auto visibles = VisibilitesFixes();
@@ -388,7 +392,6 @@ void TPulsodexForm::FormShow() {
     m_resolution->Reinitialiser();
 
     // L'arrangement choisi, une fois, à la largeur gardée ; puis sur les écrans présents.
-    setGeometry(gauche, haut, largeur, height());
     Arranger(c.Organisation);
     const Rectangle place =
         GarderSurEcrans({x(), y(), width(), height()}, m_services.Affichage.ZonesTravail());
