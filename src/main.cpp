@@ -12,6 +12,7 @@
 #include "adaptateurs/PresentateurQt.h"
 #include "adaptateurs/RegistreQSettings.h"
 #include "adaptateurs/SystemeQt.h"
+#include "app/Affichage.h"
 #include "app/ApplicationPulsodex.h"
 #include "app/ChronoPeinture.h"
 #include "app/FichierAide.h"
@@ -52,12 +53,9 @@ const char* const Aide =
     "                       $EPOCHREALTIME) : le délai de la première peinture des\n"
     "                       valeurs relevées est écrit sur la sortie d'erreur\n";
 
-bool SansAffichage() {
-    auto vide = [](const char* nom) {
-        const char* valeur = std::getenv(nom);
-        return valeur == nullptr || *valeur == '\0';
-    };
-    return vide("DISPLAY") && vide("WAYLAND_DISPLAY") && vide("QT_QPA_PLATFORM");
+std::string Variable(const char* nom) {
+    const char* valeur = std::getenv(nom);
+    return valeur != nullptr ? valeur : "";
 }
 
 } // namespace
@@ -84,8 +82,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pulsodex : option inconnue « %s » (voir --help)\n", argv[i]);
         return 2;
     }
-    if (!capture.empty() && SansAffichage()) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string plateforme = PlateformeImposee(
+        {Variable("QT_QPA_PLATFORM"), Variable("WAYLAND_DISPLAY"), Variable("DISPLAY")}, !capture.empty());
+    if (!plateforme.empty()) {
+        ::setenv("QT_QPA_PLATFORM", plateforme.c_str(), 1);
     }
 
     // Le chronomètre des bancs d'essai vit plus longtemps que la fenêtre.
@@ -100,6 +100,9 @@ int main(int argc, char** argv) {
 
     ApplicationPulsodex application(argc, argv);
     application.setWindowIcon(IconeApplication());
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fputs(AvisWayland, stderr);
+    }
 
     RegistreQSettings registre(Q(FichierReglages().string()));
     PresentateurQt boites(capture.empty());

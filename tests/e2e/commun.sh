@@ -73,6 +73,24 @@ demarrer_xvfb() {
     demarrer_bureau
 }
 
+# Un compositeur Wayland sans écran (weston), avec XWayland quand « --xwayland »
+# est donné : exporte WAYLAND_DISPLAY, et X_WESTON, l'écran X de son XWayland
+# (démarré au premier client). Le journal de weston note aussi les demandes
+# des fenêtres X (portée xwm-wm-x11) dans JOURNAL_WESTON.
+demarrer_weston() {
+    exiger weston
+    preparer_e2e
+    JOURNAL_WESTON="$TEMP_E2E/weston.log"
+    weston --backend=headless-backend.so --socket=pulsodex-wayland --width=1280 --height=1024 \
+        --idle-time=0 --logger-scopes=log,xwm-wm-x11 --log="$JOURNAL_WESTON" "$@" >/dev/null 2>&1 &
+    PIDS_E2E+=($!)
+    local pret=(test -S "$XDG_RUNTIME_DIR/pulsodex-wayland")
+    [ "${1:-}" = --xwayland ] && pret=(grep -q 'xserver listening on display' "$JOURNAL_WESTON")
+    attendre_tant_que_vivant $! 10 "${pret[@]}" || { echo "weston n'a pas démarré"; cat "$JOURNAL_WESTON"; exit 1; }
+    export WAYLAND_DISPLAY=pulsodex-wayland
+    X_WESTON=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$JOURNAL_WESTON")
+}
+
 gestionnaire_present() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 # trayer crée la fenêtre qui prend la sélection de la zone de notification
 # après son panneau : deux fenêtres « trayer ».

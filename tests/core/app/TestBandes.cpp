@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
+#include "app/Affichage.h"
 #include "app/GeometrieFenetre.h"
 #include "app/Lecteurs.h"
 #include "app/ModeleBandes.h"
@@ -295,6 +296,32 @@ TEST(GeometrieFenetre, RameneeSurLesEcransPresents) {
     EXPECT_EQ(ZoneSous(4, 180), ZoneSouris::Deplacement);
     EXPECT_EQ(ZoneSous(176, 180), ZoneSouris::Deplacement);
     EXPECT_EQ(ZoneSous(177, 180), ZoneSouris::BordDroit);
+}
+
+// Sous Wayland avec XWayland, X11, où la barre se place et reste au-dessus ;
+// le choix de l'utilisateur prime toujours.
+TEST(Affichage, GreffonImpose) {
+    struct Cas {
+        EnvironnementAffichage env;
+        bool capture;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {{"", "wayland-0", ":0"}, false, "xcb"},
+        {{"", "wayland-0", ""}, false, "wayland"},
+        {{"", "", ":0"}, false, ""},
+        {{"wayland", "wayland-0", ":0"}, false, ""},
+        {{"offscreen", "", ""}, true, ""},
+        {{"", "", ""}, false, ""},
+        {{"", "", ""}, true, "offscreen"},
+        {{"", "", ":0"}, true, ""},
+        {{"", "wayland-0", ":0"}, true, "xcb"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(PlateformeImposee(k.env, k.capture), k.attendu)
+            << "QT_QPA_PLATFORM=" << k.env.Plateforme << " WAYLAND_DISPLAY=" << k.env.Wayland
+            << " DISPLAY=" << k.env.X11 << (k.capture ? " --capture" : "");
+    }
 }
 
 TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
