@@ -17,6 +17,7 @@
 #include "app/ChronoPeinture.h"
 #include "app/FichierAide.h"
 #include "app/IconeApplication.h"
+#include "app/InstanceUnique.h"
 #include "app/Repertoires.h"
 #include "app/TPulsodexForm.h"
 #include "commun/Produit.h"
@@ -84,6 +85,10 @@ int main(int argc, char** argv) {
     }
     const std::string plateforme = PlateformeImposee(
         {Variable("QT_QPA_PLATFORM"), Variable("WAYLAND_DISPLAY"), Variable("DISPLAY")}, !capture.empty());
+    if (plateforme == "wayland" && !GreffonAffichagePresent("wayland")) {
+        std::fputs(AvisSansGreffonWayland, stderr);
+        return 1;
+    }
     if (!plateforme.empty()) {
         ::setenv("QT_QPA_PLATFORM", plateforme.c_str(), 1);
     }
@@ -104,8 +109,27 @@ int main(int argc, char** argv) {
         std::fputs(AvisWayland, stderr);
     }
 
-    RegistreQSettings registre(Q(FichierReglages().string()));
     PresentateurQt boites(capture.empty());
+    // Un seul Pulsodex par fichier de réglages ; une capture tourne à part.
+    std::unique_ptr<InstanceUnique> instance;
+    if (capture.empty()) {
+        instance = std::make_unique<InstanceUnique>(Q(FichierReglages().string()),
+                                                    InstanceUnique::DossierExecution());
+        const InstanceUnique::Issue issue = instance->Demarrer();
+        if (!instance->Message().isEmpty()) {
+            std::fprintf(stderr, "%s\n", instance->Message().toUtf8().constData());
+        }
+        if (issue == InstanceUnique::Issue::MontreeAilleurs) {
+            return 0;
+        }
+        if (issue == InstanceUnique::Issue::Muette) {
+            boites.Boite(instance->Message().toStdString(), produit::Titre, IconeBoite::Avertissement,
+                         BoutonsBoite::Ok);
+            return 1;
+        }
+    }
+
+    RegistreQSettings registre(Q(FichierReglages().string()));
     EcranQt ecran;
     AutostartXdg demarrages = AutostartXdg::DuSysteme();
     LocaleLinux locale;
@@ -132,6 +156,11 @@ int main(int argc, char** argv) {
                                           RepertoireProgramme(), CheminExecutable().string()});
     fenetre.FixerCpuInfo(&cpuInfo);
     fenetre.FixerChrono(chrono ? &*chrono : nullptr);
+    if (instance) {
+        instance->Montrer = [&fenetre] {
+            fenetre.Ramener();
+        };
+    }
     std::unique_ptr<TTaskBarIcon> icone;
 
     application.TraiteErreur = [&fenetre](const std::string& message) {

@@ -143,6 +143,19 @@ fenetre() {
 
 fenetre_presente() { [ -n "$(fenetre "$1")" ]; }
 
+# L'icône du programme PID dans la zone de notification : sa fenêtre visible
+# que le gestionnaire de fenêtres ne gère pas (pas de WM_STATE), logée dans trayer.
+icone_de() {
+    local w
+    for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
+        if ! xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state'; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+
 # Nombre de fenêtres visibles du programme (menus ouverts compris).
 fenetres_du_programme() { xdotool search --onlyvisible --pid "$PROGRAMME_PID" 2>/dev/null | wc -l; }
 fenetres_au_moins() { [ "$(fenetres_du_programme)" -ge "$1" ]; }

@@ -47,21 +47,13 @@ ouvrir_quitter
 xdotool key Return
 attendre 5 fenetre_absente "Pulsodex XP" || exit 1
 
-# L'icône : une fenêtre du programme logée dans trayer.
-icone_visible() {
-    local w
-    for w in $(xdotool search --onlyvisible --pid "$PROGRAMME_PID" 2>/dev/null); do
-        [ "$w" != "$id" ] && { echo "$w"; return 0; }
-    done
-    return 1
-}
-attendre 5 icone_visible || { echo "pas d'icône dans la zone de notification"; exit 1; }
-icone=$(icone_visible)
+attendre 5 icone_de "$PROGRAMME_PID" || { echo "pas d'icône dans la zone de notification"; exit 1; }
+icone=$(icone_de "$PROGRAMME_PID")
 read -r ix iy <<<"$(centre "$icone")"
 xdotool mousemove --sync "$ix" "$iy" click 1
 attendre 5 fenetre_presente "Pulsodex XP" || { echo "le clic sur l'icône ne ramène pas la barre"; exit 1; }
 attendre 5 active_est "$id" || { echo "la barre revenue n'est pas active"; exit 1; }
-if icone_visible >/dev/null; then
+if icone_de "$PROGRAMME_PID" >/dev/null; then
     echo "l'icône est restée dans la zone de notification"
     exit 1
 fi

@@ -25,4 +25,9 @@ inline constexpr const char* AvisWayland =
     "bords que si le compositeur le permet. Sous XWayland (paquet xwayland, sans "
     "QT_QPA_PLATFORM), tout fonctionne.\n";
 
+// Wayland seul, sans le greffon Wayland de Qt : le programme ne peut pas s'afficher.
+inline constexpr const char* AvisSansGreffonWayland =
+    "pulsodex : session Wayland sans XWayland, et le greffon Wayland de Qt n'est pas installé : "
+    "installez le paquet qt6-wayland (ou xwayland) pour afficher Pulsodex.\n";
+
 } // namespace pulsodex

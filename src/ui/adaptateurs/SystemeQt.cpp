@@ -1,7 +1,9 @@
 #include "SystemeQt.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 
 #include <algorithm>
@@ -10,6 +12,11 @@
 #include "probes/SystemeNoms.h"
 
 namespace pulsodex {
+
+bool GreffonAffichagePresent(const char* nom) {
+    const QDir greffons(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !greffons.entryList({QStringLiteral("libq%1*").arg(QLatin1String(nom))}, QDir::Files).isEmpty();
+}
 
 TailleEcran EcranQt::Taille() const {
     const QScreen* ecran = QGuiApplication::primaryScreen();

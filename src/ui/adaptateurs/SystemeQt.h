@@ -6,6 +6,10 @@
 
 namespace pulsodex {
 
+// Vrai quand un greffon d'affichage de Qt dont le nom commence par « nom »
+// est installé (appelable avant la création de l'application).
+bool GreffonAffichagePresent(const char* nom);
+
 class EcranQt final : public Ecran {
 public:
     [[nodiscard]] TailleEcran Taille() const override;

@@ -779,6 +779,18 @@ void TPulsodexForm::Restaurer() {
     activateWindow();
 }
 
+void TPulsodexForm::Ramener() {
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+        modale->raise();
+        modale->activateWindow();
+        return;
+    }
+    // Pas encore montrée (question du premier lancement) : elle va l'être.
+    if (m_constructions > 0) {
+        Restaurer();
+    }
+}
+
 void TPulsodexForm::changeEvent(QEvent* evenement) {
     QWidget::changeEvent(evenement);
     if (evenement->type() == QEvent::WindowStateChange && m_minimiseSansBarre && !isMinimized()) {

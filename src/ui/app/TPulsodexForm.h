@@ -85,6 +85,9 @@ public:
     // Rangement dans la zone de notification et retour.
     void Minimiser();
     void Restaurer();
+    // Un second lancement demande à la voir : elle revient au premier plan
+    // (une boîte modale ouverte passe devant elle).
+    void Ramener();
 
     // Les deux tics : horloge et rafraîchissement.
     void HeureTimerTimer();
