@@ -1,4 +1,5 @@
-# Outils communs des tests de bout en bout : écran Xvfb privé, attentes bornées.
+# Outils communs des tests de bout en bout : le bureau privé (Xvfb, openbox,
+# trayer, weston), attentes bornées, lancement et arrêt du programme.
 # shellcheck shell=bash
 
 SAUT=77 # code « test sauté » pour CTest
