@@ -41,15 +41,14 @@ demarrer_xvfb_nu() {
     local taille=${1:-1280x1024} essai numero pid
     for essai in 1 2 3 4 5; do
         numero=$((200 + RANDOM % 700))
-        Xvfb ":$numero" -screen 0 "${taille}x24" -nolisten tcp -noreset 2>/dev/null &
+        Xvfb ":$numero" -screen 0 "${taille}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
         pid=$!
         if attendre_tant_que_vivant "$pid" 10 env DISPLAY=":$numero" xdotool getdisplaygeometry; then
             PIDS_E2E+=("$pid")
             export DISPLAY=":$numero"
             return 0
         fi
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+        arreter_pid "$pid"
     done
     echo "Xvfb n'a pas démarré"
     exit 1
@@ -109,6 +108,14 @@ attendre_tant_que_vivant() {
     return 1
 }
 
+# arreter_pid PID : SIGTERM, SIGKILL s'il est encore là 5 s après, puis sa fin.
+arreter_pid() {
+    kill "$1" 2>/dev/null
+    attendre_tant_que_vivant "$1" 5 false
+    kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
 # Arrête le programme encore là, puis ce que les tests ont démarré, en
 # attendant chacun : un Xvfb encore en train de s'arrêter rendrait son numéro
 # au test suivant, qui ne pourrait plus s'y connecter.
@@ -116,8 +123,7 @@ nettoyer() {
     [ -n "${PROGRAMME_PID:-}" ] && kill -KILL "$PROGRAMME_PID" 2>/dev/null
     local i
     for ((i = ${#PIDS_E2E[@]} - 1; i >= 0; i--)); do
-        kill "${PIDS_E2E[i]}" 2>/dev/null
-        wait "${PIDS_E2E[i]}" 2>/dev/null
+        arreter_pid "${PIDS_E2E[i]}"
     done
     rm -rf "$TEMP_E2E"
 }

@@ -31,7 +31,7 @@ printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n' >"$TEMP_E2E/Autre.c
 PULSODEX_CONFIG="$TEMP_E2E/Autre.conf" "$PULSODEX" &
 PIDS_E2E+=($!)
 attendre 15 barres_vaut 2 || { echo "d'autres réglages ne lancent pas un autre Pulsodex"; exit 1; }
-kill "${PIDS_E2E[-1]}"
+arreter_pid "${PIDS_E2E[-1]}"
 
 # --version et --capture tournent à part, même pendant que le premier tourne.
 second_lancement --version
