@@ -313,7 +313,20 @@ std::array<bool, 6> TPulsodexForm::VisibilitesFixes() const {
 
 void TPulsodexForm::showEvent(QShowEvent* evenement) {
     QWidget::showEvent(evenement);
+    if (QWindow* fenetre = windowHandle(); fenetre != nullptr && !fenetre->isExposed()) {
+        fenetre->installEventFilter(this);
+        m_miseEnPlace = true;
+    }
     FormShow();
+}
+
+void TPulsodexForm::FinirMiseEnPlace() {
+    m_miseEnPlace = false;
+    if (m_config && !EnConstruction && width() != m_largeurPrecedente) {
+        Arranger(m_config->Organisation);
+        m_largeurPrecedente = width();
+    }
+    AjusterHauteur();
 }
 
 void TPulsodexForm::FormShow() {
@@ -347,10 +360,11 @@ void TPulsodexForm::FormShow() {
     const int haut = std::max(c.Charge_PositionTop(), 0);
     const int gauche = std::max(c.Charge_PositionLeft(), 0);
     const int largeur = std::max(c.Charge_Taille(), minimumWidth());
-    // Placée et à sa largeur avant que les bandes ne la fassent grandir : sous
-    // un gestionnaire de fenêtres, des tailles intermédiaires reviendraient
-    // après coup.
-    setGeometry(gauche, haut, largeur, height());
+    // À sa largeur avant que les bandes ne la fassent grandir, et placée une
+    // seule fois, à sa place finale : sous un gestionnaire de fenêtres, une
+    // taille ou une position intermédiaire reviendrait après coup (et une
+    // position hors des écrans y serait corrigée à sa façon).
+    resize(largeur, height());
 
     FixerTrace("TPulsodexForm.FormShow (30)");
     const auto visibles = VisibilitesFixes();
@@ -394,8 +408,13 @@ void TPulsodexForm::FormShow() {
     // L'arrangement choisi, une fois, à la largeur gardée ; puis sur les écrans présents.
     Arranger(c.Organisation);
     const Rectangle place =
-        GarderSurEcrans({x(), y(), width(), height()}, m_services.Affichage.ZonesTravail());
+        GarderSurEcrans({gauche, haut, width(), height()}, m_services.Affichage.ZonesTravail());
     move(place.Gauche, place.Haut);
+    // Demandée même quand elle ne change pas : sans cela, le gestionnaire de
+    // fenêtres choisirait lui-même où poser la barre.
+    if (QWindow* fenetre = windowHandle()) {
+        fenetre->setPosition(place.Gauche, place.Haut);
+    }
 
     CocherOrganisation();
     VerrouillerMenu->setChecked(c.Verrouillage);
@@ -1024,8 +1043,16 @@ void TPulsodexForm::contextMenuEvent(QContextMenuEvent* evenement) {
 
 void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
+    // Une taille déjà dépassée, renvoyée par le serveur pendant la mise en
+    // place : y répondre redemanderait cette taille, et la position d'alors.
+    const bool perimee = m_miseEnPlace && evenement->spontaneous();
+    m_hauteurFigee = perimee;
     PulsodexPanel->setGeometry(rect());
     m_coolBar->setGeometry(1, 1, width() - 2, m_coolBar->HauteurPour(width() - 2));
+    m_hauteurFigee = false;
+    if (perimee) {
+        return;
+    }
     // Avec une organisation automatique, les bandes suivent la largeur.
     if (!EnConstruction && m_config && width() != m_largeurPrecedente) {
         Arranger(m_config->Organisation);
@@ -1035,6 +1062,9 @@ void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
 }
 
 void TPulsodexForm::AjusterHauteur() {
+    if (m_hauteurFigee) {
+        return;
+    }
     // La hauteur de la fenêtre suit celle du conteneur.
     const int voulue = m_coolBar->HauteurPour(width() - 2) + 2;
     if (height() != voulue) {
@@ -1043,6 +1073,11 @@ void TPulsodexForm::AjusterHauteur() {
 }
 
 bool TPulsodexForm::eventFilter(QObject* objet, QEvent* evenement) {
+    if (objet == windowHandle() && evenement->type() == QEvent::Expose && m_miseEnPlace &&
+        windowHandle()->isExposed()) {
+        FinirMiseEnPlace();
+        return false;
+    }
     auto* controle = qobject_cast<QWidget*>(objet);
     if (controle != nullptr) {
         switch (evenement->type()) {

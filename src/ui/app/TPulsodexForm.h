@@ -205,6 +205,9 @@ private:
     void SuivreSouris(QWidget* controle);
     void AppliquerStyleFenetre();
     void AjusterHauteur();
+    // La fenêtre montrée est exposée : les tailles renvoyées par le serveur X
+    // sont de nouveau les siennes.
+    void FinirMiseEnPlace();
     void Sablier(bool actif);
     // Bandes fixes -1 à -6 puis disques 1 à n ; et celles de l'ordre canonique.
     [[nodiscard]] std::vector<int> ClesBandes() const;
@@ -268,6 +271,11 @@ private:
     bool m_fermee = false;
     bool m_construite = false;
     bool m_sablier = false;
+    // Montrée mais pas encore exposée : sous un gestionnaire de fenêtres, le
+    // serveur X renvoie encore les tailles intermédiaires de la construction,
+    // auxquelles la fenêtre ne doit pas répondre en se redimensionnant.
+    bool m_miseEnPlace = false;
+    bool m_hauteurFigee = false;
     int m_constructions = 0;
     std::string m_adresseServeur; // vide : toutes les adresses locales
     std::uint16_t m_portServeur = net::PortControle;
