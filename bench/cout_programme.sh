@@ -23,7 +23,7 @@ for programme in "$PULSODEX" "$REFERENCE"; do
 done
 # shellcheck source=bench/commun_banc.sh
 source bench/commun_banc.sh
-demarrer_xvfb
+demarrer_xvfb_nu
 TEMP=$TEMP_E2E
 HZ=$(getconf CLK_TCK)
 demarrer_guet

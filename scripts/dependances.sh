@@ -1,35 +1,23 @@
 #!/usr/bin/env bash
 # Installe les paquets Debian qui manquent pour construire, lancer et tester
-# Pulsodex. En root : apt-get sans question ; sinon : affiche la commande.
+# Pulsodex, et produit les locales des tests (français, allemand, anglais).
+# En root : sans question ; sinon : affiche les commandes à taper.
 set -euo pipefail
 
 paquets=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libcanberra-dev
+    qt6-base-dev qt6-wayland libcanberra-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool iproute2
+    xvfb xauth xdotool x11-utils x11-xserver-utils iproute2
+    openbox trayer weston xwayland
+    locales
     clang-format clang libclang-rt-14-dev
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
-    desktop-file-utils dpkg-dev locales
+    desktop-file-utils dpkg-dev
 )
-# Les langues des utilisateurs, pour les tests des nombres et des dates.
-langues=(fr_FR de_DE en_US)
-
-langues_manquantes() {
-    local presentes
-    presentes=$(locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]')
-    for l in "${langues[@]}"; do
-        grep -qx "$(echo "$l" | tr '[:upper:]' '[:lower:]').utf8" <<<"$presentes" || echo "$l"
-    done
-}
-
-creer_langues() {
-    local l
-    for l in $(langues_manquantes); do
-        echo "Création de la locale $l.UTF-8"
-        localedef -i "$l" -f UTF-8 "$l.UTF-8"
-    done
-}
+# Le bureau des tests parle français ; les textes des nombres sont aussi
+# vérifiés en allemand et en anglais.
+locales_voulues=(fr_FR de_DE en_US)
 
 manquants=()
 for p in "${paquets[@]}"; do
@@ -38,20 +26,29 @@ for p in "${paquets[@]}"; do
     fi
 done
 
-if [ ${#manquants[@]} -eq 0 ] && [ -z "$(langues_manquantes)" ]; then
-    exit 0
-fi
+# Une locale est là quand « locale -a » la nomme (fr_FR.utf8 ou fr_FR.UTF-8).
+locales_manquantes() {
+    local presentes l
+    presentes=$(locale -a 2>/dev/null || true)
+    for l in "${locales_voulues[@]}"; do
+        grep -qix "$l\.utf-\?8" <<<"$presentes" || echo "$l"
+    done
+}
 
 if [ "$(id -u)" -ne 0 ]; then
-    [ ${#manquants[@]} -eq 0 ] || {
+    manque=0
+    if [ ${#manquants[@]} -gt 0 ]; then
         echo "Paquets manquants : ${manquants[*]}" >&2
         echo "Installez-les avec :" >&2
         echo "  sudo apt-get install -y --no-install-recommends ${manquants[*]}" >&2
-    }
-    for l in $(langues_manquantes); do
-        echo "Locale manquante : sudo localedef -i $l -f UTF-8 $l.UTF-8" >&2
+        manque=1
+    fi
+    for l in $(locales_manquantes); do
+        echo "Locale manquante : $l.UTF-8 ; produisez-la avec :" >&2
+        echo "  sudo localedef -i $l -f UTF-8 $l.UTF-8" >&2
+        manque=1
     done
-    exit 1
+    exit $manque
 fi
 
 if [ ${#manquants[@]} -gt 0 ]; then
@@ -62,4 +59,8 @@ if [ ${#manquants[@]} -gt 0 ]; then
         apt-get install -y --no-install-recommends "${manquants[@]}"
     fi
 fi
-creer_langues
+
+for l in $(locales_manquantes); do
+    echo "Production de la locale $l.UTF-8"
+    localedef -i "$l" -f UTF-8 "$l.UTF-8"
+done

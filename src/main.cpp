@@ -11,10 +11,12 @@
 #include "adaptateurs/Conversions.h"
 #include "adaptateurs/PresentateurQt.h"
 #include "adaptateurs/SystemeQt.h"
+#include "app/Affichage.h"
 #include "app/ApplicationPulsodex.h"
 #include "app/ChronoPeinture.h"
 #include "app/FichierAide.h"
 #include "app/IconeApplication.h"
+#include "app/InstanceUnique.h"
 #include "app/Repertoires.h"
 #include "app/TPulsodexForm.h"
 #include "commun/Produit.h"
@@ -53,12 +55,9 @@ const char* const Aide =
     "                       $EPOCHREALTIME) : le délai de la première peinture des\n"
     "                       valeurs relevées est écrit sur la sortie d'erreur\n";
 
-bool SansAffichage() {
-    auto vide = [](const char* nom) {
-        const char* valeur = std::getenv(nom);
-        return valeur == nullptr || *valeur == '\0';
-    };
-    return vide("DISPLAY") && vide("WAYLAND_DISPLAY") && vide("QT_QPA_PLATFORM");
+std::string Variable(const char* nom) {
+    const char* valeur = std::getenv(nom);
+    return valeur != nullptr ? valeur : "";
 }
 
 } // namespace
@@ -85,8 +84,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pulsodex : option inconnue « %s » (voir --help)\n", argv[i]);
         return 2;
     }
-    if (!capture.empty() && SansAffichage()) {
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const std::string plateforme = PlateformeImposee(
+        {Variable("QT_QPA_PLATFORM"), Variable("WAYLAND_DISPLAY"), Variable("DISPLAY")}, !capture.empty());
+    if (plateforme == "wayland" && !GreffonAffichagePresent("wayland")) {
+        std::fputs(AvisSansGreffonWayland, stderr);
+        return 1;
+    }
+    if (!plateforme.empty()) {
+        ::setenv("QT_QPA_PLATFORM", plateforme.c_str(), 1);
     }
 
     // Le chronomètre des bancs d'essai vit plus longtemps que la fenêtre.
@@ -101,6 +106,29 @@ int main(int argc, char** argv) {
 
     ApplicationPulsodex application(argc, argv);
     application.setWindowIcon(IconeApplication());
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        std::fputs(AvisWayland, stderr);
+    }
+
+    PresentateurQt boites(capture.empty());
+    // Un seul Pulsodex par fichier de réglages ; une capture tourne à part.
+    std::unique_ptr<InstanceUnique> instance;
+    if (capture.empty()) {
+        instance = std::make_unique<InstanceUnique>(Q(FichierReglages().string()),
+                                                    InstanceUnique::DossierExecution());
+        const InstanceUnique::Issue issue = instance->Demarrer();
+        if (!instance->Message().isEmpty()) {
+            std::fprintf(stderr, "%s\n", instance->Message().toUtf8().constData());
+        }
+        if (issue == InstanceUnique::Issue::MontreeAilleurs) {
+            return 0;
+        }
+        if (issue == InstanceUnique::Issue::Muette) {
+            boites.Boite(instance->Message().toStdString(), produit::Titre, IconeBoite::Avertissement,
+                         BoutonsBoite::Ok);
+            return 1;
+        }
+    }
 
     HorlogeSysteme horloge;
     TempsVerrouSysteme tempsVerrou;
@@ -108,7 +136,6 @@ int main(int argc, char** argv) {
     // Lu une fois ici ; écrit seulement par les enregistrements de la fenêtre,
     // après l'avis d'un fichier abîmé.
     RegistreFichier registre(fichierReglages, horloge);
-    PresentateurQt boites(capture.empty());
     EcranQt ecran;
     AutostartXdg demarrages = AutostartXdg::DuSysteme();
     LocaleLinux locale;
@@ -134,6 +161,11 @@ int main(int argc, char** argv) {
                                           RepertoireProgramme(), CheminExecutable().string()});
     fenetre.FixerCpuInfo(&cpuInfo);
     fenetre.FixerChrono(chrono ? &*chrono : nullptr);
+    if (instance) {
+        instance->Montrer = [&fenetre] {
+            fenetre.Ramener();
+        };
+    }
     std::unique_ptr<TTaskBarIcon> icone;
 
     application.TraiteErreur = [&fenetre](const std::string& message) {

@@ -62,7 +62,8 @@ cpack --config "$construction/CPackConfig.cmake" -B "$temp/paquet" >"$temp/cpack
 paquet=$(find "$temp/paquet" -maxdepth 1 -name 'pulsodex_*.deb' | head -n 1)
 [ -n "$paquet" ] || echec "aucun paquet .deb produit"
 dependances=$(dpkg-deb -f "$paquet" Depends)
-for dependance in libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation; do
+for dependance in libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 qt6-qpa-plugins qt6-translations-l10n \
+    fonts-liberation; do
     grep -q "\b$dependance\b" <<<"$dependances" || echec "dépendance absente : $dependance ($dependances)"
 done
 contenu=$(dpkg-deb -c "$paquet")

@@ -66,9 +66,9 @@ private:
 class EcranFactice : public Ecran {
 public:
     TailleEcran TailleCourante{1024, 768};
-    Rectangle Zone{0, 0, 1024, 740};
+    std::vector<Rectangle> Zones{{0, 0, 1024, 740}};
     [[nodiscard]] TailleEcran Taille() const override { return TailleCourante; }
-    [[nodiscard]] Rectangle ZoneTravail() const override { return Zone; }
+    [[nodiscard]] std::vector<Rectangle> ZonesTravail() const override { return Zones; }
 };
 
 class HorlogeFactice : public Horloge {

@@ -39,7 +39,7 @@ struct FenetreEssai {
         Affichage.TailleCourante = {1280, 1024};
         // Sans lecteur, sauf dans les essais des lecteurs.
         Reg.WriteString(Res(), "ListeDisques", "");
-        Affichage.Zone = {0, 0, 1280, 1000};
+        Affichage.Zones = {{0, 0, 1280, 1000}};
     }
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {

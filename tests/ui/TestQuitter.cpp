@@ -3,9 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
+#include <memory>
+
+#include "shell/TAboutBox.h"
 #include "shell/TQuitterForm.h"
+#include "shell/TResolutionForm.h"
 
 namespace pulsodex {
 namespace {
@@ -40,6 +45,41 @@ TEST(TQuitterForm, BoutonsEtResultats) {
               }),
               TQuitterForm::Annuler);
     EXPECT_EQ(Executer([](TQuitterForm& f) { f.close(); }), TQuitterForm::Annuler);
+}
+
+// Les trois petites boîtes s'ouvrent au centre de l'écran, pas au centre de
+// la barre qui les ouvre (ici dans le coin haut gauche).
+TEST(BoiteCentree, AuCentreDeLEcranDeLaBarre) {
+    QWidget barre(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    barre.setGeometry(0, 0, 180, 60);
+    barre.show();
+    const QPoint centre = barre.screen()->availableGeometry().center();
+    struct Cas {
+        const char* nom;
+        std::function<std::unique_ptr<QDialog>(QWidget*)> creer;
+    };
+    const Cas cas[] = {
+        {"Quitter Pulsodex",
+         [](QWidget* p) {
+             return std::make_unique<TQuitterForm>(p);
+         }},
+        {"Changement de résolution",
+         [](QWidget* p) {
+             return std::make_unique<TResolutionForm>(p);
+         }},
+        {"A Propos",
+         [](QWidget* p) {
+             return std::make_unique<TAboutBox>(p);
+         }},
+    };
+    for (const auto& k : cas) {
+        const auto boite = k.creer(&barre);
+        boite->show();
+        const QPoint ecart = boite->frameGeometry().center() - centre;
+        EXPECT_LE(ecart.manhattanLength(), 1)
+            << k.nom << " au centre de " << boite->frameGeometry().center().x() << ","
+            << boite->frameGeometry().center().y();
+    }
 }
 
 } // namespace

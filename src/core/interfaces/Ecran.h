@@ -1,5 +1,6 @@
 #pragma once
-// Mesures de l'écran principal.
+// Mesures des écrans : la taille de l'écran principal, les zones de travail de tous.
+#include <vector>
 
 namespace pulsodex {
 
@@ -21,8 +22,9 @@ class Ecran {
 public:
     virtual ~Ecran() = default;
     [[nodiscard]] virtual TailleEcran Taille() const = 0;
-    // Zone de travail : l'écran moins les barres du bureau.
-    [[nodiscard]] virtual Rectangle ZoneTravail() const = 0;
+    // Zones de travail (chaque écran moins les barres du bureau), l'écran
+    // principal d'abord ; jamais vide.
+    [[nodiscard]] virtual std::vector<Rectangle> ZonesTravail() const = 0;
 };
 
 } // namespace pulsodex

@@ -1,7 +1,9 @@
 #include "SystemeQt.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QScreen>
 
 #include <algorithm>
@@ -11,6 +13,11 @@
 
 namespace pulsodex {
 
+bool GreffonAffichagePresent(const char* nom) {
+    const QDir greffons(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !greffons.entryList({QStringLiteral("libq%1*").arg(QLatin1String(nom))}, QDir::Files).isEmpty();
+}
+
 TailleEcran EcranQt::Taille() const {
     const QScreen* ecran = QGuiApplication::primaryScreen();
     if (ecran == nullptr) {
@@ -19,13 +26,23 @@ TailleEcran EcranQt::Taille() const {
     return {ecran->size().width(), ecran->size().height()};
 }
 
-Rectangle EcranQt::ZoneTravail() const {
-    const QScreen* ecran = QGuiApplication::primaryScreen();
-    if (ecran == nullptr) {
-        return {0, 0, 1024, 768};
+std::vector<Rectangle> EcranQt::ZonesTravail() const {
+    const QScreen* principal = QGuiApplication::primaryScreen();
+    if (principal == nullptr) {
+        return {{0, 0, 1024, 768}};
     }
-    const QRect zone = ecran->availableGeometry();
-    return {zone.x(), zone.y(), zone.width(), zone.height()};
+    std::vector<Rectangle> zones;
+    auto ajouter = [&zones](const QScreen* ecran) {
+        const QRect zone = ecran->availableGeometry();
+        zones.push_back({zone.x(), zone.y(), zone.width(), zone.height()});
+    };
+    ajouter(principal);
+    for (const QScreen* ecran : QGuiApplication::screens()) {
+        if (ecran != principal) {
+            ajouter(ecran);
+        }
+    }
+    return zones;
 }
 
 int MesureurTexteQt::HauteurTexte(const Police& police, std::string_view texte) const {

@@ -6,10 +6,14 @@
 
 namespace pulsodex {
 
+// Vrai quand un greffon d'affichage de Qt dont le nom commence par « nom »
+// est installé (appelable avant la création de l'application).
+bool GreffonAffichagePresent(const char* nom);
+
 class EcranQt final : public Ecran {
 public:
     [[nodiscard]] TailleEcran Taille() const override;
-    [[nodiscard]] Rectangle ZoneTravail() const override;
+    [[nodiscard]] std::vector<Rectangle> ZonesTravail() const override;
 };
 
 class MesureurTexteQt final : public MesureurTexte {

@@ -77,6 +77,22 @@ void MenuOutils::Ouvrir(QPoint global) {
     m_menu->popup(global);
 }
 
+bool MenuOutils::Raccourci(const QString& touche, QPoint coin) {
+    const QString t = touche.toLower();
+    if (t == QLatin1String("q")) {
+        Action("QuitterMenu")->trigger();
+    } else if (t == QLatin1String("c")) {
+        if (QAction* configuration = Action("ConfigurationMenu"); configuration->isEnabled()) {
+            configuration->trigger();
+        }
+    } else if (t == QLatin1String("o")) {
+        Ouvrir(coin);
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void MenuOutils::CocherOrganisation(std::uint8_t organisation) {
     Action("enLigneAutoMenu")->setChecked(organisation == 1);
     Action("enColonneAutoMenu")->setChecked(organisation == 2);

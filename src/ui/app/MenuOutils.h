@@ -2,6 +2,7 @@
 // Le menu « OutilsMenu » de la fenêtre (bouton droit, touche « o ») : ses
 // entrées, ses sous-menus de réorganisation et leurs coches.
 #include <QPoint>
+#include <QString>
 
 #include <cstdint>
 
@@ -18,6 +19,9 @@ public:
     explicit MenuOutils(TPulsodexForm& fenetre);
 
     void Ouvrir(QPoint global);
+    // Les touches de la fenêtre : « q » quitter, « c » configuration, « o » ce
+    // menu au coin de la fenêtre ; faux pour une autre touche.
+    bool Raccourci(const QString& touche, QPoint coin);
     // Une coche au plus sur les trois dispositions automatiques (0 : aucune).
     void CocherOrganisation(std::uint8_t organisation);
     void CocherVerrou(bool verrouille);

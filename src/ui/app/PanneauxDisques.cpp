@@ -4,6 +4,7 @@
 #include "PanneauDisque.h"
 #include "Panneaux.h"
 #include "Peintres.h"
+#include "Sablier.h"
 #include "adaptateurs/Conversions.h"
 #include "app/Disque.h"
 #include "app/Lecteurs.h"
@@ -71,9 +72,9 @@ void PanneauxDisques::CreerUn(const TConfig& c, int emplacement, std::uint8_t le
         if (d == nullptr || m_config->OuvertureDisque.empty() || d->Lecteur == 0) {
             return;
         }
-        m_services.Sablier(true);
+        m_services.Attente.Poser(true);
         OuvrirDisque(m_services.Sonde, d->Lecteur, m_config->OuvertureDisque, m_services.Lancement);
-        m_services.Sablier(false);
+        m_services.Attente.Poser(false);
     };
     if (panneau->RemplissagePaintBox != nullptr) {
         panneau->RemplissagePaintBox->Peindre = [this, emplacement](QPainter& peintre, const QRect& zone) {

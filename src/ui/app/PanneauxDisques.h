@@ -19,6 +19,7 @@ class Deconnexion;
 class Lanceur;
 class PanneauDisque;
 class Presentateur;
+class Sablier;
 class SondeDisques;
 class TConfig;
 class TDisque;
@@ -36,7 +37,7 @@ public:
         // La souris de la fenêtre, le sablier, et la barre d'une jauge
         // (pourcentage, inversion, légende).
         std::function<void(QWidget*)> Suivre;
-        std::function<void(bool)> Sablier;
+        Sablier& Attente;
         std::function<void(QPainter&, const QRect&, std::uint8_t, bool, const std::string&)> PeindreBarre;
     };
     explicit PanneauxDisques(Services services);

@@ -1,5 +1,6 @@
 #include "RangementBarre.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include "shell/TTaskBarIcon.h"
@@ -35,6 +36,15 @@ void RangementBarre::Restaurer() {
     m_fenetre.showNormal();
     m_fenetre.raise();
     m_fenetre.activateWindow();
+}
+
+void RangementBarre::Ramener(bool dejaMontree) {
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+        modale->raise();
+        modale->activateWindow();
+    } else if (dejaMontree) {
+        Restaurer();
+    }
 }
 
 bool RangementBarre::RevenueParLaBarreDesTaches() const {

@@ -15,6 +15,9 @@ public:
     void FixerIcone(TTaskBarIcon* icone) { m_icone = icone; }
     void Ranger();
     void Restaurer();
+    // Un second lancement demande à la voir : une boîte ouverte passe devant,
+    // sinon la fenêtre revient (si elle a déjà été montrée).
+    void Ramener(bool dejaMontree);
     // L'état de la fenêtre a changé (revenue par la barre des tâches) ; vrai
     // quand elle doit être restaurée.
     [[nodiscard]] bool RevenueParLaBarreDesTaches() const;

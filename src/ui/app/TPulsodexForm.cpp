@@ -16,6 +16,7 @@
 #include "OuvertureConfiguration.h"
 #include "PanneauxDisques.h"
 #include "Peintres.h"
+#include "PlacementFenetre.h"
 #include "RangementBarre.h"
 #include "ReseauFenetre.h"
 #include "Tics.h"
@@ -61,6 +62,7 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
     m_gestes = new GestesSouris(*this, *m_coolBar);
     m_gestes->Suivre(m_panneau);
     m_gestes->Suivre(m_coolBar);
+    m_placement = new PlacementFenetre(*this, [this] { FinirMiseEnPlace(); });
     const auto suivre = [this](QWidget* controle) {
         m_gestes->Suivre(controle);
     };
@@ -75,16 +77,15 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
                 peindre(peintre, zone, c.Pourcent, c.Inverse, c.Legende);
             }
         });
-    m_disques = std::make_unique<PanneauxDisques>(PanneauxDisques::Services{
-        *m_coolBar, m_services.Disques, m_services.Lancement, m_services.Boites, m_services.Deconnexions,
-        m_format, suivre, [this](bool actif) { Sablier(actif); }, peindre});
+    m_disques = std::make_unique<PanneauxDisques>(
+        PanneauxDisques::Services{*m_coolBar, m_services.Disques, m_services.Lancement, m_services.Boites,
+                                  m_services.Deconnexions, m_format, suivre, m_sablier, peindre});
     m_menu = std::make_unique<MenuOutils>(*this);
     m_arrangement = std::make_unique<ArrangementBandes>(*m_coolBar, *m_menu, EnConstruction,
                                                         [this] { AjusterHauteur(); });
     m_rangement = std::make_unique<RangementBarre>(*this);
     m_reseau = std::make_unique<ReseauFenetre>(m_services.Boites);
-    m_tics = std::make_unique<Tics>(*this, m_services, *m_bandesFixes, *m_disques,
-                                    [this](bool actif) { Sablier(actif); });
+    m_tics = std::make_unique<Tics>(*this, m_services, *m_bandesFixes, *m_disques, m_sablier);
 }
 
 TPulsodexForm::~TPulsodexForm() {
@@ -132,20 +133,11 @@ void TPulsodexForm::FixerIconeBarre(TTaskBarIcon* icone) {
     }
 }
 
-void TPulsodexForm::Sablier(bool actif) {
-    if (actif && !m_sablier) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else if (!actif && m_sablier) {
-        QApplication::restoreOverrideCursor();
-    }
-    m_sablier = actif;
-}
-
 // --- Création ---
 
 void TPulsodexForm::FormCreate() {
     TraceProcedure trace("TPulsodexForm.FormCreate");
-    Sablier(true);
+    m_sablier.Poser(true);
     m_journal = std::make_unique<JournalErreurs>(m_services.RepertoireProgramme, m_services.Montre,
                                                  m_services.Locale, m_services.Infos);
     m_config = std::make_unique<TConfig>(
@@ -176,29 +168,27 @@ void TPulsodexForm::FormCreate() {
     if (m_config->TestMiseAJour) {
         m_reseau->VerifierMiseAJour(*m_config, net::OrigineVerification::Demarrage);
     }
-    AppliquerStyleFenetre();
+    m_placement->GarderAuDessus(m_config && m_config->AuDessus);
     if (m_config->Demarrage == 1) {
         QTimer::singleShot(0, this, &TPulsodexForm::Minimiser);
     }
     AReconstruire = true;
 }
 
-void TPulsodexForm::AppliquerStyleFenetre() {
-    const bool dessus = m_config && m_config->AuDessus;
-    if (dessus != windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
-        const bool visible = isVisible();
-        setWindowFlag(Qt::WindowStaysOnTopHint, dessus);
-        if (visible) {
-            show();
-        }
-    }
-}
-
 // --- Construction et démontage ---
 
 void TPulsodexForm::showEvent(QShowEvent* evenement) {
     QWidget::showEvent(evenement);
+    m_placement->Commencer();
     FormShow();
+}
+
+void TPulsodexForm::FinirMiseEnPlace() {
+    if (m_config && !EnConstruction && width() != m_largeurPrecedente) {
+        m_arrangement->Arranger(m_config->Organisation, ClesCanoniquesFenetre());
+        m_largeurPrecedente = width();
+    }
+    AjusterHauteur();
 }
 
 void TPulsodexForm::FormShow() {
@@ -232,6 +222,10 @@ void TPulsodexForm::FormShow() {
     const int haut = std::max(c.Charge_PositionTop(), 0);
     const int gauche = std::max(c.Charge_PositionLeft(), 0);
     const int largeur = std::max(c.Charge_Taille(), minimumWidth());
+    // À sa largeur avant que les bandes ne la fassent grandir, et placée une
+    // seule fois, à sa place finale : sous un gestionnaire de fenêtres, une
+    // taille ou une position intermédiaire reviendrait après coup.
+    resize(largeur, height());
 
     FixerTrace("TPulsodexForm.FormShow (30)");
     m_bandesFixes->Montrer(c);
@@ -250,17 +244,15 @@ void TPulsodexForm::FormShow() {
     FixerTrace("TPulsodexForm.FormShow (60)");
     m_resolution->Reinitialiser();
 
-    // L'arrangement choisi, une fois, à la largeur gardée ; puis dans la zone de travail.
-    setGeometry(gauche, haut, largeur, height());
+    // L'arrangement choisi, une fois, à la largeur gardée ; puis sur les écrans présents.
     m_arrangement->Arranger(c.Organisation, ClesCanoniquesFenetre());
-    const Rectangle place = GarderSurZone({x(), y(), width(), height()}, m_services.Affichage.ZoneTravail());
-    move(place.Gauche, place.Haut);
+    m_placement->Poser(gauche, haut, m_services.Affichage.ZonesTravail());
 
     m_menu->CocherOrganisation(c.Organisation);
     m_menu->CocherVerrou(c.Verrouillage);
     m_coolBar->FixerVerrouille(c.Verrouillage);
     setWindowOpacity(c.Transparence ? c.TauxTransparence / 255.0 : 1.0);
-    Sablier(false);
+    m_sablier.Poser(false);
     // Construite dès maintenant : un tic peut ouvrir une boîte pendant
     // laquelle le programme se ferme, et la fermeture doit alors tout garder.
     m_construite = true;
@@ -358,6 +350,13 @@ void TPulsodexForm::Restaurer() {
     }
 }
 
+void TPulsodexForm::Ramener() {
+    // Pas encore montrée (question du premier lancement) : elle va l'être.
+    if (!m_fermee) {
+        m_rangement->Ramener(m_constructions > 0);
+    }
+}
+
 void TPulsodexForm::changeEvent(QEvent* evenement) {
     QWidget::changeEvent(evenement);
     if (evenement->type() == QEvent::WindowStateChange && m_rangement->RevenueParLaBarreDesTaches()) {
@@ -385,16 +384,16 @@ void TPulsodexForm::QuitterMenuClick() {
 
 void TPulsodexForm::ConfigurationMenuClick() {
     TraceProcedure trace("TPulsodexForm.ConfigurationMenuClick");
-    Sablier(true);
+    m_sablier.Poser(true);
     m_tics->Arreter();
     OuvrirConfiguration({this, *m_config, m_services, m_disques->Lecteurs(),
                          [this] {
-                             Sablier(false);
+                             m_sablier.Poser(false);
                              Cacher();
                          },
                          m_dialogueOptions});
     show();
-    AppliquerStyleFenetre();
+    m_placement->GarderAuDessus(m_config && m_config->AuDessus);
 }
 
 void TPulsodexForm::ErreursLancementMenuClick() {
@@ -460,16 +459,7 @@ void TPulsodexForm::MiseAJourMenuClick() {
 // --- Clavier, menu et taille ---
 
 void TPulsodexForm::keyPressEvent(QKeyEvent* evenement) {
-    const QString texte = evenement->text().toLower();
-    if (texte == QLatin1String("q")) {
-        QuitterMenuClick();
-    } else if (texte == QLatin1String("c")) {
-        if (QAction* configuration = m_menu->Action("ConfigurationMenu"); configuration->isEnabled()) {
-            configuration->trigger();
-        }
-    } else if (texte == QLatin1String("o")) {
-        m_menu->Ouvrir(mapToGlobal(QPoint(0, 0)));
-    } else {
+    if (!m_menu->Raccourci(evenement->text(), mapToGlobal(QPoint(0, 0)))) {
         QWidget::keyPressEvent(evenement);
     }
 }
@@ -480,8 +470,16 @@ void TPulsodexForm::contextMenuEvent(QContextMenuEvent* evenement) {
 
 void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
     QWidget::resizeEvent(evenement);
+    // Une taille déjà dépassée, renvoyée par le serveur pendant la mise en
+    // place : y répondre redemanderait cette taille, et la position d'alors.
+    const bool perimee = m_placement->Perimee(*evenement);
+    m_hauteurFigee = perimee;
     m_panneau->setGeometry(rect());
     m_coolBar->setGeometry(1, 1, width() - 2, m_coolBar->HauteurPour(width() - 2));
+    m_hauteurFigee = false;
+    if (perimee) {
+        return;
+    }
     // Avec une organisation automatique, les bandes suivent la largeur.
     if (!EnConstruction && m_config && width() != m_largeurPrecedente) {
         m_arrangement->Arranger(m_config->Organisation, ClesCanoniquesFenetre());
@@ -491,6 +489,9 @@ void TPulsodexForm::resizeEvent(QResizeEvent* evenement) {
 }
 
 void TPulsodexForm::AjusterHauteur() {
+    if (m_hauteurFigee) {
+        return;
+    }
     // La hauteur de la fenêtre suit celle du conteneur.
     const int voulue = m_coolBar->HauteurPour(width() - 2) + 2;
     if (height() != voulue) {

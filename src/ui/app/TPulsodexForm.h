@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "Sablier.h"
 #include "ServicesFenetre.h"
 #include "app/CycleRafraichissement.h"
 #include "app/JournalErreurs.h"
@@ -27,6 +28,7 @@ class CoolBar;
 class FenetreOptions;
 class GestesSouris;
 class MenuOutils;
+class PlacementFenetre;
 class PanneauDisque;
 class PanneauxDisques;
 class RangementBarre;
@@ -54,6 +56,9 @@ public:
     // Rangement dans la zone de notification et retour.
     void Minimiser();
     void Restaurer();
+    // Un second lancement demande à la voir : elle revient au premier plan
+    // (une boîte modale ouverte passe devant elle).
+    void Ramener();
 
     // Les deux tics : horloge et rafraîchissement.
     void HeureTimerTimer();
@@ -124,9 +129,10 @@ protected:
     void changeEvent(QEvent* evenement) override;
 
 private:
-    void AppliquerStyleFenetre();
     void AjusterHauteur();
-    void Sablier(bool actif);
+    // La fenêtre montrée est exposée : les tailles renvoyées par le serveur X
+    // sont de nouveau les siennes.
+    void FinirMiseEnPlace();
     [[nodiscard]] std::vector<int> ClesCanoniquesFenetre() const;
     void ReorganiserManuel(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);
@@ -138,6 +144,7 @@ private:
     QWidget* m_panneau = nullptr; // « PulsodexPanel »
     CoolBar* m_coolBar = nullptr;
     GestesSouris* m_gestes = nullptr;
+    PlacementFenetre* m_placement = nullptr;
     std::unique_ptr<BandesFixesQt> m_bandesFixes;
     std::unique_ptr<PanneauxDisques> m_disques;
     std::unique_ptr<MenuOutils> m_menu;
@@ -153,7 +160,9 @@ private:
     ChronoPremierePeinture* m_chrono = nullptr;
     bool m_fermee = false;
     bool m_construite = false;
-    bool m_sablier = false;
+    Sablier m_sablier;
+    // Une taille dépassée renvoyée par le serveur : la hauteur ne la suit pas.
+    bool m_hauteurFigee = false;
     int m_constructions = 0;
 };
 

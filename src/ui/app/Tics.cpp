@@ -5,6 +5,7 @@
 
 #include "BandesFixesQt.h"
 #include "PanneauxDisques.h"
+#include "Sablier.h"
 #include "TPulsodexForm.h"
 #include "adaptateurs/Conversions.h"
 #include "app/Avertissements.h"
@@ -24,7 +25,7 @@
 namespace pulsodex {
 
 Tics::Tics(TPulsodexForm& fenetre, ServicesFenetre& services, BandesFixesQt& bandes, PanneauxDisques& disques,
-           std::function<void(bool)> sablier)
+           Sablier& sablier)
     : m_fenetre(fenetre), m_services(services), m_bandes(bandes), m_disques(disques),
       m_horloge(new QTimer(&fenetre)), m_minuterie(new QTimer(&fenetre)), m_sondesMemoire(services.Memoire),
       m_cpu(services.Processeur), m_cycle(m_sondesMemoire, m_cpu),
@@ -36,7 +37,7 @@ Tics::Tics(TPulsodexForm& fenetre, ServicesFenetre& services, BandesFixesQt& ban
                [this](const std::string& texte, std::uint16_t son, std::function<void()> fermee) {
                    m_services.Boites.OuvrirMessage(texte, LegendeEvenement, son, std::move(fermee));
                },
-               std::move(sablier),
+               [&sablier](bool actif) { sablier.Poser(actif); },
                [this](TacheALancer tache) {
                    m_taches.Ajouter(std::move(tache));
                }} {

@@ -22,6 +22,7 @@ namespace pulsodex {
 class BandesFixesQt;
 class ChronoPremierePeinture;
 class PanneauxDisques;
+class Sablier;
 class SurveillanceResolution;
 class TConfig;
 class TPulsodexForm;
@@ -31,7 +32,7 @@ public:
     // Les minuteurs sont des enfants de la fenêtre et appellent ses
     // gestionnaires HeureTimerTimer et MinuterieTimer.
     Tics(TPulsodexForm& fenetre, ServicesFenetre& services, BandesFixesQt& bandes, PanneauxDisques& disques,
-         std::function<void(bool)> sablier);
+         Sablier& sablier);
     ~Tics();
     Tics(const Tics&) = delete;
     Tics& operator=(const Tics&) = delete;

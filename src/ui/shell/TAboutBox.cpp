@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "adaptateurs/Conversions.h"
@@ -25,8 +24,8 @@ QLabel* Etiquette(const QString& texte, const char* nom, QWidget* parent) {
 } // namespace
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : BoiteCentree(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("A Propos"));
 
@@ -94,16 +93,6 @@ TAboutBox::TAboutBox(QWidget* parent)
 void TAboutBox::FixerSysteme(const std::string& systeme, const std::string& processeur) {
     OSName->setText(Q(systeme));
     Cpu->setText(Q(processeur));
-}
-
-void TAboutBox::showEvent(QShowEvent* evenement) {
-    QDialog::showEvent(evenement);
-    // Centrée sur l'écran, et non sur la petite barre qui l'ouvre.
-    if (const QScreen* ecran = screen()) {
-        QRect place = frameGeometry();
-        place.moveCenter(ecran->availableGeometry().center());
-        move(place.topLeft());
-    }
 }
 
 } // namespace pulsodex

@@ -1,15 +1,15 @@
 #pragma once
 // La boîte « A Propos » : produit, compilation, identité, site, système et processeur.
-#include <QDialog>
-
 #include <string>
+
+#include "BoiteCentree.h"
 
 class QLabel;
 class QPushButton;
 
 namespace pulsodex {
 
-class TAboutBox : public QDialog {
+class TAboutBox : public BoiteCentree {
     Q_OBJECT
 public:
     explicit TAboutBox(QWidget* parent = nullptr);
@@ -30,9 +30,6 @@ public:
     QLabel* FrequenceLabel = nullptr;
     QLabel* Freq = nullptr;
     QPushButton* BitBtn1 = nullptr;
-
-protected:
-    void showEvent(QShowEvent* evenement) override;
 };
 
 } // namespace pulsodex

@@ -10,8 +10,8 @@
 namespace pulsodex {
 
 TQuitterForm::TQuitterForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : BoiteCentree(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("QuitterForm"));
     setWindowTitle(QStringLiteral("Quitter Pulsodex"));
 

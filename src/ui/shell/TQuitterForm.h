@@ -1,12 +1,12 @@
 #pragma once
 // Confirmation de sortie : « &Quitter », « &Masquer » (par défaut), « &Annuler ».
-#include <QDialog>
+#include "BoiteCentree.h"
 
 class QPushButton;
 
 namespace pulsodex {
 
-class TQuitterForm : public QDialog {
+class TQuitterForm : public BoiteCentree {
     Q_OBJECT
 public:
     enum Resultat { Annuler = 0, Quitter = 1, Masquer = 2 };

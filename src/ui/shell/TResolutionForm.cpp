@@ -11,8 +11,8 @@
 namespace pulsodex {
 
 TResolutionForm::TResolutionForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint) {
+    : BoiteCentree(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("ResolutionForm"));
     setWindowTitle(QStringLiteral("Changement de résolution"));
 

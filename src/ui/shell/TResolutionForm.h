@@ -1,7 +1,7 @@
 #pragma once
 // « Changement de résolution » : enregistrer la configuration actuelle pour
 // la nouvelle résolution, charger celle qui y est gardée, ou annuler.
-#include <QDialog>
+#include "BoiteCentree.h"
 
 #include <functional>
 
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace pulsodex {
 
-class TResolutionForm : public QDialog {
+class TResolutionForm : public BoiteCentree {
     Q_OBJECT
 public:
     enum Resultat { Annuler = 0, Enregistrer = 1, Charger = 2 };

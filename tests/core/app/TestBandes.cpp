@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
+#include "app/Affichage.h"
 #include "app/GeometrieFenetre.h"
 #include "app/Lecteurs.h"
 #include "app/ModeleBandes.h"
@@ -272,25 +273,72 @@ TEST_F(PersistanceTest, OrdresEtLargeursAberrants) {
     }
 }
 
-TEST(GeometrieFenetre, RameneeDansLaZoneDeTravail) {
+TEST(GeometrieFenetre, RameneeSurLesEcransPresents) {
+    const std::vector<Rectangle> un = {{0, 0, 1280, 1000}};
+    // Deux écrans côte à côte, le second à droite ; puis le second seul (le
+    // premier débranché) ; puis un écran à gauche du principal.
+    const std::vector<Rectangle> deux = {{0, 0, 1280, 1024}, {1280, 0, 1280, 1024}};
+    const std::vector<Rectangle> droiteSeul = {{1280, 0, 1280, 1024}};
+    const std::vector<Rectangle> aGauche = {{0, 0, 1280, 1024}, {-1280, 0, 1280, 1024}};
+    const std::vector<Rectangle> barreEnHaut = {{0, 30, 1280, 994}};
+    const std::vector<Rectangle> aucun;
     struct Cas {
+        const char* nom;
         Rectangle fenetre;
-        Rectangle zone;
+        const std::vector<Rectangle>& zones;
         Rectangle attendu;
     };
     const Cas cas[] = {
-        {{1200, 0, 180, 60}, {0, 0, 1280, 1000}, {1100, 0, 180, 60}},
-        {{0, 990, 180, 60}, {0, 0, 1280, 1000}, {0, 940, 180, 60}},
-        {{10, 10, 180, 60}, {0, 0, 1280, 1000}, {10, 10, 180, 60}},
-        {{500, 500, 2000, 2000}, {0, 0, 1280, 1000}, {0, 0, 2000, 2000}},
+        {"un écran, débord à droite", {1200, 0, 180, 60}, un, {1100, 0, 180, 60}},
+        {"un écran, débord en bas", {0, 990, 180, 60}, un, {0, 940, 180, 60}},
+        {"un écran, dedans", {10, 10, 180, 60}, un, {10, 10, 180, 60}},
+        {"un écran, plus grande que lui", {500, 500, 2000, 2000}, un, {0, 0, 2000, 2000}},
+        {"un écran, négative", {-50, -20, 180, 60}, un, {0, 0, 180, 60}},
+        {"second écran gardé", {1600, 100, 180, 60}, deux, {1600, 100, 180, 60}},
+        {"à cheval sur les deux", {1200, 100, 180, 60}, deux, {1200, 100, 180, 60}},
+        {"second écran, débord à droite", {2500, 100, 180, 60}, deux, {2380, 100, 180, 60}},
+        {"second écran, débord en bas", {1600, 1000, 180, 60}, deux, {1600, 964, 180, 60}},
+        {"écran disparu à droite", {1600, 100, 180, 60}, un, {1100, 100, 180, 60}},
+        {"écran disparu loin à droite et en bas", {5000, 3000, 180, 60}, deux, {2380, 964, 180, 60}},
+        {"écran principal débranché", {100, 100, 180, 60}, droiteSeul, {1280, 100, 180, 60}},
+        {"négative sur un écran à gauche", {-1000, 100, 180, 60}, aGauche, {-1000, 100, 180, 60}},
+        {"négative, écran de gauche disparu", {-1000, 100, 180, 60}, deux, {0, 100, 180, 60}},
+        {"sous la barre du haut", {0, 0, 180, 60}, barreEnHaut, {0, 30, 180, 60}},
+        {"aucun écran connu", {-7, 5000, 180, 60}, aucun, {-7, 5000, 180, 60}},
     };
     for (const auto& k : cas) {
-        EXPECT_EQ(GarderSurZone(k.fenetre, k.zone), k.attendu);
+        EXPECT_EQ(GarderSurEcrans(k.fenetre, k.zones), k.attendu) << k.nom;
     }
     EXPECT_EQ(ZoneSous(3, 180), ZoneSouris::BordGauche);
     EXPECT_EQ(ZoneSous(4, 180), ZoneSouris::Deplacement);
     EXPECT_EQ(ZoneSous(176, 180), ZoneSouris::Deplacement);
     EXPECT_EQ(ZoneSous(177, 180), ZoneSouris::BordDroit);
+}
+
+// Sous Wayland avec XWayland, X11, où la barre se place et reste au-dessus ;
+// le choix de l'utilisateur prime toujours.
+TEST(Affichage, GreffonImpose) {
+    struct Cas {
+        EnvironnementAffichage env;
+        bool capture;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {{"", "wayland-0", ":0"}, false, "xcb"},
+        {{"", "wayland-0", ""}, false, "wayland"},
+        {{"", "", ":0"}, false, ""},
+        {{"wayland", "wayland-0", ":0"}, false, ""},
+        {{"offscreen", "", ""}, true, ""},
+        {{"", "", ""}, false, ""},
+        {{"", "", ""}, true, "offscreen"},
+        {{"", "", ":0"}, true, ""},
+        {{"", "wayland-0", ":0"}, true, "xcb"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(PlateformeImposee(k.env, k.capture), k.attendu)
+            << "QT_QPA_PLATFORM=" << k.env.Plateforme << " WAYLAND_DISPLAY=" << k.env.Wayland
+            << " DISPLAY=" << k.env.X11 << (k.capture ? " --capture" : "");
+    }
 }
 
 TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
