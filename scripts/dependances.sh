@@ -9,7 +9,7 @@ paquets=(
     qt6-base-dev qt6-wayland libcanberra-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils iproute2
-    openbox trayer weston xwayland
+    openbox trayer weston xwayland xserver-xephyr x11-apps python3
     locales
     clang-format clang libclang-rt-14-dev
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
