@@ -43,6 +43,7 @@ mkdir -p "$TEMP_E2E/programme"
 # l'alarme vient d'un tic du minuteur. Sans horloge, seules les jauges de la
 # mémoire changent l'image.
 if [ "$(id -u)" -eq 0 ] && mkdir -p "$TEMP_E2E/petit" && mount -t tmpfs -o size=4m tmpfs "$TEMP_E2E/petit"; then
+    trap 'umount "$TEMP_E2E/petit" 2>/dev/null; nettoyer' EXIT
     reglages_de_base 'NombreAvertissements=1' '[1280x1024]' 'Date=Non' 'Heure=Non' 'ListeDisques=D' \
         'Rafraichissement=500' 'RepeterAvertir=-1' 'Sons=Non' '[Lecteurs]' "D=$TEMP_E2E/petit" \
         '[Avertissement]' '0\Ressource=Disque' '0\Disque=D' '0\Unit%E9=Mo' '0\Seuil=2'
@@ -59,7 +60,24 @@ else
     echo "sans montage tmpfs (root requis) : l'alarme tardive n'est pas essayée"
 fi
 
-# 2. Deux messages au lancement : le premier s'ouvre à la construction ;
+# 2. Sous la boîte « Quitter Pulsodex » (touche « q ») et sous la boîte du SHOW
+# du port 1109, gardes de ce qui marchait déjà.
+reglages_de_base '[1280x1024]' 'Date=Non' 'Heure=Non' 'ListeDisques=' 'Rafraichissement=500'
+lancer_pulsodex
+attendre 15 fenetre_presente "Pulsodex XP" || exit 1
+xdotool windowactivate --sync "$(fenetre "Pulsodex XP")" key q
+attendre 10 fenetre_presente "Quitter Pulsodex" || exit 1
+rangees_changent 0 200 || exit 1
+if exec 3<>/dev/tcp/127.0.0.1/1109 2>/dev/null; then
+    printf 'SHOW Bonjour\r\n' >&3
+    attendre 10 fenetre_presente "Information" || exit 1
+    rangees_changent 0 200 || exit 1
+fi
+fermee_par_le_marqueur "Quitter Pulsodex" || exit 1
+aucune "Information" || { echo "la boîte du SHOW est restée"; exit 1; }
+exec 3<&- 3>&- 2>/dev/null
+
+# 3. Deux messages au lancement : le premier s'ouvre à la construction ;
 # fermé, le second vient d'un tic de l'horloge, qui doit continuer dessous.
 reglages_de_base 'NombreEvenement=2' '[1280x1024]' 'Date=Non' 'ChaineHeure=hh:nn:ss' \
     'ModeRafraichissementHorloge=Seconde' 'MemPhysique=Non' 'MemoryLoad=Non' 'ListeDisques=' \
@@ -75,7 +93,7 @@ attendre 10 fenetre_presente "Evénement Pulsodex" || { echo "le second message 
 rangees_changent 2 12 || exit 1
 fermee_par_le_marqueur "Evénement Pulsodex" || exit 1
 
-# 3. La boîte de changement de résolution, sur un écran imbriqué que xrandr
+# 4. La boîte de changement de résolution, sur un écran imbriqué que xrandr
 # redimensionne : une seule boîte, qui suit un second changement, se ferme
 # comme « &Annuler » au retour de la taille ; « &Annuler » ne ferme pas le
 # programme ; rien n'est gardé pour les autres tailles.
