@@ -14,8 +14,8 @@
 #include <fstream>
 #include <string>
 
-#include "config/RegistreFichier.h"
-#include "config/linux/StockageFichier.h"
+#include "core/config/RegistreFichier.h"
+#include "core/config/linux/StockageFichier.h"
 
 namespace {
 using namespace pulsodex;

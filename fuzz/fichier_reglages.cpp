@@ -10,7 +10,7 @@
 
 #include "ConfigEssai.h"
 #include "Verifier.h"
-#include "config/FichierIni.h"
+#include "core/config/FichierIni.h"
 
 namespace {
 using namespace pulsodex;

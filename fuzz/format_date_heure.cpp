@@ -7,9 +7,9 @@
 #include <string>
 
 #include "Verifier.h"
-#include "commun/FormatDateHeure.h"
-#include "interfaces/Horloge.h"
-#include "interfaces/Locale.h"
+#include "core/commun/FormatDateHeure.h"
+#include "core/interfaces/Horloge.h"
+#include "core/interfaces/Locale.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     FuzzedDataProvider fournisseur(donnees, taille);

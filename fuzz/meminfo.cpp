@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "Verifier.h"
-#include "probes/Memoire.h"
+#include "core/probes/Memoire.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string_view texte(reinterpret_cast<const char*>(donnees), taille);

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "Verifier.h"
-#include "probes/Montages.h"
+#include "core/probes/Montages.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     using namespace pulsodex;

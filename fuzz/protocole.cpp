@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "Verifier.h"
-#include "commun/Textes.h"
-#include "net/Protocole.h"
+#include "core/commun/Textes.h"
+#include "core/net/Protocole.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     using namespace pulsodex;

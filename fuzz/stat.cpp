@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Verifier.h"
-#include "probes/Processeur.h"
+#include "core/probes/Processeur.h"
 
 namespace {
 // Rend les deux moitiés de l'entrée, l'une après l'autre.

@@ -8,9 +8,9 @@
 
 #include "ConfigEssai.h"
 #include "Verifier.h"
-#include "commun/Textes.h"
-#include "config/Enumerations.h"
-#include "config/JoursMois.h"
+#include "core/commun/Textes.h"
+#include "core/config/Enumerations.h"
+#include "core/config/JoursMois.h"
 
 namespace {
 using namespace pulsodex;

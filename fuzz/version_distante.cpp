@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "Verifier.h"
-#include "net/MiseAJour.h"
+#include "core/net/MiseAJour.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     using namespace pulsodex::net;

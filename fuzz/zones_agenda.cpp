@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "Verifier.h"
-#include "config/dialog/ZonesAgenda.h"
+#include "core/config/dialog/ZonesAgenda.h"
 
 namespace {
 // Séparateurs d'heure de vraies langues ; vide : la langue n'en donne pas.

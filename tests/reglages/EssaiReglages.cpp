@@ -21,11 +21,11 @@
 #include <cstring>
 #include <string>
 
-#include "commun/Fichiers.h"
-#include "commun/Textes.h"
-#include "config/FichierIni.h"
-#include "config/RegistreFichier.h"
-#include "config/linux/StockageFichier.h"
+#include "core/commun/Fichiers.h"
+#include "core/commun/Textes.h"
+#include "core/config/FichierIni.h"
+#include "core/config/RegistreFichier.h"
+#include "core/config/linux/StockageFichier.h"
 
 namespace {
 using namespace pulsodex;

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "Factices.h"
-#include "config/RegistreFichier.h"
-#include "config/RegistreMemoire.h"
-#include "config/TConfig.h"
-#include "interfaces/Locale.h"
+#include "core/config/RegistreFichier.h"
+#include "core/config/RegistreMemoire.h"
+#include "core/config/TConfig.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex::test {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "probes/TCpuInfo.h"
+#include "core/probes/TCpuInfo.h"
 
 namespace pulsodex::test {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "ConfigEssai.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
 
 namespace pulsodex::test {
 

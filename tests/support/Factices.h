@@ -6,18 +6,18 @@
 #include <string>
 #include <vector>
 
-#include "app/Avertissements.h"
-#include "config/StockageReglages.h"
-#include "config/linux/StockageFichier.h"
-#include "interfaces/Ecran.h"
-#include "interfaces/Horloge.h"
-#include "interfaces/InfosSysteme.h"
-#include "interfaces/Lanceur.h"
-#include "interfaces/ListeDemarrage.h"
-#include "interfaces/MesureurTexte.h"
-#include "interfaces/Presentateur.h"
-#include "probes/Memoire.h"
-#include "probes/Processeur.h"
+#include "core/app/Avertissements.h"
+#include "core/config/StockageReglages.h"
+#include "core/config/linux/StockageFichier.h"
+#include "core/interfaces/Ecran.h"
+#include "core/interfaces/Horloge.h"
+#include "core/interfaces/InfosSysteme.h"
+#include "core/interfaces/Lanceur.h"
+#include "core/interfaces/ListeDemarrage.h"
+#include "core/interfaces/MesureurTexte.h"
+#include "core/interfaces/Presentateur.h"
+#include "core/probes/Memoire.h"
+#include "core/probes/Processeur.h"
 
 namespace pulsodex::test {
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "Fichiers.h"
-#include "interfaces/Executeur.h"
-#include "probes/InterfacesDisques.h"
+#include "core/interfaces/Executeur.h"
+#include "core/probes/InterfacesDisques.h"
 
 namespace pulsodex::test {
 

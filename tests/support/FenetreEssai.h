@@ -14,13 +14,13 @@
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "Fichiers.h"
-#include "app/Panneaux.h"
-#include "app/TPulsodexForm.h"
-#include "config/RegistreMemoire.h"
-#include "interfaces/Locale.h"
-#include "probes/Deconnexion.h"
-#include "probes/Disques.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/config/RegistreMemoire.h"
+#include "core/interfaces/Locale.h"
+#include "core/probes/Deconnexion.h"
+#include "core/probes/Disques.h"
+#include "core/probes/linux/DisquesLinux.h"
+#include "ui/app/Panneaux.h"
+#include "ui/app/TPulsodexForm.h"
 
 namespace pulsodex::test {
 

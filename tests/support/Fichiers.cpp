@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "commun/Fichiers.h"
+#include "core/commun/Fichiers.h"
 
 namespace pulsodex::test {
 

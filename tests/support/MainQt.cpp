@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "app/ApplicationPulsodex.h"
+#include "ui/app/ApplicationPulsodex.h"
 
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);

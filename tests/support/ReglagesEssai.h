@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "Factices.h"
-#include "config/RegistreFichier.h"
-#include "config/linux/StockageFichier.h"
+#include "core/config/RegistreFichier.h"
+#include "core/config/linux/StockageFichier.h"
 
 namespace pulsodex::test {
 

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "Attentes.h"
-#include "net/Prise.h"
+#include "core/net/Prise.h"
 
 namespace pulsodex::test {
 

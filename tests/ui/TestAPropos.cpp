@@ -9,9 +9,9 @@
 
 #include "CpuidEssai.h"
 #include "FenetreEssai.h"
-#include "commun/Produit.h"
-#include "probes/TCpuInfo.h"
-#include "shell/TAboutBox.h"
+#include "core/commun/Produit.h"
+#include "core/probes/TCpuInfo.h"
+#include "ui/shell/TAboutBox.h"
 
 namespace pulsodex::test {
 namespace {

@@ -12,8 +12,8 @@
 #include <QWindow>
 
 #include "FenetreEssai.h"
-#include "aide/Aide.h"
-#include "aide/FenetreAide.h"
+#include "ui/aide/Aide.h"
+#include "ui/aide/FenetreAide.h"
 
 namespace pulsodex::test {
 namespace {

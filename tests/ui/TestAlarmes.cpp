@@ -8,8 +8,8 @@
 
 #include "AttentesQt.h"
 #include "FenetreEssai.h"
-#include "shell/BoitesSansAttente.h"
-#include "shell/TMessageForm.h"
+#include "ui/shell/BoitesSansAttente.h"
+#include "ui/shell/TMessageForm.h"
 
 namespace pulsodex::test {
 namespace {

@@ -9,9 +9,9 @@
 #include <QSignalSpy>
 
 #include "FenetreEssai.h"
-#include "app/CoolBar.h"
-#include "app/Panneaux.h"
-#include "shell/TResolutionForm.h"
+#include "ui/app/CoolBar.h"
+#include "ui/app/Panneaux.h"
+#include "ui/shell/TResolutionForm.h"
 
 namespace pulsodex::test {
 namespace {

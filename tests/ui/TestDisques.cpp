@@ -7,9 +7,9 @@
 
 #include "Attentes.h"
 #include "FenetreEssai.h"
-#include "app/CoolBar.h"
-#include "app/Disque.h"
-#include "app/PanneauDisque.h"
+#include "core/app/Disque.h"
+#include "ui/app/CoolBar.h"
+#include "ui/app/PanneauDisque.h"
 
 namespace pulsodex::test {
 namespace {

@@ -15,9 +15,9 @@
 #include <QTranslator>
 
 #include "AttentesQt.h"
-#include "app/TraductionsQt.h"
-#include "shell/ChoixFichierTache.h"
-#include "shell/TEvenementForm.h"
+#include "ui/app/TraductionsQt.h"
+#include "ui/shell/ChoixFichierTache.h"
+#include "ui/shell/TEvenementForm.h"
 
 namespace pulsodex {
 namespace {

@@ -8,12 +8,12 @@
 #include <QTimer>
 
 #include "FenetreEssai.h"
-#include "app/ApplicationPulsodex.h"
-#include "app/CoolBar.h"
-#include "app/Panneaux.h"
-#include "commun/Trace.h"
-#include "shell/TQuitterForm.h"
-#include "shell/TTaskBarIcon.h"
+#include "core/commun/Trace.h"
+#include "ui/app/ApplicationPulsodex.h"
+#include "ui/app/CoolBar.h"
+#include "ui/app/Panneaux.h"
+#include "ui/shell/TQuitterForm.h"
+#include "ui/shell/TTaskBarIcon.h"
 
 namespace pulsodex::test {
 namespace {

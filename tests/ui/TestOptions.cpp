@@ -15,9 +15,9 @@
 
 #include "ConfigEssai.h"
 #include "FenetreEssai.h"
-#include "app/Panneaux.h"
-#include "config/FenetreOptions.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/app/Panneaux.h"
+#include "ui/config/FenetreOptions.h"
 
 namespace pulsodex::test {
 namespace {

@@ -21,11 +21,11 @@
 #include "DialogueEssai.h"
 #include "FenetreEssai.h"
 #include "ReglagesEssai.h"
-#include "config/FenetreOptions.h"
-#include "config/PageAgendaQt.h"
-#include "config/PageMessagesQt.h"
-#include "config/dialog/TOptionsForm.h"
-#include "shell/TEvenementForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/config/FenetreOptions.h"
+#include "ui/config/PageAgendaQt.h"
+#include "ui/config/PageMessagesQt.h"
+#include "ui/shell/TEvenementForm.h"
 
 namespace pulsodex::test {
 namespace {

@@ -8,9 +8,9 @@
 
 #include <memory>
 
-#include "shell/TAboutBox.h"
-#include "shell/TQuitterForm.h"
-#include "shell/TResolutionForm.h"
+#include "ui/shell/TAboutBox.h"
+#include "ui/shell/TQuitterForm.h"
+#include "ui/shell/TResolutionForm.h"
 
 namespace pulsodex {
 namespace {

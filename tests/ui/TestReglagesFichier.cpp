@@ -12,8 +12,8 @@
 
 #include "FenetreEssai.h"
 #include "ReglagesEssai.h"
-#include "config/FenetreOptions.h"
-#include "config/FichierIni.h"
+#include "core/config/FichierIni.h"
+#include "ui/config/FenetreOptions.h"
 
 namespace pulsodex::test {
 namespace {

@@ -14,9 +14,9 @@
 
 #include "FenetreEssai.h"
 #include "ReseauEssai.h"
-#include "adaptateurs/PresentateurQt.h"
-#include "net/ServeurBureau.h"
-#include "net/VerificationMiseAJour.h"
+#include "ui/adaptateurs/PresentateurQt.h"
+#include "ui/net/ServeurBureau.h"
+#include "ui/net/VerificationMiseAJour.h"
 
 namespace pulsodex::test {
 namespace {

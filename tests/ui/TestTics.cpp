@@ -8,10 +8,10 @@
 
 #include "ConfigEssai.h"
 #include "FenetreEssai.h"
-#include "adaptateurs/Conversions.h"
-#include "app/ChronoPeinture.h"
-#include "app/Panneaux.h"
-#include "app/Peintres.h"
+#include "core/app/ChronoPeinture.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/app/Panneaux.h"
+#include "ui/app/Peintres.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "Affichage.h"
+#include "core/app/Affichage.h"
 
 namespace pulsodex {
 

@@ -1,13 +1,13 @@
-#include "Agenda.h"
+#include "core/app/Agenda.h"
 
 #include <array>
 #include <cstdio>
 
-#include "Avertissements.h"
-#include "FichierTexte.h"
-#include "commun/Trace.h"
-#include "interfaces/Lanceur.h"
-#include "interfaces/Locale.h"
+#include "core/app/Avertissements.h"
+#include "core/app/FichierTexte.h"
+#include "core/commun/Trace.h"
+#include "core/interfaces/Lanceur.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "config/Enregistrements.h"
-#include "interfaces/Horloge.h"
-#include "interfaces/Lanceur.h"
+#include "core/config/Enregistrements.h"
+#include "core/interfaces/Horloge.h"
+#include "core/interfaces/Lanceur.h"
 
 namespace pulsodex {
 

@@ -1,8 +1,8 @@
-#include "Avertissements.h"
+#include "core/app/Avertissements.h"
 
 #include <cmath>
 
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "config/Enregistrements.h"
-#include "interfaces/Presentateur.h"
-#include "probes/InterfacesDisques.h"
-#include "probes/Memoire.h"
+#include "core/config/Enregistrements.h"
+#include "core/interfaces/Presentateur.h"
+#include "core/probes/InterfacesDisques.h"
+#include "core/probes/Memoire.h"
 
 namespace pulsodex {
 

@@ -1,6 +1,6 @@
-#include "BandesFixes.h"
+#include "core/app/BandesFixes.h"
 
-#include "config/TConfig.h"
+#include "core/config/TConfig.h"
 
 namespace pulsodex {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "app/Jauge.h"
+#include "core/app/Jauge.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "ChronoPeinture.h"
+#include "core/app/ChronoPeinture.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "Compilation.h"
+#include "core/app/Compilation.h"
 
-#include "commun/Textes.h"
-#include "interfaces/Locale.h"
+#include "core/commun/Textes.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex {
 

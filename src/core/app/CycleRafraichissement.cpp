@@ -1,12 +1,12 @@
-#include "CycleRafraichissement.h"
+#include "core/app/CycleRafraichissement.h"
 
 #include <unistd.h>
 
 #include <algorithm>
 
-#include "config/TConfig.h"
-#include "probes/Memoire.h"
-#include "probes/Processeur.h"
+#include "core/config/TConfig.h"
+#include "core/probes/Memoire.h"
+#include "core/probes/Processeur.h"
 
 namespace pulsodex {
 

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "app/HistoriqueCpu.h"
-#include "probes/Memoire.h"
+#include "core/app/HistoriqueCpu.h"
+#include "core/probes/Memoire.h"
 
 namespace pulsodex {
 

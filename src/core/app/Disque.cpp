@@ -1,10 +1,10 @@
-#include "Disque.h"
+#include "core/app/Disque.h"
 
-#include "commun/Trace.h"
-#include "probes/Disques.h"
-#include "probes/Formats.h"
-#include "probes/GenresDisques.h"
-#include "probes/InterfacesDisques.h"
+#include "core/commun/Trace.h"
+#include "core/probes/Disques.h"
+#include "core/probes/Formats.h"
+#include "core/probes/GenresDisques.h"
+#include "core/probes/InterfacesDisques.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "FichierAide.h"
+#include "core/app/FichierAide.h"
 
 #include <system_error>
 

@@ -1,4 +1,4 @@
-#include "FichierTexte.h"
+#include "core/app/FichierTexte.h"
 
 #include <fcntl.h>
 #include <unistd.h>

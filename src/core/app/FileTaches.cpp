@@ -1,4 +1,4 @@
-#include "FileTaches.h"
+#include "core/app/FileTaches.h"
 
 #include <condition_variable>
 #include <deque>

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Agenda.h"
+#include "core/app/Agenda.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "GeometrieFenetre.h"
+#include "core/app/GeometrieFenetre.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // Règles de placement de la fenêtre principale.
 #include <vector>
 
-#include "interfaces/Ecran.h"
+#include "core/interfaces/Ecran.h"
 
 namespace pulsodex {
 

@@ -1,6 +1,6 @@
-#include "HistoriqueCpu.h"
+#include "core/app/HistoriqueCpu.h"
 
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

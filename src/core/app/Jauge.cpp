@@ -1,10 +1,10 @@
-#include "Jauge.h"
+#include "core/app/Jauge.h"
 
-#include "app/CycleRafraichissement.h"
-#include "commun/Trace.h"
-#include "config/TConfig.h"
-#include "probes/Formats.h"
-#include "probes/Memoire.h"
+#include "core/app/CycleRafraichissement.h"
+#include "core/commun/Trace.h"
+#include "core/config/TConfig.h"
+#include "core/probes/Formats.h"
+#include "core/probes/Memoire.h"
 
 namespace pulsodex {
 

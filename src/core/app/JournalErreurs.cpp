@@ -1,11 +1,11 @@
-#include "JournalErreurs.h"
+#include "core/app/JournalErreurs.h"
 
-#include "FichierTexte.h"
-#include "commun/Produit.h"
-#include "commun/Trace.h"
-#include "interfaces/Horloge.h"
-#include "interfaces/InfosSysteme.h"
-#include "interfaces/Locale.h"
+#include "core/app/FichierTexte.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Trace.h"
+#include "core/interfaces/Horloge.h"
+#include "core/interfaces/InfosSysteme.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex {
 

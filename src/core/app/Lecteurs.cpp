@@ -1,4 +1,4 @@
-#include "Lecteurs.h"
+#include "core/app/Lecteurs.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "ModeleBandes.h"
+#include "core/app/ModeleBandes.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "PersistanceBandes.h"
+#include "core/app/PersistanceBandes.h"
 
 #include <algorithm>
 #include <array>
 
-#include "ModeleBandes.h"
-#include "config/TConfig.h"
+#include "core/app/ModeleBandes.h"
+#include "core/config/TConfig.h"
 
 namespace pulsodex {
 

@@ -1,7 +1,7 @@
-#include "Reorganisation.h"
+#include "core/app/Reorganisation.h"
 
-#include "ModeleBandes.h"
-#include "commun/Trace.h"
+#include "core/app/ModeleBandes.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "Repertoires.h"
+#include "core/app/Repertoires.h"
 
 #include <unistd.h>
 

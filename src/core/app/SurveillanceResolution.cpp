@@ -1,6 +1,6 @@
-#include "SurveillanceResolution.h"
+#include "core/app/SurveillanceResolution.h"
 
-#include "config/TConfig.h"
+#include "core/config/TConfig.h"
 
 namespace pulsodex {
 

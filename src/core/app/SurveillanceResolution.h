@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "interfaces/Ecran.h"
+#include "core/interfaces/Ecran.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "Fichiers.h"
+#include "core/commun/Fichiers.h"
 
 #include <fstream>
 #include <sstream>

@@ -1,10 +1,10 @@
-#include "FormatDateHeure.h"
+#include "core/commun/FormatDateHeure.h"
 
 #include <cctype>
 
-#include "commun/Textes.h"
-#include "interfaces/Horloge.h"
-#include "interfaces/Locale.h"
+#include "core/commun/Textes.h"
+#include "core/interfaces/Horloge.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "Textes.h"
+#include "core/commun/Textes.h"
 
 #include <charconv>
 

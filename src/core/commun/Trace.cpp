@@ -1,4 +1,4 @@
-#include "Trace.h"
+#include "core/commun/Trace.h"
 
 #include <algorithm>
 

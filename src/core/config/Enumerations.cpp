@@ -1,9 +1,9 @@
-#include "Enumerations.h"
+#include "core/config/Enumerations.h"
 
 #include <array>
 #include <string>
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex {
 

@@ -1,10 +1,10 @@
-#include "FichierIni.h"
+#include "core/config/FichierIni.h"
 
 #include <algorithm>
 #include <optional>
 #include <utility>
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex {
 

@@ -1,9 +1,9 @@
-#include "JoursMois.h"
+#include "core/config/JoursMois.h"
 
 #include <array>
 
-#include "commun/Textes.h"
-#include "interfaces/Locale.h"
+#include "core/commun/Textes.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex {
 

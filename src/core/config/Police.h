@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Enumerations.h"
+#include "core/config/Enumerations.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "PolicesWindows.h"
+#include "core/config/PolicesWindows.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
-#include "Registre.h"
+#include "core/config/Registre.h"
 
 #include <limits>
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FichierIni.h"
+#include "core/config/FichierIni.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "RegistreFichier.h"
+#include "core/config/RegistreFichier.h"
 
 namespace pulsodex {
 

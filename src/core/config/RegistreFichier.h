@@ -8,9 +8,9 @@
 #include <map>
 #include <optional>
 
-#include "FichierIni.h"
-#include "Registre.h"
-#include "StockageReglages.h"
+#include "core/config/FichierIni.h"
+#include "core/config/Registre.h"
+#include "core/config/StockageReglages.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "RegistreMemoire.h"
+#include "core/config/RegistreMemoire.h"
 
 namespace pulsodex {
 

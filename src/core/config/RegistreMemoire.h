@@ -2,7 +2,7 @@
 // Registre tenu en mémoire : pour les tests et les essais.
 #include <map>
 
-#include "Registre.h"
+#include "core/config/Registre.h"
 
 namespace pulsodex {
 

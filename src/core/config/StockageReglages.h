@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "interfaces/Horloge.h"
+#include "core/interfaces/Horloge.h"
 
 namespace pulsodex {
 

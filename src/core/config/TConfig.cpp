@@ -1,12 +1,12 @@
-#include "TConfig.h"
+#include "core/config/TConfig.h"
 
-#include "commun/Produit.h"
-#include "commun/Textes.h"
-#include "commun/Trace.h"
-#include "interfaces/Ecran.h"
-#include "interfaces/ListeDemarrage.h"
-#include "interfaces/MesureurTexte.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Textes.h"
+#include "core/commun/Trace.h"
+#include "core/interfaces/Ecran.h"
+#include "core/interfaces/ListeDemarrage.h"
+#include "core/interfaces/MesureurTexte.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

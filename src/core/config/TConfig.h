@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "Enregistrements.h"
-#include "Police.h"
-#include "Registre.h"
+#include "core/config/Enregistrements.h"
+#include "core/config/Police.h"
+#include "core/config/Registre.h"
 
 namespace pulsodex {
 

@@ -1,9 +1,9 @@
 // Écriture des réglages sur disque, et avis à l'utilisateur quand elle échoue
 // ou quand le fichier n'a pas été lu proprement.
-#include "TConfig.h"
-#include "commun/Produit.h"
-#include "commun/Trace.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Trace.h"
+#include "core/config/TConfig.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

@@ -1,10 +1,10 @@
 // Chargement et sauvegarde des règles d'avertissement et des événements.
-#include "JoursMois.h"
-#include "TConfig.h"
-#include "commun/Produit.h"
-#include "commun/Textes.h"
-#include "commun/Trace.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Textes.h"
+#include "core/commun/Trace.h"
+#include "core/config/JoursMois.h"
+#include "core/config/TConfig.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

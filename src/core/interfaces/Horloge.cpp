@@ -1,4 +1,4 @@
-#include "Horloge.h"
+#include "core/interfaces/Horloge.h"
 
 #include <chrono>
 

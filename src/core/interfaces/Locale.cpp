@@ -1,4 +1,4 @@
-#include "Locale.h"
+#include "core/interfaces/Locale.h"
 
 #include <array>
 #include <cstdio>

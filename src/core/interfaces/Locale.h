@@ -3,7 +3,7 @@
 // formats courts de date et longs d'heure.
 #include <string>
 
-#include "Horloge.h"
+#include "core/interfaces/Horloge.h"
 
 namespace pulsodex {
 

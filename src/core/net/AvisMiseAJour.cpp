@@ -1,6 +1,6 @@
-#include "AvisMiseAJour.h"
+#include "core/net/AvisMiseAJour.h"
 
-#include "commun/Produit.h"
+#include "core/commun/Produit.h"
 
 namespace pulsodex::net {
 

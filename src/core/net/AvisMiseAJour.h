@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "MiseAJour.h"
-#include "interfaces/Presentateur.h"
+#include "core/interfaces/Presentateur.h"
+#include "core/net/MiseAJour.h"
 
 namespace pulsodex::net {
 

@@ -1,4 +1,4 @@
-#include "MiseAJour.h"
+#include "core/net/MiseAJour.h"
 
 #include <sys/socket.h>
 
@@ -6,9 +6,9 @@
 #include <cerrno>
 #include <cstdio>
 
-#include "Prise.h"
-#include "commun/Produit.h"
-#include "commun/Textes.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Textes.h"
+#include "core/net/Prise.h"
 
 namespace pulsodex::net {
 

@@ -1,4 +1,4 @@
-#include "Prise.h"
+#include "core/net/Prise.h"
 
 #include <fcntl.h>
 #include <netdb.h>

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <utility>
 
-#include "commun/Erreur.h"
+#include "core/commun/Erreur.h"
 
 namespace pulsodex::net {
 

@@ -1,6 +1,6 @@
-#include "Protocole.h"
+#include "core/net/Protocole.h"
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex::net {
 

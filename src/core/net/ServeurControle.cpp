@@ -1,4 +1,4 @@
-#include "ServeurControle.h"
+#include "core/net/ServeurControle.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

@@ -14,8 +14,8 @@
 #include <string>
 #include <thread>
 
-#include "Prise.h"
-#include "Protocole.h"
+#include "core/net/Prise.h"
+#include "core/net/Protocole.h"
 
 namespace pulsodex::net {
 

@@ -1,9 +1,9 @@
-#include "CarteLecteurs.h"
+#include "core/probes/CarteLecteurs.h"
 
 #include <algorithm>
 
-#include "config/Registre.h"
-#include "probes/GenresDisques.h"
+#include "core/config/Registre.h"
+#include "core/probes/GenresDisques.h"
 
 namespace pulsodex {
 

@@ -1,5 +1,5 @@
 // Hors x86 : pas d'instruction CPUID, le nom vient du système.
-#include "probes/TCpuInfo.h"
+#include "core/probes/TCpuInfo.h"
 
 namespace pulsodex {
 

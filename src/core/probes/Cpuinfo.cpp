@@ -1,4 +1,4 @@
-#include "Cpuinfo.h"
+#include "core/probes/Cpuinfo.h"
 
 #include <array>
 #include <utility>

@@ -1,9 +1,9 @@
-#include "Deconnexion.h"
+#include "core/probes/Deconnexion.h"
 
 #include <cerrno>
 
-#include "commun/Trace.h"
-#include "probes/GenresDisques.h"
+#include "core/commun/Trace.h"
+#include "core/probes/GenresDisques.h"
 
 namespace pulsodex {
 

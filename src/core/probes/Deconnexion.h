@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "interfaces/Executeur.h"
-#include "probes/CarteLecteurs.h"
-#include "probes/InterfacesDisques.h"
+#include "core/interfaces/Executeur.h"
+#include "core/probes/CarteLecteurs.h"
+#include "core/probes/InterfacesDisques.h"
 
 namespace pulsodex {
 

@@ -1,9 +1,9 @@
-#include "Disques.h"
+#include "core/probes/Disques.h"
 
 #include <algorithm>
 
-#include "commun/Trace.h"
-#include "probes/EspaceDirect.h"
+#include "core/commun/Trace.h"
+#include "core/probes/EspaceDirect.h"
 
 namespace pulsodex {
 

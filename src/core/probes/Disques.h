@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "probes/CarteLecteurs.h"
-#include "probes/InterfacesDisques.h"
-#include "probes/SondeBornee.h"
+#include "core/probes/CarteLecteurs.h"
+#include "core/probes/InterfacesDisques.h"
+#include "core/probes/SondeBornee.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "EspaceDirect.h"
+#include "core/probes/EspaceDirect.h"
 
 #include <algorithm>
 #include <array>

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "probes/Montages.h"
+#include "core/probes/Montages.h"
 
 namespace pulsodex {
 

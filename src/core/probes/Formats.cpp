@@ -1,12 +1,12 @@
-#include "Formats.h"
+#include "core/probes/Formats.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "commun/Trace.h"
-#include "interfaces/Locale.h"
-#include "probes/Memoire.h"
+#include "core/commun/Trace.h"
+#include "core/interfaces/Locale.h"
+#include "core/probes/Memoire.h"
 
 namespace pulsodex {
 

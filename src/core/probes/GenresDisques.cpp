@@ -1,4 +1,4 @@
-#include "GenresDisques.h"
+#include "core/probes/GenresDisques.h"
 
 #include <algorithm>
 #include <iterator>

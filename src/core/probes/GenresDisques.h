@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "probes/Montages.h"
+#include "core/probes/Montages.h"
 
 namespace pulsodex {
 

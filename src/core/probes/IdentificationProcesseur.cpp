@@ -1,6 +1,6 @@
-#include "IdentificationProcesseur.h"
+#include "core/probes/IdentificationProcesseur.h"
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 #include <algorithm>
 #include <array>

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "probes/GenresDisques.h"
-#include "probes/Montages.h"
+#include "core/probes/GenresDisques.h"
+#include "core/probes/Montages.h"
 
 namespace pulsodex {
 

@@ -1,8 +1,8 @@
-#include "Memoire.h"
+#include "core/probes/Memoire.h"
 
 #include <array>
 
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "Montages.h"
+#include "core/probes/Montages.h"
 
 namespace pulsodex {
 

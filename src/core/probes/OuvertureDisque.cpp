@@ -1,4 +1,4 @@
-#include "OuvertureDisque.h"
+#include "core/probes/OuvertureDisque.h"
 
 namespace pulsodex {
 

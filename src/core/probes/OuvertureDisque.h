@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "interfaces/Lanceur.h"
-#include "probes/Disques.h"
+#include "core/interfaces/Lanceur.h"
+#include "core/probes/Disques.h"
 
 namespace pulsodex {
 

@@ -1,9 +1,9 @@
-#include "Processeur.h"
+#include "core/probes/Processeur.h"
 
 #include <cmath>
 
-#include "commun/Erreur.h"
-#include "commun/Trace.h"
+#include "core/commun/Erreur.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

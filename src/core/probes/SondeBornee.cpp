@@ -1,4 +1,4 @@
-#include "SondeBornee.h"
+#include "core/probes/SondeBornee.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "probes/InterfacesDisques.h"
+#include "core/probes/InterfacesDisques.h"
 
 namespace pulsodex {
 

@@ -1,9 +1,9 @@
-#include "SystemeNoms.h"
+#include "core/probes/SystemeNoms.h"
 
 #include <cctype>
 #include <sstream>
 
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "TCpuInfo.h"
+#include "core/probes/TCpuInfo.h"
 
 namespace pulsodex {
 

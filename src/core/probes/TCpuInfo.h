@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "probes/IdentificationProcesseur.h"
+#include "core/probes/IdentificationProcesseur.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "Conversions.h"
+#include "ui/adaptateurs/Conversions.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -8,8 +8,8 @@
 #include <array>
 #include <cmath>
 
-#include "config/Police.h"
-#include "config/PolicesWindows.h"
+#include "core/config/Police.h"
+#include "core/config/PolicesWindows.h"
 
 namespace pulsodex {
 

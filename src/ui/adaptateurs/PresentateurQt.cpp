@@ -1,4 +1,4 @@
-#include "PresentateurQt.h"
+#include "ui/adaptateurs/PresentateurQt.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "Conversions.h"
-#include "Sons.h"
-#include "shell/BoitesSansAttente.h"
-#include "shell/TMessageForm.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/adaptateurs/Sons.h"
+#include "ui/shell/BoitesSansAttente.h"
+#include "ui/shell/TMessageForm.h"
 
 namespace pulsodex {
 

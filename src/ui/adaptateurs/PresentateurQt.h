@@ -1,6 +1,6 @@
 #pragma once
 // Boîtes de message Qt, en texte brut, avec des boutons en français.
-#include "interfaces/Presentateur.h"
+#include "core/interfaces/Presentateur.h"
 
 class QMessageBox;
 

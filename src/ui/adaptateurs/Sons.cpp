@@ -1,9 +1,9 @@
-#include "Sons.h"
+#include "ui/adaptateurs/Sons.h"
 
 #include <QApplication>
 
-#include "commun/Produit.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/interfaces/Presentateur.h"
 
 #ifdef PULSODEX_CANBERRA
 #include <canberra.h>

@@ -1,4 +1,4 @@
-#include "SystemeQt.h"
+#include "ui/adaptateurs/SystemeQt.h"
 
 #include <QDir>
 #include <QFontMetrics>
@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "Conversions.h"
-#include "probes/SystemeNoms.h"
+#include "core/probes/SystemeNoms.h"
+#include "ui/adaptateurs/Conversions.h"
 
 namespace pulsodex {
 

@@ -1,8 +1,8 @@
 #pragma once
 // Écran, mesure des textes et noms du système vus par Qt.
-#include "interfaces/Ecran.h"
-#include "interfaces/InfosSysteme.h"
-#include "interfaces/MesureurTexte.h"
+#include "core/interfaces/Ecran.h"
+#include "core/interfaces/InfosSysteme.h"
+#include "core/interfaces/MesureurTexte.h"
 
 namespace pulsodex {
 

@@ -2,7 +2,7 @@
 // L'aide du programme, pour la fenêtre principale et la configuration :
 // AfficherAide(SujetConfiguration) pour le bouton « Aide » de la
 // configuration, AfficherAide(SujetFormats) pour les formats de date et d'heure.
-#include "app/FichierAide.h"
+#include "core/app/FichierAide.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "FenetreAide.h"
+#include "ui/aide/FenetreAide.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -8,11 +8,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "adaptateurs/Conversions.h"
-#include "aide/Aide.h"
-#include "app/Repertoires.h"
-#include "commun/Produit.h"
-#include "commun/Trace.h"
+#include "core/app/Repertoires.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Trace.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/aide/Aide.h"
 
 // Hors de tout espace de noms, comme le veut Q_INIT_RESOURCE.
 static void InitialiserRessourceAide() {

@@ -1,4 +1,4 @@
-#include "ApplicationPulsodex.h"
+#include "ui/app/ApplicationPulsodex.h"
 
 #include <QSocketNotifier>
 
@@ -9,7 +9,7 @@
 #include <csignal>
 #include <exception>
 
-#include "TraductionsQt.h"
+#include "ui/app/TraductionsQt.h"
 
 namespace pulsodex {
 

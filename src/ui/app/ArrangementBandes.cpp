@@ -1,9 +1,9 @@
-#include "ArrangementBandes.h"
+#include "ui/app/ArrangementBandes.h"
 
-#include "CoolBar.h"
-#include "MenuOutils.h"
-#include "app/Reorganisation.h"
-#include "config/TConfig.h"
+#include "core/app/Reorganisation.h"
+#include "core/config/TConfig.h"
+#include "ui/app/CoolBar.h"
+#include "ui/app/MenuOutils.h"
 
 namespace pulsodex {
 

@@ -1,13 +1,13 @@
-#include "BandesFixesQt.h"
+#include "ui/app/BandesFixesQt.h"
 
-#include "CoolBar.h"
-#include "Panneaux.h"
-#include "adaptateurs/Conversions.h"
-#include "app/BandesFixes.h"
-#include "app/CycleRafraichissement.h"
-#include "config/TConfig.h"
-#include "probes/Formats.h"
-#include "probes/Memoire.h"
+#include "core/app/BandesFixes.h"
+#include "core/app/CycleRafraichissement.h"
+#include "core/config/TConfig.h"
+#include "core/probes/Formats.h"
+#include "core/probes/Memoire.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/app/CoolBar.h"
+#include "ui/app/Panneaux.h"
 
 namespace pulsodex {
 

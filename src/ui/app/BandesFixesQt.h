@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "app/Jauge.h"
+#include "core/app/Jauge.h"
 
 class QPainter;
 class QRect;

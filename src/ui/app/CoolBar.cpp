@@ -1,4 +1,4 @@
-#include "CoolBar.h"
+#include "ui/app/CoolBar.h"
 
 #include <QApplication>
 

@@ -8,7 +8,7 @@
 #include <map>
 #include <optional>
 
-#include "app/ModeleBandes.h"
+#include "core/app/ModeleBandes.h"
 
 namespace pulsodex {
 

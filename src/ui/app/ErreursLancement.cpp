@@ -1,12 +1,12 @@
-#include "ErreursLancement.h"
+#include "ui/app/ErreursLancement.h"
 
 #include <filesystem>
 #include <system_error>
 
-#include "app/Agenda.h"
-#include "commun/Produit.h"
-#include "interfaces/Lanceur.h"
-#include "interfaces/Presentateur.h"
+#include "core/app/Agenda.h"
+#include "core/commun/Produit.h"
+#include "core/interfaces/Lanceur.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "GestesSouris.h"
+#include "ui/app/GestesSouris.h"
 
 #include <QMouseEvent>
 #include <QVariant>
@@ -7,8 +7,8 @@
 
 #include <algorithm>
 
-#include "CoolBar.h"
-#include "app/GeometrieFenetre.h"
+#include "core/app/GeometrieFenetre.h"
+#include "ui/app/CoolBar.h"
 
 namespace pulsodex {
 

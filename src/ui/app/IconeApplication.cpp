@@ -1,4 +1,4 @@
-#include "IconeApplication.h"
+#include "ui/app/IconeApplication.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,4 +1,4 @@
-#include "InstanceUnique.h"
+#include "ui/app/InstanceUnique.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>

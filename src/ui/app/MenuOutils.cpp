@@ -1,10 +1,10 @@
-#include "MenuOutils.h"
+#include "ui/app/MenuOutils.h"
 
 #include <QMenu>
 
 #include <array>
 
-#include "TPulsodexForm.h"
+#include "ui/app/TPulsodexForm.h"
 
 namespace pulsodex {
 

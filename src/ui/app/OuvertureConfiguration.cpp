@@ -1,18 +1,18 @@
-#include "OuvertureConfiguration.h"
+#include "ui/app/OuvertureConfiguration.h"
 
 #include <QColorDialog>
 #include <QFontDatabase>
 
-#include "ServicesFenetre.h"
-#include "adaptateurs/Conversions.h"
-#include "aide/Aide.h"
-#include "config/FenetreOptions.h"
-#include "config/PolicesWindows.h"
-#include "config/TConfig.h"
-#include "config/dialog/TOptionsForm.h"
-#include "interfaces/InfosSysteme.h"
-#include "probes/CarteLecteurs.h"
-#include "probes/Disques.h"
+#include "core/config/PolicesWindows.h"
+#include "core/config/TConfig.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "core/interfaces/InfosSysteme.h"
+#include "core/probes/CarteLecteurs.h"
+#include "core/probes/Disques.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/aide/Aide.h"
+#include "ui/app/ServicesFenetre.h"
+#include "ui/config/FenetreOptions.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "PanneauDisque.h"
+#include "ui/app/PanneauDisque.h"
 
 #include <QPainter>
 

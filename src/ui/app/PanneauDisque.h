@@ -3,7 +3,7 @@
 // l'espace libre, chacun dans son biseau ; la jauge suit la largeur du panneau.
 #include <QWidget>
 
-#include "Panneaux.h"
+#include "ui/app/Panneaux.h"
 
 namespace pulsodex {
 

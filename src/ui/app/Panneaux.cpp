@@ -1,4 +1,4 @@
-#include "Panneaux.h"
+#include "ui/app/Panneaux.h"
 
 #include <QPainter>
 

@@ -1,14 +1,14 @@
-#include "Peintres.h"
+#include "ui/app/Peintres.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 
 #include <cstdio>
 
-#include "adaptateurs/Conversions.h"
-#include "app/ChronoPeinture.h"
-#include "app/Jauge.h"
-#include "config/TConfig.h"
+#include "core/app/ChronoPeinture.h"
+#include "core/app/Jauge.h"
+#include "core/config/TConfig.h"
+#include "ui/adaptateurs/Conversions.h"
 
 namespace pulsodex {
 

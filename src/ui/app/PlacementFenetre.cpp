@@ -1,10 +1,10 @@
-#include "PlacementFenetre.h"
+#include "ui/app/PlacementFenetre.h"
 
 #include <QResizeEvent>
 #include <QWidget>
 #include <QWindow>
 
-#include "app/GeometrieFenetre.h"
+#include "core/app/GeometrieFenetre.h"
 
 namespace pulsodex {
 

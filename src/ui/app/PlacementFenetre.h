@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "interfaces/Ecran.h"
+#include "core/interfaces/Ecran.h"
 
 class QResizeEvent;
 class QWidget;

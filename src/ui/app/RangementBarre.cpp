@@ -1,9 +1,9 @@
-#include "RangementBarre.h"
+#include "ui/app/RangementBarre.h"
 
 #include <QApplication>
 #include <QWidget>
 
-#include "shell/TTaskBarIcon.h"
+#include "ui/shell/TTaskBarIcon.h"
 
 namespace pulsodex {
 

@@ -1,11 +1,11 @@
-#include "ReseauFenetre.h"
+#include "ui/app/ReseauFenetre.h"
 
 #include <cstdlib>
 
-#include "config/TConfig.h"
-#include "net/MiseAJour.h"
-#include "net/ServeurBureau.h"
-#include "net/VerificationMiseAJour.h"
+#include "core/config/TConfig.h"
+#include "core/net/MiseAJour.h"
+#include "ui/net/ServeurBureau.h"
+#include "ui/net/VerificationMiseAJour.h"
 
 namespace pulsodex {
 

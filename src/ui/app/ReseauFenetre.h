@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "net/AvisMiseAJour.h"
-#include "net/Protocole.h"
+#include "core/net/AvisMiseAJour.h"
+#include "core/net/Protocole.h"
 
 namespace pulsodex {
 

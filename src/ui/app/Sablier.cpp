@@ -1,4 +1,4 @@
-#include "Sablier.h"
+#include "ui/app/Sablier.h"
 
 #include <QApplication>
 #include <QCursor>

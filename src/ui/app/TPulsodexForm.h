@@ -11,13 +11,13 @@
 #include <memory>
 #include <string>
 
-#include "Sablier.h"
-#include "ServicesFenetre.h"
-#include "app/CycleRafraichissement.h"
-#include "app/JournalErreurs.h"
-#include "app/SurveillanceResolution.h"
-#include "config/TConfig.h"
-#include "probes/Formats.h"
+#include "core/app/CycleRafraichissement.h"
+#include "core/app/JournalErreurs.h"
+#include "core/app/SurveillanceResolution.h"
+#include "core/config/TConfig.h"
+#include "core/probes/Formats.h"
+#include "ui/app/Sablier.h"
+#include "ui/app/ServicesFenetre.h"
 
 namespace pulsodex {
 

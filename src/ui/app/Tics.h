@@ -8,12 +8,12 @@
 #include <functional>
 #include <string>
 
-#include "ServicesFenetre.h"
-#include "app/Agenda.h"
-#include "app/CycleRafraichissement.h"
-#include "app/FileTaches.h"
-#include "probes/Memoire.h"
-#include "probes/Processeur.h"
+#include "core/app/Agenda.h"
+#include "core/app/CycleRafraichissement.h"
+#include "core/app/FileTaches.h"
+#include "core/probes/Memoire.h"
+#include "core/probes/Processeur.h"
+#include "ui/app/ServicesFenetre.h"
 
 class QTimer;
 

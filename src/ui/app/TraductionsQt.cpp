@@ -1,4 +1,4 @@
-#include "TraductionsQt.h"
+#include "ui/app/TraductionsQt.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,4 +1,4 @@
-#include "FenetreOptions.h"
+#include "ui/config/FenetreOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,12 +17,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "PageAgendaQt.h"
-#include "PageMessagesQt.h"
-#include "RefletsControles.h"
-#include "adaptateurs/Conversions.h"
-#include "aide/Aide.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/aide/Aide.h"
+#include "ui/config/PageAgendaQt.h"
+#include "ui/config/PageMessagesQt.h"
+#include "ui/config/RefletsControles.h"
 
 namespace pulsodex {
 

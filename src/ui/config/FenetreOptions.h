@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "LiaisonsControles.h"
+#include "ui/config/LiaisonsControles.h"
 
 class QLabel;
 class QPushButton;

@@ -1,8 +1,8 @@
-#include "LiaisonsControles.h"
+#include "ui/config/LiaisonsControles.h"
 
 #include <utility>
 
-#include "RefletsControles.h"
+#include "ui/config/RefletsControles.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -17,8 +17,8 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "adaptateurs/Conversions.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/adaptateurs/Conversions.h"
 
 namespace pulsodex {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "config/dialog/Controles.h"
+#include "core/config/dialog/Controles.h"
 
 class QAbstractButton;
 class QCheckBox;

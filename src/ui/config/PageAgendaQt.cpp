@@ -1,4 +1,4 @@
-#include "PageAgendaQt.h"
+#include "ui/config/PageAgendaQt.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -12,8 +12,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "config/dialog/TOptionsForm.h"
-#include "shell/TEvenementForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/shell/TEvenementForm.h"
 
 namespace pulsodex {
 

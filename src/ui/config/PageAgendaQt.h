@@ -1,7 +1,7 @@
 #pragma once
 // Page « Agen&da » du dialogue de configuration : le reflet Qt des événements
 // du cœur ; « Propriétés de l'événement » ouvre l'éditeur TEvenementForm.
-#include "PageOptionsQt.h"
+#include "ui/config/PageOptionsQt.h"
 
 class QComboBox;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "PageMessagesQt.h"
+#include "ui/config/PageMessagesQt.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
 
 namespace pulsodex {
 

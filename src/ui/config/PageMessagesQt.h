@@ -1,7 +1,7 @@
 #pragma once
 // Page « &Messages » du dialogue de configuration : le reflet Qt des règles
 // d'avertissement du cœur.
-#include "PageOptionsQt.h"
+#include "ui/config/PageOptionsQt.h"
 
 class QComboBox;
 class QPushButton;

@@ -1,11 +1,11 @@
-#include "PageOptionsQt.h"
+#include "ui/config/PageOptionsQt.h"
 
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "RefletsControles.h"
-#include "adaptateurs/Conversions.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/config/RefletsControles.h"
 
 namespace pulsodex {
 

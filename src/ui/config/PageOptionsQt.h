@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "LiaisonsControles.h"
+#include "ui/config/LiaisonsControles.h"
 
 class QLineEdit;
 class QListWidget;

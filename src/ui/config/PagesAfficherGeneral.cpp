@@ -1,5 +1,5 @@
 // Les pages « &Afficher » et « &Général » de la fenêtre de configuration.
-#include "FenetreOptions.h"
+#include "ui/config/FenetreOptions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,12 +18,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "PageAgendaQt.h"
-#include "PageMessagesQt.h"
-#include "RefletsControles.h"
-#include "adaptateurs/Conversions.h"
-#include "aide/Aide.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/aide/Aide.h"
+#include "ui/config/PageAgendaQt.h"
+#include "ui/config/PageMessagesQt.h"
+#include "ui/config/RefletsControles.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "RefletsControles.h"
+#include "ui/config/RefletsControles.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QSignalBlocker>
 
-#include "LiaisonsControles.h"
-#include "adaptateurs/Conversions.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/config/LiaisonsControles.h"
 
 namespace pulsodex {
 

@@ -14,7 +14,7 @@ class QKeyEvent;
 #include <string>
 #include <string_view>
 
-#include "config/dialog/Controles.h"
+#include "core/config/dialog/Controles.h"
 
 class QLineEdit;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "RelaisBoites.h"
+#include "ui/net/RelaisBoites.h"
 
 #include <QThread>
 

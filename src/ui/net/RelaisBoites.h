@@ -7,7 +7,7 @@
 #include <stop_token>
 #include <string>
 
-#include "interfaces/Presentateur.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

@@ -1,6 +1,6 @@
-#include "ServeurBureau.h"
+#include "ui/net/ServeurBureau.h"
 
-#include "commun/Produit.h"
+#include "core/commun/Produit.h"
 
 namespace pulsodex {
 

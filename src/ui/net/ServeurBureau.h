@@ -3,8 +3,8 @@
 // prise deviennent des boîtes montrées sur le fil de l'interface.
 #include <string_view>
 
-#include "RelaisBoites.h"
-#include "net/ServeurControle.h"
+#include "core/net/ServeurControle.h"
+#include "ui/net/RelaisBoites.h"
 
 namespace pulsodex {
 

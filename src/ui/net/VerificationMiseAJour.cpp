@@ -1,4 +1,4 @@
-#include "VerificationMiseAJour.h"
+#include "ui/net/VerificationMiseAJour.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -7,7 +7,7 @@
 #include <system_error>
 #include <thread>
 
-#include "commun/Produit.h"
+#include "core/commun/Produit.h"
 
 namespace pulsodex {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <stop_token>
 
-#include "interfaces/Presentateur.h"
-#include "net/AvisMiseAJour.h"
-#include "net/MiseAJour.h"
+#include "core/interfaces/Presentateur.h"
+#include "core/net/AvisMiseAJour.h"
+#include "core/net/MiseAJour.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "BoiteCentree.h"
+#include "ui/shell/BoiteCentree.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "BoitesSansAttente.h"
+#include "ui/shell/BoitesSansAttente.h"
 
 #include <QApplication>
 #include <QDialog>

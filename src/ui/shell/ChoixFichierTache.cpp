@@ -1,4 +1,4 @@
-#include "ChoixFichierTache.h"
+#include "ui/shell/ChoixFichierTache.h"
 
 #include <QComboBox>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
-#include "DialogueResolutionQt.h"
+#include "ui/shell/DialogueResolutionQt.h"
 
-#include "adaptateurs/Conversions.h"
-#include "shell/BoitesSansAttente.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/shell/BoitesSansAttente.h"
 
 namespace pulsodex {
 

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "app/SurveillanceResolution.h"
-#include "shell/TResolutionForm.h"
+#include "core/app/SurveillanceResolution.h"
+#include "ui/shell/TResolutionForm.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "TAboutBox.h"
+#include "ui/shell/TAboutBox.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -7,10 +7,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "adaptateurs/Conversions.h"
-#include "app/Compilation.h"
-#include "app/IconeApplication.h"
-#include "commun/Produit.h"
+#include "core/app/Compilation.h"
+#include "core/commun/Produit.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/app/IconeApplication.h"
 
 namespace pulsodex {
 

@@ -2,7 +2,7 @@
 // La boîte « A Propos » : produit, compilation, identité, site, système et processeur.
 #include <string>
 
-#include "BoiteCentree.h"
+#include "ui/shell/BoiteCentree.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "TEvenementForm.h"
+#include "ui/shell/TEvenementForm.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -13,9 +13,9 @@
 
 #include <memory>
 
-#include "ChoixFichierTache.h"
-#include "adaptateurs/Conversions.h"
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/shell/ChoixFichierTache.h"
 
 namespace pulsodex {
 

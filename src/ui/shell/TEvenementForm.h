@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "config/dialog/EditeurEvenement.h"
+#include "core/config/dialog/EditeurEvenement.h"
 
 class QLineEdit;
 class QPushButton;

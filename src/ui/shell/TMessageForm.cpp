@@ -1,4 +1,4 @@
-#include "TMessageForm.h"
+#include "ui/shell/TMessageForm.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -6,10 +6,10 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "adaptateurs/Conversions.h"
-#include "adaptateurs/Sons.h"
-#include "commun/Trace.h"
-#include "shell/BoitesSansAttente.h"
+#include "core/commun/Trace.h"
+#include "ui/adaptateurs/Conversions.h"
+#include "ui/adaptateurs/Sons.h"
+#include "ui/shell/BoitesSansAttente.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "TQuitterForm.h"
+#include "ui/shell/TQuitterForm.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 // Confirmation de sortie : « &Quitter », « &Masquer » (par défaut), « &Annuler ».
-#include "BoiteCentree.h"
+#include "ui/shell/BoiteCentree.h"
 
 class QPushButton;
 

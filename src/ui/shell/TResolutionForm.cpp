@@ -1,4 +1,4 @@
-#include "TResolutionForm.h"
+#include "ui/shell/TResolutionForm.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #pragma once
 // « Changement de résolution » : enregistrer la configuration actuelle pour
 // la nouvelle résolution, charger celle qui y est gardée, ou annuler.
-#include "BoiteCentree.h"
+#include "ui/shell/BoiteCentree.h"
 
 #include <functional>
 

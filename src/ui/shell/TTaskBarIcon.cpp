@@ -1,6 +1,6 @@
-#include "TTaskBarIcon.h"
+#include "ui/shell/TTaskBarIcon.h"
 
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 

@@ -7,9 +7,9 @@
 
 #include "Factices.h"
 #include "Fichiers.h"
-#include "app/Agenda.h"
-#include "app/FileTaches.h"
-#include "interfaces/Locale.h"
+#include "core/app/Agenda.h"
+#include "core/app/FileTaches.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex::test {
 namespace {

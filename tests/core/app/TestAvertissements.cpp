@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "Factices.h"
-#include "app/Avertissements.h"
+#include "core/app/Avertissements.h"
 
 namespace pulsodex {
 namespace {

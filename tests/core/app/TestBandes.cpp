@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "app/Affichage.h"
-#include "app/GeometrieFenetre.h"
-#include "app/Lecteurs.h"
-#include "app/ModeleBandes.h"
-#include "app/PersistanceBandes.h"
-#include "app/Reorganisation.h"
+#include "core/app/Affichage.h"
+#include "core/app/GeometrieFenetre.h"
+#include "core/app/Lecteurs.h"
+#include "core/app/ModeleBandes.h"
+#include "core/app/PersistanceBandes.h"
+#include "core/app/Reorganisation.h"
 
 namespace pulsodex {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ChronoPeinture.h"
+#include "core/app/ChronoPeinture.h"
 
 namespace pulsodex::test {
 namespace {

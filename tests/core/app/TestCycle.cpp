@@ -5,10 +5,10 @@
 
 #include "ConfigEssai.h"
 #include "Fichiers.h"
-#include "app/CycleRafraichissement.h"
-#include "app/HistoriqueCpu.h"
-#include "app/Jauge.h"
-#include "probes/Formats.h"
+#include "core/app/CycleRafraichissement.h"
+#include "core/app/HistoriqueCpu.h"
+#include "core/app/Jauge.h"
+#include "core/probes/Formats.h"
 
 namespace pulsodex::test {
 namespace {

@@ -9,10 +9,10 @@
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "Fichiers.h"
-#include "app/Disque.h"
-#include "probes/Disques.h"
-#include "probes/Formats.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/app/Disque.h"
+#include "core/probes/Disques.h"
+#include "core/probes/Formats.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <set>
 
 #include "Fichiers.h"
-#include "app/Compilation.h"
-#include "app/FichierAide.h"
+#include "core/app/Compilation.h"
+#include "core/app/FichierAide.h"
 
 namespace pulsodex {
 namespace {

@@ -12,11 +12,11 @@
 
 #include "Factices.h"
 #include "Fichiers.h"
-#include "app/Agenda.h"
-#include "app/FichierTexte.h"
-#include "app/JournalErreurs.h"
-#include "commun/Trace.h"
-#include "interfaces/Locale.h"
+#include "core/app/Agenda.h"
+#include "core/app/FichierTexte.h"
+#include "core/app/JournalErreurs.h"
+#include "core/commun/Trace.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex::test {
 namespace {

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "ConfigEssai.h"
-#include "app/SurveillanceResolution.h"
+#include "core/app/SurveillanceResolution.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "probes/SystemeNoms.h"
+#include "core/probes/SystemeNoms.h"
 
 namespace pulsodex {
 namespace {

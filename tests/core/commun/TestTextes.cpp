@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex {
 namespace {

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "commun/Trace.h"
+#include "core/commun/Trace.h"
 
 namespace pulsodex {
 namespace {

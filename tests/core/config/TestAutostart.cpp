@@ -7,7 +7,7 @@
 
 #include "ConfigEssai.h"
 #include "Fichiers.h"
-#include "config/linux/AutostartXdg.h"
+#include "core/config/linux/AutostartXdg.h"
 
 namespace pulsodex {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "config/JoursMois.h"
+#include "core/config/JoursMois.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "config/PolicesWindows.h"
-#include "config/dialog/CouleursSysteme.h"
-#include "config/dialog/Legendes.h"
-#include "config/dialog/TOptionsForm.h"
+#include "core/config/PolicesWindows.h"
+#include "core/config/dialog/CouleursSysteme.h"
+#include "core/config/dialog/Legendes.h"
+#include "core/config/dialog/TOptionsForm.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DialogueEssai.h"
-#include "config/dialog/ZonesAgenda.h"
+#include "core/config/dialog/ZonesAgenda.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "config/FichierIni.h"
+#include "core/config/FichierIni.h"
 
 namespace pulsodex {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex::test {
 namespace {

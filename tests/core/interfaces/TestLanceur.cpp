@@ -10,7 +10,7 @@
 
 #include "Attentes.h"
 #include "Fichiers.h"
-#include "interfaces/linux/LanceurLinux.h"
+#include "core/interfaces/linux/LanceurLinux.h"
 
 namespace pulsodex {
 namespace {

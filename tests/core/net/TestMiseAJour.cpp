@@ -3,8 +3,8 @@
 #include <future>
 
 #include "ReseauEssai.h"
-#include "net/AvisMiseAJour.h"
-#include "net/MiseAJour.h"
+#include "core/net/AvisMiseAJour.h"
+#include "core/net/MiseAJour.h"
 
 namespace pulsodex::net {
 namespace {

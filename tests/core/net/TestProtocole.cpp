@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "net/Protocole.h"
+#include "core/net/Protocole.h"
 
 namespace pulsodex::net {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ReseauEssai.h"
-#include "net/ServeurControle.h"
+#include "core/net/ServeurControle.h"
 
 namespace pulsodex::net {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FacticesDisques.h"
-#include "config/RegistreMemoire.h"
-#include "probes/CarteLecteurs.h"
+#include "core/config/RegistreMemoire.h"
+#include "core/probes/CarteLecteurs.h"
 
 namespace pulsodex {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "probes/Cpuinfo.h"
+#include "core/probes/Cpuinfo.h"
 
 namespace pulsodex {
 namespace {

@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "FacticesDisques.h"
-#include "probes/Deconnexion.h"
+#include "core/probes/Deconnexion.h"
 
 namespace pulsodex {
 namespace {

@@ -5,11 +5,11 @@
 #include "Attentes.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
-#include "commun/Trace.h"
-#include "probes/Disques.h"
-#include "probes/EspaceDirect.h"
-#include "probes/OuvertureDisque.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/commun/Trace.h"
+#include "core/probes/Disques.h"
+#include "core/probes/EspaceDirect.h"
+#include "core/probes/OuvertureDisque.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
 namespace {

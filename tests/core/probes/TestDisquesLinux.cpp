@@ -7,8 +7,8 @@
 
 #include "FacticesDisques.h"
 #include "Fichiers.h"
-#include "interfaces/linux/ExecuteurLinux.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/interfaces/linux/ExecuteurLinux.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace {
 

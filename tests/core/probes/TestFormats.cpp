@@ -3,8 +3,8 @@
 #include <clocale>
 #include <string>
 
-#include "interfaces/linux/LocaleLinux.h"
-#include "probes/Formats.h"
+#include "core/interfaces/linux/LocaleLinux.h"
+#include "core/probes/Formats.h"
 
 namespace pulsodex {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FacticesDisques.h"
-#include "probes/GenresDisques.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/probes/GenresDisques.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
 namespace {

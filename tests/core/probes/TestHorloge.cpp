@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "app/Horloge.h"
-#include "commun/FormatDateHeure.h"
+#include "core/app/BandeHorloge.h"
+#include "core/commun/FormatDateHeure.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "CpuidEssai.h"
-#include "probes/IdentificationProcesseur.h"
-#include "probes/TCpuInfo.h"
+#include "core/probes/IdentificationProcesseur.h"
+#include "core/probes/TCpuInfo.h"
 
 namespace pulsodex::test {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "Factices.h"
 #include "Fichiers.h"
-#include "probes/Memoire.h"
-#include "probes/linux/MemoireLinux.h"
+#include "core/probes/Memoire.h"
+#include "core/probes/linux/MemoireLinux.h"
 
 namespace pulsodex::test {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FacticesDisques.h"
-#include "probes/Montages.h"
+#include "core/probes/Montages.h"
 
 namespace pulsodex {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "Factices.h"
 #include "Fichiers.h"
-#include "commun/Erreur.h"
-#include "probes/Processeur.h"
-#include "probes/linux/ProcesseurLinux.h"
+#include "core/commun/Erreur.h"
+#include "core/probes/Processeur.h"
+#include "core/probes/linux/ProcesseurLinux.h"
 
 namespace pulsodex::test {
 namespace {

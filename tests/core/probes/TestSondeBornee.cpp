@@ -2,7 +2,7 @@
 
 #include "Attentes.h"
 #include "FacticesDisques.h"
-#include "probes/SondeBornee.h"
+#include "core/probes/SondeBornee.h"
 
 namespace pulsodex {
 namespace {

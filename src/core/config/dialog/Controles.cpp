@@ -1,4 +1,4 @@
-#include "Controles.h"
+#include "core/config/dialog/Controles.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "config/Police.h"
+#include "core/config/Police.h"
 
 namespace pulsodex {
 

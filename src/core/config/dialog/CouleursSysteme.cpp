@@ -1,6 +1,6 @@
-#include "CouleursSysteme.h"
+#include "core/config/dialog/CouleursSysteme.h"
 
-#include "config/TConfig.h"
+#include "core/config/TConfig.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "EditeurEvenement.h"
+#include "core/config/dialog/EditeurEvenement.h"
 
 namespace pulsodex {
 

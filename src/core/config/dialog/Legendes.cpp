@@ -1,7 +1,7 @@
-#include "Legendes.h"
+#include "core/config/dialog/Legendes.h"
 
-#include "commun/Textes.h"
-#include "config/JoursMois.h"
+#include "core/commun/Textes.h"
+#include "core/config/JoursMois.h"
 
 namespace pulsodex {
 

@@ -1,12 +1,12 @@
 // Page « Agen&da » : les événements.
-#include "Legendes.h"
-#include "TOptionsForm.h"
-#include "ZonesAgenda.h"
-#include "commun/Produit.h"
-#include "commun/Textes.h"
-#include "commun/Trace.h"
-#include "interfaces/Locale.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Textes.h"
+#include "core/commun/Trace.h"
+#include "core/config/dialog/Legendes.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "core/config/dialog/ZonesAgenda.h"
+#include "core/interfaces/Locale.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

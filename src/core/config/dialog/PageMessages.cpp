@@ -1,12 +1,12 @@
 // Page « &Messages » : les règles d'avertissement.
 #include <algorithm>
 
-#include "Legendes.h"
-#include "TOptionsForm.h"
-#include "commun/Produit.h"
-#include "commun/Textes.h"
-#include "commun/Trace.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Textes.h"
+#include "core/commun/Trace.h"
+#include "core/config/dialog/Legendes.h"
+#include "core/config/dialog/TOptionsForm.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

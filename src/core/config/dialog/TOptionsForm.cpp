@@ -1,16 +1,16 @@
-#include "TOptionsForm.h"
+#include "core/config/dialog/TOptionsForm.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "CouleursSysteme.h"
-#include "Legendes.h"
-#include "commun/Produit.h"
-#include "commun/Textes.h"
-#include "commun/Trace.h"
-#include "config/JoursMois.h"
-#include "config/TConfig.h"
-#include "interfaces/Presentateur.h"
+#include "core/commun/Produit.h"
+#include "core/commun/Textes.h"
+#include "core/commun/Trace.h"
+#include "core/config/JoursMois.h"
+#include "core/config/TConfig.h"
+#include "core/config/dialog/CouleursSysteme.h"
+#include "core/config/dialog/Legendes.h"
+#include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
 

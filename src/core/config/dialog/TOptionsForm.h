@@ -10,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Controles.h"
-#include "EditeurEvenement.h"
-#include "config/Enregistrements.h"
-#include "probes/CarteLecteurs.h"
+#include "core/config/Enregistrements.h"
+#include "core/config/dialog/Controles.h"
+#include "core/config/dialog/EditeurEvenement.h"
+#include "core/probes/CarteLecteurs.h"
 
 namespace pulsodex {
 

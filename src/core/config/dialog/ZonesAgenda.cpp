@@ -1,6 +1,6 @@
-#include "ZonesAgenda.h"
+#include "core/config/dialog/ZonesAgenda.h"
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex {
 

@@ -1,12 +1,12 @@
-#include "AutostartXdg.h"
+#include "core/config/linux/AutostartXdg.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 
-#include "commun/Fichiers.h"
-#include "commun/Produit.h"
+#include "core/commun/Fichiers.h"
+#include "core/commun/Produit.h"
 
 namespace pulsodex {
 

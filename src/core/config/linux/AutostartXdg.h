@@ -6,7 +6,7 @@
 // cachée (Hidden=true) à son nom.
 #include <filesystem>
 
-#include "interfaces/ListeDemarrage.h"
+#include "core/interfaces/ListeDemarrage.h"
 
 namespace pulsodex {
 

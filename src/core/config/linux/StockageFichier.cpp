@@ -1,4 +1,4 @@
-#include "StockageFichier.h"
+#include "core/config/linux/StockageFichier.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "commun/Textes.h"
+#include "core/commun/Textes.h"
 
 namespace pulsodex {
 

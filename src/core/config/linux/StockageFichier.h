@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "config/StockageReglages.h"
+#include "core/config/StockageReglages.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "ExecuteurLinux.h"
+#include "core/interfaces/linux/ExecuteurLinux.h"
 
 #include <fcntl.h>
 #include <spawn.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Lancement par posix_spawnp ; un fil détaché attend chaque programme et
 // récupère sa fin, même quand l'appelant a cessé d'attendre.
-#include "interfaces/Executeur.h"
+#include "core/interfaces/Executeur.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "LanceurLinux.h"
+#include "core/interfaces/linux/LanceurLinux.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "interfaces/Lanceur.h"
+#include "core/interfaces/Lanceur.h"
 
 namespace pulsodex {
 

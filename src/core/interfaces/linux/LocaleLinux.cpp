@@ -1,4 +1,4 @@
-#include "LocaleLinux.h"
+#include "core/interfaces/linux/LocaleLinux.h"
 
 #include <langinfo.h>
 

@@ -3,7 +3,7 @@
 // Sans locale réelle (C, POSIX) ou hors UTF-8 : les conventions françaises.
 #include <locale.h>
 
-#include "interfaces/Locale.h"
+#include "core/interfaces/Locale.h"
 
 namespace pulsodex {
 

@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "probes/linux/DisquesLinux.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
 

@@ -1,9 +1,9 @@
 // Nom du processeur selon Linux : /proc/cpuinfo, sinon le nom de la machine.
 #include <sys/utsname.h>
 
-#include "probes/Cpuinfo.h"
-#include "probes/TCpuInfo.h"
-#include "probes/linux/FichierProc.h"
+#include "core/probes/Cpuinfo.h"
+#include "core/probes/TCpuInfo.h"
+#include "core/probes/linux/FichierProc.h"
 
 namespace pulsodex {
 

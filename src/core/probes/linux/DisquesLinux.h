@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "probes/InterfacesDisques.h"
-#include "probes/linux/FichierProc.h"
+#include "core/probes/InterfacesDisques.h"
+#include "core/probes/linux/FichierProc.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "FichierProc.h"
+#include "core/probes/linux/FichierProc.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "probes/Montages.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/probes/Montages.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
 

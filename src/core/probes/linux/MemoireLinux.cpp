@@ -1,4 +1,4 @@
-#include "MemoireLinux.h"
+#include "core/probes/linux/MemoireLinux.h"
 
 namespace pulsodex {
 

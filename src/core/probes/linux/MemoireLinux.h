@@ -1,7 +1,7 @@
 #pragma once
 // État de la mémoire lu dans /proc/meminfo.
-#include "probes/Memoire.h"
-#include "probes/linux/FichierProc.h"
+#include "core/probes/Memoire.h"
+#include "core/probes/linux/FichierProc.h"
 
 namespace pulsodex {
 

@@ -1,5 +1,5 @@
-#include "commun/Fichiers.h"
-#include "probes/linux/DisquesLinux.h"
+#include "core/commun/Fichiers.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "ProcesseurLinux.h"
+#include "core/probes/linux/ProcesseurLinux.h"
 
 namespace pulsodex {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Compteurs du processeur lus dans /proc/stat.
-#include "probes/Processeur.h"
-#include "probes/linux/FichierProc.h"
+#include "core/probes/Processeur.h"
+#include "core/probes/linux/FichierProc.h"
 
 namespace pulsodex {
 

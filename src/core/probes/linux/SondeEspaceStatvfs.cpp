@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "probes/linux/DisquesLinux.h"
+#include "core/probes/linux/DisquesLinux.h"
 
 namespace pulsodex {
 

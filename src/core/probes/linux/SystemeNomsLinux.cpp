@@ -1,9 +1,9 @@
 // Version du système lue sur Linux : uname et os-release.
 #include <sys/utsname.h>
 
-#include "commun/Fichiers.h"
-#include "commun/Trace.h"
-#include "probes/SystemeNoms.h"
+#include "core/commun/Fichiers.h"
+#include "core/commun/Trace.h"
+#include "core/probes/SystemeNoms.h"
 
 namespace pulsodex {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "probes/TCpuInfo.h"
+#include "core/probes/TCpuInfo.h"
 
 namespace pulsodex {
 

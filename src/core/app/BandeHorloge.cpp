@@ -1,6 +1,6 @@
-#include "Horloge.h"
+#include "core/app/BandeHorloge.h"
 
-#include "config/TConfig.h"
+#include "core/config/TConfig.h"
 
 namespace pulsodex {
 
