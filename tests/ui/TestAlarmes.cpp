@@ -57,14 +57,18 @@ TEST_F(AlarmesTest, BandesCacheesLesReglesMesurentQuandMeme) {
 
 TEST_F(AlarmesTest, AlarmeAbandonneeQuandUneFenetreEstOuverte) {
     Regle("Mémoire", "50", "%");
-    TPulsodexForm& f = e.Demarrer();
-    e.Boites.Messages.clear();
+    e.Boites.GarderOuvertes = true;
+    TPulsodexForm& f = e.Demarrer(); // l'alarme du premier tic reste ouverte
+    ASSERT_EQ(e.Boites.Messages.size(), 1U);
     f.Config()->Avertissements[0].Compteur = 0;
-    f.MessageEnCours = true;
     f.MinuterieTimer();
-    EXPECT_TRUE(e.Boites.Messages.empty());
+    EXPECT_EQ(e.Boites.Messages.size(), 1U);
     EXPECT_EQ(f.Config()->Avertissements[0].Compteur, 60); // le décompte est posé
-    f.MessageEnCours = false;
+    // Fermée, la suivante peut s'ouvrir à son tour.
+    e.Boites.Fermer();
+    f.Config()->Avertissements[0].Compteur = 0;
+    f.MinuterieTimer();
+    EXPECT_EQ(e.Boites.Messages.size(), 2U);
 }
 
 TEST_F(AlarmesTest, EvenementDeLAgendaAuLancement) {

@@ -40,7 +40,6 @@ TEST_F(FenetreTest, LeDemontageEnregistrePositionEtLargeur) {
     TPulsodexForm& f = e.Demarrer();
     f.setGeometry(100, 50, 300, f.height());
     f.Cacher();
-    EXPECT_TRUE(f.AReconstruire);
     EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "50");
     EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "100");
     EXPECT_EQ(reg.Lire(e.Res(), "Longueur"), "300");

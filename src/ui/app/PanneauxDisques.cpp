@@ -1,7 +1,6 @@
 #include "ui/app/PanneauxDisques.h"
 
 #include "core/app/Disque.h"
-#include "core/app/Lecteurs.h"
 #include "core/commun/Produit.h"
 #include "core/config/TConfig.h"
 #include "core/interfaces/Presentateur.h"
@@ -22,12 +21,6 @@ PanneauxDisques::PanneauxDisques(Services services) : m_services(std::move(servi
 
 PanneauxDisques::~PanneauxDisques() = default;
 
-TDisque* PanneauxDisques::Disque(int emplacement) const {
-    return emplacement >= 1 && emplacement <= Nombre()
-               ? m_disques[static_cast<std::size_t>(emplacement - 1)].get()
-               : nullptr;
-}
-
 PanneauDisque* PanneauxDisques::Panneau(int emplacement) const {
     return emplacement >= 1 && emplacement <= Nombre() ? m_panneaux[static_cast<std::size_t>(emplacement - 1)]
                                                        : nullptr;
@@ -35,32 +28,25 @@ PanneauDisque* PanneauxDisques::Panneau(int emplacement) const {
 
 std::vector<std::uint8_t> PanneauxDisques::Lecteurs() const {
     std::vector<std::uint8_t> lecteurs;
-    lecteurs.reserve(m_disques.size());
-    for (const auto& d : m_disques) {
-        lecteurs.push_back(d->Lecteur);
+    lecteurs.reserve(static_cast<std::size_t>(Nombre()));
+    for (int e = 1; e <= Nombre(); ++e) {
+        lecteurs.push_back(Disque(e)->Lecteur);
     }
     return lecteurs;
 }
 
 void PanneauxDisques::Creer(const TConfig& c) {
     m_config = &c;
-    const auto lecteurs = LecteursListes(c.ListeDisques, c.TotalDisque);
-    const int premier = c.TotalDisque ? 2 : 1;
-    const std::size_t nombre = lecteurs.size() + (c.TotalDisque ? 1 : 0);
-    m_disques.resize(nombre);
-    m_panneaux.resize(nombre);
-    for (std::size_t i = 0; i < lecteurs.size(); ++i) {
-        CreerUn(c, premier + static_cast<int>(i), lecteurs[i]);
-    }
-    if (c.TotalDisque) {
-        CreerUn(c, 1, 0);
+    m_modeles.Creer(c.ListeDisques, c.TotalDisque, c.IndicateurRemplissageDisque, m_services.Sonde,
+                    m_services.Format);
+    m_panneaux.resize(static_cast<std::size_t>(Nombre()));
+    for (int e = 1; e <= Nombre(); ++e) {
+        CreerPanneau(c, e);
     }
 }
 
-void PanneauxDisques::CreerUn(const TConfig& c, int emplacement, std::uint8_t lecteur) {
+void PanneauxDisques::CreerPanneau(const TConfig& c, int emplacement) {
     const auto i = static_cast<std::size_t>(emplacement - 1);
-    m_disques[i] = std::make_unique<TDisque>(emplacement, lecteur, c.IndicateurRemplissageDisque,
-                                             m_services.Sonde, m_services.Format);
     auto* panneau = new PanneauDisque(emplacement, c.IndicateurRemplissageDisque, c.HauteurBoite(), c.Bord,
                                       CouleurQt(c.CouleurFond));
     m_panneaux[i] = panneau;
@@ -89,18 +75,18 @@ void PanneauxDisques::CreerUn(const TConfig& c, int emplacement, std::uint8_t le
         w->setProperty("deplaceFenetre", false);
         m_services.Suivre(w);
     }
-    panneau->DisquePaintBox->setToolTip(Q(m_disques[i]->Bulle));
+    panneau->DisquePaintBox->setToolTip(Q(Disque(emplacement)->Bulle));
     m_services.Barre.AjouterBande(panneau, emplacement);
     m_services.Barre.FixerVisible(emplacement, true);
 }
 
 void PanneauxDisques::Detruire() {
-    for (std::size_t i = 0; i < m_disques.size(); ++i) {
+    for (std::size_t i = 0; i < m_panneaux.size(); ++i) {
         m_services.Barre.RetirerBande(static_cast<int>(i) + 1);
         delete m_panneaux[i];
     }
     m_panneaux.clear();
-    m_disques.clear();
+    m_modeles.Vider();
 }
 
 void PanneauxDisques::Peindre(int emplacement, QPainter& peintre, const QRect& zone) {
@@ -113,45 +99,34 @@ void PanneauxDisques::Peindre(int emplacement, QPainter& peintre, const QRect& z
                             LegendeDisque(*d, m_services.Format));
 }
 
-void PanneauxDisques::Traiter(const TConfig& c, const std::function<bool()>& fermee) {
-    if (!c.DisqueListe || m_disques.empty()) {
+void PanneauxDisques::Traiter(const TConfig& c) {
+    if (!c.DisqueListe || Nombre() == 0) {
         return;
     }
-    const bool indicateur = c.IndicateurRemplissageDisque;
-    auto appliquer = [this](int emplacement, const ActionsDisque& a) {
-        PanneauDisque* p = Panneau(emplacement);
+    const std::vector<ActionsDisque>& actions =
+        m_modeles.Traiter(m_services.Sonde, c.IndicateurRemplissageDisque, m_services.Format);
+    for (int e = 1; e <= Nombre(); ++e) {
+        const ActionsDisque& a = actions[static_cast<std::size_t>(e - 1)];
+        PanneauDisque* p = Panneau(e);
         if (a.Repeindre) {
-            p->DisquePaintBox->setToolTip(Q(Disque(emplacement)->Bulle));
+            p->DisquePaintBox->setToolTip(Q(Disque(e)->Bulle));
             p->DisquePaintBox->update();
         }
         if (a.ActiviteChangee && p->RemplissagePaintBox != nullptr) {
             p->RemplissagePaintBox->update();
         }
-    };
-    for (int i = 1; i <= Nombre() && !fermee(); ++i) {
-        TDisque* d = Disque(i);
-        const ActionsDisque a = Traite_Disque(*d, m_services.Sonde, indicateur, m_services.Format);
-        appliquer(i, a);
         if (a.ProposerDeconnexion) {
-            ProposerDeconnexion(d->Lecteur, fermee);
+            ProposerDeconnexion(Disque(e)->Lecteur);
         }
     }
-    if (fermee() || !c.TotalDisque || Nombre() == 0) {
-        return;
-    }
-    std::vector<const TDisque*> lecteurs;
-    for (int i = 2; i <= Nombre(); ++i) {
-        lecteurs.push_back(Disque(i));
-    }
-    appliquer(1, TotaliserDisques(*Disque(1), lecteurs, indicateur, m_services.Format));
 }
 
-void PanneauxDisques::ProposerDeconnexion(std::uint8_t lecteur, const std::function<bool()>& fermee) {
+void PanneauxDisques::ProposerDeconnexion(std::uint8_t lecteur) {
     const std::string lettre(1, static_cast<char>(lecteur + 64));
     m_services.Boites.Ouvrir(
         "Votre unité réseau " + lettre + " est indisponible, voulez-vous la déconnecter ?", produit::Titre,
-        IconeBoite::Avertissement, BoutonsBoite::OuiNon, [this, lettre, fermee](ReponseBoite reponse) {
-            if (reponse != ReponseBoite::Oui || fermee()) {
+        IconeBoite::Avertissement, BoutonsBoite::OuiNon, [this, lettre](ReponseBoite reponse) {
+            if (reponse != ReponseBoite::Oui) {
                 return;
             }
             const std::uint32_t code =

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/app/DisquesFenetre.h"
+
 class QPainter;
 class QRect;
 class QWidget;
@@ -22,7 +24,6 @@ class Presentateur;
 class Sablier;
 class SondeDisques;
 class TConfig;
-class TDisque;
 struct FormatNombres;
 
 class PanneauxDisques {
@@ -48,24 +49,23 @@ public:
     // Les modèles et panneaux de la liste (emplacement 1 : le total s'il est montré).
     void Creer(const TConfig& config);
     void Detruire();
-    // Un tic : chaque lecteur dans l'ordre des emplacements, puis le total ;
-    // fermee dit si la fenêtre s'est fermée entre-temps.
-    void Traiter(const TConfig& config, const std::function<bool()>& fermee);
+    // Un tic : chaque lecteur dans l'ordre des emplacements, puis le total.
+    void Traiter(const TConfig& config);
 
-    [[nodiscard]] int Nombre() const { return static_cast<int>(m_disques.size()); }
-    [[nodiscard]] TDisque* Disque(int emplacement) const;
+    [[nodiscard]] int Nombre() const { return m_modeles.Nombre(); }
+    [[nodiscard]] TDisque* Disque(int emplacement) const { return m_modeles.Disque(emplacement); }
     [[nodiscard]] PanneauDisque* Panneau(int emplacement) const;
     [[nodiscard]] std::vector<std::uint8_t> Lecteurs() const;
 
 private:
-    void CreerUn(const TConfig& config, int emplacement, std::uint8_t lecteur);
+    void CreerPanneau(const TConfig& config, int emplacement);
     void Peindre(int emplacement, QPainter& peintre, const QRect& zone);
-    void ProposerDeconnexion(std::uint8_t lecteur, const std::function<bool()>& fermee);
+    void ProposerDeconnexion(std::uint8_t lecteur);
 
     Services m_services;
     const TConfig* m_config = nullptr;
-    std::vector<std::unique_ptr<TDisque>> m_disques; // emplacement i + 1
-    std::vector<PanneauDisque*> m_panneaux;
+    DisquesFenetre m_modeles;
+    std::vector<PanneauDisque*> m_panneaux; // emplacement i + 1
 };
 
 } // namespace pulsodex

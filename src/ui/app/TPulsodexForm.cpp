@@ -85,7 +85,7 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
                                                         [this] { AjusterHauteur(); });
     m_rangement = std::make_unique<RangementBarre>(*this);
     m_reseau = std::make_unique<ReseauFenetre>(m_services.Boites);
-    m_tics = std::make_unique<Tics>(*this, m_services, *m_bandesFixes, *m_disques, m_sablier);
+    m_tics = std::make_unique<Tics>(*this, m_services, *m_bandesFixes, *m_disques, m_sablier, MessageEnCours);
 }
 
 TPulsodexForm::~TPulsodexForm() {

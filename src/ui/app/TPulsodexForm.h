@@ -111,11 +111,6 @@ public:
         m_dialogueOptions = std::move(observateur);
     }
 
-    // État privé décrit par le programme.
-    bool AReconstruire = false;
-    bool EnConstruction = false;
-    bool MessageEnCours = false;
-
 signals:
     // La fenêtre est fermée : le programme se termine.
     void Terminee();
@@ -136,6 +131,11 @@ private:
     [[nodiscard]] std::vector<int> ClesCanoniquesFenetre() const;
     void ReorganiserManuel(std::uint8_t organisation);
     void ReorganiserAuto(std::uint8_t organisation);
+
+    // État privé décrit par le programme.
+    bool AReconstruire = false;
+    bool EnConstruction = false;
+    bool MessageEnCours = false;
 
     ServicesFenetre m_services;
     std::unique_ptr<TConfig> m_config;

@@ -25,10 +25,10 @@
 namespace pulsodex {
 
 Tics::Tics(TPulsodexForm& fenetre, ServicesFenetre& services, BandesFixesQt& bandes, PanneauxDisques& disques,
-           Sablier& sablier)
+           Sablier& sablier, bool& messageEnCours)
     : m_fenetre(fenetre), m_services(services), m_bandes(bandes), m_disques(disques),
-      m_horloge(new QTimer(&fenetre)), m_minuterie(new QTimer(&fenetre)), m_sondesMemoire(services.Memoire),
-      m_cpu(services.Processeur), m_cycle(m_sondesMemoire, m_cpu),
+      m_messageEnCours(messageEnCours), m_horloge(new QTimer(&fenetre)), m_minuterie(new QTimer(&fenetre)),
+      m_sondesMemoire(services.Memoire), m_cpu(services.Processeur), m_cycle(m_sondesMemoire, m_cpu),
       m_marqueurQuitter(services.RepertoireProgramme + MarqueurQuitter),
       m_marqueurRedemarrer(services.RepertoireProgramme + MarqueurRedemarrer),
       m_taches([lanceur = &services.Lancement, fichier = services.RepertoireProgramme + NomTachesErr](
@@ -97,8 +97,7 @@ void Tics::Horloge() {
         const DateHeure maintenant = m_services.Montre.Maintenant();
         m_bandes.FixerTexteHorloge(
             Q(FormaterDateHeure(MotifHorloge(*m_config), maintenant, m_services.Locale)));
-        LancerEvenements(m_config->Evenements, maintenant, m_config->Sons, m_fenetre.MessageEnCours,
-                         m_agenda);
+        LancerEvenements(m_config->Evenements, maintenant, m_config->Sons, m_messageEnCours, m_agenda);
         if (m_fenetre.Fermee()) {
             return;
         }
@@ -126,7 +125,7 @@ void Tics::Rafraichir() {
         }
         // Une jauge n'est redessinée que si sa valeur a changé.
         m_bandes.Redessiner(m_cycle.Echantillonner(*m_config));
-        m_disques.Traiter(*m_config, [this] { return m_fenetre.Fermee(); });
+        m_disques.Traiter(*m_config);
         if (m_fenetre.Fermee()) {
             return;
         }
@@ -146,24 +145,24 @@ void Tics::Rafraichir() {
 void Tics::Avertir() {
     const std::string phrase = PhraseAlarme(EvaluerAvertissements(
         m_config->Avertissements, m_cycle.Memoire(), m_config->RepeterAvertir, m_services.Disques));
-    if (phrase.empty() || m_fenetre.MessageEnCours) {
+    if (phrase.empty() || m_messageEnCours) {
         return; // une autre fenêtre est ouverte : la phrase est abandonnée
     }
-    m_fenetre.MessageEnCours = true;
+    m_messageEnCours = true;
     m_services.Boites.OuvrirMessage(phrase, LegendeAlarme, m_config->Sons ? SonExclamation : 0,
-                                    [&enCours = m_fenetre.MessageEnCours] { enCours = false; });
+                                    [&enCours = m_messageEnCours] { enCours = false; });
 }
 
 void Tics::ErreurFatale(const std::string& message, const char* texte) {
-    if (m_fenetre.MessageEnCours) {
+    if (m_messageEnCours) {
         return; // une autre boîte est ouverte : l'erreur est abandonnée
     }
-    m_fenetre.MessageEnCours = true;
+    m_messageEnCours = true;
     m_services.Boites.Ouvrir(message, produit::TitreApplication, IconeBoite::Erreur, BoutonsBoite::Ok,
                              [this, texte = std::string(texte)](ReponseBoite) {
                                  m_services.Boites.Ouvrir(texte, produit::Titre, IconeBoite::Erreur,
                                                           BoutonsBoite::Ok, [this](ReponseBoite) {
-                                                              m_fenetre.MessageEnCours = false;
+                                                              m_messageEnCours = false;
                                                               // Fermeture par le chemin normal (la
                                                               // disposition est gardée), code 1.
                                                               m_fenetre.FormClose();

@@ -31,8 +31,9 @@ class Tics {
 public:
     // Les minuteurs sont des enfants de la fenêtre et appellent ses
     // gestionnaires HeureTimerTimer et MinuterieTimer.
+    // messageEnCours : une fenêtre d'alarme, de message ou d'erreur est ouverte.
     Tics(TPulsodexForm& fenetre, ServicesFenetre& services, BandesFixesQt& bandes, PanneauxDisques& disques,
-         Sablier& sablier);
+         Sablier& sablier, bool& messageEnCours);
     ~Tics();
     Tics(const Tics&) = delete;
     Tics& operator=(const Tics&) = delete;
@@ -66,6 +67,7 @@ private:
     ServicesFenetre& m_services;
     BandesFixesQt& m_bandes;
     PanneauxDisques& m_disques;
+    bool& m_messageEnCours;
     TConfig* m_config = nullptr;
     SurveillanceResolution* m_resolution = nullptr;
     ChronoPremierePeinture* m_chrono = nullptr;

@@ -10,6 +10,7 @@
 #include "FacticesDisques.h"
 #include "Fichiers.h"
 #include "core/app/Disque.h"
+#include "core/app/DisquesFenetre.h"
 #include "core/probes/Disques.h"
 #include "core/probes/Formats.h"
 #include "core/probes/linux/DisquesLinux.h"
@@ -123,29 +124,39 @@ TEST_F(DisqueTest, LettreSansCheminEtLecteurANonInterrogeALaCreation) {
     EXPECT_EQ(LegendeDisque(z, fr), "Z: Indisponible");
 }
 
-TEST_F(DisqueTest, TotalDesLecteursQuiRepondent) {
+// L'emplacement 1 est le total, les lecteurs de la liste suivent ; le total
+// additionne ceux qui répondent.
+TEST_F(DisqueTest, EmplacementsEtTotalDesLecteursQuiRepondent) {
     SondeDisques disques = Sonde({{'C', "/"}, {'D', "/home"}});
     sonde->Repondre("/", 1000, 400);
-    TDisque total(1, 0, true, disques, fr);
-    EXPECT_EQ(total.Bulle, "Total des unités");
-    TDisque c(2, C, true, disques, fr);
-    TDisque d(3, D, true, disques, fr); // D ne répond pas
-    Traite_Disque(c, disques, true, fr);
-    Traite_Disque(d, disques, true, fr);
-    ActionsDisque a = TotaliserDisques(total, {&c, &d}, true, fr);
+    DisquesFenetre f;
+    f.Creer("C9dD", true, true, disques, fr); // D ne répond pas
+    ASSERT_EQ(f.Nombre(), 3);
+    EXPECT_EQ(f.Disque(1)->Lecteur, 0);
+    EXPECT_EQ(f.Disque(2)->Lecteur, C);
+    EXPECT_EQ(f.Disque(3)->Lecteur, D);
+    EXPECT_EQ(f.Disque(4), nullptr);
+    EXPECT_EQ(f.Disque(1)->Bulle, "Total des unités");
+    ActionsDisque a = f.Traiter(disques, true, fr)[0];
+    const TDisque& total = *f.Disque(1);
     EXPECT_EQ(total.Libre, 400);
     EXPECT_EQ(total.Taille, 1000);
     EXPECT_TRUE(a.Repeindre);
     EXPECT_EQ(total.Activite, 0); // neutre au premier tic
     EXPECT_EQ(LegendeDisque(total, fr), "400,00 octets");
-    a = TotaliserDisques(total, {&c, &d}, true, fr);
-    EXPECT_EQ(a, ActionsDisque{});
+    EXPECT_EQ(f.Traiter(disques, true, fr)[0], ActionsDisque{});
     sonde->Repondre("/", 1000, 300);
-    Traite_Disque(c, disques, true, fr);
-    a = TotaliserDisques(total, {&c, &d}, true, fr);
+    a = f.Traiter(disques, true, fr)[0];
     EXPECT_TRUE(a.Repeindre && a.ActiviteChangee);
     EXPECT_EQ(total.Activite, 1);
     EXPECT_EQ(total.Bulle, "Total des unités"); // 1000 octets : pas de taille entre parenthèses
+    // Sans total, les lecteurs commencent à l'emplacement 1 ; sans lettre, rien.
+    f.Creer("DC", false, true, disques, fr);
+    ASSERT_EQ(f.Nombre(), 2);
+    EXPECT_EQ(f.Disque(1)->Lecteur, D);
+    f.Creer("cd;", true, true, disques, fr);
+    EXPECT_EQ(f.Nombre(), 0);
+    EXPECT_FALSE(f.AvecTotal());
 }
 
 TEST_F(DisqueTest, SondeBloqueeLeTicContinue) {
