@@ -12,7 +12,7 @@
 #include "core/app/Disque.h"
 #include "core/probes/Disques.h"
 #include "core/probes/Formats.h"
-#include "core/probes/linux/DisquesLinux.h"
+#include "linux/DisquesLinux.h"
 
 namespace pulsodex::test {
 namespace {
