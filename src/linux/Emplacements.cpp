@@ -64,13 +64,13 @@ fs::path FichierReglages() {
 
 std::string DossierExecution() {
     std::error_code erreur;
-    if (const std::string execution = Variable("XDG_RUNTIME_DIR");
+    if (std::string execution = Variable("XDG_RUNTIME_DIR");
         !execution.empty() && fs::is_directory(execution, erreur)) {
         return execution;
     }
     const fs::path temporaire = fs::temp_directory_path(erreur);
     const uid_t uid = ::getuid();
-    const std::string dossier =
+    std::string dossier =
         (erreur ? fs::path("/tmp") : temporaire).string() + "/pulsodex-" + std::to_string(uid);
     ::mkdir(dossier.c_str(), 0700);
     // Un dossier d'un autre (ou un lien posé là) n'est pas le nôtre.
