@@ -1,14 +1,19 @@
 // La plateforme Linux sur le système réel et sur des fichiers relevés (tests/data).
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "Fichiers.h"
 #include "core/probes/Formats.h"
 #include "core/probes/TCpuInfo.h"
+#include "linux/Emplacements.h"
 #include "linux/IdentiteProcesseurLinux.h"
 #include "linux/LocaleLinux.h"
 #include "linux/MemoireLinux.h"
@@ -97,6 +102,69 @@ TEST(Formats, LegendesSousChaqueLocale) {
         EXPECT_EQ(ChaineMemoire(24422338560LL, 1, format), k.octets) << k.locale;
     }
     std::setlocale(LC_ALL, avant.c_str());
+}
+
+// Une variable d'environnement changée le temps d'un essai.
+class VariableEssai {
+public:
+    VariableEssai(const char* nom, const std::string& valeur) : m_nom(nom) {
+        if (const char* avant = std::getenv(nom)) {
+            m_avant = avant;
+        }
+        if (valeur.empty()) {
+            ::unsetenv(nom);
+        } else {
+            ::setenv(nom, valeur.c_str(), 1);
+        }
+    }
+    ~VariableEssai() {
+        if (m_avant) {
+            ::setenv(m_nom, m_avant->c_str(), 1);
+        } else {
+            ::unsetenv(m_nom);
+        }
+    }
+    VariableEssai(const VariableEssai&) = delete;
+    VariableEssai& operator=(const VariableEssai&) = delete;
+
+private:
+    const char* m_nom;
+    std::optional<std::string> m_avant;
+};
+
+// Le dossier d'exécution (verrou et prise de l'instance unique) :
+// $XDG_RUNTIME_DIR s'il existe, sinon un dossier à soi dans le dossier
+// temporaire ; un lien ou un fichier posé à sa place n'est jamais pris.
+TEST(Emplacements, DossierExecutionASoiSeulement) {
+    const DossierTemporaire racine("pulsodex-execution");
+    const std::string propre = (racine / ("pulsodex-" + std::to_string(::getuid()))).string();
+    struct Cas {
+        std::string Xdg;
+        const char* Pose; // ce qui est déjà à la place du dossier propre
+        std::string Attendu;
+    };
+    const Cas cas[] = {
+        {racine.Chemin().string(), "", racine.Chemin().string()},
+        {"", "", propre},
+        {(racine / "absent").string(), "", propre},
+        {"", "lien", ""},
+        {"", "fichier", ""},
+    };
+    const VariableEssai tmp("TMPDIR", racine.Chemin().string());
+    for (const Cas& k : cas) {
+        std::filesystem::remove_all(propre);
+        if (std::string_view(k.Pose) == "lien") {
+            std::filesystem::create_directory_symlink(racine.Chemin(), propre);
+        } else if (std::string_view(k.Pose) == "fichier") {
+            std::ofstream(propre) << "x";
+        }
+        const VariableEssai xdg("XDG_RUNTIME_DIR", k.Xdg);
+        EXPECT_EQ(DossierExecution(), k.Attendu) << k.Xdg << " " << k.Pose;
+        if (k.Attendu == propre) {
+            EXPECT_EQ(std::filesystem::status(propre).permissions() & std::filesystem::perms::all,
+                      std::filesystem::perms::owner_all);
+        }
+    }
 }
 
 } // namespace
