@@ -15,7 +15,8 @@
 #include <string>
 
 #include "core/config/RegistreFichier.h"
-#include "core/config/linux/StockageFichier.h"
+#include "linux/HorlogeLinux.h"
+#include "linux/StockageFichier.h"
 
 namespace {
 using namespace pulsodex;
@@ -40,7 +41,7 @@ std::string FichierCourant() {
 void Enregistrer(benchmark::State& etat, bool verrouLaisse) {
     const std::filesystem::path fichier = g_dossier / "Pulsodex.conf";
     const std::string contenu = FichierCourant();
-    HorlogeSysteme horloge;
+    HorlogeLinux horloge;
     TempsVerrouSysteme temps;
     long pauses = 0;
     long tour = 0;

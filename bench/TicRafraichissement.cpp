@@ -41,9 +41,9 @@
 #include "core/probes/Formats.h"
 #include "core/probes/Memoire.h"
 #include "core/probes/Processeur.h"
-#include "core/probes/linux/DisquesLinux.h"
-#include "core/probes/linux/MemoireLinux.h"
-#include "core/probes/linux/ProcesseurLinux.h"
+#include "linux/DisquesLinux.h"
+#include "linux/MemoireLinux.h"
+#include "linux/ProcesseurLinux.h"
 
 // --- Compteur d'allocations : le régime établi ne doit rien allouer ---
 

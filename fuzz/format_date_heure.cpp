@@ -8,8 +8,8 @@
 
 #include "Verifier.h"
 #include "core/commun/FormatDateHeure.h"
-#include "core/interfaces/Horloge.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Horloge.h"
+#include "core/plateforme/Locale.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     FuzzedDataProvider fournisseur(donnees, taille);

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "Verifier.h"
-#include "core/interfaces/linux/LanceurLinux.h"
+#include "linux/LanceurLinux.h"
 
 namespace {
 std::string Citer(const std::string& mot) {

@@ -9,6 +9,7 @@ scripts/dependances.sh
 cmake --preset ci
 cmake --build --preset ci
 cmake --build --preset ci --target format-check
+scripts/verifier_architecture.sh
 ctest --preset ci
 # Une seconde fois là où vivent les utilisateurs : un bureau français.
 ctest --preset ci-fr

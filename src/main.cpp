@@ -11,20 +11,11 @@
 #include "core/app/Affichage.h"
 #include "core/app/ChronoPeinture.h"
 #include "core/app/FichierAide.h"
-#include "core/app/Repertoires.h"
 #include "core/commun/Produit.h"
-#include "core/config/RegistreFichier.h"
-#include "core/config/linux/AutostartXdg.h"
-#include "core/config/linux/StockageFichier.h"
-#include "core/interfaces/linux/ExecuteurLinux.h"
-#include "core/interfaces/linux/LanceurLinux.h"
-#include "core/interfaces/linux/LocaleLinux.h"
+#include "core/config/Registre.h"
+#include "core/plateforme/Plateforme.h"
 #include "core/probes/Deconnexion.h"
 #include "core/probes/Disques.h"
-#include "core/probes/TCpuInfo.h"
-#include "core/probes/linux/DisquesLinux.h"
-#include "core/probes/linux/MemoireLinux.h"
-#include "core/probes/linux/ProcesseurLinux.h"
 #include "ui/adaptateurs/Conversions.h"
 #include "ui/adaptateurs/PresentateurQt.h"
 #include "ui/adaptateurs/SystemeQt.h"
@@ -64,11 +55,13 @@ std::string Variable(const char* nom) {
 
 int main(int argc, char** argv) {
     using namespace pulsodex;
+    // Tout ce que le programme demande au système passe par elle.
+    const auto plateforme = PlateformeDuSysteme();
     std::string capture;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(Aide, stdout);
-            if (const auto aide = TrouverAide(CheminExecutable())) {
+            if (const auto aide = TrouverAide(plateforme->CheminExecutable())) {
                 std::printf("\nAide complète : %s\n", aide->string().c_str());
             }
             return 0;
@@ -84,14 +77,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pulsodex : option inconnue « %s » (voir --help)\n", argv[i]);
         return 2;
     }
-    const std::string plateforme = PlateformeImposee(
+    const std::string affichage = PlateformeImposee(
         {Variable("QT_QPA_PLATFORM"), Variable("WAYLAND_DISPLAY"), Variable("DISPLAY")}, !capture.empty());
-    if (plateforme == "wayland" && !GreffonAffichagePresent("wayland")) {
+    if (affichage == "wayland" && !GreffonAffichagePresent("wayland")) {
         std::fputs(AvisSansGreffonWayland, stderr);
         return 1;
     }
-    if (!plateforme.empty()) {
-        ::setenv("QT_QPA_PLATFORM", plateforme.c_str(), 1);
+    if (!affichage.empty()) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(affichage));
     }
 
     // Le chronomètre des bancs d'essai vit plus longtemps que la fenêtre.
@@ -114,8 +107,8 @@ int main(int argc, char** argv) {
     // Un seul Pulsodex par fichier de réglages ; une capture tourne à part.
     std::unique_ptr<InstanceUnique> instance;
     if (capture.empty()) {
-        instance = std::make_unique<InstanceUnique>(Q(FichierReglages().string()),
-                                                    InstanceUnique::DossierExecution());
+        instance = std::make_unique<InstanceUnique>(Q(plateforme->FichierReglages().string()),
+                                                    Q(plateforme->DossierExecution()));
         const InstanceUnique::Issue issue = instance->Demarrer();
         if (!instance->Message().isEmpty()) {
             std::fprintf(stderr, "%s\n", instance->Message().toUtf8().constData());
@@ -130,36 +123,26 @@ int main(int argc, char** argv) {
         }
     }
 
-    HorlogeSysteme horloge;
-    TempsVerrouSysteme tempsVerrou;
-    StockageFichier fichierReglages(FichierReglages().string(), tempsVerrou);
     // Lu une fois ici ; écrit seulement par les enregistrements de la fenêtre,
     // après l'avis d'un fichier abîmé.
-    RegistreFichier registre(fichierReglages, horloge);
+    const std::unique_ptr<Registre> registre = plateforme->OuvrirReglages();
     EcranQt ecran;
-    AutostartXdg demarrages = AutostartXdg::DuSysteme();
-    LocaleLinux locale;
     MesureurTexteQt mesureur;
-    InfosSystemeQt infos;
-    MemoireLinux memoire;
-    ProcesseurLinux processeur;
-    LanceurLinux lanceur;
-    const SourceProcesseurMachine identiteProcesseurs;
-    const TCpuInfo cpuInfo(identiteProcesseurs);
+    const InfosSystemeQt infos(*plateforme);
     // Les lecteurs : une seule couche de disques pour toute la vie du programme.
-    MontagesProc montages;
-    BlocsSys blocs;
-    SondeDisques disques(ChargerLecteurs(registre, montages.Table().Montes), montages, blocs,
-                         std::make_shared<SondeEspaceStatvfs>());
     // Les lettres choisies au premier lancement partent avec le premier
     // enregistrement de la fenêtre, après l'avis d'un fichier abîmé.
-    ExecuteurLinux executeur;
-    Deconnexion deconnexions(executeur, montages,
-                             [](std::string_view point) { return FichiersOuvertsSous("/proc", point); });
-    TPulsodexForm fenetre(ServicesFenetre{registre, boites, ecran, demarrages, locale, mesureur, infos,
-                                          horloge, memoire, processeur, lanceur, disques, deconnexions,
-                                          RepertoireProgramme(), CheminExecutable().string()});
-    fenetre.FixerCpuInfo(&cpuInfo);
+    SourceMontages& montages = plateforme->Montages();
+    SondeDisques disques(ChargerLecteurs(*registre, montages.Table().Montes), montages, plateforme->Blocs(),
+                         plateforme->Espace());
+    Deconnexion deconnexions(
+        plateforme->Execution(), montages,
+        [&systeme = *plateforme](std::string_view point) { return systeme.FichiersOuvertsSous(point); });
+    TPulsodexForm fenetre(
+        ServicesFenetre{*registre, boites, ecran, plateforme->Demarrages(), plateforme->Locale(), mesureur,
+                        infos, plateforme->Montre(), plateforme->Memoire(), plateforme->Processeur(),
+                        plateforme->IdentiteProcesseurs(), plateforme->Lancement(), disques, deconnexions,
+                        plateforme->RepertoireProgramme(), plateforme->CheminExecutable().string()});
     fenetre.FixerChrono(chrono ? &*chrono : nullptr);
     if (instance) {
         instance->Montrer = [&fenetre] {
@@ -171,7 +154,7 @@ int main(int argc, char** argv) {
     application.TraiteErreur = [&fenetre](const std::string& message) {
         fenetre.TraiteErreur(message);
     };
-    application.InstallerSignauxArret([&fenetre] { fenetre.FormClose(); });
+    application.InstallerSignauxArret(*plateforme, [&fenetre] { fenetre.FormClose(); });
     QObject::connect(&fenetre, &TPulsodexForm::Terminee, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 

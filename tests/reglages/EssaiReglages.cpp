@@ -25,7 +25,8 @@
 #include "core/commun/Textes.h"
 #include "core/config/FichierIni.h"
 #include "core/config/RegistreFichier.h"
-#include "core/config/linux/StockageFichier.h"
+#include "linux/HorlogeLinux.h"
+#include "linux/StockageFichier.h"
 
 namespace {
 using namespace pulsodex;
@@ -55,7 +56,7 @@ long Tour(const std::string& section, const std::string& texte) {
 // Le fichier et son registre, sur l'horloge et le verrou du système.
 struct Reglages {
     explicit Reglages(const std::string& fichier) : Stockage(fichier, Temps), Reg(Stockage, Horloge) {}
-    HorlogeSysteme Horloge;
+    HorlogeLinux Horloge;
     TempsVerrouSysteme Temps;
     StockageFichier Stockage;
     RegistreFichier Reg;

@@ -9,7 +9,7 @@
 #include "core/config/RegistreFichier.h"
 #include "core/config/RegistreMemoire.h"
 #include "core/config/TConfig.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex::test {
 

@@ -7,15 +7,14 @@
 #include <vector>
 
 #include "core/app/Avertissements.h"
-#include "core/config/StockageReglages.h"
-#include "core/config/linux/StockageFichier.h"
 #include "core/interfaces/Ecran.h"
-#include "core/interfaces/Horloge.h"
 #include "core/interfaces/InfosSysteme.h"
-#include "core/interfaces/Lanceur.h"
-#include "core/interfaces/ListeDemarrage.h"
 #include "core/interfaces/MesureurTexte.h"
 #include "core/interfaces/Presentateur.h"
+#include "core/plateforme/Horloge.h"
+#include "core/plateforme/Lanceur.h"
+#include "core/plateforme/ListeDemarrage.h"
+#include "core/plateforme/StockageReglages.h"
 #include "core/probes/Memoire.h"
 #include "core/probes/Processeur.h"
 
@@ -150,18 +149,6 @@ public:
         Appels.push_back({std::string(verbe), std::string(fichier), std::string(parametres),
                           std::string(repertoire), mode});
         return Reponse;
-    }
-};
-
-// Le temps du verrou, qui n'avance que par les pauses.
-class TempsVerrouFactice : public TempsVerrou {
-public:
-    std::chrono::system_clock::time_point Instant = std::chrono::system_clock::now();
-    int Pauses = 0;
-    [[nodiscard]] std::chrono::system_clock::time_point Maintenant() const override { return Instant; }
-    void Patienter(std::chrono::milliseconds duree) override {
-        Instant += duree;
-        ++Pauses;
     }
 };
 

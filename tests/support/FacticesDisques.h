@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "Fichiers.h"
-#include "core/interfaces/Executeur.h"
+#include "core/plateforme/Executeur.h"
 #include "core/probes/InterfacesDisques.h"
 
 namespace pulsodex::test {
@@ -64,6 +64,16 @@ public:
 
 private:
     TableMontages m_table;
+};
+
+// Le périphérique de chaque source de montage (« /dev/sda1 ») ; aucun pour les autres.
+class InfosBlocsFactice : public InfosBlocs {
+public:
+    std::map<std::string, PeripheriqueBloc, std::less<>> Peripheriques;
+    [[nodiscard]] std::optional<PeripheriqueBloc> Chercher(const Montage& m) const override {
+        const auto it = Peripheriques.find(m.Source);
+        return it == Peripheriques.end() ? std::nullopt : std::optional(it->second);
+    }
 };
 
 // Garde les commandes et rend les résultats du script, puis « réussi ».

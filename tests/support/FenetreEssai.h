@@ -11,14 +11,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "Factices.h"
-#include "FacticesDisques.h"
 #include "Fichiers.h"
+#include "PlateformeFactice.h"
 #include "core/config/RegistreMemoire.h"
-#include "core/interfaces/Locale.h"
 #include "core/probes/Deconnexion.h"
 #include "core/probes/Disques.h"
-#include "core/probes/linux/DisquesLinux.h"
 #include "ui/app/Panneaux.h"
 #include "ui/app/TPulsodexForm.h"
 
@@ -43,10 +40,10 @@ struct FenetreEssai {
     }
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
-            m_fenetre = std::make_unique<TPulsodexForm>(
-                ServicesFenetre{AutreRegistre != nullptr ? *AutreRegistre : Reg, Boites, Affichage,
-                                Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur, Lancement,
-                                Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
+            m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{
+                AutreRegistre != nullptr ? *AutreRegistre : Reg, Boites, Affichage, Demarrages, Locale,
+                Mesureur, Infos, Montre, Memoire, Processeur, Systeme.Identite, Lancement, Disques,
+                Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
             // Jamais le vrai port 1109 dans un test : la boucle locale, un port libre.
             m_fenetre->FixerEcouteServeur("127.0.0.1", 0);
         }
@@ -72,26 +69,23 @@ struct FenetreEssai {
     Registre* AutreRegistre = nullptr;
     PresentateurScripte Boites;
     EcranFactice Affichage;
-    ListeDemarrageMemoire Demarrages;
-    LocaleFrancaise Locale;
     MesureurFactice Mesureur;
     InfosSystemeFactices Infos;
-    HorlogeFactice Montre;
-    SourceMemoireFactice Memoire;
-    SourceCpuFactice Processeur;
-    LanceurFactice Lancement;
+    // Le système : les doublures de la plateforme factice, sous leurs noms d'essai.
+    PlateformeFactice Systeme;
+    ListeDemarrageMemoire& Demarrages = Systeme.DemarragesEssai;
+    LocaleFrancaise& Locale = Systeme.LocaleEssai;
+    HorlogeFactice& Montre = Systeme.HorlogeEssai;
+    SourceMemoireFactice& Memoire = Systeme.MemoireEssai;
+    SourceCpuFactice& Processeur = Systeme.ProcesseurEssai;
+    LanceurFactice& Lancement = Systeme.LanceurEssai;
     // Un seul lecteur, C = / (ext4), dont l'espace est celui de Sonde.
-    std::shared_ptr<SondeEspaceFactice> Sonde = [] {
-        auto s = std::make_shared<SondeEspaceFactice>();
-        s->Repondre("/", 100LL << 30, 25LL << 30);
-        return s;
-    }();
-    SourceMontagesFixe Montages{"22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"};
-    BlocsSys Blocs{CheminDonnee("sys/bureau")};
-    SondeDisques Disques{CarteC(), Montages, Blocs, Sonde};
-    ExecuteurFactice Executeur;
-    Deconnexion Deconnexions{Executeur, Montages, [](std::string_view) {
-                                 return false;
+    std::shared_ptr<SondeEspaceFactice>& Sonde = Systeme.Sonde;
+    SourceMontagesFixe& Montages = Systeme.MontagesEssai;
+    ExecuteurFactice& Executeur = Systeme.ExecuteurEssai;
+    SondeDisques Disques{CarteC(), Montages, Systeme.Blocs(), Sonde};
+    Deconnexion Deconnexions{Executeur, Montages, [this](std::string_view point) {
+                                 return Systeme.FichiersOuvertsSous(point);
                              }};
     static CarteLecteurs CarteC() {
         CarteLecteurs carte;

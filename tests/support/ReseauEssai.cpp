@@ -1,12 +1,7 @@
 #include "ReseauEssai.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <array>
-#include <cerrno>
 #include <stdexcept>
 
 namespace pulsodex::test {
@@ -15,13 +10,7 @@ namespace {
 
 using Horloge = std::chrono::steady_clock;
 
-sockaddr_in Boucle(std::uint16_t port) {
-    sockaddr_in adresse{};
-    adresse.sin_family = AF_INET;
-    adresse.sin_port = htons(port);
-    adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return adresse;
-}
+constexpr const char* Boucle = "127.0.0.1";
 
 std::chrono::milliseconds Reste(Horloge::time_point limite) {
     return std::max(std::chrono::duration_cast<std::chrono::milliseconds>(limite - Horloge::now()), 0ms);
@@ -29,12 +18,7 @@ std::chrono::milliseconds Reste(Horloge::time_point limite) {
 
 } // namespace
 
-ClientEssai::ClientEssai(std::uint16_t port) : m_prise(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-    const sockaddr_in adresse = Boucle(port);
-    if (::connect(m_prise.Fd(), reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse) != 0) {
-        m_prise.Fermer();
-    }
-}
+ClientEssai::ClientEssai(std::uint16_t port) : m_prise(net::Connecter(Boucle, port, 10s, nullptr)) {}
 
 void ClientEssai::Envoyer(std::string_view donnees) {
     if (!net::EnvoyerTout(m_prise.Fd(), donnees, nullptr, 10s)) {
@@ -47,11 +31,18 @@ ClientEssai::Lecture ClientEssai::Lire(Horloge::time_point limite) {
         return Lecture::Delai;
     }
     std::array<char, 4096> tampon{};
-    const ssize_t n = ::recv(m_prise.Fd(), tampon.data(), tampon.size(), 0);
-    if (n <= 0) {
-        return n < 0 && errno == EINTR ? Lecture::Donnees : Lecture::Fin;
+    std::ptrdiff_t n = 0;
+    try {
+        n = net::Recevoir(m_prise.Fd(), tampon);
+    } catch (const net::ErreurPrise&) {
+        return Lecture::Fin; // remise à zéro : la connexion est finie
     }
-    m_recu.append(tampon.data(), static_cast<std::size_t>(n));
+    if (n == 0) {
+        return Lecture::Fin;
+    }
+    if (n > 0) {
+        m_recu.append(tampon.data(), static_cast<std::size_t>(n));
+    }
     return Lecture::Donnees;
 }
 
@@ -85,16 +76,8 @@ bool ClientEssai::FinDeConnexion(std::chrono::milliseconds delai) {
 }
 
 ServeurWebFactice::ServeurWebFactice(std::string reponse, bool muet)
-    : m_reponse(std::move(reponse)), m_muet(muet),
-      m_ecoute(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
-    sockaddr_in adresse = Boucle(0);
-    socklen_t taille = sizeof adresse;
-    if (::bind(m_ecoute.Fd(), reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse) != 0 ||
-        ::listen(m_ecoute.Fd(), 4) != 0 ||
-        ::getsockname(m_ecoute.Fd(), reinterpret_cast<sockaddr*>(&adresse), &taille) != 0) {
-        throw std::runtime_error("faux serveur web impossible");
-    }
-    m_port = ntohs(adresse.sin_port);
+    : m_reponse(std::move(reponse)), m_muet(muet), m_ecoute(net::Ecouter(Boucle, 0)),
+      m_port(net::PortLocal(m_ecoute.Fd())) {
     m_fil = std::thread(&ServeurWebFactice::Servir, this);
 }
 
@@ -107,16 +90,20 @@ void ServeurWebFactice::Servir() {
     if (net::AttendreLecture(m_ecoute.Fd(), &m_fin, 30s) != net::Attente::Prete) {
         return;
     }
-    const net::Descripteur client(::accept4(m_ecoute.Fd(), nullptr, nullptr, SOCK_CLOEXEC));
+    bool epuise = false;
+    const net::Descripteur client = net::Accepter(m_ecoute.Fd(), epuise);
     std::string requete;
     std::array<char, 1024> tampon{};
-    while (requete.find("\r\n\r\n") == std::string::npos &&
-           net::AttendreLecture(client.Fd(), &m_fin, 10s) == net::Attente::Prete) {
-        const ssize_t n = ::recv(client.Fd(), tampon.data(), tampon.size(), 0);
-        if (n <= 0) {
-            break;
+    try {
+        while (client.Valide() && requete.find("\r\n\r\n") == std::string::npos &&
+               net::AttendreLecture(client.Fd(), &m_fin, 10s) == net::Attente::Prete) {
+            const std::ptrdiff_t n = net::Recevoir(client.Fd(), tampon);
+            if (n == 0) {
+                break;
+            }
+            requete.append(tampon.data(), static_cast<std::size_t>(std::max<std::ptrdiff_t>(n, 0)));
         }
-        requete.append(tampon.data(), static_cast<std::size_t>(n));
+    } catch (const net::ErreurPrise&) { // NOLINT(bugprone-empty-catch) : la requête reste ce qui est arrivé
     }
     {
         const std::lock_guard verrou(m_mutex);
@@ -127,11 +114,13 @@ void ServeurWebFactice::Servir() {
         net::AttendreLecture(m_fin.Fd(), nullptr, 60s);
         return;
     }
-    ::send(client.Fd(), m_reponse.data(), m_reponse.size(), MSG_NOSIGNAL);
-    ::shutdown(client.Fd(), SHUT_WR);
-    // Attend que le client ait lu et fermé : pas de remise à zéro qui
-    // avalerait la réponse.
-    net::AttendreLecture(client.Fd(), &m_fin, 10s);
+    try {
+        net::EnvoyerTout(client.Fd(), m_reponse, &m_fin, 10s);
+        // Attend que le client ait lu et fermé : pas de remise à zéro qui
+        // avalerait la réponse.
+        net::AttendreLecture(client.Fd(), &m_fin, 10s);
+    } catch (const net::ErreurPrise&) { // NOLINT(bugprone-empty-catch) : le client est parti
+    }
 }
 
 std::optional<std::string> ServeurWebFactice::Requete(std::chrono::milliseconds delai) {
@@ -141,12 +130,8 @@ std::optional<std::string> ServeurWebFactice::Requete(std::chrono::milliseconds 
 }
 
 std::uint16_t PortFerme() {
-    const net::Descripteur prise(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    sockaddr_in adresse = Boucle(0);
-    socklen_t taille = sizeof adresse;
-    ::bind(prise.Fd(), reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse);
-    ::getsockname(prise.Fd(), reinterpret_cast<sockaddr*>(&adresse), &taille);
-    return ntohs(adresse.sin_port); // fermé en sortant : plus personne n'y écoute
+    const net::Descripteur prise = net::Ecouter(Boucle, 0);
+    return net::PortLocal(prise.Fd()); // fermé en sortant : plus personne n'y écoute
 }
 
 } // namespace pulsodex::test

@@ -12,7 +12,7 @@
 #include <thread>
 
 #include "Attentes.h"
-#include "core/net/Prise.h"
+#include "core/plateforme/Prises.h"
 
 namespace pulsodex::test {
 

@@ -6,8 +6,9 @@
 #include "core/app/Avertissements.h"
 #include "core/app/FichierTexte.h"
 #include "core/commun/Trace.h"
-#include "core/interfaces/Lanceur.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/AjoutFichier.h"
+#include "core/plateforme/Lanceur.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex {
 

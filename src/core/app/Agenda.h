@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "core/config/Enregistrements.h"
-#include "core/interfaces/Horloge.h"
-#include "core/interfaces/Lanceur.h"
+#include "core/plateforme/Horloge.h"
+#include "core/plateforme/Lanceur.h"
 
 namespace pulsodex {
 

@@ -1,7 +1,7 @@
 #include "core/app/Compilation.h"
 
 #include "core/commun/Textes.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex {
 

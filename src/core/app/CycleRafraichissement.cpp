@@ -1,8 +1,7 @@
 #include "core/app/CycleRafraichissement.h"
 
-#include <unistd.h>
-
 #include <algorithm>
+#include <cstdio>
 
 #include "core/config/TConfig.h"
 #include "core/probes/Memoire.h"
@@ -62,7 +61,8 @@ Redessins CycleRafraichissement::Echantillonner(const TConfig& c) {
 }
 
 bool ConsommerMarqueur(const std::string& chemin) noexcept {
-    return ::unlink(chemin.c_str()) == 0;
+    // std::remove : sans allocation, le tic n'en fait aucune.
+    return std::remove(chemin.c_str()) == 0;
 }
 
 } // namespace pulsodex

@@ -1,13 +1,9 @@
 #pragma once
-// Ajout d'un texte à la fin d'un fichier, d'un seul bloc.
+// Les lignes des journaux : un texte sur une seule ligne, fin de ligne CR LF.
 #include <string>
 #include <string_view>
 
 namespace pulsodex {
-
-// Ouvre en ajout (crée au besoin) et écrit le texte en une seule écriture,
-// pour que deux programmes ne mêlent jamais leurs lignes. Faux en cas d'échec.
-bool AjouterAuFichier(const std::string& chemin, std::string_view texte) noexcept;
 
 // Remplace retours chariot, sauts de ligne, tabulations verticales, sauts de
 // page, caractères nuls et sauts de ligne d'Unicode (NEL, U+2028, U+2029) par

@@ -3,9 +3,10 @@
 #include "core/app/FichierTexte.h"
 #include "core/commun/Produit.h"
 #include "core/commun/Trace.h"
-#include "core/interfaces/Horloge.h"
 #include "core/interfaces/InfosSysteme.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/AjoutFichier.h"
+#include "core/plateforme/Horloge.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex {
 

@@ -3,8 +3,8 @@
 #include <cctype>
 
 #include "core/commun/Textes.h"
-#include "core/interfaces/Horloge.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Horloge.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/commun/Textes.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex {
 

@@ -10,7 +10,7 @@
 
 #include "core/config/FichierIni.h"
 #include "core/config/Registre.h"
-#include "core/config/StockageReglages.h"
+#include "core/plateforme/StockageReglages.h"
 
 namespace pulsodex {
 

@@ -4,9 +4,9 @@
 #include "core/commun/Textes.h"
 #include "core/commun/Trace.h"
 #include "core/interfaces/Ecran.h"
-#include "core/interfaces/ListeDemarrage.h"
 #include "core/interfaces/MesureurTexte.h"
 #include "core/interfaces/Presentateur.h"
+#include "core/plateforme/ListeDemarrage.h"
 
 namespace pulsodex {
 

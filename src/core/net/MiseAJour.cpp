@@ -1,14 +1,11 @@
 #include "core/net/MiseAJour.h"
 
-#include <sys/socket.h>
-
 #include <array>
-#include <cerrno>
 #include <cstdio>
 
 #include "core/commun/Produit.h"
 #include "core/commun/Textes.h"
-#include "core/net/Prise.h"
+#include "core/plateforme/Prises.h"
 
 namespace pulsodex::net {
 
@@ -84,10 +81,7 @@ std::string TelechargerPage(const std::string& hote, std::int32_t port, std::str
             return {};
         }
         std::array<char, 1024> zone{};
-        ssize_t lus = -1;
-        do {
-            lus = ::recv(prise.Fd(), zone.data(), zone.size(), 0);
-        } while (lus < 0 && errno == EINTR);
+        const std::ptrdiff_t lus = Recevoir(prise.Fd(), zone);
         if (lus <= 0) {
             return {};
         }

@@ -1,85 +1,12 @@
 #include "core/net/ServeurControle.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <system_error>
 
 namespace pulsodex::net {
 
 namespace {
-
 using std::chrono::milliseconds;
-
-Descripteur Lier(int famille, const sockaddr* adresse, socklen_t taille) {
-    Descripteur prise(::socket(famille, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    if (!prise.Valide()) {
-        throw ErreurPrise("socket", errno);
-    }
-    const int oui = 1;
-    ::setsockopt(prise.Fd(), SOL_SOCKET, SO_REUSEADDR, &oui, sizeof oui);
-    if (famille == AF_INET6) {
-        // Les deux familles sur la même prise quand l'adresse est « toutes ».
-        const int non = 0;
-        ::setsockopt(prise.Fd(), IPPROTO_IPV6, IPV6_V6ONLY, &non, sizeof non);
-    }
-    if (::bind(prise.Fd(), adresse, taille) != 0) {
-        throw ErreurPrise("bind", errno);
-    }
-    if (::listen(prise.Fd(), SOMAXCONN) != 0) {
-        throw ErreurPrise("listen", errno);
-    }
-    return prise;
-}
-
-Descripteur OuvrirEcoute(const std::string& adresse, std::uint16_t port) {
-    sockaddr_in v4{};
-    v4.sin_family = AF_INET;
-    v4.sin_port = htons(port);
-    sockaddr_in6 v6{};
-    v6.sin6_family = AF_INET6;
-    v6.sin6_port = htons(port);
-    const auto* a4 = reinterpret_cast<const sockaddr*>(&v4);
-    const auto* a6 = reinterpret_cast<const sockaddr*>(&v6);
-    if (adresse.empty()) {
-        v4.sin_addr.s_addr = htonl(INADDR_ANY);
-        v6.sin6_addr = in6addr_any;
-        try {
-            return Lier(AF_INET6, a6, sizeof v6);
-        } catch (const ErreurPrise& erreur) {
-            // Pas d'IPv6 sur cette machine : IPv4 seul.
-            if (erreur.Code() == EADDRINUSE || erreur.Code() == EACCES) {
-                throw;
-            }
-            return Lier(AF_INET, a4, sizeof v4);
-        }
-    }
-    if (::inet_pton(AF_INET, adresse.c_str(), &v4.sin_addr) == 1) {
-        return Lier(AF_INET, a4, sizeof v4);
-    }
-    if (::inet_pton(AF_INET6, adresse.c_str(), &v6.sin6_addr) == 1) {
-        return Lier(AF_INET6, a6, sizeof v6);
-    }
-    throw ErreurPrise("inet_pton", EINVAL);
-}
-
-std::uint16_t PortLocal(int fd) {
-    sockaddr_storage adresse{};
-    socklen_t taille = sizeof adresse;
-    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&adresse), &taille) != 0) {
-        throw ErreurPrise("getsockname", errno);
-    }
-    if (adresse.ss_family == AF_INET6) {
-        return ntohs(reinterpret_cast<const sockaddr_in6*>(&adresse)->sin6_port);
-    }
-    return ntohs(reinterpret_cast<const sockaddr_in*>(&adresse)->sin_port);
-}
-
 } // namespace
 
 ServeurControle::ServeurControle(ParametresServeur parametres, RappelsServeur rappels)
@@ -93,7 +20,7 @@ void ServeurControle::Activer() {
     if (Actif()) {
         return;
     }
-    Descripteur ecoute = OuvrirEcoute(m_parametres.Adresse, m_parametres.Port);
+    Descripteur ecoute = net::Ecouter(m_parametres.Adresse, m_parametres.Port);
     const std::uint16_t port = PortLocal(ecoute.Fd());
     m_ecoute = std::move(ecoute);
     m_port = port;
@@ -131,32 +58,33 @@ bool ServeurControle::AttendreConnexions(std::size_t n, milliseconds delai) {
 
 void ServeurControle::Ecouter() {
     for (;;) {
-        std::array<pollfd, 3> surveilles{pollfd{m_ecoute.Fd(), POLLIN, 0}, pollfd{m_reveil.Fd(), POLLIN, 0},
-                                         pollfd{m_fins.Fd(), POLLIN, 0}};
-        if (::poll(surveilles.data(), surveilles.size(), -1) < 0) {
-            if (errno != EINTR &&
-                AttendreLecture(m_reveil.Fd(), nullptr, milliseconds(100)) == Attente::Prete) {
+        const std::array<Poignee, 2> prises{m_ecoute.Fd(), m_fins.Fd()};
+        std::array<bool, 2> pretes{};
+        try {
+            if (AttendrePrises(prises, pretes, &m_reveil, SansFin) == Attente::Reveil) {
+                return;
+            }
+        } catch (const ErreurPrise&) {
+            if (AttendreLecture(m_reveil.Fd(), nullptr, milliseconds(100)) == Attente::Prete) {
                 return;
             }
             continue;
         }
-        if (surveilles[1].revents != 0) {
-            return;
-        }
-        if (surveilles[2].revents != 0) {
+        if (pretes[1]) {
             m_fins.Vider();
             Recolter();
         }
-        if (surveilles[0].revents != 0) {
+        if (pretes[0]) {
             Accepter();
         }
     }
 }
 
 void ServeurControle::Accepter() {
-    Descripteur client(::accept4(m_ecoute.Fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    bool epuise = false;
+    Descripteur client = net::Accepter(m_ecoute.Fd(), epuise);
     if (!client.Valide()) {
-        if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+        if (epuise) {
             // Le client reste en file d'attente : on laisse passer un moment
             // plutôt que de tourner à vide (le réveil reste prioritaire).
             AttendreLecture(m_reveil.Fd(), nullptr, milliseconds(100));
@@ -226,7 +154,7 @@ void ServeurControle::Terminee(Connexion& connexion) {
     m_fins.Declencher();
 }
 
-void ServeurControle::Boucle(int fd) {
+void ServeurControle::Boucle(Poignee fd) {
     const std::stop_token arret = m_arret.get_token();
     const milliseconds silence = m_parametres.Silence;
     if (!EnvoyerTout(fd, Salutation, &m_reveil, silence)) {
@@ -238,14 +166,11 @@ void ServeurControle::Boucle(int fd) {
         if (attente == Attente::Reveil) {
             return;
         }
-        ssize_t lus = 0;
+        std::ptrdiff_t lus = 0;
         if (attente == Attente::Prete) {
-            lus = ::recv(fd, zone.data(), zone.size(), 0);
+            lus = Recevoir(fd, zone);
             if (lus < 0) {
-                if (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK) {
-                    continue;
-                }
-                throw ErreurPrise("recv", errno);
+                continue;
             }
         }
         if (lus == 0) {

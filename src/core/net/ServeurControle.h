@@ -14,8 +14,8 @@
 #include <string>
 #include <thread>
 
-#include "core/net/Prise.h"
 #include "core/net/Protocole.h"
+#include "core/plateforme/Prises.h"
 
 namespace pulsodex::net {
 
@@ -64,7 +64,7 @@ private:
     void Ecouter();
     void Accepter();
     void Servir(Connexion& connexion);
-    void Boucle(int fd);
+    void Boucle(Poignee fd);
     void Recolter();
     void Terminee(Connexion& connexion);
 

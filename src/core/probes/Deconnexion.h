@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/interfaces/Executeur.h"
+#include "core/plateforme/Executeur.h"
 #include "core/probes/CarteLecteurs.h"
 #include "core/probes/InterfacesDisques.h"
 

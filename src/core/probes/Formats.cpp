@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "core/commun/Trace.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Locale.h"
 #include "core/probes/Memoire.h"
 
 namespace pulsodex {

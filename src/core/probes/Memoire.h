@@ -4,29 +4,14 @@
 #include <optional>
 #include <string_view>
 
-namespace pulsodex {
+#include "core/plateforme/SourceMemoire.h"
 
-struct StatutMemoire {
-    std::int64_t TotalPhys = 0;
-    std::int64_t AvailPhys = 0;
-    std::int64_t TotalPageFile = 0; // physique + échange
-    std::int64_t AvailPageFile = 0;
-    std::uint8_t MemoryLoad = 0; // pourcentage utilisé
-    friend bool operator==(const StatutMemoire&, const StatutMemoire&) = default;
-};
+namespace pulsodex {
 
 // Lecture de /proc/meminfo (texte) sans allocation : MemTotal, MemAvailable
 // (à défaut MemFree + Buffers + Cached), SwapTotal, SwapFree. Rien si
 // MemTotal manque ou vaut 0.
 std::optional<StatutMemoire> LireMeminfo(std::string_view texte);
-
-// Source de l'état de la mémoire.
-class SourceMemoire {
-public:
-    virtual ~SourceMemoire() = default;
-    // Un relevé raté rend le dernier bon relevé (ou des zéros).
-    virtual StatutMemoire Lire() = 0;
-};
 
 // Sondes de la mémoire : chacune relit la source.
 class SondesMemoire {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/interfaces/Lanceur.h"
+#include "core/plateforme/Lanceur.h"
 #include "core/probes/Disques.h"
 
 namespace pulsodex {

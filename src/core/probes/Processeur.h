@@ -5,28 +5,15 @@
 #include <string_view>
 #include <vector>
 
-namespace pulsodex {
+#include "core/plateforme/SourceCpu.h"
 
-// Compteurs cumulés d'une ligne « cpu » : le temps total et le temps inactif
-// (idle + iowait), en unités du noyau.
-struct CompteursCpu {
-    std::uint64_t Total = 0;
-    std::uint64_t Inactif = 0;
-    friend bool operator==(const CompteursCpu&, const CompteursCpu&) = default;
-};
+namespace pulsodex {
 
 // Lit les lignes « cpuN » puis la ligne « cpu » (l'ensemble, rangée en
 // dernier) ; guest et guest_nice, déjà comptés dans user et nice, ne sont pas
 // ajoutés. Faux si aucune ligne « cpu » complète n'est lue. Le vecteur garde
 // sa capacité : pas d'allocation d'un relevé à l'autre.
 bool LireStat(std::string_view texte, std::vector<CompteursCpu>& instances);
-
-// Source des compteurs.
-class SourceCpu {
-public:
-    virtual ~SourceCpu() = default;
-    virtual bool Lire(std::vector<CompteursCpu>& instances) = 0;
-};
 
 class EchantillonneurCpu {
 public:

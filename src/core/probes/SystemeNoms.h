@@ -34,8 +34,5 @@ struct VersionLinux {
 std::string WinVerLinux(const VersionLinux& v);
 // NAME + " " + VERSION_ID (ou PRETTY_NAME) d'un fichier os-release.
 std::optional<std::string> NomDistribution(std::string_view osRelease);
-// Le système qui fait tourner le programme.
-VersionLinux LireVersionLinux();
-std::string WinVer();
 
 } // namespace pulsodex

@@ -2,16 +2,6 @@
 
 namespace pulsodex {
 
-ReponsesCpuid SourceProcesseurMachine::Reponses(std::uint8_t /*processeur*/) const {
-    // Tous les cœurs d'une machine portent le même nom : la question est posée
-    // au processeur qui exécute l'appel.
-    return LireReponsesCpuid();
-}
-
-std::string SourceProcesseurMachine::NomSysteme(std::uint8_t processeur) const {
-    return LireNomProcesseurSysteme(processeur);
-}
-
 TProcessorName::TProcessorName(const SourceProcesseur& source, std::uint8_t processeur)
     : m_source(source), m_processeur(processeur), m_reponses(source.Reponses(processeur)) {}
 

@@ -6,32 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "core/plateforme/SourceProcesseur.h"
 #include "core/probes/IdentificationProcesseur.h"
 
 namespace pulsodex {
-
-// D'où viennent les réponses : l'instruction CPUID, ou ce que le système dit
-// du processeur là où CPUID manque.
-class SourceProcesseur {
-public:
-    virtual ~SourceProcesseur() = default;
-    // Réponses de CPUID ; Disponible faux sans l'instruction.
-    [[nodiscard]] virtual ReponsesCpuid Reponses(std::uint8_t processeur) const = 0;
-    // Nom donné par le système (peut être vide).
-    [[nodiscard]] virtual std::string NomSysteme(std::uint8_t processeur) const = 0;
-};
-
-// La machine qui fait tourner le programme.
-class SourceProcesseurMachine final : public SourceProcesseur {
-public:
-    [[nodiscard]] ReponsesCpuid Reponses(std::uint8_t processeur) const override;
-    [[nodiscard]] std::string NomSysteme(std::uint8_t processeur) const override;
-};
-
-// Réponses lues sur le processeur qui exécute l'appel (x86), ou aucune.
-ReponsesCpuid LireReponsesCpuid();
-// Nom du processeur n selon le système (Linux : /proc/cpuinfo), ou vide.
-std::string LireNomProcesseurSysteme(std::uint8_t processeur);
 
 class TProcessorName {
 public:

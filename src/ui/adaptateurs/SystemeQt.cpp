@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-#include "core/probes/SystemeNoms.h"
+#include "core/plateforme/Plateforme.h"
 #include "ui/adaptateurs/Conversions.h"
 
 namespace pulsodex {
@@ -51,7 +51,7 @@ int MesureurTexteQt::HauteurTexte(const Police& police, std::string_view texte) 
 }
 
 std::string InfosSystemeQt::WinVer() const {
-    return pulsodex::WinVer();
+    return m_plateforme.WinVer();
 }
 
 std::string InfosSystemeQt::GetCommonControlsVersion() const {

@@ -6,6 +6,8 @@
 
 namespace pulsodex {
 
+class Plateforme;
+
 // Vrai quand un greffon d'affichage de Qt dont le nom commence par « nom »
 // est installé (appelable avant la création de l'application).
 bool GreffonAffichagePresent(const char* nom);
@@ -21,11 +23,16 @@ public:
     [[nodiscard]] int HauteurTexte(const Police& police, std::string_view texte) const override;
 };
 
+// Le nom du système vient de la plateforme ; le reste, de Qt.
 class InfosSystemeQt final : public InfosSysteme {
 public:
+    explicit InfosSystemeQt(const Plateforme& plateforme) : m_plateforme(plateforme) {}
     [[nodiscard]] std::string WinVer() const override;
     [[nodiscard]] std::string GetCommonControlsVersion() const override;
     [[nodiscard]] bool Windows2000() const override;
+
+private:
+    const Plateforme& m_plateforme;
 };
 
 } // namespace pulsodex

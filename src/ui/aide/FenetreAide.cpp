@@ -1,6 +1,7 @@
 #include "ui/aide/FenetreAide.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -8,7 +9,6 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "core/app/Repertoires.h"
 #include "core/commun/Produit.h"
 #include "core/commun/Trace.h"
 #include "ui/adaptateurs/Conversions.h"
@@ -124,7 +124,9 @@ void FenetreAide::keyPressEvent(QKeyEvent* evenement) {
 void AfficherAide(int sujet) {
     TraceProcedure trace("AfficherAide");
     if (!g_fenetreAide) {
-        g_fenetreAide = new FenetreAide(SourceAide(CheminExecutable()));
+        const std::filesystem::path executable =
+            QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+        g_fenetreAide = new FenetreAide(SourceAide(executable));
     }
     QWidget* modale = QApplication::activeModalWidget();
     g_fenetreAide->Rattacher(modale != g_fenetreAide ? modale : nullptr);

@@ -8,6 +8,8 @@
 
 namespace pulsodex {
 
+class Plateforme;
+
 class ApplicationPulsodex : public QApplication {
     Q_OBJECT
 public:
@@ -17,12 +19,14 @@ public:
 
     std::function<void(const std::string&)> TraiteErreur;
 
-    // SIGTERM et SIGINT ferment par le chemin normal (appel de Fermer).
-    void InstallerSignauxArret(std::function<void()> fermer);
+    // Un arrêt demandé par le système (SIGTERM, SIGINT) ferme par le chemin
+    // normal (appel de fermer).
+    void InstallerSignauxArret(Plateforme& plateforme, std::function<void()> fermer);
 
 private:
     void Signale();
     std::function<void()> m_fermer;
+    Plateforme* m_plateforme = nullptr;
 };
 
 } // namespace pulsodex

@@ -5,8 +5,8 @@
 
 #include "core/app/Agenda.h"
 #include "core/commun/Produit.h"
-#include "core/interfaces/Lanceur.h"
 #include "core/interfaces/Presentateur.h"
+#include "core/plateforme/Lanceur.h"
 
 namespace pulsodex {
 

@@ -9,8 +9,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <unistd.h>
-
 namespace pulsodex {
 
 namespace {
@@ -44,22 +42,6 @@ InstanceUnique::InstanceUnique(const QString& fichierReglages, const QString& do
 }
 
 InstanceUnique::~InstanceUnique() = default;
-
-QString InstanceUnique::DossierExecution() {
-    QString execution = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!execution.isEmpty() && QFileInfo(execution).isDir()) {
-        return execution;
-    }
-    const uid_t uid = ::getuid();
-    QString dossier = QDir::tempPath() + QStringLiteral("/pulsodex-") + QString::number(uid);
-    QDir().mkdir(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // Un dossier d'un autre (ou un lien posé là) n'est pas le nôtre.
-    const QFileInfo info(dossier);
-    if (!info.isDir() || info.isSymLink() || info.ownerId() != uid) {
-        return {};
-    }
-    return dossier;
-}
 
 InstanceUnique::Issue InstanceUnique::Demarrer() {
     if (!m_dossierConnu) {

@@ -24,7 +24,8 @@ public:
         Muette,          // le premier tient le verrou mais ne répond pas
     };
 
-    // dossier : où poser le verrou et la prise (celui de DossierExecution()).
+    // dossier : où poser le verrou et la prise (le dossier d'exécution de
+    // l'utilisateur que donne la plateforme) ; vide : aucun.
     InstanceUnique(const QString& fichierReglages, const QString& dossier);
     ~InstanceUnique() override;
 
@@ -35,9 +36,6 @@ public:
 
     // Appelé pour chaque second lancement qui demande à voir la barre.
     std::function<void()> Montrer;
-
-    // $XDG_RUNTIME_DIR, ou un dossier à soi seul dans le dossier temporaire.
-    static QString DossierExecution();
 
 private:
     bool DemanderAuPremier();

@@ -15,6 +15,7 @@ class InfosSysteme;
 class Horloge;
 class SourceMemoire;
 class SourceCpu;
+class SourceProcesseur;
 class Lanceur;
 class SondeDisques;
 class Deconnexion;
@@ -30,6 +31,7 @@ struct ServicesFenetre {
     const Horloge& Montre;
     SourceMemoire& Memoire;
     SourceCpu& Processeur;
+    const SourceProcesseur& IdentiteProcesseurs; // pour la boîte « A propos »
     Lanceur& Lancement;
     SondeDisques& Disques;
     Deconnexion& Deconnexions;

@@ -422,9 +422,8 @@ void TPulsodexForm::AideMenuClick() {
 
 void TPulsodexForm::AProposMenuClick() {
     TraceProcedure trace("TPulsodexForm.AProposMenuClick");
-    // Sans identification fournie au démarrage : celle de la machine.
-    const SourceProcesseurMachine machine;
-    const TCpuInfo parDefaut(machine);
+    // Sans identification fournie au démarrage : celle de la plateforme.
+    const TCpuInfo parDefaut(m_services.IdentiteProcesseurs);
     const TCpuInfo& info = m_cpuInfo != nullptr ? *m_cpuInfo : parDefaut;
     auto* boite = new TAboutBox(this);
     boite->FixerSysteme(m_services.Infos.WinVer(), info.Processeur(0)->Name()->Nom());

@@ -9,7 +9,7 @@
 #include "Fichiers.h"
 #include "core/app/Agenda.h"
 #include "core/app/FileTaches.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex::test {
 namespace {

@@ -13,7 +13,7 @@
 #include "core/app/DisquesFenetre.h"
 #include "core/probes/Disques.h"
 #include "core/probes/Formats.h"
-#include "core/probes/linux/DisquesLinux.h"
+#include "linux/DisquesLinux.h"
 
 namespace pulsodex::test {
 namespace {

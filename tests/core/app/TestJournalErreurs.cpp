@@ -16,7 +16,8 @@
 #include "core/app/FichierTexte.h"
 #include "core/app/JournalErreurs.h"
 #include "core/commun/Trace.h"
-#include "core/interfaces/Locale.h"
+#include "core/plateforme/AjoutFichier.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "core/probes/Disques.h"
 #include "core/probes/EspaceDirect.h"
 #include "core/probes/OuvertureDisque.h"
-#include "core/probes/linux/DisquesLinux.h"
+#include "linux/DisquesLinux.h"
 
 namespace pulsodex {
 namespace {

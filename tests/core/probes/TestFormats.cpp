@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <string>
 
-#include "core/interfaces/linux/LocaleLinux.h"
 #include "core/probes/Formats.h"
 
 namespace pulsodex {
@@ -80,34 +78,6 @@ TEST(Formats, NombresAvecLesSeparateursDeLaLangue) {
     EXPECT_EQ(NombreDeuxDecimales(0, Fr), "0,00");
     EXPECT_EQ(NombreEntier(999, Fr), "999");
     EXPECT_EQ(NombreEntier(-1000, Fr), "-1 000");
-}
-
-// Les séparateurs viennent de la locale de l'utilisateur, jamais de celle du C
-// que Qt règle au démarrage : chaque cas la met en place comme lui.
-TEST(Formats, LegendesSousChaqueLocale) {
-    struct Cas {
-        const char* locale;
-        const char* disque;
-        const char* mo;
-        const char* octets;
-    };
-    const Cas cas[] = {
-        {"C", "C: 233,62 Go", "23 317,14 Mo libres", "24 422 338 560 octets libres"},
-        {"fr_FR.UTF-8", "C: 233,62 Go", "23\u202F317,14 Mo libres",
-         "24\u202F422\u202F338\u202F560 octets libres"},
-        {"de_DE.UTF-8", "C: 233,62 Go", "23.317,14 Mo libres", "24.422.338.560 octets libres"},
-        {"en_US.UTF-8", "C: 233.62 Go", "23,317.14 Mo libres", "24,422,338,560 octets libres"},
-    };
-    const std::string avant = std::setlocale(LC_ALL, nullptr);
-    for (const auto& k : cas) {
-        ASSERT_NE(std::setlocale(LC_ALL, k.locale), nullptr)
-            << k.locale << " absente : scripts/dependances.sh la crée";
-        const FormatNombres format = FormatNombres::De(LocaleLinux(k.locale));
-        EXPECT_EQ(ChaineEspaceDisque(3, 250847564923LL, 1LL << 40, format), k.disque) << k.locale;
-        EXPECT_EQ(ChaineMemoire(24449793393LL, 3, format), k.mo) << k.locale;
-        EXPECT_EQ(ChaineMemoire(24422338560LL, 1, format), k.octets) << k.locale;
-    }
-    std::setlocale(LC_ALL, avant.c_str());
 }
 
 TEST(Formats, ConversionAccentsDOS) {

@@ -2,7 +2,7 @@
 
 #include "FacticesDisques.h"
 #include "core/probes/GenresDisques.h"
-#include "core/probes/linux/DisquesLinux.h"
+#include "linux/DisquesLinux.h"
 
 namespace pulsodex {
 namespace {

@@ -224,16 +224,5 @@ TEST(TCpuInfo, NomParCpuidOuParLeSysteme) {
     EXPECT_EQ(info.Processeur(0)->Name()->Nom(), "Processeur inconnu");
 }
 
-TEST(TCpuInfo, LeProcesseurDeLaMachineAUnNom) {
-    const SourceProcesseurMachine machine;
-    const TCpuInfo info(machine);
-    const std::string nom = info.Processeur(0)->Name()->Nom();
-    EXPECT_FALSE(nom.empty());
-    EXPECT_NE(nom, "Processeur inconnu");
-    EXPECT_EQ(nom.find('\0'), std::string::npos);
-    EXPECT_NE(nom.front(), ' ');
-    EXPECT_NE(nom.back(), ' ');
-}
-
 } // namespace
 } // namespace pulsodex::test

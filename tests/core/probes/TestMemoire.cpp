@@ -3,7 +3,6 @@
 #include "Factices.h"
 #include "Fichiers.h"
 #include "core/probes/Memoire.h"
-#include "core/probes/linux/MemoireLinux.h"
 
 namespace pulsodex::test {
 namespace {
@@ -67,17 +66,6 @@ TEST(Meminfo, OrdreQuelconqueEtPremiereLigneQuiDecide) {
     EXPECT_EQ(s->AvailPageFile, 50 * 1024);
     // Une première ligne illisible décide aussi : pas de repli sur la suivante.
     EXPECT_FALSE(LireMeminfo("MemTotal: kB\nMemTotal: 100 kB\nMemFree: 1 kB\n"));
-}
-
-TEST(Meminfo, FichierAbsentOuTronqueGardeLeDernierBonReleve) {
-    MemoireLinux absent("/chemin/qui/n/existe/pas");
-    EXPECT_EQ(absent.Lire(), StatutMemoire{});
-    MemoireLinux reel(CheminDonnee("proc/debian12"));
-    const StatutMemoire premier = reel.Lire();
-    EXPECT_GT(premier.TotalPhys, 0);
-    EXPECT_EQ(reel.Lire(), premier); // relu depuis le début, même résultat
-    MemoireLinux tronque(CheminDonnee("proc/tronque"));
-    EXPECT_EQ(tronque.Lire(), StatutMemoire{});
 }
 
 TEST(Memoire, PourcentagesArrondis) {

@@ -5,8 +5,8 @@
 #include "core/config/dialog/Legendes.h"
 #include "core/config/dialog/TOptionsForm.h"
 #include "core/config/dialog/ZonesAgenda.h"
-#include "core/interfaces/Locale.h"
 #include "core/interfaces/Presentateur.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex {
 

@@ -1,0 +1,85 @@
+#pragma once
+// Le contrat de la plateforme : tout ce que le programme demande au système.
+// Le cœur n'atteint le système que par ce dossier ; une bibliothèque par
+// système le remplit (src/linux/, plus tard src/windows/), et les tests
+// prennent la plateforme factice de tests/support/.
+//
+// Les services sont rendus par l'objet Plateforme, créé une fois par le point
+// d'entrée ; deux familles d'appels sans état, faits de partout, sont des
+// fonctions du même contrat, définies par la même bibliothèque :
+//   Prises.h       les prises TCP (serveur de contrôle, mises à jour) ;
+//   AjoutFichier.h l'ajout d'un bloc à un journal.
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/plateforme/Executeur.h"
+#include "core/plateforme/Horloge.h"
+#include "core/plateforme/InfosBlocs.h"
+#include "core/plateforme/Lanceur.h"
+#include "core/plateforme/ListeDemarrage.h"
+#include "core/plateforme/Locale.h"
+#include "core/plateforme/SondeEspace.h"
+#include "core/plateforme/SourceCpu.h"
+#include "core/plateforme/SourceMemoire.h"
+#include "core/plateforme/SourceMontages.h"
+#include "core/plateforme/SourceProcesseur.h"
+
+namespace pulsodex {
+
+class Registre;
+
+class Plateforme {
+public:
+    virtual ~Plateforme() = default;
+
+    // Relevés de la mémoire et du processeur, identité des processeurs.
+    virtual SourceMemoire& Memoire() = 0;
+    virtual SourceCpu& Processeur() = 0;
+    [[nodiscard]] virtual const SourceProcesseur& IdentiteProcesseurs() const = 0;
+
+    // Disques : la table des montages, le périphérique d'un montage, l'espace
+    // d'un chemin (partagé avec les fils des sondes) et les fichiers ouverts
+    // sous un point de montage.
+    virtual SourceMontages& Montages() = 0;
+    [[nodiscard]] virtual const InfosBlocs& Blocs() const = 0;
+    virtual std::shared_ptr<SondeEspace> Espace() = 0;
+    virtual bool FichiersOuvertsSous(std::string_view point) = 0;
+
+    // Programmes : en exécuter un et attendre sa réponse, ouvrir un programme
+    // ou un document sans attendre, la liste de l'ouverture de session.
+    virtual Executeur& Execution() = 0;
+    virtual Lanceur& Lancement() = 0;
+    virtual ListeDemarrage& Demarrages() = 0;
+
+    // Conventions de l'utilisateur, heure locale, nom du système (WinVer).
+    [[nodiscard]] virtual const LocaleUtilisateur& Locale() const = 0;
+    [[nodiscard]] virtual const Horloge& Montre() const = 0;
+    [[nodiscard]] virtual std::string WinVer() const = 0;
+
+    // Les réglages du programme, lus une fois à l'ouverture : sous Linux le
+    // fichier FichierReglages() (forme INI, écrit sous verrou), sous Windows
+    // la clé du registre. Ils vivent moins longtemps que la plateforme.
+    virtual std::unique_ptr<Registre> OuvrirReglages() = 0;
+
+    // Emplacements : l'exécutable, le dossier du programme (marqueurs,
+    // journaux ; avec son séparateur final, créé au besoin), le fichier des
+    // réglages, le dossier d'exécution de l'utilisateur (vide s'il n'en a pas).
+    [[nodiscard]] virtual std::filesystem::path CheminExecutable() const = 0;
+    [[nodiscard]] virtual std::string RepertoireProgramme() const = 0;
+    [[nodiscard]] virtual std::filesystem::path FichierReglages() const = 0;
+    [[nodiscard]] virtual std::string DossierExecution() const = 0;
+
+    // Arrêt demandé par le système (SIGTERM, SIGINT sous Linux) : une prise
+    // qui devient lisible, à surveiller par la boucle de l'interface ; -1 sans
+    // surveillance possible. Acquitter la vide après chaque demande.
+    virtual std::intptr_t SurveillerArret() = 0;
+    virtual void AcquitterArret() = 0;
+};
+
+// La plateforme du système pour lequel le programme est construit.
+std::unique_ptr<Plateforme> PlateformeDuSysteme();
+
+} // namespace pulsodex

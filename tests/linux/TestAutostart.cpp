@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "ConfigEssai.h"
+#include "Fichiers.h"
+#include "linux/AutostartXdg.h"
+
+namespace pulsodex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AutostartTest : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(racine / "machine"); }
+    test::DossierTemporaire temporaire{"pulsodex-autostart"};
+    const fs::path racine = temporaire.Chemin();
+};
+
+TEST_F(AutostartTest, EcritLitEtEfface) {
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/mes programmes/pulsodex"));
+    const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
+    const std::string contenu = test::LireFichier(fichier);
+    EXPECT_NE(contenu.find("[Desktop Entry]\n"), std::string::npos);
+    EXPECT_NE(contenu.find("Type=Application\n"), std::string::npos);
+    EXPECT_NE(contenu.find("Exec=\"/opt/mes programmes/pulsodex\"\n"), std::string::npos);
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/mes programmes/pulsodex\"");
+    EXPECT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    EXPECT_FALSE(fs::exists(fichier));
+}
+
+TEST_F(AutostartTest, ExecVideOuAbsentNeCompteQueCommeTexteVide) {
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    std::ofstream(racine / "machine" / "Pulsodex32.desktop") << "[Desktop Entry]\r\nExec=\r\n";
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"), "");
+    std::ofstream(racine / "machine" / "Pulsodex32.desktop") << "[Autre]\nExec=/bin/x\n";
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
+}
+
+// Une entrée de la machine que l'utilisateur ne peut effacer : la sienne la
+// masque, cachée pour la couper, avec sa commande pour la remplacer.
+TEST_F(AutostartTest, LEntreeDeLUtilisateurMasqueCelleDeLaMachine) {
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/usr/bin/pulsodex"));
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"), "\"/usr/bin/pulsodex\"");
+
+    ASSERT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
+    EXPECT_NE(test::LireFichier(fichier).find("Hidden=true\n"), std::string::npos);
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "");
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
+
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/p"));
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/p\"");
+    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
+
+    // Sans entrée de la machine, effacer ne laisse rien derrière soi.
+    fs::remove(racine / "machine" / "Pulsodex32.desktop");
+    ASSERT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
+    EXPECT_FALSE(fs::exists(fichier));
+}
+
+TEST(LireExec, EntreesCacheesOuDesactivees) {
+    struct Cas {
+        const char* contenu;
+        std::optional<std::string> attendu;
+    };
+    const Cas cas[] = {
+        {"[Desktop Entry]\nExec=/bin/x\n", "/bin/x"},
+        {"[Desktop Entry]\nExec = /bin/x\nHidden=true\n", ""},
+        {"[Desktop Entry]\nHidden=false\nExec=/bin/x\n", "/bin/x"},
+        {"[Desktop Entry]\nX-GNOME-Autostart-enabled=false\nExec=/bin/x\n", ""},
+        {"[Desktop Entry]\nExec=/bin/x\n[Autre]\nHidden=true\n", "/bin/x"},
+        {"[Desktop Entry]\nHidden=true\n", ""},
+        {"[Autre]\nHidden=true\n", std::nullopt},
+        {"[Desktop Entry]\nExecutable=/bin/y\nExec=/bin/x\n", "/bin/x"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(LireExec(c.contenu), c.attendu) << c.contenu;
+    }
+}
+
+TEST_F(AutostartTest, EmplacementNonInscriptibleIgnore) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root écrit partout";
+    }
+    fs::permissions(racine / "machine", fs::perms::owner_read | fs::perms::owner_exec);
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    EXPECT_FALSE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/x"));
+    EXPECT_FALSE(fs::exists(racine / "machine" / "Pulsodex32.desktop"));
+}
+
+TEST(LigneExec, EchappeCommeLeVeulentLesFichiersDesktop) {
+    struct Cas {
+        const char* chemin;
+        const char* ligne;
+    };
+    const Cas cas[] = {
+        {"/usr/bin/pulsodex", R"("/usr/bin/pulsodex")"},
+        {"/a b/p", R"("/a b/p")"},
+        {"/a\"b/p", R"("/a\\"b/p")"},
+        {"/a$b/p", R"("/a\\$b/p")"},
+        {"/a\\b/p", R"("/a\\\\b/p")"},
+        {"/100%/p", R"("/100%%/p")"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(LigneExec(k.chemin), k.ligne) << k.chemin;
+    }
+}
+
+} // namespace
+} // namespace pulsodex
+
+namespace pulsodex::test {
+namespace {
+
+// Le magasin des réglages sur de vrais dossiers autostart temporaires.
+TEST(AutostartTConfig, MachineSeulePuisDeplaceeVersLUtilisateur) {
+    namespace fs = std::filesystem;
+    const DossierTemporaire temporaire("pulsodex-xdg");
+    const fs::path racine = temporaire.Chemin();
+    fs::create_directories(racine / "machine");
+    AutostartXdg liste(racine / "utilisateur", racine / "machine");
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/usr/bin/pulsodex"));
+
+    RegistreMemoire reg;
+    PresentateurScripte boites;
+    EcranFactice ecran;
+    LocaleFrancaise locale;
+    TConfig config{TConfig::Services{reg, boites, ecran, liste, locale, nullptr, "/opt/pulsodex/pulsodex"}};
+    EXPECT_TRUE(config.GetDemarrage());
+    config.SetDemarrage(true);
+    EXPECT_FALSE(fs::exists(racine / "machine" / "Pulsodex32.desktop"));
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/pulsodex/pulsodex\"");
+    EXPECT_TRUE(config.GetDemarrage());
+    config.SetDemarrage(false);
+    EXPECT_FALSE(fs::exists(racine / "utilisateur" / "Pulsodex32.desktop"));
+    EXPECT_FALSE(config.GetDemarrage());
+}
+
+} // namespace
+} // namespace pulsodex::test

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "FacticesDisques.h"
+#include "Fichiers.h"
+#include "linux/DisquesLinux.h"
+#include "linux/ExecuteurLinux.h"
+
+namespace {
+
+// Relancé par les essais de l'exécuteur, ce programme d'essai joue le rôle
+// d'un programme externe selon PULSODEX_ENFANT_ESSAI, avant même main().
+[[maybe_unused]] const bool EnfantEssai = [] {
+    const char* role = std::getenv("PULSODEX_ENFANT_ESSAI");
+    if (role == nullptr) {
+        return false;
+    }
+    const std::string r(role);
+    if (r == "occupe") {
+        std::fputs("umount: /mnt/nas: target is busy.\n", stderr);
+        std::_Exit(32);
+    }
+    if (r == "pendu") {
+        for (;;) {
+            ::pause();
+        }
+    }
+    if (r == "langue") {
+        const char* langue = std::getenv("LC_ALL");
+        std::fputs(langue == nullptr ? "(aucune)" : langue, stderr);
+    }
+    std::_Exit(0);
+}();
+
+} // namespace
+
+namespace pulsodex {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+class DossierEssai : public ::testing::Test {
+protected:
+    test::DossierTemporaire m_temporaire{"pulsodex-disques"};
+    const fs::path m_racine = m_temporaire.Chemin();
+};
+
+using SondeStatvfs = DossierEssai;
+
+TEST_F(SondeStatvfs, DossierReelEtDossierAbsent) {
+    SondeEspaceStatvfs sonde;
+    const ReponseSonde r = sonde.Interroger(m_racine.string());
+    ASSERT_EQ(r.Etat, EtatSonde::Ok);
+    EXPECT_GT(r.Taille, 0);
+    EXPECT_GE(r.Libre, 0);
+    EXPECT_LE(r.Libre, r.Taille);
+    EXPECT_EQ(sonde.Interroger((m_racine / "absent").string()).Etat, EtatSonde::Absent);
+    std::ofstream((m_racine / "fichier").string()) << "x";
+    EXPECT_EQ(sonde.Interroger((m_racine / "fichier" / "sous").string()).Etat, EtatSonde::Absent);
+}
+
+using MontagesProcTest = DossierEssai;
+
+TEST_F(MontagesProcTest, LitMountinfoEtFstab) {
+    MontagesProc source(test::CheminDonnee("montages/bureau.mountinfo"),
+                        test::CheminDonnee("montages/bureau.fstab"));
+    const TableMontages& table = source.Table();
+    EXPECT_EQ(table.Montes.size(), 35U);
+    EXPECT_EQ(table.Prevus.size(), 6U);
+    const std::uint64_t version = table.Version;
+    // Un fichier ordinaire ne signale jamais de changement : pas de relecture.
+    EXPECT_EQ(source.Table().Version, version);
+
+    MontagesProc absente((m_racine / "absent").string(), (m_racine / "absent").string());
+    EXPECT_TRUE(absente.Table().Montes.empty());
+    EXPECT_TRUE(absente.Table().Prevus.empty());
+}
+
+TEST_F(MontagesProcTest, LaTableDuProcessusContientLaRacine) {
+    MontagesProc source;
+    EXPECT_NE(MontageDe(source.Table().Montes, "/"), nullptr);
+}
+
+using FichiersOuvertsTest = DossierEssai;
+
+TEST_F(FichiersOuvertsTest, LiensDesDescripteurs) {
+    auto lien = [&](const char* pid, const char* fd, const char* cible) {
+        fs::create_directories(m_racine / pid / "fd");
+        fs::create_symlink(cible, m_racine / pid / "fd" / fd);
+    };
+    lien("12", "0", "/dev/null");
+    lien("12", "3", "socket:[4242]");
+    lien("13", "4", "/mnt/nas2/doc.txt");
+    lien("self", "5", "/mnt/nas/compte.txt"); // pas un numéro de processus
+    fs::create_directories(m_racine / "14");  // sans dossier fd
+    const std::string racine = m_racine.string();
+    EXPECT_FALSE(FichiersOuvertsSous(racine, "/mnt/nas"));
+    lien("15", "7", "/mnt/nas/photos/ete.jpg (deleted)");
+    EXPECT_TRUE(FichiersOuvertsSous(racine, "/mnt/nas"));
+    EXPECT_FALSE(FichiersOuvertsSous((m_racine / "absent").string(), "/mnt/nas"));
+}
+
+class ExecuteurLinuxTest : public ::testing::Test {
+protected:
+    CommandeProgramme Enfant(const char* role, std::chrono::milliseconds delai) {
+        return {{fs::read_symlink("/proc/self/exe").string()},
+                {std::string("PULSODEX_ENFANT_ESSAI=") + role, "LC_ALL=C"},
+                delai};
+    }
+    ExecuteurLinux m_executeur;
+};
+
+TEST_F(ExecuteurLinuxTest, CodeEtSortieDErreur) {
+    const ResultatProgramme r = m_executeur.Executer(Enfant("occupe", 10s));
+    EXPECT_TRUE(r.Lance);
+    EXPECT_TRUE(r.Termine);
+    EXPECT_EQ(r.Code, 32);
+    EXPECT_EQ(r.Erreurs, "umount: /mnt/nas: target is busy.\n");
+    const ResultatProgramme langue = m_executeur.Executer(Enfant("langue", 10s));
+    EXPECT_EQ(langue.Code, 0);
+    EXPECT_EQ(langue.Erreurs, "C"); // la variable ajoutée remplace celle du parent
+}
+
+TEST_F(ExecuteurLinuxTest, ProgrammeAbsentOuSansArguments) {
+    const ResultatProgramme r = m_executeur.Executer({{"pulsodex-programme-qui-n-existe-pas"}, {}, 1s});
+    EXPECT_FALSE(r.Lance);
+    EXPECT_EQ(r.ErreurLancement, ENOENT);
+    EXPECT_FALSE(m_executeur.Executer({}).Lance);
+}
+
+TEST_F(ExecuteurLinuxTest, DelaiDepasse) {
+    const ResultatProgramme r = m_executeur.Executer(Enfant("pendu", 50ms));
+    EXPECT_TRUE(r.Lance);
+    EXPECT_FALSE(r.Termine);
+}
+
+} // namespace
+} // namespace pulsodex
