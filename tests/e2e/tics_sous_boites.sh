@@ -68,10 +68,13 @@ attendre 15 fenetre_presente "Pulsodex XP" || exit 1
 xdotool windowactivate --sync "$(fenetre "Pulsodex XP")" key q
 attendre 10 fenetre_presente "Quitter Pulsodex" || exit 1
 rangees_changent 0 200 || exit 1
-if exec 3<>/dev/tcp/127.0.0.1/1109 2>/dev/null; then
+le_notre() { ss -Hltnp 'sport = :1109' 2>/dev/null | grep -q "pid=$PROGRAMME_PID,"; }
+if command -v ss >/dev/null && attendre 10 le_notre && exec 3<>/dev/tcp/127.0.0.1/1109; then
     printf 'SHOW Bonjour\r\n' >&3
     attendre 10 fenetre_presente "Information" || exit 1
     rangees_changent 0 200 || exit 1
+else
+    echo "le port 1109 n'est pas le nôtre : la boîte du SHOW n'est pas essayée"
 fi
 fermee_par_le_marqueur "Quitter Pulsodex" || exit 1
 aucune "Information" || { echo "la boîte du SHOW est restée"; exit 1; }
