@@ -179,6 +179,12 @@ private:
     void RemplirLecteurs();
     void MontrerErreur(const std::string& texte, ZoneTexte& zone, const std::string& nomZone,
                        const std::string& remise);
+    // Un entier de min à max ; sinon l'erreur est montrée, la zone remise et
+    // le focus lui revient (faux).
+    bool VerifierZone(ZoneTexte& zone, const std::string& nom, std::int64_t min, std::int64_t max,
+                      const std::string& horsBornes, const std::string& remise);
+    // Chaque zone numérique lue par la recopie, dans l'ordre ; s'arrête à la première invalide.
+    bool VerifierZonesNumeriques();
     void LibererCopies();
     [[nodiscard]] char LettreChoisie() const;
 
@@ -246,5 +252,9 @@ inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.
 inline constexpr const char* TexteRafraichissementInvalide =
     "Valeur de rafraîchissement invalide (1 à 65535).";
 inline constexpr const char* TexteExemple = "AaBbCcDd%0123456789";
+
+// Le curseur de transparence (0 : opaque) et l'opacité des réglages (255 : opaque).
+int PositionDeTransparence(std::int32_t taux);
+std::int32_t TauxDeTransparence(int position);
 
 } // namespace pulsodex
