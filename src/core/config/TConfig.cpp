@@ -220,51 +220,52 @@ void TConfig::SauveVerrouillage() {
 // --- Énumérations de la section courante ---
 
 namespace {
-std::uint8_t LireEnum(const Registre& reg, std::string_view section, std::string_view nom,
-                      const Enumeration& e) {
-    return LireEnumeration(e, reg.ReadString(section, nom, e.Defaut));
+template <typename Code>
+Code LireEnum(const Registre& reg, std::string_view section, std::string_view nom, const Enumeration& e) {
+    return LireCode<Code>(e, reg.ReadString(section, nom, e.Defaut));
 }
 } // namespace
 
 std::uint8_t TConfig::Lire_StyleFonte() const {
     return LireStylePolice(m_services.Reg.ReadString(SectionFonte(), "Style", "Standard"));
 }
-std::uint8_t TConfig::Lire_Demarrage() const {
-    return LireEnum(m_services.Reg, m_section, "Demarrage", enums::Demarrage);
+Demarrage TConfig::Lire_Demarrage() const {
+    return LireEnum<pulsodex::Demarrage>(m_services.Reg, m_section, "Demarrage", enums::Demarrage);
 }
-std::uint8_t TConfig::Lire_ModeAffMem() const {
-    return LireEnum(m_services.Reg, m_section, "ModeAffichageMémoire", enums::ModeAffichageMemoire);
+ModeAffichageMemoire TConfig::Lire_ModeAffMem() const {
+    return LireEnum<pulsodex::ModeAffichageMemoire>(m_services.Reg, m_section, "ModeAffichageMémoire",
+                                                    enums::ModeAffichageMemoire);
 }
-std::uint8_t TConfig::Lire_ModeHorloge() const {
-    return LireEnum(m_services.Reg, m_section, "ModeRafraichissementHorloge",
-                    enums::ModeRafraichissementHorloge);
+ModeRafraichissementHorloge TConfig::Lire_ModeHorloge() const {
+    return LireEnum<pulsodex::ModeRafraichissementHorloge>(
+        m_services.Reg, m_section, "ModeRafraichissementHorloge", enums::ModeRafraichissementHorloge);
 }
-std::uint8_t TConfig::Lire_Bord() const {
-    return LireEnum(m_services.Reg, m_section, "Bord", enums::Bord);
+Bord TConfig::Lire_Bord() const {
+    return LireEnum<pulsodex::Bord>(m_services.Reg, m_section, "Bord", enums::Bord);
 }
-std::uint8_t TConfig::Lire_Organisation() const {
-    return LireEnum(m_services.Reg, m_section, "Organisation", enums::Organisation);
+Organisation TConfig::Lire_Organisation() const {
+    return LireEnum<pulsodex::Organisation>(m_services.Reg, m_section, "Organisation", enums::Organisation);
 }
 
 void TConfig::Ecrire_StyleFonte(std::uint8_t style) {
     m_services.Reg.WriteString(SectionFonte(), "Style", EcrireStylePolice(style));
 }
-void TConfig::Ecrire_Demarrage(std::uint8_t valeur) {
-    m_services.Reg.WriteString(m_section, "Demarrage", EcrireEnumeration(enums::Demarrage, valeur));
+void TConfig::Ecrire_Demarrage(pulsodex::Demarrage valeur) {
+    m_services.Reg.WriteString(m_section, "Demarrage", EcrireCode(enums::Demarrage, valeur));
 }
-void TConfig::Ecrire_ModeAffMem(std::uint8_t valeur) {
+void TConfig::Ecrire_ModeAffMem(pulsodex::ModeAffichageMemoire valeur) {
     m_services.Reg.WriteString(m_section, "ModeAffichageMémoire",
-                               EcrireEnumeration(enums::ModeAffichageMemoire, valeur));
+                               EcrireCode(enums::ModeAffichageMemoire, valeur));
 }
-void TConfig::Ecrire_ModeHorloge(std::uint8_t valeur) {
+void TConfig::Ecrire_ModeHorloge(pulsodex::ModeRafraichissementHorloge valeur) {
     m_services.Reg.WriteString(m_section, "ModeRafraichissementHorloge",
-                               EcrireEnumeration(enums::ModeRafraichissementHorloge, valeur));
+                               EcrireCode(enums::ModeRafraichissementHorloge, valeur));
 }
-void TConfig::Ecrire_Bord(std::uint8_t valeur) {
-    m_services.Reg.WriteString(m_section, "Bord", EcrireEnumeration(enums::Bord, valeur));
+void TConfig::Ecrire_Bord(pulsodex::Bord valeur) {
+    m_services.Reg.WriteString(m_section, "Bord", EcrireCode(enums::Bord, valeur));
 }
-void TConfig::Ecrire_Organisation(std::uint8_t valeur) {
-    m_services.Reg.WriteString(m_section, "Organisation", EcrireEnumeration(enums::Organisation, valeur));
+void TConfig::Ecrire_Organisation(pulsodex::Organisation valeur) {
+    m_services.Reg.WriteString(m_section, "Organisation", EcrireCode(enums::Organisation, valeur));
 }
 
 // --- Lancement à l'ouverture de session ---

@@ -117,12 +117,12 @@ std::uint8_t PourcentageDisque(std::int64_t part, std::int64_t total) {
     return PourcentageArrondi(static_cast<double>(part), static_cast<double>(total));
 }
 
-std::string ChaineMemoire(std::int64_t libre, std::uint8_t mode, const FormatNombres& format) {
+std::string ChaineMemoire(std::int64_t libre, ModeAffichageMemoire mode, const FormatNombres& format) {
     TraceProcedure trace("ChaineMemoire");
     switch (mode) {
-    case 2:
+    case ModeAffichageMemoire::Ko:
         return NombreDeuxDecimales(static_cast<double>(libre) / 1024.0, format) + " Ko libres";
-    case 3:
+    case ModeAffichageMemoire::Mo:
         return NombreDeuxDecimales(static_cast<double>(libre) / 1048576.0, format) + " Mo libres";
     default:
         return NombreEntier(static_cast<double>(libre), format) +

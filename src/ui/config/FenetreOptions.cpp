@@ -121,8 +121,10 @@ void FenetreOptions::RefleterExemple() {
     palette.setColor(QPalette::WindowText, CouleurQt(e.CouleurTexte));
     palette.setColor(QPalette::Window, CouleurQt(e.CouleurFond));
     m_exemple->setPalette(palette);
-    m_exemple->setFrameStyle(
-        e.Biseau == 0 ? QFrame::NoFrame : QFrame::Panel | (e.Biseau == 1 ? QFrame::Sunken : QFrame::Raised));
+    m_exemple->setFrameStyle(e.Biseau == Bord::Aucun
+                                 ? QFrame::NoFrame
+                                 : QFrame::Panel |
+                                       (e.Biseau == Bord::Creux ? QFrame::Sunken : QFrame::Raised));
 }
 
 QWidget* FenetreOptions::PageAvance() {

@@ -165,7 +165,7 @@ TEST(Jauge, ContenusDesJaugesFixes) {
     EXPECT_EQ(taux.Legende, "Utilisation mémoire : 60 %");
     c.JaugeCpu = false; // jauge éteinte : barre à 0, légende gardée
     EXPECT_EQ(Contenu(JaugeFixe::Cpu, c, ech, fr).Pourcent, 0);
-    c.ModeAffichageMemoire = 3;
+    c.ModeAffichageMemoire = ModeAffichageMemoire::Mo;
     ech.MemPhysiqueLibre = 1572864;
     EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, fr).Legende, "1,50 Mo libres");
 }

@@ -65,7 +65,7 @@ TEST_F(OptionsTest, OkSansChangementNeChangeQueCeQueLesControlesImposent) {
     c.TauxTransparence = 200;
     c.Fonte.Nom = "Police inconnue";
     c.Fonte.Taille = 30;
-    c.Organisation = 2;
+    c.Organisation = Organisation::Colonne;
     c.Proxy = "";
     c.PortProxy = 3128;
     auto d = Ouvrir({3, 4});
@@ -80,7 +80,7 @@ TEST_F(OptionsTest, OkSansChangementNeChangeQueCeQueLesControlesImposent) {
     EXPECT_EQ(c.TauxTransparence, 199);
     EXPECT_EQ(c.Fonte.Nom, "MS Sans Serif");
     EXPECT_EQ(c.Fonte.Taille, 8);
-    EXPECT_EQ(c.Organisation, 2);
+    EXPECT_EQ(c.Organisation, Organisation::Colonne);
     EXPECT_EQ(c.Proxy, "");
     EXPECT_EQ(c.PortProxy, 3128);
     EXPECT_EQ(e.Reg.Lire("1024x768", "OuvertureDisque"), std::nullopt); // « Ok » n'écrit rien
@@ -106,7 +106,7 @@ TEST_F(OptionsTest, PoliceWindowsRemplaceeGardeeAuOk) {
 }
 
 TEST_F(OptionsTest, OrganisationRepetitionEtCurseur) {
-    c.Organisation = 2;
+    c.Organisation = Organisation::Colonne;
     c.RepeterAvertir = -1;
     auto d = Ouvrir();
     EXPECT_TRUE(d->ReorgAutoOption.Coche());
@@ -115,15 +115,15 @@ TEST_F(OptionsTest, OrganisationRepetitionEtCurseur) {
     d->ReorgManuelOption.Cocher();
     d->ReorgAutoOption.Cocher();
     ASSERT_TRUE(d->OkCmdClick());
-    EXPECT_EQ(c.Organisation, 2); // repassée en automatique : la valeur gardée
-    c.Organisation = 0;
+    EXPECT_EQ(c.Organisation, Organisation::Colonne); // repassée en automatique : la valeur gardée
+    c.Organisation = Organisation::Manuelle;
     c.RepeterAvertir = 60;
     d = Ouvrir();
     EXPECT_TRUE(d->RepeterOption.Coche());
     EXPECT_EQ(d->NiceAvertissementBox.Texte, "60");
     d->ReorgAutoOption.Cocher();
     ASSERT_TRUE(d->OkCmdClick());
-    EXPECT_EQ(c.Organisation, 3);
+    EXPECT_EQ(c.Organisation, Organisation::Avancee);
 
     struct Cas {
         int taux, position;
@@ -329,13 +329,13 @@ TEST_F(OptionsTest, StyleEtAide) {
     d->StyleComboChange();
     d->BordCombo.Selection = 2;
     d->BordComboChange();
-    EXPECT_EQ(d->FontPanel.Biseau, 2);
+    EXPECT_EQ(d->FontPanel.Biseau, Bord::Relief);
     d->AideCmdClick();
     EXPECT_EQ(Aides, std::vector<int>{6});
     ASSERT_TRUE(d->OkCmdClick());
     EXPECT_EQ(c.Fonte.Style, StyleItalique);
     EXPECT_EQ(c.Fonte.Nom, "DejaVu Sans");
-    EXPECT_EQ(c.Bord, 2);
+    EXPECT_EQ(c.Bord, Bord::Relief);
 }
 
 TEST(Legendes, RessourcesEtEvenements) {

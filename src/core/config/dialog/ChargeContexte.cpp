@@ -36,6 +36,21 @@ std::vector<std::pair<CaseACocher*, bool TConfig::*>> TOptionsForm::CasesDesRegl
     };
 }
 
+RadiosCodes<Demarrage> TOptionsForm::RadiosDemarrage() {
+    return {{&VisibleOption, Demarrage::Visible}, {&MasqueOption, Demarrage::Masquee}};
+}
+
+RadiosCodes<ModeAffichageMemoire> TOptionsForm::RadiosModeMemoire() {
+    return {{&MemOctetOption, ModeAffichageMemoire::Octets},
+            {&MemKiloOption, ModeAffichageMemoire::Ko},
+            {&MemMegaOption, ModeAffichageMemoire::Mo}};
+}
+
+RadiosCodes<ModeRafraichissementHorloge> TOptionsForm::RadiosHorloge() {
+    return {{&HorlogeMinuteOption, ModeRafraichissementHorloge::Minute},
+            {&HorlogeSecondeOption, ModeRafraichissementHorloge::Seconde}};
+}
+
 std::vector<std::pair<Forme*, std::int32_t TConfig::*>> TOptionsForm::FormesDesReglages() {
     return {{&Shape1, &TConfig::Couleur61To100},         {&Shape2, &TConfig::Couleur41To60},
             {&Shape3, &TConfig::Couleur21To40},          {&Shape4, &TConfig::Couleur0To20},
@@ -49,21 +64,10 @@ void TOptionsForm::Charge_Contexte() {
         boite->Cocher(c.*reglage);
     }
 
-    if (c.Demarrage == 0) {
-        VisibleOption.Cocher();
-    } else if (c.Demarrage == 1) {
-        MasqueOption.Cocher();
-    }
+    CocherCode(RadiosDemarrage(), c.Demarrage);
     (c.AuDessus ? AuDessusOption : NormaleOption).Cocher();
-    BoutonRadio* modes[] = {&MemOctetOption, &MemKiloOption, &MemMegaOption};
-    if (c.ModeAffichageMemoire >= 1 && c.ModeAffichageMemoire <= 3) {
-        modes[c.ModeAffichageMemoire - 1]->Cocher();
-    }
-    if (c.ModeRafraichissementHorloge == 1) {
-        HorlogeMinuteOption.Cocher();
-    } else if (c.ModeRafraichissementHorloge == 2) {
-        HorlogeSecondeOption.Cocher();
-    }
+    CocherCode(RadiosModeMemoire(), c.ModeAffichageMemoire);
+    CocherCode(RadiosHorloge(), c.ModeRafraichissementHorloge);
     (c.OuvertureDisque == "open"      ? ShellOpenOption
      : c.OuvertureDisque == "explore" ? ShellExploreOption
                                       : ShellNoneOption)
@@ -75,7 +79,7 @@ void TOptionsForm::Charge_Contexte() {
         RepeterOption.Cocher();
         NiceAvertissementBox.Texte = std::to_string(c.RepeterAvertir);
     }
-    (c.Organisation == 0 ? ReorgManuelOption : ReorgAutoOption).Cocher();
+    (c.Organisation == Organisation::Manuelle ? ReorgManuelOption : ReorgAutoOption).Cocher();
     SonoreCheck.Cocher(c.Sons);
 
     for (const auto& [forme, reglage] : FormesDesReglages()) {
@@ -106,7 +110,12 @@ void TOptionsForm::Charge_Contexte() {
 
     CouleurFondCombo.Selection = ChercheCouleurIndex(c.CouleurFond);
     CouleurFondShape.Couleur = c.CouleurFond;
-    BordCombo.Selection = c.Bord <= 2 ? c.Bord : 0;
+    BordCombo.Selection = 0;
+    for (int i = 0; i < static_cast<int>(std::size(BordsDuCombo)); ++i) {
+        if (BordsDuCombo[static_cast<std::size_t>(i)].Valeur == c.Bord) {
+            BordCombo.Selection = i;
+        }
+    }
     TransparenceCheck.Cocher(c.Transparence);
     TransparenceBar.FixerPosition(PositionDeTransparence(c.TauxTransparence));
     CpuMoyEdit.Texte = std::to_string(c.TempsMoyenneChargeProcesseur);

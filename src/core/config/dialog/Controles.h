@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "core/commun/Codes.h"
 #include "core/config/Police.h"
 
 namespace pulsodex {
@@ -66,6 +68,32 @@ struct Etiquette : Controle {
     std::string Texte;
 };
 
+// Des boutons radio d'un même groupe, chacun pour un code.
+template <typename Code>
+using RadiosCodes = std::vector<std::pair<BoutonRadio*, Code>>;
+
+// Coche le bouton du code ; aucun changement pour un code sans bouton.
+template <typename Code>
+void CocherCode(const RadiosCodes<Code>& radios, Code code) {
+    for (const auto& [bouton, valeur] : radios) {
+        if (valeur == code) {
+            bouton->Cocher();
+            return;
+        }
+    }
+}
+
+// Le code du bouton coché ; defaut quand aucun ne l'est.
+template <typename Code>
+Code CodeCoche(const RadiosCodes<Code>& radios, Code defaut) {
+    for (const auto& [bouton, valeur] : radios) {
+        if (bouton->Coche()) {
+            return valeur;
+        }
+    }
+    return defaut;
+}
+
 // Liste, liste déroulante ou liste à cocher ; -1 : rien de choisi.
 struct Liste : Controle {
     std::vector<std::string> Elements;
@@ -103,7 +131,7 @@ struct PanneauExemple : Controle {
     Police Fonte;
     std::int32_t CouleurTexte = 0;
     std::int32_t CouleurFond = 0;
-    std::uint8_t Biseau = 1; // 0 aucun, 1 creux, 2 relief
+    pulsodex::Bord Biseau = pulsodex::Bord::Creux;
 };
 
 } // namespace pulsodex

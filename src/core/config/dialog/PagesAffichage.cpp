@@ -106,8 +106,13 @@ void TOptionsForm::StyleComboChange() {
                                 : std::uint8_t{StyleStandard};
 }
 
+Bord TOptionsForm::BordChoisi() const {
+    const int i = std::clamp(BordCombo.Selection, 0, static_cast<int>(std::size(BordsDuCombo)) - 1);
+    return BordsDuCombo[static_cast<std::size_t>(i)].Valeur;
+}
+
 void TOptionsForm::BordComboChange() {
-    FontPanel.Biseau = static_cast<std::uint8_t>(std::clamp(BordCombo.Selection, 0, 2));
+    FontPanel.Biseau = BordChoisi();
 }
 
 void TOptionsForm::AjouterDisqueCmdClick() {

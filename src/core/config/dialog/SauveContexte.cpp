@@ -20,18 +20,18 @@ bool TOptionsForm::Sauve_Contexte() {
         c.*reglage = boite->Coche();
     }
     c.AuDessus = AuDessusOption.Coche();
-    c.Demarrage = MasqueOption.Coche() ? 1 : 0;
-    c.ModeAffichageMemoire = MemKiloOption.Coche() ? 2 : MemMegaOption.Coche() ? 3 : 1;
-    c.ModeRafraichissementHorloge = HorlogeSecondeOption.Coche() ? 2 : 1;
+    c.Demarrage = CodeCoche(RadiosDemarrage(), Demarrage::Visible);
+    c.ModeAffichageMemoire = CodeCoche(RadiosModeMemoire(), ModeAffichageMemoire::Octets);
+    c.ModeRafraichissementHorloge = CodeCoche(RadiosHorloge(), ModeRafraichissementHorloge::Minute);
     c.RepeterAvertir =
         JamaisRepeterOption.Coche()
             ? -1
             : static_cast<std::int32_t>(LireEntierDecimal(NiceAvertissementBox.Texte).value_or(60));
     c.OuvertureDisque = ShellOpenOption.Coche() ? "open" : ShellExploreOption.Coche() ? "explore" : "";
     if (ReorgManuelOption.Coche()) {
-        c.Organisation = 0;
-    } else if (c.Organisation == 0) {
-        c.Organisation = 3;
+        c.Organisation = Organisation::Manuelle;
+    } else if (c.Organisation == Organisation::Manuelle) {
+        c.Organisation = Organisation::Avancee;
     }
     c.Sons = SonoreCheck.Coche();
 
@@ -44,7 +44,7 @@ bool TOptionsForm::Sauve_Contexte() {
     c.Fonte.Taille = FontPanel.Fonte.Taille;
     c.Fonte.Couleur = CouleurTexteShape.Couleur;
     c.CouleurFond = CouleurFondShape.Couleur;
-    c.Bord = static_cast<std::uint8_t>(std::clamp(BordCombo.Selection, 0, 2));
+    c.Bord = BordChoisi();
 
     for (const auto& [forme, reglage] : FormesDesReglages()) {
         c.*reglage = forme->Couleur;

@@ -93,7 +93,9 @@ TOptionsForm::TOptionsForm(ServicesOptions services) : m_services(std::move(serv
         TailleList.Elements.push_back(std::to_string(taille));
     }
     StyleCombo.Elements = {"Standard", "Italique", "Gras", "Gras italique"};
-    BordCombo.Elements = {"Aucun", "3D Enfoncé", "3D Relevé"};
+    for (const LigneBord& ligne : BordsDuCombo) {
+        BordCombo.Elements.emplace_back(ligne.Texte);
+    }
     for (Liste* combo : {&CouleurTexteCombo, &CouleurFondCombo}) {
         combo->Elements.emplace_back("Personnalisé");
         for (const CouleurNommee& c : CouleursSysteme) {

@@ -171,6 +171,12 @@ private:
     // Les cases et les formes liées chacune à un réglage, pour le remplissage et la recopie.
     std::vector<std::pair<CaseACocher*, bool TConfig::*>> CasesDesReglages();
     std::vector<std::pair<Forme*, std::int32_t TConfig::*>> FormesDesReglages();
+    // Les boutons radio des réglages codés, pour le remplissage et la recopie.
+    RadiosCodes<Demarrage> RadiosDemarrage();
+    RadiosCodes<ModeAffichageMemoire> RadiosModeMemoire();
+    RadiosCodes<ModeRafraichissementHorloge> RadiosHorloge();
+    // Le bord choisi dans BordCombo (« Aucun », « 3D Enfoncé », « 3D Relevé »).
+    [[nodiscard]] Bord BordChoisi() const;
     // Règles des pages « &Messages » et « Agen&da ».
     void LierReglesMessages();
     void LierReglesAgenda();
@@ -252,6 +258,14 @@ inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.
 inline constexpr const char* TexteRafraichissementInvalide =
     "Valeur de rafraîchissement invalide (1 à 65535).";
 inline constexpr const char* TexteExemple = "AaBbCcDd%0123456789";
+
+// Les lignes de BordCombo, dans l'ordre.
+struct LigneBord {
+    Bord Valeur;
+    const char* Texte;
+};
+inline constexpr LigneBord BordsDuCombo[] = {
+    {Bord::Aucun, "Aucun"}, {Bord::Creux, "3D Enfoncé"}, {Bord::Relief, "3D Relevé"}};
 
 // Le curseur de transparence (0 : opaque) et l'opacité des réglages (255 : opaque).
 int PositionDeTransparence(std::int32_t taux);

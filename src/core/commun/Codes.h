@@ -1,0 +1,22 @@
+#pragma once
+// Les codes que les réglages gardent en nombres. Les fichiers gardent les
+// nombres ; le programme dit leurs noms. Le passage de l'un à l'autre se fait
+// là où les réglages sont lus et écrits (TConfig).
+#include <cstdint>
+
+namespace pulsodex {
+
+// --- Réglages de la résolution ---
+
+// La fenêtre au lancement.
+enum class Demarrage : std::uint8_t { Visible = 0, Masquee = 1 };
+// L'unité des légendes de mémoire libre.
+enum class ModeAffichageMemoire : std::uint8_t { Octets = 1, Ko = 2, Mo = 3 };
+// L'horloge redessinée chaque minute ou chaque seconde.
+enum class ModeRafraichissementHorloge : std::uint8_t { Minute = 1, Seconde = 2 };
+// Le bord des panneaux des jauges.
+enum class Bord : std::uint8_t { Aucun = 0, Creux = 1, Relief = 2 };
+// L'arrangement des bandes : manuel, ou refait à chaque changement de largeur.
+enum class Organisation : std::uint8_t { Manuelle = 0, Ligne = 1, Colonne = 2, Avancee = 3 };
+
+} // namespace pulsodex
