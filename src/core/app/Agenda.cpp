@@ -86,12 +86,25 @@ std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std
            "\" : " + std::string(erreur) + std::string(FinDeLigne);
 }
 
+ModeFenetre FenetreDeLancement(ModeLancement mode) {
+    switch (mode) {
+    case ModeLancement::Normal:
+        return ModeFenetre::Normale;
+    case ModeLancement::Icone:
+        return ModeFenetre::Reduite;
+    case ModeLancement::Agrandi:
+        return ModeFenetre::Agrandie;
+    default:
+        return ModeFenetre::Cachee;
+    }
+}
+
 void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, bool sons,
                       bool& messageEnCours, const ServicesAgenda& s) {
     TraceProcedure trace("TPulsodexForm.LancerEvenements");
     for (std::size_t i = 0; i < evenements.size(); ++i) {
         TEvenement& e = evenements[i];
-        if (!e.Actif || (e.Type != 1 && e.Type != 2)) {
+        if (!e.Actif || (e.Type != TypeEvenement::Message && e.Type != TypeEvenement::Tache)) {
             continue;
         }
         if (!ConcordanceDateHeure(e.Mois, e.Jour, e.Heure, e.Minute, maintenant)) {
@@ -101,7 +114,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
         if (e.Lance) {
             continue;
         }
-        if (e.Type == 1) {
+        if (e.Type == TypeEvenement::Message) {
             if (messageEnCours) {
                 continue; // montré plus tard si son moment dure encore
             }
@@ -119,10 +132,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
                            e.Commande,
                            e.Parametres,
                            e.Repertoire,
-                           e.ModeLancement == 0   ? ModeFenetre::Normale
-                           : e.ModeLancement == 1 ? ModeFenetre::Reduite
-                           : e.ModeLancement == 2 ? ModeFenetre::Agrandie
-                                                  : ModeFenetre::Cachee,
+                           FenetreDeLancement(e.ModeLancement),
                            s.Locale.DateHeureCourte(maintenant)};
         s.LancerTache(std::move(tache));
         if (s.Sablier) {

@@ -18,6 +18,8 @@ class LocaleUtilisateur;
 bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
                           std::string_view minute, const DateHeure& maintenant);
 std::string MessageErreurLancement(int code);
+// La fenêtre d'une tâche lancée ; cachée pour un mode inconnu.
+ModeFenetre FenetreDeLancement(ModeLancement mode);
 // « (05/12/2026 09:52:10) Lancement de la tâche "Nom" : Fichier non trouvé. »
 std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std::string_view erreur);
 

@@ -19,4 +19,24 @@ enum class Bord : std::uint8_t { Aucun = 0, Creux = 1, Relief = 2 };
 // L'arrangement des bandes : manuel, ou refait à chaque changement de largeur.
 enum class Organisation : std::uint8_t { Manuelle = 0, Ligne = 1, Colonne = 2, Avancee = 3 };
 
+// --- Règles d'avertissement ---
+
+// La ressource surveillée ; une règle sans ressource n'est pas gardée.
+enum class Ressource : std::uint8_t {
+    Aucune = 0,
+    MemoireTotale = 1,
+    MemoirePhysique = 2,
+    Disque = 3,
+    ChargeMemoire = 4,
+};
+// L'unité du seuil.
+enum class Unite : std::uint8_t { Aucune = 0, Pourcent = 1, Octets = 2, Ko = 3, Mo = 4 };
+
+// --- Événements de l'agenda ---
+
+// Ce que fait l'événement ; un autre type ne fait rien.
+enum class TypeEvenement : std::uint8_t { Indefini = 0, Message = 1, Tache = 2 };
+// La fenêtre d'une tâche lancée.
+enum class ModeLancement : std::uint8_t { Normal = 0, Icone = 1, Agrandi = 2 };
+
 } // namespace pulsodex

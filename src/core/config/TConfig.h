@@ -159,13 +159,13 @@ public:
     void Ecrire_Organisation(pulsodex::Organisation valeur);
 
     // Champs des enregistrements (clé « Avertissement\i », « Evenement\i »).
-    [[nodiscard]] std::uint8_t Lire_Avertissement(int indice);
-    [[nodiscard]] std::uint8_t Lire_Unite(int indice) const;
-    void Ecrire_Ressource(int indice, std::uint8_t ressource);
-    void Ecrire_Unite(int indice, std::uint8_t unite);
+    [[nodiscard]] Ressource Lire_Avertissement(int indice);
+    [[nodiscard]] Unite Lire_Unite(int indice) const;
+    void Ecrire_Ressource(int indice, Ressource ressource);
+    void Ecrire_Unite(int indice, Unite unite);
     [[nodiscard]] std::uint8_t Lire_Jour(std::string_view prefixe, std::string_view nom, int indice) const;
     [[nodiscard]] std::uint8_t Lire_Mois(std::string_view prefixe, std::string_view nom, int indice) const;
-    [[nodiscard]] std::uint8_t Lire_Lancement(std::string_view cle, std::string_view nom) const;
+    [[nodiscard]] ModeLancement Lire_Lancement(std::string_view cle, std::string_view nom) const;
 
     // Lancement à l'ouverture de session.
     [[nodiscard]] bool GetDemarrage() const;

@@ -68,7 +68,7 @@ protected:
     static TEvenement Message(const char* heure, const char* minute, std::uint8_t jour = 0) {
         TEvenement e;
         e.Actif = true;
-        e.Type = 1;
+        e.Type = TypeEvenement::Message;
         e.Heure = heure;
         e.Minute = minute;
         e.Jour = jour;
@@ -183,16 +183,16 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
     fichierErreurs = erreurs;
     TEvenement tache;
     tache.Actif = true;
-    tache.Type = 2;
+    tache.Type = TypeEvenement::Tache;
     tache.Nom = "Sauvegarde";
     tache.Commande = "/opt/absent";
     tache.Parametres = "-v";
     tache.Repertoire = "/tmp";
-    tache.ModeLancement = 1;
+    tache.ModeLancement = ModeLancement::Icone;
     TEvenement inactive = tache;
     inactive.Actif = false;
     TEvenement autreType = tache;
-    autreType.Type = 3;
+    autreType.Type = static_cast<TypeEvenement>(3);
     evenements = {tache, inactive, autreType};
     lanceur.Reponse = 2;
     messageEnCours = true; // une tâche ne regarde pas les messages
@@ -258,7 +258,7 @@ TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
         };
         TEvenement a;
         a.Actif = true;
-        a.Type = 2;
+        a.Type = TypeEvenement::Tache;
         a.Nom = "A";
         TEvenement b = a;
         b.Nom = "B";

@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(OptionsTest, OuvrirEtAnnulerNeChangeRien) {
-    c.Avertissements = {{3, 500, 4, "D", 5}};
+    c.Avertissements = {{Ressource::Disque, 500, Unite::Mo, "D", 5}};
     TEvenement ev;
     ev.Nom = "x";
     ev.Lance = true;
@@ -339,32 +339,37 @@ TEST_F(OptionsTest, StyleEtAide) {
 }
 
 TEST(Legendes, RessourcesEtEvenements) {
-    EXPECT_EQ(Compile_Chaine_Ressource(3, "C", 500, 4), "Disque C < 500 Mo");
-    EXPECT_EQ(Compile_Chaine_Ressource(4, "", 90, 1), "Utilisation mémoire > 90 %");
-    EXPECT_EQ(Compile_Chaine_Ressource(2, "", 32, 2), "Mémoire physique < 32 octet(s)");
-    EXPECT_EQ(Compile_Chaine_Ressource(1, "", 7, 3), "Mémoire totale < 7 Ko");
-    EXPECT_EQ(Compile_Chaine_Ressource(9, "", 7, 9), "7");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::Disque, "C", 500, Unite::Mo), "Disque C < 500 Mo");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::ChargeMemoire, "", 90, Unite::Pourcent),
+              "Utilisation mémoire > 90 %");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::MemoirePhysique, "", 32, Unite::Octets),
+              "Mémoire physique < 32 octet(s)");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::MemoireTotale, "", 7, Unite::Ko), "Mémoire totale < 7 Ko");
+    EXPECT_EQ(Compile_Chaine_Ressource(static_cast<Ressource>(9), "", 7, static_cast<Unite>(9)), "7");
     const LocaleFrancaise fr;
     struct Cas {
-        std::uint8_t type;
+        TypeEvenement type;
         int jour, mois;
         const char* heure;
         const char* minute;
         const char* attendu;
     };
+    constexpr TypeEvenement Indefini = TypeEvenement::Indefini;
+    constexpr TypeEvenement Message = TypeEvenement::Message;
+    constexpr TypeEvenement Tache = TypeEvenement::Tache;
     const Cas cas[] = {
-        {1, 0, 0, "08:30", "", "Message tous les jours à 08:30"},
-        {2, 2, 4, "", "15", "Tâche les lundis d'avril 15 minutes après l'heure"},
-        {0, 12, 5, "", "", "<Indéfini> le 3 mai"},
-        {1, 9, 0, "", "00", "Message le week-end toutes les heures"},
-        {1, 12, 0, "", "1", "Message le 3 du mois 1 minute après l'heure"},
-        {1, -1, 0, "10:00", "", "Message  à 10:00"},
-        {1, 8, 0, "", "", "Message la semaine"},
-        {1, 8, 3, "", "", "Message les semaines de mars"},
-        {1, 0, 8, "", "", "Message au mois d'août"},
-        {1, 0, 6, "", "", "Message au mois de juin"},
-        {2, 2, 0, "", "", "Tâche le lundi"},
-        {7, 0, 0, "", "", "tous les jours"},
+        {Message, 0, 0, "08:30", "", "Message tous les jours à 08:30"},
+        {Tache, 2, 4, "", "15", "Tâche les lundis d'avril 15 minutes après l'heure"},
+        {Indefini, 12, 5, "", "", "<Indéfini> le 3 mai"},
+        {Message, 9, 0, "", "00", "Message le week-end toutes les heures"},
+        {Message, 12, 0, "", "1", "Message le 3 du mois 1 minute après l'heure"},
+        {Message, -1, 0, "10:00", "", "Message  à 10:00"},
+        {Message, 8, 0, "", "", "Message la semaine"},
+        {Message, 8, 3, "", "", "Message les semaines de mars"},
+        {Message, 0, 8, "", "", "Message au mois d'août"},
+        {Message, 0, 6, "", "", "Message au mois de juin"},
+        {Tache, 2, 0, "", "", "Tâche le lundi"},
+        {static_cast<TypeEvenement>(7), 0, 0, "", "", "tous les jours"},
     };
     for (const auto& k : cas) {
         EXPECT_EQ(Compile_Chaine_Evenement(k.type, k.jour, k.mois, k.heure, k.minute, fr), k.attendu);

@@ -197,7 +197,7 @@ TEST_F(TConfigTest, DeuxResolutionsCoteACote) {
     c.ChaineDate = "dd/mm";
     c.JaugeCpu = false;
     c.Proxy = "proxy.local";
-    c.Avertissements.push_back({1, 10, 1, "C", 0});
+    c.Avertissements.push_back({Ressource::MemoireTotale, 10, Unite::Pourcent, "C", 0});
     c.SauveTout();
 
     e.Affichage.TailleCourante = {1280, 1024};

@@ -128,7 +128,7 @@ void TOptionsForm::Charge_Contexte() {
     }
 
     for (const TAvertissement& a : TempAvertissement) {
-        if (a.Ressource != 0) {
+        if (a.Ressource != Ressource::Aucune) {
             AvertirList.Elements.push_back(Compile_Chaine_Ressource(a.Ressource, a.Disque, a.Seuil, a.Unite));
         }
     }

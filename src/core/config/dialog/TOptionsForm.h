@@ -207,7 +207,7 @@ public:
     void SeuilBoxSortie();
     // Recopie les contrôles dans la règle choisie et sa légende.
     void UpdateAvertissement();
-    void SetUnite(std::uint8_t unite);
+    void SetUnite(Unite unite);
 
     // --- « Agen&da » : gestes de l'utilisateur ---
     void EvenementListClick();
@@ -236,6 +236,8 @@ public:
     std::function<std::optional<ResultatEvenement>(const ContenuEvenement&)> EditerEvenement;
 
 private:
+    RadiosCodes<Ressource> RadiosRessource();
+    RadiosCodes<Unite> RadiosUnite();
     void TypeMemoireOuDisque(const BoutonRadio& clique);
     void TypeTauxMemoire();
     // La règle que décrivent les contrôles ; disque : la lettre à garder
