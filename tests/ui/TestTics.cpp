@@ -48,7 +48,7 @@ TEST_F(TicsTest, BarresPeintesAuPixelPres) {
     EXPECT_EQ(image.pixelColor(130, 5), fond);
     {
         QPainter peintre(&image);
-        SetActivite(peintre, image.rect(), 1, c);
+        SetActivite(peintre, image.rect(), Activite::Ecriture, c);
     }
     EXPECT_EQ(image.pixelColor(100, 5), CouleurQt(c.CouleurEcriture));
 }

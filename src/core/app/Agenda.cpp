@@ -14,20 +14,20 @@ namespace pulsodex {
 bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
                           std::string_view minute, const DateHeure& m) {
     TraceProcedure trace("ConcordanceDateHeure");
-    if (mois != 0 && m.Mois != mois) {
+    if (mois != MoisTous && m.Mois != mois) {
         return false;
     }
     bool jourOk = false;
-    if (jour == 0) {
+    if (jour == JourTous) {
         jourOk = true;
-    } else if (jour <= 7) {
+    } else if (jour <= JourSamedi) {
         jourOk = m.JourSemaine == jour;
-    } else if (jour == 8) {
-        jourOk = m.JourSemaine >= 2 && m.JourSemaine <= 6;
-    } else if (jour == 9) {
+    } else if (jour == JourSemaine) {
+        jourOk = m.JourSemaine >= 2 && m.JourSemaine <= 6; // lundi à vendredi
+    } else if (jour == JourWeekEnd) {
         jourOk = m.JourSemaine == 1 || m.JourSemaine == 7;
     } else {
-        jourOk = m.Jour == jour - 9;
+        jourOk = m.Jour == jour - DecalageJourDuMois;
     }
     if (!jourOk) {
         return false;

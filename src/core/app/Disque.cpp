@@ -58,7 +58,7 @@ bool AllumerTemoin(TDisque& d, bool indicateur) {
     if (!indicateur || d.LibrePrecedent <= 0 || d.LibrePrecedent == d.Libre) {
         return false;
     }
-    const std::uint8_t mode = d.LibrePrecedent > d.Libre ? 1 : 2;
+    const Activite mode = d.LibrePrecedent > d.Libre ? Activite::Ecriture : Activite::Suppression;
     const bool change = d.Activite != mode;
     d.Activite = mode;
     return change;
@@ -66,10 +66,10 @@ bool AllumerTemoin(TDisque& d, bool indicateur) {
 
 // Sans changement : le témoin allumé au tic précédent s'éteint.
 bool EteindreTemoin(TDisque& d, bool indicateur) {
-    if (!indicateur || d.LibrePrecedent == d.LibreAvant || d.Activite == 0) {
+    if (!indicateur || d.LibrePrecedent == d.LibreAvant || d.Activite == Activite::Repos) {
         return false;
     }
-    d.Activite = 0;
+    d.Activite = Activite::Repos;
     return true;
 }
 } // namespace

@@ -39,4 +39,16 @@ enum class TypeEvenement : std::uint8_t { Indefini = 0, Message = 1, Tache = 2 }
 // La fenêtre d'une tâche lancée.
 enum class ModeLancement : std::uint8_t { Normal = 0, Icone = 1, Agrandi = 2 };
 
+// Le choix du jour, un nombre de 0 à 40 : tous les jours, un jour de la
+// semaine (1 dimanche … 7 samedi), la semaine, le week-end, ou le n du mois
+// écrit n + 9.
+inline constexpr std::uint8_t JourTous = 0;
+inline constexpr std::uint8_t JourSamedi = 7; // le dernier jour de la semaine
+inline constexpr std::uint8_t JourSemaine = 8;
+inline constexpr std::uint8_t JourWeekEnd = 9;
+inline constexpr std::uint8_t DecalageJourDuMois = 9;
+inline constexpr std::uint8_t JourDuMoisMax = 40; // le 31
+// Le choix du mois : tous les mois, ou un mois de 1 à 12.
+inline constexpr std::uint8_t MoisTous = 0;
+
 } // namespace pulsodex

@@ -131,9 +131,9 @@ TEST(Jauge, BarresCouleursEtInversion) {
     }
     EXPECT_EQ(PositionLegende(101, 15, 40, 13), (Point{31, 1}));
     EXPECT_EQ(PositionLegende(50, 10, 80, 13), (Point{-14, -1})); // plus large : à gauche du bord
-    EXPECT_EQ(CouleurActivite(0, c), c.CouleurFond);
-    EXPECT_EQ(CouleurActivite(1, c), c.CouleurEcriture);
-    EXPECT_EQ(CouleurActivite(2, c), c.CouleurSuppression);
+    EXPECT_EQ(CouleurActivite(Activite::Repos, c), c.CouleurFond);
+    EXPECT_EQ(CouleurActivite(Activite::Ecriture, c), c.CouleurEcriture);
+    EXPECT_EQ(CouleurActivite(Activite::Suppression, c), c.CouleurSuppression);
 }
 
 TEST(Jauge, ContenusDesJaugesFixes) {

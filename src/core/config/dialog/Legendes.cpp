@@ -60,23 +60,24 @@ std::string Compile_Chaine_Ressource(Ressource ressource, std::string_view disqu
 std::string Compile_Chaine_Evenement(TypeEvenement type, int jour, int mois, std::string_view heure,
                                      std::string_view minute, const LocaleUtilisateur& locale) {
     std::string texte = DebutEvenement(type);
-    const std::string d = jour >= 0 && jour <= 40 ? TexteJour(locale, static_cast<std::uint8_t>(jour)) : "";
+    const std::string d =
+        jour >= 0 && jour <= JourDuMoisMax ? TexteJour(locale, static_cast<std::uint8_t>(jour)) : "";
     const std::string m = mois >= 0 && mois <= 12 ? TexteMois(locale, static_cast<std::uint8_t>(mois)) : "";
     // « d' » devant avril et août, « de » ailleurs.
     const std::string de = mois == 4 || mois == 8 ? "d'" : "de ";
-    if (jour == 0) {
-        texte += mois == 0 ? "tous les jours" : mois > 0 ? "au mois " + de + m : "";
-    } else if (jour >= 1 && jour <= 9) {
-        if (mois == 0) {
-            texte += (jour == 8 ? "la " : "le ") + d;
+    if (jour == JourTous) {
+        texte += mois == MoisTous ? "tous les jours" : mois > 0 ? "au mois " + de + m : "";
+    } else if (jour >= 1 && jour <= JourWeekEnd) {
+        if (mois == MoisTous) {
+            texte += (jour == JourSemaine ? "la " : "le ") + d;
         } else if (mois > 0) {
             texte += "les " + d + "s " + de + m;
         }
-    } else if (jour >= 10) {
-        if (mois == 0) {
+    } else if (jour > JourWeekEnd) {
+        if (mois == MoisTous) {
             texte += "le " + d;
         } else if (mois > 0) {
-            texte += "le " + std::to_string(jour - 9) + " " + m;
+            texte += "le " + std::to_string(jour - DecalageJourDuMois) + " " + m;
         }
     }
     if (!heure.empty()) {
