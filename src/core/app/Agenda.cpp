@@ -143,7 +143,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
 
 void ExecuterTache(const TacheALancer& t, Lanceur& lanceur, const std::string& fichierErreurs) {
     const int reponse = lanceur.ShellExecute("", t.Commande, t.Parametres, t.Repertoire, t.Mode);
-    if (reponse <= 32) {
+    if (LancementEchoue(reponse)) {
         AjouterAuFichier(fichierErreurs, LigneTachesErr(t.DateHeure, t.Nom, MessageErreurLancement(reponse)));
     }
 }

@@ -17,6 +17,11 @@ class LocaleUtilisateur;
 
 bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
                           std::string_view minute, const DateHeure& maintenant);
+// La réponse d'un lancement (Lanceur::ShellExecute) : 32 ou moins est un
+// code d'erreur, au-delà un succès.
+[[nodiscard]] constexpr bool LancementEchoue(int code) {
+    return code <= 32;
+}
 std::string MessageErreurLancement(int code);
 // La fenêtre d'une tâche lancée ; cachée pour un mode inconnu.
 ModeFenetre FenetreDeLancement(ModeLancement mode);

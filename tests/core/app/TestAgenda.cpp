@@ -58,6 +58,12 @@ TEST(Concordance, MessagesDErreurDeLancement) {
     EXPECT_EQ(MessageErreurLancement(13), "Cette application a été développée pour un autre système.");
     EXPECT_EQ(MessageErreurLancement(31), "Il n'existe pas d'associations à ce fichier.");
     EXPECT_EQ(MessageErreurLancement(99), "Impossible de lancer ce programme.");
+    // 32 ou moins : un code d'erreur ; au-delà, un succès.
+    const std::pair<int, bool> reponses[] = {
+        {0, true}, {2, true}, {32, true}, {33, false}, {LancementReussi, false}};
+    for (const auto& [code, echoue] : reponses) {
+        EXPECT_EQ(LancementEchoue(code), echoue) << code;
+    }
     EXPECT_EQ(LigneTachesErr("05/12/2026 09:52:10", "Sauve\r\ngarde", "Fichier non trouvé."),
               "(05/12/2026 09:52:10) Lancement de la tâche \"Sauve  garde\" : Fichier non trouvé.\r\n");
 }
