@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Trace.h"
 
 namespace pulsodex {
@@ -42,10 +43,10 @@ std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire
         total = m.TotalPhys;
         break;
     case Ressource::Disque: {
-        if (r.Disque.size() != 1 || r.Disque[0] < 'A' || r.Disque[0] > 'Z') {
+        const std::uint8_t lecteur = r.Disque.size() == 1 ? NumeroDuLecteur(r.Disque[0]) : 0;
+        if (lecteur == 0) {
             return std::nullopt;
         }
-        const auto lecteur = static_cast<std::uint8_t>(r.Disque[0] - 64);
         // Une seule interrogation ; un lecteur qui ne répond pas n'est pas un
         // lecteur plein.
         const ReponseSonde espace = disques.Espace(lecteur);
@@ -110,7 +111,7 @@ Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& 
             break;
         case Ressource::Disque:
             a.Disque = true;
-            a.Disques.set(static_cast<std::size_t>(r.Disque[0] - 64));
+            a.Disques.set(NumeroDuLecteur(r.Disque[0]));
             break;
         default:
             a.Charge = true;
@@ -174,7 +175,7 @@ std::string PhraseAlarme(const Alarmes& a) {
         for (int j = 1; j <= disques; ++j) {
             Debut_Disque(texte, disques, j);
             texte += ' ';
-            texte += static_cast<char>(Cherche_Disque(a.Disques, j) + 64);
+            texte += LettreDuLecteur(Cherche_Disque(a.Disques, j));
         }
     }
     if (sujets > 1 || disques > 1) {

@@ -1,5 +1,6 @@
 #include "core/app/Disque.h"
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Trace.h"
 #include "core/probes/Disques.h"
 #include "core/probes/Formats.h"
@@ -98,7 +99,7 @@ ActionsDisque Traite_Disque(TDisque& d, SondeDisques& sonde, bool indicateur, co
     // Premier échec après un succès (ou tout premier tic) : une seule fois.
     if (d.LibrePrecedent > -1) {
         d.Bulle = d.Nom;
-        const std::string lettre(1, static_cast<char>(d.Lecteur + 64));
+        const std::string lettre(1, LettreDuLecteur(d.Lecteur));
         const bool vide = d.Nom == DisqueAmovible || d.Nom == Cederom;
         d.LegendeEchec = lettre + (vide ? ": Vide" : ": Indisponible");
         d.LibrePrecedent = d.LibreAvant = d.Libre = d.Taille = -1;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Trace.h"
 #include "core/interfaces/Locale.h"
 #include "core/probes/Memoire.h"
@@ -97,7 +98,7 @@ std::string ChaineEspaceDisque(std::uint8_t lecteur, std::int64_t libre, std::in
     TraceProcedure trace("ChaineEspaceDisque");
     std::string prefixe;
     if (lecteur != 0) {
-        prefixe = std::string(1, static_cast<char>('A' + lecteur - 1)) + ": ";
+        prefixe = std::string(1, LettreDuLecteur(lecteur)) + ": ";
     }
     if (libre > 0) {
         const Echelle e = MettreALEchelle(static_cast<double>(libre));

@@ -2,6 +2,7 @@
 
 #include "core/app/Disque.h"
 #include "core/app/Lecteurs.h"
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Produit.h"
 #include "core/config/TConfig.h"
 #include "core/interfaces/Presentateur.h"
@@ -147,7 +148,7 @@ void PanneauxDisques::Traiter(const TConfig& c, const std::function<bool()>& fer
 }
 
 void PanneauxDisques::ProposerDeconnexion(std::uint8_t lecteur, const std::function<bool()>& fermee) {
-    const std::string lettre(1, static_cast<char>(lecteur + 64));
+    const std::string lettre(1, LettreDuLecteur(lecteur));
     m_services.Boites.Ouvrir(
         "Votre unité réseau " + lettre + " est indisponible, voulez-vous la déconnecter ?", produit::Titre,
         IconeBoite::Avertissement, BoutonsBoite::OuiNon, [this, lettre, fermee](ReponseBoite reponse) {

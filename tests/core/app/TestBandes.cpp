@@ -346,11 +346,7 @@ TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
     EXPECT_TRUE(LecteursListes("", true).empty());
     EXPECT_TRUE(LecteursListes("cd;1", false).empty());
     // 26 lettres + le total : la dernière lettre n'a plus d'emplacement.
-    std::string toutes;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-        toutes += c;
-    }
-    toutes += "AB";
+    const std::string toutes = "ABCDEFGHIJKLMNOPQRSTUVWXYZAB";
     EXPECT_EQ(LecteursListes(toutes, false).size(), 27U);
     EXPECT_EQ(LecteursListes(toutes, true).size(), 26U);
 }

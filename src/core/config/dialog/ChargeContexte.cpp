@@ -1,4 +1,5 @@
 // Remplissage des contrôles depuis les réglages.
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Textes.h"
 #include "core/commun/Trace.h"
 #include "core/config/TConfig.h"
@@ -122,7 +123,7 @@ void TOptionsForm::Charge_Contexte() {
 
     for (std::uint8_t lecteur : m_services.LecteursPanneaux) {
         if (lecteur != 0) {
-            DisqueBox.Texte += static_cast<char>(lecteur + 64);
+            DisqueBox.Texte += LettreDuLecteur(lecteur);
             DisqueBox.Texte += ' ';
         }
     }

@@ -155,8 +155,8 @@ std::vector<std::string> TOptionsForm::MontagesSansLettre() const {
     std::vector<std::string> libres;
     for (const std::string& point : m_services.Montages) {
         bool pris = false;
-        for (char lettre = 'A'; lettre <= 'Z' && !pris; ++lettre) {
-            pris = m_services.Carte.CheminLettre(lettre) == point;
+        for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs && !pris; ++lecteur) {
+            pris = m_services.Carte.Chemin(lecteur) == point;
         }
         if (!pris) {
             libres.push_back(point);
