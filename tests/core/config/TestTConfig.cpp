@@ -352,6 +352,139 @@ TEST_F(TConfigTest, DispositionParDefautEtSauvee) {
     EXPECT_TRUE(c.DispositionExiste(res));
 }
 
+// Chaque valeur de la table des réglages simples, avec un texte qui n'est pas
+// son défaut, avec la police et les énumérations : chargée, puis sauvée dans
+// un magasin vidé, elle revient à l'identique. MultiResolution, ModeServeur et
+// Verrouillage ne sont pas écrits par SauveEnvironnement.
+TEST(TConfigFichier, ChaqueValeurRevientALIdentique) {
+    constexpr std::string_view Lu = R"([General]
+MultiResolution=Non
+PortProxy=3128
+Proxy=proxy.local
+TestMiseAJour=Oui
+Version=1.0 Béta 2
+
+[1024x768]
+AuDessus=Oui
+Bord=Relief
+ChaineDate=dd-mm
+ChaineHeure=hh:nn:ss
+ChargeProcesseur=Oui
+Couleur0To20=1
+Couleur21To40=2
+Couleur41To60=3
+Couleur61To100=4
+CouleurEcriture=5
+CouleurFond=6
+CouleurSuppression=7
+Date=Non
+Demarrage=Masqué
+Fonte\Couleur=255
+Fonte\Nom=DejaVu Sans
+Fonte\Style=Gras
+Fonte\Taille=10
+Heure=Non
+IndicateurRemplissageDisque=Non
+ListeDisques=CDE
+Mem=Non
+MemPhysique=Non
+MemoryLoad=Non
+ModeAffichageM%E9moire=Mo
+ModeRafraichissementHorloge=Seconde
+ModeServeur=Non
+MoyenneChargeProcesseur=Oui
+Organisation=Ligne
+OuvertureDisque=explore
+Rafraichissement=250
+RepeterAvertir=-1
+Sons=Non
+TauxTransparence=128
+TempsMoyenneChargeProcesseur=5
+TotalDisque=Oui
+Transparence=Oui
+Verrouillage=Oui
+
+[Jauges]
+Cpu=Non
+CpuInverse=Non
+CpuMoy=Non
+CpuMoyInverse=Non
+Disque=Non
+DisqueInverse=Oui
+Mem=Non
+MemInverse=Oui
+MemPhysique=Non
+MemPhysiqueInverse=Oui
+MemoryLoad=Non
+MemoryLoadInverse=Oui
+)";
+    constexpr std::string_view Ecrit = R"([General]
+PortProxy=3128
+Proxy=proxy.local
+TestMiseAJour=Oui
+Version=1.0 Béta 2
+
+[1024x768]
+AuDessus=Oui
+Bord=Relief
+ChaineDate=dd-mm
+ChaineHeure=hh:nn:ss
+ChargeProcesseur=Oui
+Couleur0To20=1
+Couleur21To40=2
+Couleur41To60=3
+Couleur61To100=4
+CouleurEcriture=5
+CouleurFond=6
+CouleurSuppression=7
+Date=Non
+Demarrage=Masqué
+Fonte\Couleur=255
+Fonte\Nom=DejaVu Sans
+Fonte\Style=Gras
+Fonte\Taille=10
+Heure=Non
+IndicateurRemplissageDisque=Non
+ListeDisques=CDE
+Mem=Non
+MemPhysique=Non
+MemoryLoad=Non
+ModeAffichageM%E9moire=Mo
+ModeRafraichissementHorloge=Seconde
+MoyenneChargeProcesseur=Oui
+Organisation=Ligne
+OuvertureDisque=explore
+Rafraichissement=250
+RepeterAvertir=-1
+Sons=Non
+TauxTransparence=128
+TempsMoyenneChargeProcesseur=5
+TotalDisque=Oui
+Transparence=Oui
+
+[Jauges]
+Cpu=Non
+CpuInverse=Non
+CpuMoy=Non
+CpuMoyInverse=Non
+Disque=Non
+DisqueInverse=Oui
+Mem=Non
+MemInverse=Oui
+MemPhysique=Non
+MemPhysiqueInverse=Oui
+MemoryLoad=Non
+MemoryLoadInverse=Oui
+)";
+    ConfigFichierEssai m{std::string(Lu)};
+    m.Config.ChargeEnvironnement();
+    EXPECT_TRUE(m.Boites.Montrees.empty());
+    m.Reg.EraseSection("");
+    m.Config.SauveEnvironnement();
+    ASSERT_TRUE(m.Config.Enregistrer());
+    EXPECT_EQ(m.Stockage.Octets, Ecrit);
+}
+
 TEST_F(TConfigTest, HauteurBoiteMesureLaPolice) {
     e.Mesureur.Hauteur = 17;
     EXPECT_EQ(c.HauteurBoite(), 19);
