@@ -3,10 +3,12 @@
 // l'interface les reflète et transmet les gestes de l'utilisateur. Changer
 // l'état d'une case ou d'un bouton radio exécute sa règle quand l'état change
 // vraiment (un bouton radio : quand il devient coché) ; changer un texte, une
-// sélection ou un indice n'exécute rien.
+// sélection ou un indice n'exécute rien. Chaque contrôle porte son nom : la
+// fenêtre le donne au widget qui le reflète, et le focus le désigne par lui.
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,12 +18,15 @@
 namespace pulsodex {
 
 struct Controle {
+    explicit Controle(std::string_view nom = {}) : Nom(nom) {}
+    std::string_view Nom; // « DateCheck », « SeuilBox »…
     bool Active = true;
     bool Visible = true;
 };
 
 class CaseACocher : public Controle {
 public:
+    using Controle::Controle;
     [[nodiscard]] bool Coche() const { return m_coche; }
     void Cocher(bool coche);
     std::function<void()> Regle;
@@ -34,6 +39,7 @@ class GroupeRadio;
 
 class BoutonRadio : public Controle {
 public:
+    using Controle::Controle;
     [[nodiscard]] bool Coche() const { return m_coche; }
     // Coche ce bouton et décoche les autres du groupe ; la règle s'exécute
     // si le bouton ne l'était pas.
@@ -60,11 +66,13 @@ private:
 };
 
 struct ZoneTexte : Controle {
+    using Controle::Controle;
     std::string Texte;
     std::size_t LongueurMax = 0; // 0 : sans limite (en caractères, pour la frappe)
 };
 
 struct Etiquette : Controle {
+    using Controle::Controle;
     std::string Texte;
 };
 
@@ -96,6 +104,7 @@ Code CodeCoche(const RadiosCodes<Code>& radios, Code defaut) {
 
 // Liste, liste déroulante ou liste à cocher ; -1 : rien de choisi.
 struct Liste : Controle {
+    using Controle::Controle;
     std::vector<std::string> Elements;
     std::vector<bool> Coches; // liste à cocher seulement
     int Selection = -1;
@@ -110,11 +119,13 @@ struct Liste : Controle {
 
 // Forme colorée (un clic ouvre le choix de couleur).
 struct Forme : Controle {
+    using Controle::Controle;
     std::int32_t Couleur = 0;
 };
 
 class Curseur : public Controle {
 public:
+    using Controle::Controle;
     [[nodiscard]] int Position() const { return m_position; }
     // Bornée à Min..Max ; la règle s'exécute à chaque nouvelle position.
     void FixerPosition(int position);
@@ -128,6 +139,7 @@ private:
 
 // Le panneau d'exemple de la page « &Style » : police, couleurs, biseau.
 struct PanneauExemple : Controle {
+    using Controle::Controle;
     Police Fonte;
     std::int32_t CouleurTexte = 0;
     std::int32_t CouleurFond = 0;

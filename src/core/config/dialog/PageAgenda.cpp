@@ -233,7 +233,7 @@ void TOptionsForm::AvertirHeureBoxSortie() {
         m_services.Boites.Boite(TexteHeureIncorrecte(SeparateurHeure()), produit::Titre,
                                 IconeBoite::Avertissement, BoutonsBoite::Ok);
         AvertirHeureBox.Texte.clear();
-        Focus = "AvertirHeureBox";
+        DonnerFocus(AvertirHeureBox);
     }
     UpdateEvenement();
 }
@@ -250,7 +250,7 @@ void TOptionsForm::AvertirRepeterBoxSortie() {
         m_services.Boites.Boite(TexteMinuteIncorrecte, produit::Titre, IconeBoite::Avertissement,
                                 BoutonsBoite::Ok);
         AvertirRepeterBox.Texte.clear();
-        Focus = "AvertirRepeterBox";
+        DonnerFocus(AvertirRepeterBox);
     }
     UpdateEvenement();
 }

@@ -152,7 +152,7 @@ void TOptionsForm::UpdateAvertissement() {
         m_services.Boites.Boite(TexteEntierIncorrect, produit::Titre, IconeBoite::Avertissement,
                                 BoutonsBoite::Ok);
         SeuilBox.Texte = std::to_string(regle.Seuil);
-        Focus = "SeuilBox";
+        DonnerFocus(SeuilBox);
     }
     regle = LireControlesAvertissement(regle.Disque);
     AvertirList.Elements[i] =

@@ -7,22 +7,21 @@
 
 namespace pulsodex {
 
-void TOptionsForm::MontrerErreur(const std::string& texte, ZoneTexte& zone, const std::string& nomZone,
-                                 const std::string& remise) {
+void TOptionsForm::MontrerErreur(const std::string& texte, ZoneTexte& zone, const std::string& remise) {
     m_services.Boites.Boite(texte, produit::Titre, IconeBoite::Avertissement, BoutonsBoite::Ok);
     zone.Texte = remise;
-    Focus = nomZone;
+    DonnerFocus(zone);
 }
 
-bool TOptionsForm::VerifierZone(ZoneTexte& zone, const std::string& nom, std::int64_t min, std::int64_t max,
+bool TOptionsForm::VerifierZone(ZoneTexte& zone, std::int64_t min, std::int64_t max,
                                 const std::string& horsBornes, const std::string& remise) {
     const auto valeur = LireEntierDecimal(zone.Texte);
     if (!valeur) {
-        MontrerErreur(TexteEntierIncorrect, zone, nom, remise);
+        MontrerErreur(TexteEntierIncorrect, zone, remise);
         return false;
     }
     if (*valeur < min || *valeur > max) {
-        MontrerErreur(horsBornes, zone, nom, remise);
+        MontrerErreur(horsBornes, zone, remise);
         return false;
     }
     return true;
@@ -30,21 +29,19 @@ bool TOptionsForm::VerifierZone(ZoneTexte& zone, const std::string& nom, std::in
 
 bool TOptionsForm::VerifierZonesNumeriques() {
     const TConfig& c = m_services.Config;
-    return VerifierZone(RafraichissementBox, "RafraichissementBox", 1, 65535, TexteRafraichissementInvalide,
-                        "1000") &&
-           VerifierZone(CpuMoyEdit, "CpuMoyEdit", 0, 255, TexteEntierIncorrect,
+    return VerifierZone(RafraichissementBox, 1, 65535, TexteRafraichissementInvalide, "1000") &&
+           VerifierZone(CpuMoyEdit, 0, 255, TexteEntierIncorrect,
                         std::to_string(c.TempsMoyenneChargeProcesseur)) &&
            (!RepeterOption.Coche() ||
-            VerifierZone(NiceAvertissementBox, "NiceAvertissementBox", 0, 127,
-                         "Valeur de répétition invalide (0 à 127).",
+            VerifierZone(NiceAvertissementBox, 0, 127, "Valeur de répétition invalide (0 à 127).",
                          c.RepeterAvertir >= 0 ? std::to_string(c.RepeterAvertir) : "")) &&
            (!ProxyCheck.Coche() ||
-            VerifierZone(ProxyPortEdit, "ProxyPortEdit", 1, 65535, "Numéro de port invalide (1 à 65535).",
+            VerifierZone(ProxyPortEdit, 1, 65535, "Numéro de port invalide (1 à 65535).",
                          std::to_string(c.PortProxy)));
 }
 
 void TOptionsForm::RafraichissementBoxSortie() {
-    VerifierZone(RafraichissementBox, "RafraichissementBox", 1, 65535, TexteRafraichissementInvalide, "1000");
+    VerifierZone(RafraichissementBox, 1, 65535, TexteRafraichissementInvalide, "1000");
 }
 
 void TOptionsForm::NiceAvertissementBoxEntree() {
@@ -58,7 +55,7 @@ void TOptionsForm::NiceAvertissementBoxSortie() {
 }
 
 void TOptionsForm::RepeterOptionEntree() {
-    Focus = "NiceAvertissementBox";
+    DonnerFocus(NiceAvertissementBox);
 }
 
 } // namespace pulsodex
