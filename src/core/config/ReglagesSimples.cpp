@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <type_traits>
 
 #include "core/commun/Textes.h"
 #include "core/config/TConfig.h"
@@ -101,6 +100,38 @@ std::string Section(const TConfig& config, LieuReglage lieu) {
     }
 }
 
+// Une valeur de la table, lue selon le type de son champ.
+void Lire(TConfig& config, const std::string& section, const ReglageSimple& r, bool& valeur) {
+    valeur = config.MyReadBool(section, r.Nom, r.Defaut);
+}
+
+void Lire(TConfig& config, const std::string& section, const ReglageSimple& r, std::string& valeur) {
+    std::string texte = config.Reg().ReadString(section, r.Nom, r.Defaut);
+    valeur = r.LongueurMax != 0 ? TronquerCaracteres(texte, r.LongueurMax) : std::move(texte);
+}
+
+template <typename Entier>
+void Lire(TConfig& config, const std::string& section, const ReglageSimple& r, Entier& valeur) {
+    const std::int64_t min = std::max<std::int64_t>(r.Min, std::numeric_limits<Entier>::min());
+    const std::int64_t max = std::min<std::int64_t>(r.Max, std::numeric_limits<Entier>::max());
+    const std::int64_t defaut = LireEntierDecimal(r.Defaut).value_or(0);
+    valeur = static_cast<Entier>(config.Reg().ReadBorne(section, r.Nom, defaut, min, max));
+}
+
+// Et écrite : « Oui »/« Non », le texte, le nombre en décimal.
+void Ecrire(TConfig& config, const std::string& section, const ReglageSimple& r, bool valeur) {
+    config.MyWriteBool(section, r.Nom, valeur);
+}
+
+void Ecrire(TConfig& config, const std::string& section, const ReglageSimple& r, const std::string& valeur) {
+    config.Reg().WriteString(section, r.Nom, valeur);
+}
+
+template <typename Entier>
+void Ecrire(TConfig& config, const std::string& section, const ReglageSimple& r, Entier valeur) {
+    config.Reg().WriteInteger(section, r.Nom, valeur);
+}
+
 } // namespace
 
 std::span<const ReglageSimple> ReglagesSimples() {
@@ -108,48 +139,18 @@ std::span<const ReglageSimple> ReglagesSimples() {
 }
 
 void ChargerReglagesSimples(TConfig& config) {
-    const Registre& reg = config.Reg();
     for (const ReglageSimple& r : Table) {
         const std::string section = Section(config, r.Lieu);
-        std::visit(
-            [&](auto champ) {
-                using Type = std::remove_reference_t<decltype(config.*champ)>;
-                if constexpr (std::is_same_v<Type, bool>) {
-                    config.*champ = config.MyReadBool(section, r.Nom, r.Defaut);
-                } else if constexpr (std::is_same_v<Type, std::string>) {
-                    std::string texte = reg.ReadString(section, r.Nom, r.Defaut);
-                    config.*champ =
-                        r.LongueurMax != 0 ? TronquerCaracteres(texte, r.LongueurMax) : std::move(texte);
-                } else {
-                    const std::int64_t min = std::max<std::int64_t>(r.Min, std::numeric_limits<Type>::min());
-                    const std::int64_t max = std::min<std::int64_t>(r.Max, std::numeric_limits<Type>::max());
-                    const std::int64_t defaut = LireEntierDecimal(r.Defaut).value_or(0);
-                    config.*champ = static_cast<Type>(reg.ReadBorne(section, r.Nom, defaut, min, max));
-                }
-            },
-            r.Champ);
+        std::visit([&](auto champ) { Lire(config, section, r, config.*champ); }, r.Champ);
     }
 }
 
 void SauverReglagesSimples(TConfig& config) {
-    Registre& reg = config.Reg();
     for (const ReglageSimple& r : Table) {
-        if (!r.Sauve) {
-            continue;
+        if (r.Sauve) {
+            const std::string section = Section(config, r.Lieu);
+            std::visit([&](auto champ) { Ecrire(config, section, r, config.*champ); }, r.Champ);
         }
-        const std::string section = Section(config, r.Lieu);
-        std::visit(
-            [&](auto champ) {
-                using Type = std::remove_reference_t<decltype(config.*champ)>;
-                if constexpr (std::is_same_v<Type, bool>) {
-                    config.MyWriteBool(section, r.Nom, config.*champ);
-                } else if constexpr (std::is_same_v<Type, std::string>) {
-                    reg.WriteString(section, r.Nom, config.*champ);
-                } else {
-                    reg.WriteInteger(section, r.Nom, config.*champ);
-                }
-            },
-            r.Champ);
     }
 }
 

@@ -357,67 +357,6 @@ TEST_F(TConfigTest, DispositionParDefautEtSauvee) {
 // un magasin vidé, elle revient à l'identique. MultiResolution, ModeServeur et
 // Verrouillage ne sont pas écrits par SauveEnvironnement.
 TEST(TConfigFichier, ChaqueValeurRevientALIdentique) {
-    constexpr std::string_view Lu = R"([General]
-MultiResolution=Non
-PortProxy=3128
-Proxy=proxy.local
-TestMiseAJour=Oui
-Version=1.0 Béta 2
-
-[1024x768]
-AuDessus=Oui
-Bord=Relief
-ChaineDate=dd-mm
-ChaineHeure=hh:nn:ss
-ChargeProcesseur=Oui
-Couleur0To20=1
-Couleur21To40=2
-Couleur41To60=3
-Couleur61To100=4
-CouleurEcriture=5
-CouleurFond=6
-CouleurSuppression=7
-Date=Non
-Demarrage=Masqué
-Fonte\Couleur=255
-Fonte\Nom=DejaVu Sans
-Fonte\Style=Gras
-Fonte\Taille=10
-Heure=Non
-IndicateurRemplissageDisque=Non
-ListeDisques=CDE
-Mem=Non
-MemPhysique=Non
-MemoryLoad=Non
-ModeAffichageM%E9moire=Mo
-ModeRafraichissementHorloge=Seconde
-ModeServeur=Non
-MoyenneChargeProcesseur=Oui
-Organisation=Ligne
-OuvertureDisque=explore
-Rafraichissement=250
-RepeterAvertir=-1
-Sons=Non
-TauxTransparence=128
-TempsMoyenneChargeProcesseur=5
-TotalDisque=Oui
-Transparence=Oui
-Verrouillage=Oui
-
-[Jauges]
-Cpu=Non
-CpuInverse=Non
-CpuMoy=Non
-CpuMoyInverse=Non
-Disque=Non
-DisqueInverse=Oui
-Mem=Non
-MemInverse=Oui
-MemPhysique=Non
-MemPhysiqueInverse=Oui
-MemoryLoad=Non
-MemoryLoadInverse=Oui
-)";
     constexpr std::string_view Ecrit = R"([General]
 PortProxy=3128
 Proxy=proxy.local
@@ -476,9 +415,15 @@ MemPhysiqueInverse=Oui
 MemoryLoad=Non
 MemoryLoadInverse=Oui
 )";
-    ConfigFichierEssai m{std::string(Lu)};
+    // Les trois valeurs que la sauvegarde n'écrit pas, chacune sous sa section.
+    const std::string lu = std::string(Ecrit) +
+                           "[General]\nMultiResolution=Non\n[1024x768]\nModeServeur=Non\nVerrouillage=Oui\n";
+    ConfigFichierEssai m{lu};
     m.Config.ChargeEnvironnement();
     EXPECT_TRUE(m.Boites.Montrees.empty());
+    EXPECT_FALSE(m.Config.MultiResolution);
+    EXPECT_FALSE(m.Config.ModeServeur);
+    EXPECT_TRUE(m.Config.Verrouillage);
     m.Reg.EraseSection("");
     m.Config.SauveEnvironnement();
     ASSERT_TRUE(m.Config.Enregistrer());
