@@ -141,8 +141,8 @@ void TOptionsForm::AjouterEvenementCmdClick() {
     TEvenement EvenementCourant;
     EvenementCourant.Actif = true;
     EvenementCourant.Type = TypeEvenement::Indefini;
-    EvenementCourant.Jour = IndiceOu(JourList, 0);
-    EvenementCourant.Mois = IndiceOu(MoisList, 0);
+    EvenementCourant.Jour = IndiceOu(JourList, JourTous);
+    EvenementCourant.Mois = IndiceOu(MoisList, MoisTous);
     EvenementCourant.Heure = TronquerCaracteres(HeureStockee(AvertirHeureBox.Texte, SeparateurHeure()), 5);
     EvenementCourant.Minute = TronquerCaracteres(AvertirRepeterBox.Texte, 2);
     EvenementCourant.Lance = false;
