@@ -56,7 +56,7 @@ TEST(TEvenementForm, PagesZonesEtOrdreDuClavier) {
 TEST(TEvenementForm, TypeRapporteSelonLaPageEtLibereALaFermeture) {
     auto r = Executer(Plein, [](TEvenementForm& f) { f.OkCmd->click(); });
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->Type, 1); // la page du message, même si la tâche est remplie
+    EXPECT_EQ(r->Type, TypeEvenement::Message); // la page du message, même si la tâche est remplie
     EXPECT_EQ(r->Contenu, Plein);
     EXPECT_EQ(TEvenementForm::EvenementForm(), nullptr);
 
@@ -66,7 +66,7 @@ TEST(TEvenementForm, TypeRapporteSelonLaPageEtLibereALaFermeture) {
         f.OkCmd->click();
     });
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->Type, 2);
+    EXPECT_EQ(r->Type, TypeEvenement::Tache);
     EXPECT_EQ(r->Contenu.Message, "Bonjour");
 
     EXPECT_FALSE(Executer(Plein, [](TEvenementForm& f) {

@@ -48,7 +48,10 @@ void SurEditeur(std::function<void(TEvenementForm&)> action) {
     guet->start(5);
 }
 
-TEvenement Evenement(std::uint8_t type, std::string heure, std::string minute) {
+constexpr TypeEvenement Message = TypeEvenement::Message;
+constexpr TypeEvenement Tache = TypeEvenement::Tache;
+
+TEvenement Evenement(TypeEvenement type, std::string heure, std::string minute) {
     TEvenement e;
     e.Type = type;
     e.Actif = true;
@@ -60,7 +63,8 @@ TEvenement Evenement(std::uint8_t type, std::string heure, std::string minute) {
 class PagesOptionsTest : public ::testing::Test, protected DialogueEssai {};
 
 TEST_F(PagesOptionsTest, PageMessagesRefleteEtTransmet) {
-    e.Config.Avertissements = {{1, 20, 1, "C", 0}, {3, 200, 4, "D", 0}};
+    e.Config.Avertissements = {{Ressource::MemoireTotale, 20, Unite::Pourcent, "C", 0},
+                               {Ressource::Disque, 200, Unite::Mo, "D", 0}};
     auto d = Ouvrir();
     PageMessagesQt page(*d);
     ASSERT_EQ(page.AvertirList->count(), 2);
@@ -115,7 +119,7 @@ TEST_F(PagesOptionsTest, PageMessagesRefleteEtTransmet) {
 }
 
 TEST_F(PagesOptionsTest, PageAgendaCochesZonesEtRafraichissement) {
-    e.Config.Evenements = {Evenement(1, "08:30", ""), Evenement(2, "", "15")};
+    e.Config.Evenements = {Evenement(Message, "08:30", ""), Evenement(Tache, "", "15")};
     auto d = Ouvrir();
     PageAgendaQt page(*d);
     int rafraichissements = 0;
@@ -182,7 +186,7 @@ TEST_F(PagesOptionsTest, PageAgendaCochesZonesEtRafraichissement) {
 }
 
 TEST_F(PagesOptionsTest, HeureRefuseeGardeLeFocusEtLaZoneSuivanteNEntrePas) {
-    e.Config.Evenements = {Evenement(1, "08:30", "")};
+    e.Config.Evenements = {Evenement(Message, "08:30", "")};
     auto d = Ouvrir();
     PageAgendaQt page(*d);
     page.show();
@@ -207,7 +211,7 @@ TEST_F(PagesOptionsTest, HeureRefuseeGardeLeFocusEtLaZoneSuivanteNEntrePas) {
 }
 
 TEST_F(PagesOptionsTest, EntreeVerifieLaZoneAvantDeValider) {
-    e.Config.Evenements = {Evenement(1, "08:30", "")};
+    e.Config.Evenements = {Evenement(Message, "08:30", "")};
     auto d = Ouvrir();
     QDialog dialogue;
     auto* page = new PageAgendaQt(*d, &dialogue);
@@ -236,7 +240,7 @@ TEST_F(PagesOptionsTest, EntreeVerifieLaZoneAvantDeValider) {
 }
 
 TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
-    e.Config.Evenements = {Evenement(2, "08:30", "")};
+    e.Config.Evenements = {Evenement(Tache, "08:30", "")};
     auto d = Ouvrir();
     PageAgendaQt page(*d);
     page.resize(500, 400);
@@ -249,7 +253,8 @@ TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
     const QRect ligne = page.EvenementList->visualItemRect(page.EvenementList->item(0));
     QTest::mouseClick(page.EvenementList->viewport(), Qt::LeftButton, {}, ligne.center());
     QTest::mouseDClick(page.EvenementList->viewport(), Qt::LeftButton, {}, ligne.center());
-    ASSERT_TRUE(AttendreEnTraitantLesEvenements([&] { return d->TempEvenement[0].Type == 1; }, 2s));
+    ASSERT_TRUE(AttendreEnTraitantLesEvenements(
+        [&] { return d->TempEvenement[0].Type == TypeEvenement::Message; }, 2s));
     EXPECT_EQ(d->TempEvenement[0].Message, "Réunion");
     EXPECT_EQ(page.EvenementList->item(0)->text().toStdString(), "Message tous les jours à 08:30");
     EXPECT_TRUE(
@@ -355,7 +360,7 @@ TEST(PagesOptionsSauver, OkDepuisLeTableauDeBord) {
     });
     Enfant<QAction>(f, "ConfigurationMenu")->trigger();
     ASSERT_EQ(f.Config()->Avertissements.size(), 1U);
-    EXPECT_EQ(f.Config()->Avertissements[0], (TAvertissement{3, 500, 4, "C", 0}));
+    EXPECT_EQ(f.Config()->Avertissements[0], (TAvertissement{Ressource::Disque, 500, Unite::Mo, "C", 0}));
     ASSERT_EQ(f.Config()->Evenements.size(), 1U);
     EXPECT_EQ(f.Config()->Evenements[0].Commande, "/opt/outils/sauve.sh");
     EXPECT_TRUE(f.Config()->Evenements[0].Actif);

@@ -72,12 +72,12 @@ public:
     void ConfigurationMenuClick();
     void ErreursLancementMenuClick();
     void EffacerErreurMenuClick();
-    void enLigneManuelMenuClick() { ReorganiserManuel(1); }
-    void enColonneManuelMenuClick() { ReorganiserManuel(2); }
-    void AvanceManuelMenuClick() { ReorganiserManuel(3); }
-    void enLigneAutoMenuClick() { ReorganiserAuto(1); }
-    void enColonneAutoMenuClick() { ReorganiserAuto(2); }
-    void AvanceAutoMenuClick() { ReorganiserAuto(3); }
+    void enLigneManuelMenuClick() { ReorganiserManuel(Organisation::Ligne); }
+    void enColonneManuelMenuClick() { ReorganiserManuel(Organisation::Colonne); }
+    void AvanceManuelMenuClick() { ReorganiserManuel(Organisation::Avancee); }
+    void enLigneAutoMenuClick() { ReorganiserAuto(Organisation::Ligne); }
+    void enColonneAutoMenuClick() { ReorganiserAuto(Organisation::Colonne); }
+    void AvanceAutoMenuClick() { ReorganiserAuto(Organisation::Avancee); }
     void AideMenuClick();
     void AProposMenuClick();
     void MiseAJourMenuClick();
@@ -129,8 +129,8 @@ private:
     // sont de nouveau les siennes.
     void FinirMiseEnPlace();
     [[nodiscard]] std::vector<int> ClesCanoniquesFenetre() const;
-    void ReorganiserManuel(std::uint8_t organisation);
-    void ReorganiserAuto(std::uint8_t organisation);
+    void ReorganiserManuel(Organisation organisation);
+    void ReorganiserAuto(Organisation organisation);
 
     // État privé décrit par le programme.
     bool AReconstruire = false;

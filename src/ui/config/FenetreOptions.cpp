@@ -121,16 +121,18 @@ void FenetreOptions::RefleterExemple() {
     palette.setColor(QPalette::WindowText, CouleurQt(e.CouleurTexte));
     palette.setColor(QPalette::Window, CouleurQt(e.CouleurFond));
     m_exemple->setPalette(palette);
-    m_exemple->setFrameStyle(
-        e.Biseau == 0 ? QFrame::NoFrame : QFrame::Panel | (e.Biseau == 1 ? QFrame::Sunken : QFrame::Raised));
+    m_exemple->setFrameStyle(e.Biseau == Bord::Aucun
+                                 ? QFrame::NoFrame
+                                 : QFrame::Panel |
+                                       (e.Biseau == Bord::Creux ? QFrame::Sunken : QFrame::Raised));
 }
 
 QWidget* FenetreOptions::PageAvance() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "AvanceTabSheet");
-    auto* categories = Nomme(new QListWidget, "CategorieList");
-    auto* elements = Nomme(new QListWidget, "ElementList");
-    auto* description = Nomme(new QLabel, "ElementLabel");
+    auto* categories = new QListWidget;
+    auto* elements = new QListWidget;
+    auto* description = new QLabel;
     description->setWordWrap(true);
     m_liaisons.Lier(categories, d.CategorieList, nullptr);
     m_liaisons.Lier(elements, d.ElementList, nullptr);
@@ -147,29 +149,29 @@ QWidget* FenetreOptions::PageAvance() {
 QWidget* FenetreOptions::PageStyle() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "FontesTabSheet");
-    auto* polices = Nomme(new QListWidget, "FontList");
-    auto* tailles = Nomme(new QListWidget, "TailleList");
+    auto* polices = new QListWidget;
+    auto* tailles = new QListWidget;
     m_liaisons.Lier(polices, d.FontList, [&d] { d.FontListClick(); });
     m_liaisons.Lier(tailles, d.TailleList, [&d] { d.TailleListClick(); });
-    auto* style = Nomme(new QComboBox, "StyleCombo");
-    auto* bord = Nomme(new QComboBox, "BordCombo");
-    auto* couleurTexte = Nomme(new QComboBox, "CouleurTexteCombo");
-    auto* couleurFond = Nomme(new QComboBox, "CouleurFondCombo");
+    auto* style = new QComboBox;
+    auto* bord = new QComboBox;
+    auto* couleurTexte = new QComboBox;
+    auto* couleurFond = new QComboBox;
     m_liaisons.Lier(style, d.StyleCombo, [&d] { d.StyleComboChange(); });
     m_liaisons.Lier(bord, d.BordCombo, [&d] { d.BordComboChange(); });
     m_liaisons.Lier(couleurTexte, d.CouleurTexteCombo, [&d] { d.CouleurTexteComboChange(); });
     m_liaisons.Lier(couleurFond, d.CouleurFondCombo, [&d] { d.CouleurFondComboChange(); });
-    auto* formeTexte = new PastilleCouleur(QStringLiteral("CouleurTexteShape"));
-    auto* formeFond = new PastilleCouleur(QStringLiteral("CouleurFondShape"));
+    auto* formeTexte = new PastilleCouleur;
+    auto* formeFond = new PastilleCouleur;
     m_liaisons.Lier(formeTexte, d.CouleurTexteShape, [&d] { d.FormeClic(d.CouleurTexteShape); });
     m_liaisons.Lier(formeFond, d.CouleurFondShape, [&d] { d.FormeClic(d.CouleurFondShape); });
-    auto* transparence = Case("TransparenceCheck", "Transparence :");
-    auto* curseur = Nomme(new QSlider(Qt::Horizontal), "TransparenceBar");
+    auto* transparence = Case("Transparence :");
+    auto* curseur = new QSlider(Qt::Horizontal);
     curseur->setSingleStep(10);
     curseur->setPageStep(10);
     curseur->setTickInterval(10);
     curseur->setTickPosition(QSlider::TicksBelow);
-    auto* pourcent = Nomme(new QLabel, "TransparenceLabel");
+    auto* pourcent = new QLabel;
     m_liaisons.Lier(transparence, d.TransparenceCheck);
     m_liaisons.Lier(curseur, d.TransparenceBar);
     m_liaisons.Lier(pourcent, d.TransparenceLabel);
@@ -181,14 +183,15 @@ QWidget* FenetreOptions::PageStyle() {
                                                      {&d.Shape4, "00% - 20%"}};
     int rang = 0;
     for (const auto& [forme, texte] : formes) {
-        auto* pastille = new PastilleCouleur(QStringLiteral("Shape%1").arg(rang + 1));
+        auto* pastille = new PastilleCouleur;
         m_liaisons.Lier(pastille, *forme, [&d, forme = forme] { d.FormeClic(*forme); });
         jauges->addWidget(pastille, rang, 0);
         jauges->addWidget(new QLabel(QString::fromLatin1(texte)), rang, 1);
         ++rang;
     }
 
-    m_exemple = Nomme(new QLabel(QString::fromLatin1(TexteExemple)), "FontPanel");
+    m_exemple = new QLabel(QString::fromLatin1(TexteExemple));
+    NommerSelon(m_exemple, d.FontPanel);
     m_exemple->setAlignment(Qt::AlignCenter);
     m_exemple->setAutoFillBackground(true);
     m_exemple->setMinimumHeight(40);
@@ -244,14 +247,13 @@ QWidget* FenetreOptions::PageServeurs() {
 QWidget* FenetreOptions::PageMiseAJour() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "MiseAJourTabSheet");
-    auto* verifier =
-        Case("MiseAJourCheck", "Vérifier au démarrage si une nouvelle version de Pulsodex XP est disponible");
+    auto* verifier = Case("Vérifier au démarrage si une nouvelle version de Pulsodex XP est disponible");
     m_liaisons.Lier(verifier, d.MiseAJourCheck);
-    auto* proxy = Case("ProxyCheck", "Ma connexion Internet requiert l'utilisation d'un serveur proxy");
-    auto* hote = Nomme(new QLineEdit, "ProxyEdit");
-    auto* port = Nomme(new QLineEdit, "ProxyPortEdit");
-    auto* etiquetteHote = Nomme(new QLabel, "ProxyLabel");
-    auto* etiquettePort = Nomme(new QLabel, "ProxyPortLabel");
+    auto* proxy = Case("Ma connexion Internet requiert l'utilisation d'un serveur proxy");
+    auto* hote = new QLineEdit;
+    auto* port = new QLineEdit;
+    auto* etiquetteHote = new QLabel;
+    auto* etiquettePort = new QLabel;
     m_liaisons.Lier(proxy, d.ProxyCheck);
     m_liaisons.Lier(hote, d.ProxyEdit);
     m_liaisons.Lier(port, d.ProxyPortEdit, std::string(TOptionsForm::ChiffresPermis));

@@ -32,7 +32,7 @@ public:
     void Remplir(const ContenuEvenement& contenu);
     [[nodiscard]] ContenuEvenement Contenu() const;
     // Le type rapporté au dernier « Ok ».
-    [[nodiscard]] std::uint8_t Type() const { return m_type; }
+    [[nodiscard]] TypeEvenement Type() const { return m_type; }
     void OkCmdClick();
     void ParcourirCmdClick();
 
@@ -54,7 +54,7 @@ public:
 private:
     std::optional<QString> ChoisirAvecBoite();
 
-    std::uint8_t m_type = 0;
+    TypeEvenement m_type = TypeEvenement::Indefini;
 };
 
 } // namespace pulsodex

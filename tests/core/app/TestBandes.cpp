@@ -123,13 +123,13 @@ TEST(Reorganisation, OrdreCanoniqueAvantLArrangement) {
         Modele({{-1, true}, {-2, true}, {-4, true}, {-3, true}, {-5, false}, {-6, true}, {1, true}});
     // Le total des disques (emplacement 1) fait la paire avec le premier disque.
     m.Ajouter(B(2, true, true, 218));
-    Reorganiser(m, 3, {-1, -2, -3, -4, -6, 1, 2}, 300);
+    Reorganiser(m, Organisation::Avancee, {-1, -2, -3, -4, -6, 1, 2}, 300);
     EXPECT_EQ(Ordre(m), (std::vector<int>{-1, -2, -3, -4, -6, 1, 2, -5}));
     EXPECT_TRUE(m.A(5).Rupture);
     EXPECT_FALSE(m.A(6).Rupture);
     // Organisation manuelle : rien ne bouge.
     ModeleBandes n = Modele({{-2, true}, {-1, true}});
-    Reorganiser(n, 0, {-1, -2}, 300);
+    Reorganiser(n, Organisation::Manuelle, {-1, -2}, 300);
     EXPECT_EQ(Ordre(n), (std::vector<int>{-2, -1}));
 }
 
@@ -346,11 +346,7 @@ TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
     EXPECT_TRUE(LecteursListes("", true).empty());
     EXPECT_TRUE(LecteursListes("cd;1", false).empty());
     // 26 lettres + le total : la dernière lettre n'a plus d'emplacement.
-    std::string toutes;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-        toutes += c;
-    }
-    toutes += "AB";
+    const std::string toutes = "ABCDEFGHIJKLMNOPQRSTUVWXYZAB";
     EXPECT_EQ(LecteursListes(toutes, false).size(), 27U);
     EXPECT_EQ(LecteursListes(toutes, true).size(), 26U);
 }
