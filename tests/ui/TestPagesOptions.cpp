@@ -22,10 +22,10 @@
 #include "FenetreEssai.h"
 #include "ReglagesEssai.h"
 #include "core/config/dialog/TOptionsForm.h"
-#include "ui/config/FenetreOptions.h"
 #include "ui/config/PageAgendaQt.h"
 #include "ui/config/PageMessagesQt.h"
-#include "ui/shell/TEvenementForm.h"
+#include "ui/config/TOptionsFormQt.h"
+#include "ui/shell/TEvenementFormQt.h"
 
 namespace pulsodex::test {
 namespace {
@@ -36,10 +36,10 @@ void Focus(QWidget* zone, QEvent::Type type) {
 }
 
 // Agit sur l'éditeur d'événement dès qu'il est ouvert.
-void SurEditeur(std::function<void(TEvenementForm&)> action) {
+void SurEditeur(std::function<void(TEvenementFormQt&)> action) {
     auto* guet = new QTimer;
     QObject::connect(guet, &QTimer::timeout, guet, [guet, action] {
-        if (TEvenementForm* editeur = TEvenementForm::EvenementForm();
+        if (TEvenementFormQt* editeur = TEvenementFormQt::EvenementForm();
             editeur != nullptr && editeur->isVisible()) {
             guet->deleteLater();
             action(*editeur);
@@ -245,7 +245,7 @@ TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
     PageAgendaQt page(*d);
     page.resize(500, 400);
     page.show();
-    SurEditeur([](TEvenementForm& editeur) {
+    SurEditeur([](TEvenementFormQt& editeur) {
         EXPECT_EQ(editeur.PageControl->currentWidget(), editeur.MessageSheet);
         editeur.MessageBox->setText(QStringLiteral("Réunion"));
         editeur.OkCmd->click();
@@ -258,7 +258,7 @@ TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
     EXPECT_EQ(d->TempEvenement[0].Message, "Réunion");
     EXPECT_EQ(page.EvenementList->item(0)->text().toStdString(), "Message tous les jours à 08:30");
     EXPECT_TRUE(
-        AttendreEnTraitantLesEvenements([] { return TEvenementForm::EvenementForm() == nullptr; }, 2s));
+        AttendreEnTraitantLesEvenements([] { return TEvenementFormQt::EvenementForm() == nullptr; }, 2s));
 }
 
 template <typename W>
@@ -283,7 +283,7 @@ void AjouterRegleEtEvenement(QWidget& fenetre, int lecteur, const std::string& l
     EXPECT_EQ(Enfant<QListWidget>(fenetre, "AvertirList")->item(0)->text().toStdString(), legende);
 
     Enfant<QPushButton>(fenetre, "AjouterEvenementCmd")->click();
-    SurEditeur([](TEvenementForm& editeur) {
+    SurEditeur([](TEvenementFormQt& editeur) {
         editeur.PageControl->setCurrentWidget(editeur.TacheSheet);
         editeur.ChoisirFichier = [] {
             return QStringLiteral("/opt/outils/sauve.sh");
@@ -318,7 +318,7 @@ TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
     carte.Fixer('C', "/");
     carte.Fixer('D', "/home");
     TOptionsForm d(ServicesOptions{config, boites, locale, {"DejaVu Sans"}, true, {3}, carte, {}, {}, {}});
-    FenetreOptions fenetre(d, [&reg] { return reg.Synchroniser(); });
+    TOptionsFormQt fenetre(d, [&reg] { return reg.Synchroniser(); });
     EXPECT_EQ(fenetre.Pages->tabText(4).toStdString(), "&Messages");
     EXPECT_EQ(fenetre.Pages->tabText(5).toStdString(), "Agen&da");
     fenetre.show();
@@ -352,7 +352,7 @@ TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
 TEST(PagesOptionsSauver, OkDepuisLeTableauDeBord) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+    f.FixerObservateurOptions([](TOptionsFormQt& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
             AjouterRegleEtEvenement(fenetre, 0, "Disque C < 500 Mo");
             fenetre.OkCmd->click();

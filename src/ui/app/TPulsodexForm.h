@@ -25,7 +25,7 @@ class ArrangementBandes;
 class BandesFixesQt;
 class ChronoPremierePeinture;
 class CoolBar;
-class FenetreOptions;
+class TOptionsFormQt;
 class GestesSouris;
 class MenuOutils;
 class PlacementFenetre;
@@ -107,7 +107,7 @@ public:
     [[nodiscard]] TDisque* Disque(int emplacement) const;
     [[nodiscard]] PanneauDisque* PanneauDuDisque(int emplacement) const;
     // Appelé avec la fenêtre de configuration juste avant qu'elle s'ouvre (essais).
-    void FixerObservateurOptions(std::function<void(FenetreOptions&)> observateur) {
+    void FixerObservateurOptions(std::function<void(TOptionsFormQt&)> observateur) {
         m_dialogueOptions = std::move(observateur);
     }
 
@@ -155,7 +155,7 @@ private:
     std::unique_ptr<DialogueResolution> m_dialogueResolution;
     std::unique_ptr<SurveillanceResolution> m_resolution;
     int m_largeurPrecedente = -1;
-    std::function<void(FenetreOptions&)> m_dialogueOptions;
+    std::function<void(TOptionsFormQt&)> m_dialogueOptions;
     const TCpuInfo* m_cpuInfo = nullptr;
     ChronoPremierePeinture* m_chrono = nullptr;
     bool m_fermee = false;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/config/dialog/TOptionsForm.h"
-#include "ui/shell/TEvenementForm.h"
+#include "ui/shell/TEvenementFormQt.h"
 
 namespace pulsodex {
 
@@ -65,7 +65,7 @@ PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent)
 
     // L'éditeur des propriétés, ouvert au-dessus du dialogue.
     m_form.EditerEvenement = [this](const ContenuEvenement& contenu) {
-        return TEvenementForm::Editer(window(), contenu);
+        return TEvenementFormQt::Editer(window(), contenu);
     };
     Relier();
     Refleter();

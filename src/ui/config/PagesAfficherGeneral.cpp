@@ -1,5 +1,5 @@
 // Les pages « &Afficher » et « &Général » de la fenêtre de configuration.
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +27,7 @@
 
 namespace pulsodex {
 
-QWidget* FenetreOptions::PageAfficher() {
+QWidget* TOptionsFormQt::PageAfficher() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "AfficherTabSheet");
     auto* elements = new QGridLayout;
@@ -158,7 +158,7 @@ QWidget* FenetreOptions::PageAfficher() {
     return page;
 }
 
-QWidget* FenetreOptions::PageGeneral() {
+QWidget* TOptionsFormQt::PageGeneral() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "GeneralTabSheet");
     auto radios = [this](std::initializer_list<std::pair<QRadioButton*, BoutonRadio*>> boutons) {

@@ -352,7 +352,7 @@ TEST(ZonesAgenda, LectureDesHeuresEtDesMinutes) {
     EXPECT_EQ(HeureAffichee("08:30", ""), "08:30");
 }
 
-TEST(EditeurEvenement, TypeRapporteEtParcourir) {
+TEST(TEvenementForm, TypeRapporteEtParcourir) {
     EXPECT_EQ(TypeRapporte("MessageSheet"), TypeEvenement::Message);
     EXPECT_EQ(TypeRapporte("TacheSheet"), TypeEvenement::Tache);
     EXPECT_EQ(TypeRapporte(""), TypeEvenement::Indefini);

@@ -12,7 +12,7 @@
 
 #include "core/config/Enregistrements.h"
 #include "core/config/dialog/Controles.h"
-#include "core/config/dialog/EditeurEvenement.h"
+#include "core/config/dialog/TEvenementForm.h"
 #include "core/probes/CarteLecteurs.h"
 
 namespace pulsodex {

@@ -1,4 +1,4 @@
-#include "core/config/dialog/EditeurEvenement.h"
+#include "core/config/dialog/TEvenementForm.h"
 
 namespace pulsodex {
 

@@ -1,4 +1,4 @@
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +26,7 @@
 
 namespace pulsodex {
 
-FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregistrer, QWidget* parent)
+TOptionsFormQt::TOptionsFormQt(TOptionsForm& etat, std::function<bool()> enregistrer, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_etat(etat), m_enregistrer(std::move(enregistrer)), m_liaisons([this] { Refleter(); }) {
@@ -80,7 +80,7 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
             Refleter();
         }
     });
-    connect(CancelBtn, &QPushButton::clicked, this, &FenetreOptions::reject);
+    connect(CancelBtn, &QPushButton::clicked, this, &TOptionsFormQt::reject);
     connect(AideCmd, &QPushButton::clicked, this, [this] { m_etat.AideCmdClick(); });
 
     auto* boutons = new QVBoxLayout;
@@ -98,15 +98,15 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
     Refleter();
 }
 
-FenetreOptions::~FenetreOptions() = default;
+TOptionsFormQt::~TOptionsFormQt() = default;
 
-void FenetreOptions::reject() {
+void TOptionsFormQt::reject() {
     // « Annuler » et la case de fermeture : rien ne change.
     m_etat.CancelBtnClick();
     QDialog::reject();
 }
 
-void FenetreOptions::Refleter() {
+void TOptionsFormQt::Refleter() {
     m_liaisons.Refleter();
     m_messages->Refleter();
     m_agenda->Refleter();
@@ -114,7 +114,7 @@ void FenetreOptions::Refleter() {
     RendreFocus(this, m_etat.Focus);
 }
 
-void FenetreOptions::RefleterExemple() {
+void TOptionsFormQt::RefleterExemple() {
     const PanneauExemple& e = m_etat.FontPanel;
     m_exemple->setFont(PoliceQt(e.Fonte));
     QPalette palette = m_exemple->palette();
@@ -127,7 +127,7 @@ void FenetreOptions::RefleterExemple() {
                                        (e.Biseau == Bord::Creux ? QFrame::Sunken : QFrame::Raised));
 }
 
-QWidget* FenetreOptions::PageAvance() {
+QWidget* TOptionsFormQt::PageAvance() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "AvanceTabSheet");
     auto* categories = new QListWidget;
@@ -146,7 +146,7 @@ QWidget* FenetreOptions::PageAvance() {
     return page;
 }
 
-QWidget* FenetreOptions::PageStyle() {
+QWidget* TOptionsFormQt::PageStyle() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "FontesTabSheet");
     auto* polices = new QListWidget;
@@ -231,7 +231,7 @@ QWidget* FenetreOptions::PageStyle() {
     return page;
 }
 
-QWidget* FenetreOptions::PageServeurs() {
+QWidget* TOptionsFormQt::PageServeurs() {
     // Page jamais montrée : une liste et deux boutons sans effet.
     auto* page = Nomme(new QWidget, "ServeursTabSheet");
     auto* liste = new QListWidget;
@@ -244,7 +244,7 @@ QWidget* FenetreOptions::PageServeurs() {
     return page;
 }
 
-QWidget* FenetreOptions::PageMiseAJour() {
+QWidget* TOptionsFormQt::PageMiseAJour() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "MiseAJourTabSheet");
     auto* verifier = Case("Vérifier au démarrage si une nouvelle version de Pulsodex XP est disponible");
@@ -277,7 +277,7 @@ QWidget* FenetreOptions::PageMiseAJour() {
     return page;
 }
 
-bool FenetreOptions::Sauvee() const {
+bool TOptionsFormQt::Sauvee() const {
     return m_etat.Enregistre;
 }
 
