@@ -36,6 +36,8 @@ TEST(Concordance, JoursMoisHeuresMinutes) {
         {0, 9, "", "", Moment(9, 0), true},                 // week-end, un samedi
         {0, 9, "", "", Moment(9, 0, 0, 6, 1), true},        // un dimanche
         {0, 8, "", "", Moment(9, 0, 0, 7, 2), true},        // un lundi
+        {0, 8, "", "", Moment(9, 0, 0, 4, 6), true},        // un vendredi
+        {0, 8, "", "", Moment(9, 0, 0, 6, 1), false},       // un dimanche
         {0, 14, "", "", Moment(9, 0), true},                // le 5 du mois
         {0, 40, "", "", Moment(9, 0, 0, 30, 2, 11), false}, // le 31, un mois de 30 jours
         {0, 0, "07:30", "", Moment(7, 30, 59), true},

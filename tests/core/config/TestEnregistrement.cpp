@@ -147,6 +147,16 @@ TEST(EnregistrementFichier, EchecsAvecLeurCauseEtFichierIntact) {
     m.Stockage.Substitut.reset();
     EXPECT_TRUE(m.Config.Enregistrer());
     EXPECT_EQ(m.Reg.Lire("", "x"), "y");
+
+    // L'écriture se dit faite mais le fichier n'a pas changé : un échec aussi.
+    m.Stockage.Substitut = m.Stockage.Octets;
+    m.Reg.WriteString("", "Proxy", "p");
+    EXPECT_FALSE(m.Config.Enregistrer(TConfig::AvisEchec::Toujours));
+    EXPECT_EQ(
+        m.Boites.Montrees.back().Texte,
+        "Les réglages n'ont pas pu être enregistrés dans « /essai/Pulsodex.conf » : le fichier relu ne "
+        "contient pas ce qui vient d'y être écrit.\n\nPulsodex continue de fonctionner et enregistrera vos "
+        "changements à la prochaine sauvegarde réussie.");
 }
 
 // Le verrou laissé par un programme tué est repris sans attendre ; celui d'un
