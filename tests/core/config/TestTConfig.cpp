@@ -89,44 +89,27 @@ TEST_F(TConfigTest, TextesLusPuisReecritsSousLeurForme) {
         const char* reecrit;
         const char* section = "1024x768";
     };
+    // clang-format off
     const Cas cas[] = {
         {"Style", "ITALIQUE gras", "Gras Italique", "1024x768\\Fonte"},
-        {"Style", "Italique", "Italique", "1024x768\\Fonte"},
-        {"Style", "", "Standard", "1024x768\\Fonte"},
+        {"Style", "Italique", "Italique", "1024x768\\Fonte"}, {"Style", "", "Standard", "1024x768\\Fonte"},
         // Date a pour défaut « Oui » : un texte non reconnu donne faux malgré tout.
-        {"Date", "oUI", "Oui"},
-        {"Date", "TRUE", "Oui"},
-        {"Date", "True", "Oui"},
-        {"Date", "1", "Non"},
-        {"Date", "YES", "Non"},
-        {"Date", "", "Non"},
-        {"Date", "Oui ", "Non"},
-        {"Date", "vrai", "Non"},
+        {"Date", "oUI", "Oui"}, {"Date", "TRUE", "Oui"}, {"Date", "True", "Oui"}, {"Date", "1", "Non"},
+        {"Date", "YES", "Non"}, {"Date", "", "Non"}, {"Date", "Oui ", "Non"}, {"Date", "vrai", "Non"},
         // La capitale accentuée reste : rien ne correspond.
-        {"Organisation", "AVANCÉ", "Manuelle"},
-        {"Organisation", "Avancé", "Avancé"},
-        {"Organisation", "AVANCE", "Avancé"},
-        {"Organisation", "colonne", "Colonne"},
-        {"Organisation", "n'importe", "Manuelle"},
-        {"Bord", "n'importe", "Creux"},
-        {"Bord", "RELEVé", "Relief"},
-        {"Bord", "Aucun", "Sans"},
-        {"Demarrage", "ICONE", "Masqué"},
-        {"Demarrage", "caché", "Visible"},
-        {"ModeAffichageMémoire", "KO", "Ko"},
-        {"ModeAffichageMémoire", "Go", "Octet"},
-        {"ModeRafraichissementHorloge", "Secondes", "Seconde"},
-        {"ModeRafraichissementHorloge", "2", "Seconde"},
-        {"ModeRafraichissementHorloge", "heure", "Minute"},
-        {"Rafraichissement", "abc", "1000"},
-        {"Rafraichissement", "70000", "1000"},
-        {"TempsMoyenneChargeProcesseur", "300", "1"},
-        {"TempsMoyenneChargeProcesseur", "255", "255"},
-        {"TauxTransparence", "-1", "255"},
-        {"RepeterAvertir", "200", "60"},
-        {"RepeterAvertir", "-1", "-1"},
+        {"Organisation", "AVANCÉ", "Manuelle"}, {"Organisation", "Avancé", "Avancé"},
+        {"Organisation", "AVANCE", "Avancé"}, {"Organisation", "colonne", "Colonne"},
+        {"Organisation", "n'importe", "Manuelle"}, {"Bord", "n'importe", "Creux"},
+        {"Bord", "RELEVé", "Relief"}, {"Bord", "Aucun", "Sans"}, {"Demarrage", "ICONE", "Masqué"},
+        {"Demarrage", "caché", "Visible"}, {"ModeAffichageMémoire", "KO", "Ko"},
+        {"ModeAffichageMémoire", "Go", "Octet"}, {"ModeRafraichissementHorloge", "Secondes", "Seconde"},
+        {"ModeRafraichissementHorloge", "2", "Seconde"}, {"ModeRafraichissementHorloge", "heure", "Minute"},
+        {"Rafraichissement", "abc", "1000"}, {"Rafraichissement", "70000", "1000"},
+        {"TempsMoyenneChargeProcesseur", "300", "1"}, {"TempsMoyenneChargeProcesseur", "255", "255"},
+        {"TauxTransparence", "-1", "255"}, {"RepeterAvertir", "200", "60"}, {"RepeterAvertir", "-1", "-1"},
         {"CouleurFond", "99999999999", "-2147483633"},
     };
+    // clang-format on
     for (const auto& k : cas) {
         ConfigEssai m;
         m.DejaLance();
@@ -249,80 +232,59 @@ TEST_F(TConfigTest, DispositionParDefautEtSauvee) {
 
 // Chaque valeur de la table des réglages simples, avec un texte qui n'est pas
 // son défaut, avec la police et les énumérations : chargée, puis sauvée dans
-// un magasin vidé, elle revient à l'identique. MultiResolution, ModeServeur et
-// Verrouillage ne sont pas écrits par SauveEnvironnement.
-TEST(TConfigFichier, ChaqueValeurRevientALIdentique) {
-    constexpr std::string_view Ecrit = R"([General]
-PortProxy=3128
-Proxy=proxy.local
-TestMiseAJour=Oui
-Version=1.0 Béta 2
-
-[1024x768]
-AuDessus=Oui
-Bord=Relief
-ChaineDate=dd-mm
-ChaineHeure=hh:nn:ss
-ChargeProcesseur=Oui
-Couleur0To20=1
-Couleur21To40=2
-Couleur41To60=3
-Couleur61To100=4
-CouleurEcriture=5
-CouleurFond=6
-CouleurSuppression=7
-Date=Non
-Demarrage=Masqué
-Fonte\Couleur=255
-Fonte\Nom=DejaVu Sans
-Fonte\Style=Gras
-Fonte\Taille=10
-Heure=Non
-IndicateurRemplissageDisque=Non
-ListeDisques=CDE
-Mem=Non
-MemPhysique=Non
-MemoryLoad=Non
-ModeAffichageM%E9moire=Mo
-ModeRafraichissementHorloge=Seconde
-MoyenneChargeProcesseur=Oui
-Organisation=Ligne
-OuvertureDisque=explore
-Rafraichissement=250
-RepeterAvertir=-1
-Sons=Non
-TauxTransparence=128
-TempsMoyenneChargeProcesseur=5
-TotalDisque=Oui
-Transparence=Oui
-
-[Jauges]
-Cpu=Non
-CpuInverse=Non
-CpuMoy=Non
-CpuMoyInverse=Non
-Disque=Non
-DisqueInverse=Oui
-Mem=Non
-MemInverse=Oui
-MemPhysique=Non
-MemPhysiqueInverse=Oui
-MemoryLoad=Non
-MemoryLoadInverse=Oui
-)";
-    // Les trois valeurs que la sauvegarde n'écrit pas, chacune sous sa section.
-    const std::string lu = std::string(Ecrit) +
-                           "[General]\nMultiResolution=Non\n[1024x768]\nModeServeur=Non\nVerrouillage=Oui\n";
-    ConfigFichierEssai m{lu};
+// un magasin vidé, elle revient à l'identique et rien d'autre n'est écrit.
+// MultiResolution, ModeServeur et Verrouillage ne sont pas écrits par
+// SauveEnvironnement.
+TEST(TConfigValeurs, ChaqueValeurRevientALIdentique) {
+    const char* const R = "1024x768";
+    const char* const F = "1024x768\\Fonte";
+    const char* const J = "Jauges";
+    struct Valeur {
+        const char* section;
+        const char* nom;
+        const char* texte;
+    };
+    // clang-format off
+    const Valeur valeurs[] = {
+        {"", "PortProxy", "3128"}, {"", "Proxy", "proxy.local"}, {"", "TestMiseAJour", "Oui"},
+        {"", "Version", "1.0 Béta 2"}, {R, "AuDessus", "Oui"}, {R, "Bord", "Relief"},
+        {R, "ChaineDate", "dd-mm"}, {R, "ChaineHeure", "hh:nn:ss"}, {R, "ChargeProcesseur", "Oui"},
+        {R, "Couleur0To20", "1"}, {R, "Couleur21To40", "2"}, {R, "Couleur41To60", "3"},
+        {R, "Couleur61To100", "4"}, {R, "CouleurEcriture", "5"}, {R, "CouleurFond", "6"},
+        {R, "CouleurSuppression", "7"}, {R, "Date", "Non"}, {R, "Demarrage", "Masqué"},
+        {F, "Couleur", "255"}, {F, "Nom", "DejaVu Sans"}, {F, "Style", "Gras"}, {F, "Taille", "10"},
+        {R, "Heure", "Non"}, {R, "IndicateurRemplissageDisque", "Non"}, {R, "ListeDisques", "CDE"},
+        {R, "Mem", "Non"}, {R, "MemPhysique", "Non"}, {R, "MemoryLoad", "Non"},
+        {R, "ModeAffichageMémoire", "Mo"}, {R, "ModeRafraichissementHorloge", "Seconde"},
+        {R, "MoyenneChargeProcesseur", "Oui"}, {R, "Organisation", "Ligne"},
+        {R, "OuvertureDisque", "explore"}, {R, "Rafraichissement", "250"}, {R, "RepeterAvertir", "-1"},
+        {R, "Sons", "Non"}, {R, "TauxTransparence", "128"}, {R, "TempsMoyenneChargeProcesseur", "5"},
+        {R, "TotalDisque", "Oui"}, {R, "Transparence", "Oui"}, {J, "Cpu", "Non"}, {J, "CpuInverse", "Non"},
+        {J, "CpuMoy", "Non"}, {J, "CpuMoyInverse", "Non"}, {J, "Disque", "Non"},
+        {J, "DisqueInverse", "Oui"}, {J, "Mem", "Non"}, {J, "MemInverse", "Oui"}, {J, "MemPhysique", "Non"},
+        {J, "MemPhysiqueInverse", "Oui"}, {J, "MemoryLoad", "Non"}, {J, "MemoryLoadInverse", "Oui"}};
+    // clang-format on
+    ConfigEssai m;
+    for (const auto& v : valeurs) {
+        m.Reg.WriteString(v.section, v.nom, v.texte);
+    }
+    m.Reg.WriteString("", "MultiResolution", "Non");
+    m.Reg.WriteString(R, "ModeServeur", "Non");
+    m.Reg.WriteString(R, "Verrouillage", "Oui");
     m.Config.ChargeEnvironnement();
     EXPECT_TRUE(m.Boites.Montrees.empty());
     EXPECT_FALSE(m.Config.MultiResolution);
     EXPECT_FALSE(m.Config.ModeServeur);
     EXPECT_TRUE(m.Config.Verrouillage);
-    m.Reg.EraseSection("");
+    for (const char* section : {"", R, J}) {
+        m.Reg.EraseSection(section);
+    }
+    ASSERT_EQ(m.Reg.NombreValeurs(), 0U);
     m.Config.SauveEnvironnement();
-    ASSERT_TRUE(m.Config.Enregistrer());
-    EXPECT_EQ(m.Stockage.Octets, Ecrit);
+    for (const auto& v : valeurs) {
+        EXPECT_EQ(m.Reg.Lire(v.section, v.nom), v.texte) << v.section << "\\" << v.nom;
+    }
+    EXPECT_EQ(m.Reg.NombreValeurs(), std::size(valeurs));
 }
 
 } // namespace
