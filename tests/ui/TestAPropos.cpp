@@ -82,11 +82,10 @@ TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
     EXPECT_EQ(premiere[2], "Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)");
     EXPECT_EQ(premiere[3], "Rise iDragon II");
 
-    // Sans identification fournie : le processeur de la machine.
+    // Sans identification fournie : celle des services de la fenêtre.
     FenetreEssai autre;
     ASSERT_TRUE(OuvrirAPropos(autre.Demarrer(), premiere, montrees));
-    EXPECT_FALSE(premiere[3].empty());
-    EXPECT_NE(premiere[3], "Processeur inconnu");
+    EXPECT_EQ(premiere[3], "Processeur d'essai");
 }
 
 class AideTest : public ::testing::Test {
