@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
-#include <QSignalSpy>
 
 #include "FenetreEssai.h"
 #include "core/app/Disque.h"
@@ -20,35 +19,6 @@ std::vector<int> Ordre(const TPulsodexForm& f) {
         cles.push_back(b.Cle);
     }
     return cles;
-}
-
-TEST(CoolBar, RangeesEtHauteurAnnoncee) {
-    CoolBar barre;
-    barre.resize(302, 10);
-    std::vector<QWidget*> controles;
-    for (int cle = -1; cle >= -3; --cle) {
-        controles.push_back(new QWidget);
-        controles.back()->resize(50, 19);
-        barre.AjouterBande(controles.back(), cle);
-    }
-    QSignalSpy hauteurs(&barre, &CoolBar::HauteurChangee);
-    for (int cle = -1; cle >= -3; --cle) {
-        barre.FixerVisible(cle, true);
-    }
-    // Trois rangées de 20 pixels et le bord.
-    ASSERT_FALSE(hauteurs.isEmpty());
-    EXPECT_EQ(hauteurs.last().at(0).toInt(), 62);
-    EXPECT_EQ(controles[1]->geometry(), QRect(1, 21, 300, 19));
-    // Sur une rangée : [100][100][le reste] ; une bande cachée laisse sa place.
-    for (int i = 0; i < 3; ++i) {
-        barre.Modele().A(i).Rupture = false;
-        barre.Modele().A(i).Largeur = 100;
-    }
-    barre.Disposer();
-    EXPECT_EQ(hauteurs.last().at(0).toInt(), 22);
-    EXPECT_EQ(controles[2]->geometry(), QRect(201, 1, 100, 19));
-    barre.FixerVisible(-2, false);
-    EXPECT_EQ(controles[2]->geometry().left(), 101);
 }
 
 TEST(BandesFenetre, ReorganisationParLeMenu) {

@@ -95,19 +95,6 @@ TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
     EXPECT_TRUE(Widget<QLabel>("FontPanel")->font().bold());
 }
 
-TEST_F(OptionsQtTest, OkRefuseUneZoneInvalideEtRendLaValeur) {
-    fenetre.show();
-    etat->CpuMoyEdit.Texte.clear();
-    fenetre.Refleter();
-    fenetre.OkCmd->click();
-    EXPECT_FALSE(fenetre.isHidden());
-    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Valeur entière incorrecte.");
-    EXPECT_EQ(Widget<QLineEdit>("CpuMoyEdit")->text().toStdString(), "1");
-    fenetre.OkCmd->click();
-    EXPECT_EQ(fenetre.result(), QDialog::Accepted);
-}
-
 // Ouverte depuis la fenêtre (touche « c » ou menu), la configuration
 // reconstruit la fenêtre quel que soit le bouton ; « Sauver » écrit,
 // « Ok » applique sans écrire les réglages mais garde la carte des lettres.

@@ -11,7 +11,6 @@
 #include "AttentesQt.h"
 #include "ConfigEssai.h"
 #include "FenetreEssai.h"
-#include "core/app/ChronoPeinture.h"
 #include "ui/adaptateurs/PresentateurQt.h"
 #include "ui/app/Peintres.h"
 #include "ui/shell/BoitesSansAttente.h"
@@ -126,29 +125,6 @@ TEST(Tics, MinuterieSelonLesBandesEtLaPeriode) {
             EXPECT_GT(e.Memoire.Lectures, 0); // période nulle : le tic de la construction seul
         }
     }
-}
-
-TEST(Tics, ChronoDeLaPremierePeintureDesValeursRelevees) {
-    using namespace std::chrono_literals;
-    const Instant lancement{1733490000s};
-    int lectures = 0;
-    ChronoPremierePeinture chrono(lancement, [&] {
-        ++lectures;
-        return lancement + 42ms;
-    });
-    FenetreEssai e;
-    TPulsodexForm& f = e.Fenetre();
-    f.FixerChrono(&chrono);
-    f.FormCreate();
-    Enfant<BoiteJauge>(f, "MemPaintBox")->grab(); // peinte avant le premier relevé : ne compte pas
-    EXPECT_EQ(lectures, 0);
-    f.show();
-    QApplication::processEvents();
-    f.grab();
-    f.MinuterieTimer();
-    f.grab();
-    EXPECT_EQ(chrono.Mesure(), std::optional<double>(42.0));
-    EXPECT_EQ(lectures, 1);
 }
 
 TEST(Tics, MarqueurDeRedemarrage) {
