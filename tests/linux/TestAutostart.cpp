@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "ConfigEssai.h"
 #include "Fichiers.h"
 #include "linux/AutostartXdg.h"
 
@@ -21,28 +20,6 @@ protected:
     const fs::path racine = temporaire.Chemin();
 };
 
-TEST_F(AutostartTest, EcritLitEtEfface) {
-    AutostartXdg liste(racine / "utilisateur", racine / "machine");
-    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"));
-    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/mes programmes/pulsodex"));
-    const fs::path fichier = racine / "utilisateur" / "Pulsodex32.desktop";
-    const std::string contenu = test::LireFichier(fichier);
-    EXPECT_NE(contenu.find("[Desktop Entry]\n"), std::string::npos);
-    EXPECT_NE(contenu.find("Type=Application\n"), std::string::npos);
-    EXPECT_NE(contenu.find("Exec=\"/opt/mes programmes/pulsodex\"\n"), std::string::npos);
-    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/mes programmes/pulsodex\"");
-    EXPECT_TRUE(liste.Effacer(PorteeDemarrage::Utilisateur, "Pulsodex32"));
-    EXPECT_FALSE(fs::exists(fichier));
-}
-
-TEST_F(AutostartTest, ExecVideOuAbsentNeCompteQueCommeTexteVide) {
-    AutostartXdg liste(racine / "utilisateur", racine / "machine");
-    std::ofstream(racine / "machine" / "Pulsodex32.desktop") << "[Desktop Entry]\r\nExec=\r\n";
-    EXPECT_EQ(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"), "");
-    std::ofstream(racine / "machine" / "Pulsodex32.desktop") << "[Autre]\nExec=/bin/x\n";
-    EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
-}
-
 // Une entrée de la machine que l'utilisateur ne peut effacer : la sienne la
 // masque, cachée pour la couper, avec sa commande pour la remplacer.
 TEST_F(AutostartTest, LEntreeDeLUtilisateurMasqueCelleDeLaMachine) {
@@ -56,8 +33,14 @@ TEST_F(AutostartTest, LEntreeDeLUtilisateurMasqueCelleDeLaMachine) {
     EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "");
     EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
 
-    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/p"));
-    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/p\"");
+    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Utilisateur, "Pulsodex32", "/opt/mes programmes/pulsodex"));
+    const std::string contenu = test::LireFichier(fichier);
+    for (const char* ligne :
+         {"[Desktop Entry]\n", "Type=Application\n", "Exec=\"/opt/mes programmes/pulsodex\"\n"}) {
+        EXPECT_NE(contenu.find(ligne), std::string::npos) << ligne;
+    }
+    EXPECT_EQ(contenu.find("Hidden=true"), std::string::npos);
+    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/mes programmes/pulsodex\"");
     EXPECT_FALSE(liste.Lire(PorteeDemarrage::Machine, "Pulsodex32"));
 
     // Sans entrée de la machine, effacer ne laisse rien derrière soi.
@@ -73,6 +56,7 @@ TEST(LireExec, EntreesCacheesOuDesactivees) {
     };
     const Cas cas[] = {
         {"[Desktop Entry]\nExec=/bin/x\n", "/bin/x"},
+        {"[Desktop Entry]\r\nExec=\r\n", ""},
         {"[Desktop Entry]\nExec = /bin/x\nHidden=true\n", ""},
         {"[Desktop Entry]\nHidden=false\nExec=/bin/x\n", "/bin/x"},
         {"[Desktop Entry]\nX-GNOME-Autostart-enabled=false\nExec=/bin/x\n", ""},
@@ -116,33 +100,3 @@ TEST(LigneExec, EchappeCommeLeVeulentLesFichiersDesktop) {
 
 } // namespace
 } // namespace pulsodex
-
-namespace pulsodex::test {
-namespace {
-
-// Le magasin des réglages sur de vrais dossiers autostart temporaires.
-TEST(AutostartTConfig, MachineSeulePuisDeplaceeVersLUtilisateur) {
-    namespace fs = std::filesystem;
-    const DossierTemporaire temporaire("pulsodex-xdg");
-    const fs::path racine = temporaire.Chemin();
-    fs::create_directories(racine / "machine");
-    AutostartXdg liste(racine / "utilisateur", racine / "machine");
-    ASSERT_TRUE(liste.Ecrire(PorteeDemarrage::Machine, "Pulsodex32", "/usr/bin/pulsodex"));
-
-    RegistreMemoire reg;
-    PresentateurScripte boites;
-    EcranFactice ecran;
-    LocaleFrancaise locale;
-    TConfig config{TConfig::Services{reg, boites, ecran, liste, locale, nullptr, "/opt/pulsodex/pulsodex"}};
-    EXPECT_TRUE(config.GetDemarrage());
-    config.SetDemarrage(true);
-    EXPECT_FALSE(fs::exists(racine / "machine" / "Pulsodex32.desktop"));
-    EXPECT_EQ(liste.Lire(PorteeDemarrage::Utilisateur, "Pulsodex32"), "\"/opt/pulsodex/pulsodex\"");
-    EXPECT_TRUE(config.GetDemarrage());
-    config.SetDemarrage(false);
-    EXPECT_FALSE(fs::exists(racine / "utilisateur" / "Pulsodex32.desktop"));
-    EXPECT_FALSE(config.GetDemarrage());
-}
-
-} // namespace
-} // namespace pulsodex::test

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include "FacticesDisques.h"
 #include "Fichiers.h"
@@ -115,28 +116,22 @@ protected:
     ExecuteurLinux m_executeur;
 };
 
-TEST_F(ExecuteurLinuxTest, CodeEtSortieDErreur) {
-    const ResultatProgramme r = m_executeur.Executer(Enfant("occupe", 10s));
-    EXPECT_TRUE(r.Lance);
-    EXPECT_TRUE(r.Termine);
-    EXPECT_EQ(r.Code, 32);
-    EXPECT_EQ(r.Erreurs, "umount: /mnt/nas: target is busy.\n");
-    const ResultatProgramme langue = m_executeur.Executer(Enfant("langue", 10s));
-    EXPECT_EQ(langue.Code, 0);
-    EXPECT_EQ(langue.Erreurs, "C"); // la variable ajoutée remplace celle du parent
+// Lancé, fini, code et sortie d'erreur, comparés d'un coup.
+std::tuple<bool, bool, int, std::string> Resume(const ResultatProgramme& r) {
+    return {r.Lance, r.Termine, r.Code, r.Erreurs};
 }
 
-TEST_F(ExecuteurLinuxTest, ProgrammeAbsentOuSansArguments) {
-    const ResultatProgramme r = m_executeur.Executer({{"pulsodex-programme-qui-n-existe-pas"}, {}, 1s});
-    EXPECT_FALSE(r.Lance);
-    EXPECT_EQ(r.ErreurLancement, ENOENT);
+TEST_F(ExecuteurLinuxTest, CodeSortieDErreurDelaiEtProgrammeAbsent) {
+    EXPECT_EQ(Resume(m_executeur.Executer(Enfant("occupe", 10s))),
+              std::tuple(true, true, 32, std::string("umount: /mnt/nas: target is busy.\n")));
+    // La variable ajoutée remplace celle du parent.
+    EXPECT_EQ(Resume(m_executeur.Executer(Enfant("langue", 10s))),
+              std::tuple(true, true, 0, std::string("C")));
+    EXPECT_FALSE(m_executeur.Executer(Enfant("pendu", 50ms)).Termine);
+    const ResultatProgramme absent = m_executeur.Executer({{"pulsodex-programme-qui-n-existe-pas"}, {}, 1s});
+    EXPECT_FALSE(absent.Lance);
+    EXPECT_EQ(absent.ErreurLancement, ENOENT);
     EXPECT_FALSE(m_executeur.Executer({}).Lance);
-}
-
-TEST_F(ExecuteurLinuxTest, DelaiDepasse) {
-    const ResultatProgramme r = m_executeur.Executer(Enfant("pendu", 50ms));
-    EXPECT_TRUE(r.Lance);
-    EXPECT_FALSE(r.Termine);
 }
 
 } // namespace

@@ -78,14 +78,10 @@ TEST_F(LanceurTest, ArgumentsTransmisTelsQuelsSansShellDansLeDossierDemande) {
     EXPECT_GT(code, 32);
     const auto lignes = Sortie(sortie);
     ASSERT_GE(lignes.size(), 8U);
-    EXPECT_EQ(lignes[0], "un deux");
-    EXPECT_EQ(lignes[1], "$(touch");
-    EXPECT_EQ(lignes[2], (dossier / "pirate").string() + ")");
-    EXPECT_EQ(lignes[3], ";");
-    EXPECT_EQ(lignes[4], "`id`");
-    EXPECT_EQ(lignes[5], "*");
-    EXPECT_EQ(lignes[6], "--titre=l'été.txt");
-    EXPECT_EQ(lignes[7], "dossier=" + (dossier / "travail").string());
+    EXPECT_EQ(
+        std::vector<std::string>(lignes.begin(), lignes.begin() + 8),
+        (std::vector<std::string>{"un deux", "$(touch", (dossier / "pirate").string() + ")", ";", "`id`", "*",
+                                  "--titre=l'été.txt", "dossier=" + (dossier / "travail").string()}));
     for (std::size_t i = 8; i < lignes.size(); ++i) {
         EXPECT_EQ(lignes[i].find("temoin"), std::string::npos) << lignes[i];
     }

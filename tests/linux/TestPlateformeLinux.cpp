@@ -59,21 +59,16 @@ TEST(ProcesseurLinux, BeaucoupDeProcesseursEtLigneIntrEnorme) {
     EXPECT_EQ(c.size(), 301U);
 }
 
-TEST(WinVer, LeSystemeReelDonneUnNomDeLaFormeDeWindows) {
-    const std::string reel = WinVer();
-    EXPECT_NE(reel.find(" (Build "), std::string::npos);
-    EXPECT_EQ(reel.back(), ')');
-}
-
-TEST(TCpuInfo, LeProcesseurDeLaMachineAUnNom) {
+// Le système et le processeur réels ont des noms lisibles.
+TEST(SystemeReel, NomsDuSystemeEtDuProcesseur) {
+    const std::string systeme = WinVer();
+    EXPECT_NE(systeme.find(" (Build "), std::string::npos);
+    EXPECT_EQ(systeme.back(), ')');
     const SourceProcesseurLinux machine;
-    const TCpuInfo info(machine);
-    const std::string nom = info.Processeur(0)->Name()->Nom();
-    EXPECT_FALSE(nom.empty());
+    const std::string nom = TCpuInfo(machine).Processeur(0)->Name()->Nom();
     EXPECT_NE(nom, "Processeur inconnu");
     EXPECT_EQ(nom.find('\0'), std::string::npos);
-    EXPECT_NE(nom.front(), ' ');
-    EXPECT_NE(nom.back(), ' ');
+    EXPECT_FALSE(nom.empty() || nom.front() == ' ' || nom.back() == ' ') << nom;
 }
 
 // Les séparateurs viennent de la locale de l'utilisateur, jamais de celle du C
@@ -104,32 +99,22 @@ TEST(Formats, LegendesSousChaqueLocale) {
     std::setlocale(LC_ALL, avant.c_str());
 }
 
-// Une variable d'environnement changée le temps d'un essai.
-class VariableEssai {
-public:
-    VariableEssai(const char* nom, const std::string& valeur) : m_nom(nom) {
-        if (const char* avant = std::getenv(nom)) {
-            m_avant = avant;
-        }
-        if (valeur.empty()) {
+// Une variable d'environnement changée (vide : retirée) le temps d'un essai.
+struct VariableEssai {
+    static void Fixer(const char* nom, const std::optional<std::string>& valeur) {
+        if (valeur && !valeur->empty()) {
+            ::setenv(nom, valeur->c_str(), 1);
+        } else {
             ::unsetenv(nom);
-        } else {
-            ::setenv(nom, valeur.c_str(), 1);
         }
     }
-    ~VariableEssai() {
-        if (m_avant) {
-            ::setenv(m_nom, m_avant->c_str(), 1);
-        } else {
-            ::unsetenv(m_nom);
-        }
+    VariableEssai(const char* nom, const std::string& valeur)
+        : Nom(nom), Avant(std::getenv(nom) ? std::optional<std::string>(std::getenv(nom)) : std::nullopt) {
+        Fixer(nom, valeur);
     }
-    VariableEssai(const VariableEssai&) = delete;
-    VariableEssai& operator=(const VariableEssai&) = delete;
-
-private:
-    const char* m_nom;
-    std::optional<std::string> m_avant;
+    ~VariableEssai() { Fixer(Nom, Avant); }
+    const char* Nom;
+    std::optional<std::string> Avant;
 };
 
 // Le dossier d'exécution (verrou et prise de l'instance unique) :

@@ -1,6 +1,6 @@
 #pragma once
-// Un dialogue de configuration sur un magasin de réglages d'essai, avec les
-// lettres C = /, D = /home, E = /media/cle.
+// Un dialogue de configuration sur un magasin de réglages d'essai (en mémoire
+// par défaut), avec les lettres C = /, D = /home, E = /media/cle.
 #include <memory>
 
 #include "ConfigEssai.h"
@@ -8,8 +8,9 @@
 
 namespace pulsodex::test {
 
-struct DialogueEssai {
-    DialogueEssai() {
+template <typename Magasin>
+struct DialogueSur {
+    DialogueSur() {
         e.DejaLance();
         e.Config.ChargeTout();
     }
@@ -29,7 +30,9 @@ struct DialogueEssai {
                                                               {},
                                                               {}});
     }
-    ConfigEssai e;
+    Magasin e;
 };
+
+using DialogueEssai = DialogueSur<ConfigEssai>;
 
 } // namespace pulsodex::test

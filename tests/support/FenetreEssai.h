@@ -11,9 +11,12 @@
 #include <filesystem>
 #include <functional>
 
+#include "CpuidEssai.h"
+#include "Factices.h"
+#include "FacticesDisques.h"
 #include "Fichiers.h"
-#include "PlateformeFactice.h"
 #include "core/config/RegistreMemoire.h"
+#include "core/plateforme/Locale.h"
 #include "core/probes/Deconnexion.h"
 #include "core/probes/Disques.h"
 #include "ui/app/Panneaux.h"
@@ -37,13 +40,14 @@ struct FenetreEssai {
         // Sans lecteur, sauf dans les essais des lecteurs.
         Reg.WriteString(Res(), "ListeDisques", "");
         Affichage.Zones = {{0, 0, 1280, 1000}};
+        Identite.Systeme = "Processeur d'essai"; // sans réponse CPUID : le nom donné par le système
     }
     TPulsodexForm& Fenetre() {
         if (!m_fenetre) {
-            m_fenetre = std::make_unique<TPulsodexForm>(ServicesFenetre{
-                AutreRegistre != nullptr ? *AutreRegistre : Reg, Boites, Affichage, Demarrages, Locale,
-                Mesureur, Infos, Montre, Memoire, Processeur, Systeme.Identite, Lancement, Disques,
-                Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
+            m_fenetre = std::make_unique<TPulsodexForm>(
+                ServicesFenetre{AutreRegistre != nullptr ? *AutreRegistre : Reg, Boites, Affichage,
+                                Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur, Identite,
+                                Lancement, Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
             // Jamais le vrai port 1109 dans un test : la boucle locale, un port libre.
             m_fenetre->FixerEcouteServeur("127.0.0.1", 0);
         }
@@ -71,21 +75,30 @@ struct FenetreEssai {
     EcranFactice Affichage;
     MesureurFactice Mesureur;
     InfosSystemeFactices Infos;
-    // Le système : les doublures de la plateforme factice, sous leurs noms d'essai.
-    PlateformeFactice Systeme;
-    ListeDemarrageMemoire& Demarrages = Systeme.DemarragesEssai;
-    LocaleFrancaise& Locale = Systeme.LocaleEssai;
-    HorlogeFactice& Montre = Systeme.HorlogeEssai;
-    SourceMemoireFactice& Memoire = Systeme.MemoireEssai;
-    SourceCpuFactice& Processeur = Systeme.ProcesseurEssai;
-    LanceurFactice& Lancement = Systeme.LanceurEssai;
-    // Un seul lecteur, C = / (ext4), dont l'espace est celui de Sonde.
-    std::shared_ptr<SondeEspaceFactice>& Sonde = Systeme.Sonde;
-    SourceMontagesFixe& Montages = Systeme.MontagesEssai;
-    ExecuteurFactice& Executeur = Systeme.ExecuteurEssai;
-    SondeDisques Disques{CarteC(), Montages, Systeme.Blocs(), Sonde};
-    Deconnexion Deconnexions{Executeur, Montages, [this](std::string_view point) {
-                                 return Systeme.FichiersOuvertsSous(point);
+    // Le système : des doublures, sans fichier, programme ni matériel réel.
+    ListeDemarrageMemoire Demarrages;
+    LocaleFrancaise Locale;
+    HorlogeFactice Montre;
+    SourceMemoireFactice Memoire;
+    SourceCpuFactice Processeur;
+    SourceFixe Identite;
+    LanceurFactice Lancement;
+    // Un seul lecteur, C = / en ext4 sur un disque fixe, dont l'espace est celui de Sonde.
+    std::shared_ptr<SondeEspaceFactice> Sonde = [] {
+        auto sonde = std::make_shared<SondeEspaceFactice>();
+        sonde->Repondre("/", 100LL << 30, 25LL << 30);
+        return sonde;
+    }();
+    SourceMontagesFixe Montages{"22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"};
+    InfosBlocsFactice Blocs = [] {
+        InfosBlocsFactice blocs;
+        blocs.Peripheriques["/dev/sda1"] = {"sda", false};
+        return blocs;
+    }();
+    ExecuteurFactice Executeur;
+    SondeDisques Disques{CarteC(), Montages, Blocs, Sonde};
+    Deconnexion Deconnexions{Executeur, Montages, [](std::string_view) {
+                                 return false;
                              }};
     static CarteLecteurs CarteC() {
         CarteLecteurs carte;

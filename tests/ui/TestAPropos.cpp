@@ -2,15 +2,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QWindow>
 
 #include "CpuidEssai.h"
 #include "FenetreEssai.h"
-#include "core/commun/Produit.h"
 #include "core/probes/TCpuInfo.h"
+#include "ui/aide/Aide.h"
+#include "ui/aide/FenetreAide.h"
 #include "ui/shell/TAboutBox.h"
 
 namespace pulsodex::test {
@@ -22,70 +29,40 @@ std::string T(const QLabel* etiquette) {
 
 TEST(TAboutBox, TextesEtBoutons) {
     TAboutBox boite;
-    boite.FixerSysteme("Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)", "Rise iDragon II");
+    boite.FixerSysteme("<b>Debian</b> 12 (Build 1)", "Rise iDragon II");
     boite.show();
     EXPECT_EQ(boite.windowTitle().toStdString(), "A Propos");
     EXPECT_EQ(T(boite.ProductName), "Logiciel Pulsodex XP V1.0 Béta 2");
     EXPECT_TRUE(boite.ProductName->font().bold());
     EXPECT_GT(boite.ProductName->font().pointSizeF(), boite.Version->font().pointSizeF());
-    EXPECT_EQ(T(boite.Version).rfind("Compilé pour Linux ", 0), 0U) << T(boite.Version);
-    EXPECT_EQ(T(boite.Copyright), std::string(produit::Identite));
-    EXPECT_EQ(T(boite.Comments), "Download gratuit sur " + std::string(produit::SiteWeb));
+    EXPECT_TRUE(T(boite.Version).starts_with("Compilé pour Linux ")) << T(boite.Version);
+    EXPECT_EQ(T(boite.Copyright), "Tableau de bord résident des ressources du système");
+    EXPECT_EQ(T(boite.Comments), "Download gratuit sur http://www.pulsodex.org");
     EXPECT_EQ(T(boite.SystemeLabel), "Système :");
-    EXPECT_EQ(T(boite.OSName), "Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)");
+    EXPECT_EQ(T(boite.OSName), "<b>Debian</b> 12 (Build 1)");
+    EXPECT_EQ(boite.OSName->textFormat(), Qt::PlainText); // des textes, pas du HTML
     EXPECT_EQ(T(boite.ProcesseurLabel), "Processeur :");
-    EXPECT_EQ(T(boite.Cpu), "Rise iDragon II");
-    EXPECT_FALSE(boite.FrequenceLabel->isVisible());
     EXPECT_FALSE(boite.Freq->isVisible());
     EXPECT_FALSE(boite.ProgramIcon->pixmap().isNull());
     EXPECT_EQ(boite.BitBtn1->text().toStdString(), "OK");
-    // Les textes sont des textes, pas du HTML.
-    boite.FixerSysteme("<b>Système</b>", "A & B");
-    EXPECT_EQ(boite.OSName->textFormat(), Qt::PlainText);
 }
 
-TEST(TAboutBox, OkEtCaseDeFermetureLaFerment) {
-    for (bool parOk : {true, false}) {
-        TAboutBox boite;
-        QTimer::singleShot(0, [&] {
-            if (parOk) {
-                boite.BitBtn1->click();
-            } else {
-                boite.close();
-            }
-        });
-        boite.exec();
-        EXPECT_FALSE(boite.isVisible());
-    }
-}
-
-struct OuvertureAPropos {
-    std::vector<std::string> Textes;
-    int BoitesOuvertes = 0;
-    QPointer<QWidget> Boite;
-};
-
-// Ouvre la boîte par le menu, relève ses textes, la ferme par « OK ».
-OuvertureAPropos OuvrirAPropos(TPulsodexForm& fenetre) {
-    OuvertureAPropos o;
+// Ouvre la boîte par le menu, relève ses textes et le nombre de boîtes
+// montrées, la ferme par « OK » ; vrai si elle est libérée.
+bool OuvrirAPropos(TPulsodexForm& fenetre, std::vector<std::string>& textes, int& montrees) {
     Enfant<QAction>(fenetre, "AProposMenu")->trigger();
-    auto* boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
-    EXPECT_NE(boite, nullptr);
-    if (boite == nullptr) {
-        return o;
+    QPointer<TAboutBox> boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
+    if (boite.isNull()) {
+        return false;
     }
-    o.Boite = boite;
-    for (const QLabel* l :
-         {boite->ProductName, boite->Version, boite->Copyright, boite->Comments, boite->OSName, boite->Cpu}) {
-        o.Textes.push_back(T(l));
-    }
+    textes = {T(boite->ProductName), T(boite->Copyright), T(boite->OSName), T(boite->Cpu)};
+    montrees = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        o.BoitesOuvertes += qobject_cast<TAboutBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
+        montrees += qobject_cast<TAboutBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
     }
     boite->BitBtn1->click();
-    // Libérée à la fermeture (plus tard, par la boucle).
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return o;
+    return boite.isNull();
 }
 
 TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
@@ -95,27 +72,119 @@ TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
     const TCpuInfo info(rise);
     TPulsodexForm& f = e.Demarrer();
     f.FixerCpuInfo(&info);
-    ASSERT_TRUE(Enfant<QAction>(f, "AProposMenu")->isEnabled());
+    std::vector<std::string> premiere, seconde;
+    int montrees = 0;
+    ASSERT_TRUE(OuvrirAPropos(f, premiere, montrees));
+    EXPECT_EQ(montrees, 1);
+    ASSERT_TRUE(OuvrirAPropos(f, seconde, montrees));
+    EXPECT_EQ(montrees, 1);
+    EXPECT_EQ(premiere, seconde);
+    EXPECT_EQ(premiere[2], "Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)");
+    EXPECT_EQ(premiere[3], "Rise iDragon II");
 
-    const OuvertureAPropos premiere = OuvrirAPropos(f);
-    EXPECT_TRUE(premiere.Boite.isNull()); // libérée à la fermeture
-    const OuvertureAPropos seconde = OuvrirAPropos(f);
-    EXPECT_TRUE(seconde.Boite.isNull());
-    ASSERT_EQ(premiere.Textes.size(), 6U);
-    EXPECT_EQ(premiere.Textes, seconde.Textes);
-    EXPECT_EQ(premiere.BoitesOuvertes, 1);
-    EXPECT_EQ(seconde.BoitesOuvertes, 1);
-    EXPECT_EQ(premiere.Textes[4], e.Infos.WinVer());
-    EXPECT_EQ(premiere.Textes[5], "Rise iDragon II");
+    // Sans identification fournie : celle des services de la fenêtre.
+    FenetreEssai autre;
+    ASSERT_TRUE(OuvrirAPropos(autre.Demarrer(), premiere, montrees));
+    EXPECT_EQ(premiere[3], "Processeur d'essai");
 }
 
-TEST(APropos, SansIdentificationFournieLeProcesseurDeLaMachine) {
+class AideTest : public ::testing::Test {
+protected:
+    void TearDown() override { FermerAide(); }
+    static int Defilement() { return FenetreAideOuverte()->Navigateur->verticalScrollBar()->value(); }
+};
+
+TEST_F(AideTest, SourceFichierOuIntegree) {
+    // Le programme de la construction trouve le fichier copié à côté de lui ;
+    // ailleurs, la copie intégrée.
+    const QUrl construite = SourceAide(std::filesystem::path(PULSODEX_CONSTRUCTION) / "pulsodex");
+    EXPECT_TRUE(QFile::exists(construite.toLocalFile()));
+    EXPECT_EQ(SourceAide("/nulle/part/pulsodex").toString().toStdString(), "qrc:/aide/pulsodex.html");
+    QFile ressource(QStringLiteral(":/aide/pulsodex.html"));
+    ASSERT_TRUE(ressource.open(QIODevice::ReadOnly));
+    const QByteArray contenu = ressource.readAll();
+    for (const char* ancre : {"<a name=\"sujet1\"", "<a name=\"sujet6\"", "<a name=\"sujet10\""}) {
+        EXPECT_TRUE(contenu.contains(ancre)) << ancre;
+    }
+}
+
+TEST_F(AideTest, ChaqueSujetOuvreSonAncreDansUneSeuleFenetre) {
+    AfficherAide(SujetTableauDeBord);
+    FenetreAide* aide = FenetreAideOuverte();
+    ASSERT_NE(aide, nullptr);
+    EXPECT_EQ(aide->windowTitle().toStdString(), "Aide de Pulsodex XP");
+    EXPECT_EQ(aide->Navigateur->source().fragment().toStdString(), "sujet1");
+    const int sujet1 = Defilement();
+    AfficherAide(SujetConfiguration);
+    EXPECT_EQ(FenetreAideOuverte(), aide);
+    EXPECT_EQ(aide->Navigateur->source().fragment().toStdString(), "sujet6");
+    const int sujet6 = Defilement();
+    AfficherAide(SujetFormats);
+    const int sujet10 = Defilement();
+    EXPECT_LT(sujet1, sujet6);
+    EXPECT_LT(sujet6, sujet10);
+    // Redemander le même sujet y ramène ; sujet inconnu ou « Sommaire » : le début.
+    aide->Navigateur->verticalScrollBar()->setValue(0);
+    AfficherAide(SujetFormats);
+    EXPECT_EQ(Defilement(), sujet10);
+    AfficherAide(42);
+    EXPECT_EQ(Defilement(), 0);
+    AfficherAide(SujetFormats);
+    aide->SommaireCmd->click();
+    EXPECT_EQ(Defilement(), 0);
+    // « Fermer » la libère.
+    QPointer<FenetreAide> fermee = aide;
+    aide->FermerCmd->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(fermee.isNull());
+    EXPECT_EQ(FenetreAideOuverte(), nullptr);
+}
+
+TEST_F(AideTest, OuverteDepuisUneBoiteModaleElleResteUtilisable) {
+    QDialog boite;
+    QPointer<FenetreAide> aide;
+    bool sommaireClique = false;
+    QTimer::singleShot(0, [&] {
+        AfficherAide(SujetConfiguration);
+        aide = FenetreAideOuverte();
+        ASSERT_FALSE(aide.isNull());
+        EXPECT_EQ(aide->parentWidget(), &boite);
+        // Un clic envoyé par le système de fenêtres n'est pas bloqué par la boîte.
+        QPushButton* sommaire = aide->SommaireCmd;
+        aide->Navigateur->verticalScrollBar()->setValue(50);
+        QTest::mouseClick(aide->windowHandle(), Qt::LeftButton, {},
+                          sommaire->mapTo(aide, sommaire->rect().center()));
+        sommaireClique = Defilement() == 0;
+        boite.accept();
+    });
+    boite.exec();
+    EXPECT_TRUE(sommaireClique);
+    // La boîte fermée, l'aide reste ouverte, libre.
+    ASSERT_FALSE(aide.isNull());
+    EXPECT_EQ(aide->parentWidget(), nullptr);
+    EXPECT_TRUE(aide->isVisible());
+}
+
+TEST_F(AideTest, UneBoiteDetruiteOuverteNEmportePasLAide) {
+    auto* boite = new QDialog;
+    QTimer::singleShot(0, [&] {
+        AfficherAide(SujetFormats);
+        ASSERT_EQ(FenetreAideOuverte()->parentWidget(), boite);
+        delete boite;
+    });
+    boite->exec();
+    ASSERT_NE(FenetreAideOuverte(), nullptr);
+    EXPECT_TRUE(FenetreAideOuverte()->isVisible());
+}
+
+TEST_F(AideTest, MenuAideEtFermetureDuProgramme) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    const OuvertureAPropos o = OuvrirAPropos(f);
-    ASSERT_EQ(o.Textes.size(), 6U);
-    EXPECT_FALSE(o.Textes[5].empty());
-    EXPECT_NE(o.Textes[5], "Processeur inconnu");
+    Enfant<QAction>(f, "AideMenu")->trigger();
+    ASSERT_NE(FenetreAideOuverte(), nullptr);
+    EXPECT_EQ(FenetreAideOuverte()->Navigateur->source().fragment().toStdString(), "sujet1");
+    f.FormClose();
+    EXPECT_EQ(FenetreAideOuverte(), nullptr);
 }
 
 } // namespace

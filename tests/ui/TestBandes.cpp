@@ -2,190 +2,189 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
+#include <QFontMetrics>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QSignalSpy>
 
 #include "FenetreEssai.h"
+#include "core/app/Disque.h"
 #include "ui/app/CoolBar.h"
-#include "ui/app/Panneaux.h"
-#include "ui/shell/TResolutionForm.h"
+#include "ui/app/PanneauDisque.h"
 
 namespace pulsodex::test {
 namespace {
 
-TEST(CoolBar, RangeesEtHauteurAnnoncee) {
-    CoolBar barre;
-    barre.resize(302, 10);
-    std::vector<QWidget*> controles;
-    for (int cle = -1; cle >= -3; --cle) {
-        auto* c = new QWidget;
-        c->resize(50, 19);
-        barre.AjouterBande(c, cle);
-        controles.push_back(c);
+std::vector<int> Ordre(const TPulsodexForm& f) {
+    std::vector<int> cles;
+    for (const Bande& b : f.Bandes()->Modele().Bandes()) {
+        cles.push_back(b.Cle);
     }
-    QSignalSpy hauteurs(&barre, &CoolBar::HauteurChangee);
-    for (int cle = -1; cle >= -3; --cle) {
-        barre.FixerVisible(cle, true);
-    }
-    // Trois rangées de 20 pixels et le bord.
-    EXPECT_EQ(barre.HauteurPour(302), 62);
-    ASSERT_FALSE(hauteurs.isEmpty());
-    EXPECT_EQ(hauteurs.last().at(0).toInt(), 62);
-    EXPECT_EQ(controles[1]->geometry(), QRect(1, 21 + 0, 300, 19));
-
-    // Sur une rangée : [100][100][le reste].
-    for (int i = 0; i < 3; ++i) {
-        barre.Modele().A(i).Rupture = false;
-        barre.Modele().A(i).Largeur = 100;
-    }
-    barre.Disposer();
-    EXPECT_EQ(hauteurs.last().at(0).toInt(), 22);
-    EXPECT_EQ(controles[2]->geometry(), QRect(201, 1, 100, 19));
-    barre.FixerVisible(-2, false);
-    EXPECT_FALSE(controles[1]->isVisibleTo(&barre));
-    EXPECT_EQ(controles[2]->geometry().left(), 101);
+    return cles;
 }
 
-class BandesFenetreTest : public ::testing::Test {
-protected:
-    FenetreEssai e;
-    RegistreMemoire& reg = e.Reg;
-    static std::vector<int> Ordre(const TPulsodexForm& f) {
-        std::vector<int> cles;
-        for (const Bande& b : f.Bandes()->Modele().Bandes()) {
-            cles.push_back(b.Cle);
-        }
-        return cles;
+TEST(BandesFenetre, ReorganisationParLeMenu) {
+    struct Cas {
+        const char* action;
+        const char* organisation;
+        int largeurA404; // la première bande, la fenêtre élargie à 404
+    };
+    for (const Cas& k : {Cas{"enLigneManuelMenu", "Manuelle", 44}, Cas{"enLigneAutoMenu", "Ligne", 100}}) {
+        FenetreEssai e;
+        TPulsodexForm& f = e.Demarrer();
+        // Avancée par défaut, dans l'ordre canonique : la mémoire physique avant le taux.
+        EXPECT_EQ(Ordre(f), (std::vector<int>{-1, -2, -3, -4, -5, -6}));
+        EXPECT_EQ(f.height(), 84);
+        Enfant<QAction>(f, k.action)->trigger();
+        EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), k.organisation);
+        EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
+        EXPECT_EQ(f.height(), 24);
+        f.resize(404, f.height());
+        EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, k.largeurA404) << k.action;
+        // Un second clic : manuelle, en ligne à la largeur du moment.
+        Enfant<QAction>(f, k.action)->trigger();
+        EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), "Manuelle");
+        EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100) << k.action;
     }
-};
-
-TEST_F(BandesFenetreTest, AvanceeParDefautPuisEnLigneALaMain) {
-    TPulsodexForm& f = e.Demarrer();
-    // Ordre canonique : la mémoire physique avant le taux.
-    EXPECT_EQ(Ordre(f), (std::vector<int>{-1, -2, -3, -4, -5, -6}));
-    EXPECT_EQ(f.height(), 4 * 20 + 2 + 2);
-
-    Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
-    EXPECT_EQ(f.Config()->Organisation, Organisation::Manuelle);
-    EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Manuelle");
-    EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
-    EXPECT_EQ(f.height(), 20 + 2 + 2);
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, (180 - 2 - 2) / 4);
-
-    // Manuelle : élargir la fenêtre ne réarrange rien.
-    f.resize(400, f.height());
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 44);
-}
-
-TEST_F(BandesFenetreTest, AutomatiqueSuitLaLargeurEtSeBascule) {
-    TPulsodexForm& f = e.Demarrer();
-    Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
-    EXPECT_TRUE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
-    EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
-    EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Ligne");
-    f.resize(404, f.height());
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100);
-
-    // Un second clic sur l'élément coché : manuelle, les bandes restent.
-    const auto avant = f.Bandes()->Modele().Bandes();
-    Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
-    EXPECT_FALSE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
-    EXPECT_EQ(f.Config()->Organisation, Organisation::Manuelle);
-    EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Manuelle");
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, avant[0].Largeur);
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Rupture, avant[0].Rupture);
-}
-
-TEST_F(BandesFenetreTest, DispositionGardeeEtRendueParResolution) {
-    TPulsodexForm& f = e.Demarrer();
-    Enfant<QAction>(f, "enColonneManuelMenu")->trigger();
-    f.Bandes()->Modele().Deplacer(3, 0); // le taux en tête
-    f.Bandes()->Disposer();
-    f.Cacher();
-    EXPECT_EQ(reg.Lire(e.Res() + "\\Emplacement", "Order-4"), "0");
-    EXPECT_EQ(reg.Lire(e.Res() + "\\Emplacement", "Width-6"), "176");
-
-    FenetreEssai relance;
-    relance.Reg = reg;
-    TPulsodexForm& g = relance.Demarrer();
-    EXPECT_EQ(Ordre(g), (std::vector<int>{-4, -1, -2, -3, -5, -6}));
 }
 
 // Envoie un événement de souris au contrôle.
-void Souris(QWidget* w, QEvent::Type type, QPoint p, Qt::KeyboardModifiers mod = Qt::ControlModifier) {
+void Souris(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons boutons = Qt::LeftButton,
+            Qt::KeyboardModifiers mod = Qt::ControlModifier) {
     QMouseEvent evenement(type, p, w->mapToGlobal(p), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, mod);
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : boutons, mod);
     QApplication::sendEvent(w, &evenement);
 }
 
-TEST_F(BandesFenetreTest, CtrlGlisserDeplaceUneBandeSaufVerrouillee) {
+TEST(BandesFenetre, CtrlGlisserDeplaceUneBandeSaufVerrouillee) {
+    FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    f.setGeometry(100, 100, 180, f.height());
-    const QPoint position = f.pos();
-    // La bande du taux (4e rangée) glissée sur la première : avant la date.
-    Souris(Enfant<PanneauBande>(f, "MemoryLoadPanel"), QEvent::MouseButtonPress, {20, 8});
-    Souris(Enfant<PanneauBande>(f, "MemoryLoadPanel"), QEvent::MouseMove, {20, -50});
-    Souris(Enfant<PanneauBande>(f, "MemoryLoadPanel"), QEvent::MouseButtonRelease, {10, -55});
+    f.move(100, 100);
+    // La bande du taux (4e rangée) glissée sur la première : avant la date ; la fenêtre ne bouge pas.
+    auto* taux = Enfant<PanneauBande>(f, "MemoryLoadPanel");
+    Souris(taux, QEvent::MouseButtonPress, {20, 8});
+    Souris(taux, QEvent::MouseMove, {20, -50});
+    Souris(taux, QEvent::MouseButtonRelease, {10, -55});
     EXPECT_EQ(Ordre(f).front(), -4);
-    EXPECT_EQ(f.pos(), position); // la fenêtre n'a pas bougé
-
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
     // Un lâcher perdu (pris par une fenêtre modale) : le glissement s'oublie.
-    Souris(Enfant<PanneauBande>(f, "MemPanel"), QEvent::MouseButtonPress, {20, 8});
+    auto* mem = Enfant<PanneauBande>(f, "MemPanel");
+    Souris(mem, QEvent::MouseButtonPress, {20, 8});
     EXPECT_TRUE(f.Bandes()->Glisse());
-    QMouseEvent sansBouton(QEvent::MouseMove, QPointF(90, 8),
-                           Enfant<PanneauBande>(f, "MemPanel")->mapToGlobal(QPoint(90, 8)), Qt::NoButton,
-                           Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(Enfant<PanneauBande>(f, "MemPanel"), &sansBouton);
+    Souris(mem, QEvent::MouseMove, {90, 8}, Qt::NoButton, Qt::NoModifier);
     EXPECT_FALSE(f.Bandes()->Glisse());
-
+    // Verrouillé : rien ne bouge à la souris, les menus arrangent encore.
     f.VerrouillerMenuClick();
     const auto avant = Ordre(f);
     Souris(Enfant<PanneauBande>(f, "DateHeurePanel"), QEvent::MouseButtonPress, {20, 8});
     Souris(Enfant<PanneauBande>(f, "DateHeurePanel"), QEvent::MouseButtonRelease, {20, 70});
     EXPECT_EQ(Ordre(f), avant);
-    // Verrouillé, les menus arrangent encore.
     Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
     EXPECT_EQ(f.height(), 24);
 }
 
-TEST(TResolutionForm, TextesEtBoutons) {
-    TResolutionForm d;
-    EXPECT_EQ(d.windowTitle().toStdString(), "Changement de résolution");
-    d.FixerQuestion(QStringLiteral("première ligne ? \rRemarque: seconde"), false);
-    EXPECT_EQ(d.Label1->text().toStdString(), "première ligne ? \nRemarque: seconde");
-    EXPECT_FALSE(d.ChargerCmd->isEnabled());
-    d.FixerQuestion(QStringLiteral("charger ?"), true);
-    EXPECT_TRUE(d.ChargerCmd->isEnabled());
-    std::vector<bool> clics;
-    d.QuestionChangee = [&clics](bool coche) {
-        clics.push_back(coche);
-    };
-    d.QuestionCheck->click();
-    d.QuestionCheck->click();
-    EXPECT_EQ(clics, (std::vector<bool>{true, false}));
+TEST(DisquesFenetre, PanneauxDuTotalEtDesLecteurs) {
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "ListeDisques", "C5c;C"); // deux fois C
+    e.Reg.WriteString(e.Res(), "TotalDisque", "Oui");
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_EQ(f.NombreDisques(), 3);
+    EXPECT_EQ(f.Disque(2)->Lecteur, 3);
+    PanneauDisque* total = f.PanneauDuDisque(1);
+    PanneauDisque* c = f.PanneauDuDisque(2);
+    EXPECT_EQ(c->objectName().toStdString(), "DisquePanel2");
+    EXPECT_EQ(c->DisquePaintBox->objectName().toStdString(), "DisquePaintBox2");
+    // Avec témoin : jauge à 14 ; texte de 15 pixels : jauge de 13.
+    EXPECT_EQ(c->DisquePaintBox->geometry(), QRect(14, 3, c->width() - 17, 13));
+    EXPECT_EQ(c->RemplissagePaintBox->geometry(), QRect(3, 3, 6, 13));
+    EXPECT_EQ(c->DisquePaintBox->toolTip().toStdString(), "Disque local (100,00 Go)");
+    EXPECT_EQ(total->DisquePaintBox->toolTip().toStdString(), "Total des unités (200,00 Go)");
+    // Disposition avancée : le total et C d'abord ensemble.
+    EXPECT_EQ(total->y(), c->y());
+    f.Cacher(); // le démontage enregistre les bandes des lecteurs et libère les panneaux
+    EXPECT_EQ(f.NombreDisques(), 0);
+    EXPECT_EQ(e.Reg.Lire(e.Res() + "\\Emplacement", "Order1"), "4"); // après les quatre bandes fixes montrées
+
+    FenetreEssai sans;
+    sans.Reg.WriteString(sans.Res(), "ListeDisques", "C");
+    sans.Reg.WriteString(sans.Res(), "IndicateurRemplissageDisque", "Non");
+    sans.Reg.WriteString(sans.Res(), "Bord", "Sans");
+    TPulsodexForm& g = sans.Demarrer();
+    PanneauDisque* seul = g.PanneauDuDisque(1);
+    EXPECT_EQ(seul->RemplissagePaintBox, nullptr);
+    EXPECT_FALSE(seul->DisqueBevel->isVisible());
+    g.resize(300, g.height()); // la jauge commence à 3 et suit la largeur de sa bande
+    EXPECT_EQ(seul->DisquePaintBox->geometry(), QRect(3, 3, seul->width() - 6, 13));
 }
 
-TEST_F(BandesFenetreTest, NePlusPoserLaQuestionEstEcritAuClic) {
+// La fenêtre par défaut (180 pixels, disques deux par rangée) montre ses
+// légendes entières avec la police des réglages, « MS Sans Serif » 8.
+TEST(DisquesFenetre, LegendesEntieresDansLaFenetreParDefaut) {
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "ListeDisques", "CDQ");
+    e.Reg.WriteString(e.Res(), "TotalDisque", "Oui");
     TPulsodexForm& f = e.Demarrer();
-    e.Affichage.TailleCourante = {800, 600};
-    f.MinuterieTimer();
-    auto* d = qobject_cast<TResolutionForm*>(FenetreEssai::Modale());
-    ASSERT_NE(d, nullptr);
-    EXPECT_FALSE(d->ChargerCmd->isEnabled());
-    EXPECT_NE(d->Label1->text().toStdString().find("(800x600)"), std::string::npos);
-    d->QuestionCheck->click();
-    d->AnnulerCmd->click();
-    QApplication::processEvents();
-    EXPECT_FALSE(f.Config()->MultiResolution);
-    EXPECT_EQ(reg.Lire("", "MultiResolution"), "Non");
-    EXPECT_EQ(f.Config()->Section(), "1280x1024");
-    // La question n'est plus posée.
-    e.Affichage.TailleCourante = {640, 480};
-    f.MinuterieTimer();
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    ASSERT_EQ(f.width(), 180);
+    ASSERT_EQ(f.NombreDisques(), 4);
+    const QFontMetrics mesure(f.font());
+    for (int emplacement = 1; emplacement <= 4; ++emplacement) {
+        const int largeur = f.PanneauDuDisque(emplacement)->DisquePaintBox->width();
+        for (const char* legende : {"C: 233,59 Go", "Q: Indisponible", "468,10 Go"}) {
+            EXPECT_LE(mesure.horizontalAdvance(QString::fromUtf8(legende)), largeur)
+                << legende << " dans la jauge " << emplacement;
+        }
+    }
+}
+
+// La racine d'un conteneur (overlay) : son espace n'est pas lu sur le fil de l'interface.
+constexpr const char* RacineOverlay = "22 1 0:31 / / rw - overlay overlay rw\n";
+
+// Les sondes relèvent d'elles-mêmes à la période de la fenêtre ; sans minuteur
+// (période nulle), un relevé par question ; un disque ext4 est lu sans fil.
+TEST(DisquesFenetre, LesSondesSuiventLaPeriodeDuRafraichissement) {
+    struct Cas {
+        int Periode;
+        std::uint64_t Releves;
+        bool EnCadence;
+    };
+    for (const Cas& k : {Cas{1000, 1, true}, Cas{0, 2, false}}) {
+        FenetreEssai e;
+        e.Montages.Changer(RacineOverlay);
+        e.Reg.WriteString(e.Res(), "ListeDisques", "C");
+        e.Reg.WriteInteger(e.Res(), "Rafraichissement", k.Periode);
+        e.Demarrer();
+        EXPECT_EQ(e.Disques.Bilan().Releves, k.Releves) << k.Periode;
+        EXPECT_EQ(e.Disques.Bilan().EnCadence, k.EnCadence) << k.Periode;
+    }
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "ListeDisques", "C");
+    e.Sonde->Repondre("/", 1000, 10);
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_EQ(f.Disque(1)->Libre, 10);
+    EXPECT_EQ(e.Disques.NombreSondes(), 0U);
+    EXPECT_EQ(e.Sonde->FilsDistincts(), 1U);
+}
+
+TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
+    FenetreEssai e;
+    e.Montages.Changer("22 1 8:1 / / rw - ext4 /dev/sda1 rw\n"
+                       "36 22 0:41 / /mnt/nfs rw - nfs4 serveur:/export rw\n");
+    CarteLecteurs carte = FenetreEssai::CarteC();
+    carte.Fixer('E', "/mnt/nfs");
+    e.Disques.ChangerCarte(carte);
+    e.Reg.WriteString(e.Res(), "ListeDisques", "CE");
+    e.Boites.Repondre(ReponseBoite::Oui);
+    ResultatProgramme refus{true, 0, true, 32, "umount: /mnt/nfs: must be superuser to unmount.\n"};
+    e.Executeur.Rendre(refus);
+    TPulsodexForm& f = e.Demarrer(); // le tic de la construction
+    for (int i = 0; i < 70; ++i) {
+        f.MinuterieTimer();
+    }
+    ASSERT_EQ(e.Boites.Montrees.size(), 2U); // pas de nouvelle question dans l'épisode
+    EXPECT_EQ(e.Boites.Montrees[0].Texte,
+              "Votre unité réseau E est indisponible, voulez-vous la déconnecter ?");
+    EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::OuiNon);
+    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Vous n'avez pas le droit de déconnecter cette unité.");
+    ASSERT_EQ(e.Executeur.Commandes.size(), 1U);
+    EXPECT_EQ(LegendeDisque(*f.Disque(2), FormatNombres{}), "E: Indisponible");
 }
 
 } // namespace

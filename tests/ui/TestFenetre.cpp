@@ -2,126 +2,103 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "FenetreEssai.h"
 #include "core/commun/Trace.h"
 #include "ui/app/ApplicationPulsodex.h"
 #include "ui/app/CoolBar.h"
-#include "ui/app/Panneaux.h"
+#include "ui/shell/TAboutBox.h"
 #include "ui/shell/TQuitterForm.h"
+#include "ui/shell/TResolutionForm.h"
 #include "ui/shell/TTaskBarIcon.h"
 
 namespace pulsodex::test {
 namespace {
 
-class FenetreTest : public ::testing::Test {
-protected:
+TEST(Fenetre, MasquerNeReconstruitPasLeDemontageEnregistreUneFois) {
     FenetreEssai e;
-    RegistreMemoire& reg = e.Reg;
-};
-
-TEST_F(FenetreTest, DeuxAffichagesSansMasquageConstruisentUneFois) {
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_EQ(f.NombreConstructions(), 1);
-    f.hide(); // simple masquage, sans démontage (zone de notification)
+    f.hide(); // simple masquage (zone de notification) : pas de démontage
     f.show();
-    QApplication::processEvents();
     EXPECT_EQ(f.NombreConstructions(), 1);
+    f.setGeometry(100, 50, 300, f.height());
     f.Cacher();
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "DecalageHaut"), "50");
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "DecalageGauche"), "100");
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "Longueur"), "300");
+    e.Reg.WriteString(e.Res(), "Longueur", "1");
+    f.Cacher(); // un second démontage ne réécrit rien
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "Longueur"), "1");
     f.show();
     EXPECT_EQ(f.NombreConstructions(), 2);
 }
 
-TEST_F(FenetreTest, LeDemontageEnregistrePositionEtLargeur) {
-    TPulsodexForm& f = e.Demarrer();
-    f.setGeometry(100, 50, 300, f.height());
-    f.Cacher();
-    EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "50");
-    EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "100");
-    EXPECT_EQ(reg.Lire(e.Res(), "Longueur"), "300");
-    // Un second masquage ne réécrit rien.
-    reg.WriteString(e.Res(), "Longueur", "1");
-    f.Cacher();
-    EXPECT_EQ(reg.Lire(e.Res(), "Longueur"), "1");
-}
-
-TEST_F(FenetreTest, PositionStockeeRameneeSurLEcran) {
+TEST(Fenetre, PositionStockeeRameneeSurLEcran) {
     struct Cas {
         const char* haut;
         const char* gauche;
         QPoint attendu;
     };
-    const Cas cas[] = {{"-5", "-1", {0, 0}}, {"20", "1200", {1100, 20}}, {"10", "10", {10, 10}}};
+    // Zone de travail 1280 x 1000, fenêtre de 180 x 84.
+    const Cas cas[] = {{"-5", "-1", {0, 0}}, {"20", "1200", {1100, 20}}, {"5000", "10", {10, 916}}};
     for (const auto& k : cas) {
-        FenetreEssai essai;
-        essai.Reg.WriteString(essai.Res(), "DecalageHaut", k.haut);
-        essai.Reg.WriteString(essai.Res(), "DecalageGauche", k.gauche);
-        TPulsodexForm& f = essai.Demarrer();
-        EXPECT_EQ(f.pos(), k.attendu) << k.haut << "," << k.gauche;
-        EXPECT_EQ(f.width(), 180);
+        FenetreEssai e;
+        e.Reg.WriteString(e.Res(), "DecalageHaut", k.haut);
+        e.Reg.WriteString(e.Res(), "DecalageGauche", k.gauche);
+        EXPECT_EQ(e.Demarrer().pos(), k.attendu) << k.haut << "," << k.gauche;
     }
-    // Sous le bas de la zone : le bord bas touche celui de la zone.
-    FenetreEssai bas;
-    bas.Reg.WriteString(bas.Res(), "DecalageHaut", "5000");
-    TPulsodexForm& f = bas.Demarrer();
-    EXPECT_EQ(f.y() + f.height(), 1000);
 }
 
-TEST_F(FenetreTest, BandesFixesSelonLesReglages) {
-    reg.WriteString(e.Res(), "Date", "Non");
-    reg.WriteString(e.Res(), "Heure", "Non");
-    reg.WriteString(e.Res(), "Mem", "Non");
-    reg.WriteString(e.Res(), "ChargeProcesseur", "Oui");
-    reg.WriteString(e.Res(), "Bord", "Relief");
-    e.Mesureur.Hauteur = 13;
+TEST(Fenetre, BandesFixesSelonLesReglages) {
+    FenetreEssai e;
+    for (const char* nom : {"Date", "Heure", "Mem"}) {
+        e.Reg.WriteString(e.Res(), nom, "Non");
+    }
+    e.Reg.WriteString(e.Res(), "ChargeProcesseur", "Oui");
     TPulsodexForm& f = e.Demarrer();
-    EXPECT_FALSE(Enfant<PanneauBande>(f, "DateHeurePanel")->isVisible());
-    EXPECT_FALSE(Enfant<PanneauBande>(f, "MemPanel")->isVisible());
-    EXPECT_TRUE(Enfant<PanneauBande>(f, "RealMemPanel")->isVisible());
-    EXPECT_TRUE(Enfant<PanneauBande>(f, "MemoryLoadPanel")->isVisible());
-    EXPECT_TRUE(Enfant<PanneauBande>(f, "CpuPanel")->isVisible());
-    EXPECT_FALSE(Enfant<PanneauBande>(f, "CpuMoyPanel")->isVisible());
-    // h = 13 + 2 : panneaux h + 4, jauges h - 2.
+    const std::pair<const char*, bool> visibles[] = {{"DateHeurePanel", false}, {"MemPanel", false},
+                                                     {"RealMemPanel", true},    {"MemoryLoadPanel", true},
+                                                     {"CpuPanel", true},        {"CpuMoyPanel", false}};
+    for (const auto& [nom, visible] : visibles) {
+        EXPECT_EQ(Enfant<PanneauBande>(f, nom)->isVisible(), visible) << nom;
+    }
+    // Texte de 13 pixels : panneaux de 19, jauges de 13 à (3, 3) ; trois rangées de 20 et les bords.
     EXPECT_EQ(Enfant<PanneauBande>(f, "CpuPanel")->height(), 19);
     EXPECT_EQ(Enfant<BoiteJauge>(f, "CpuPaintBox")->height(), 13);
-    EXPECT_EQ(Enfant<BoiteJauge>(f, "CpuPaintBox")->geometry().topLeft(), QPoint(3, 3));
-    // Trois bandes d'une rangée chacune (hauteur minimale 20) et les bords.
-    EXPECT_EQ(f.height(), 3 * 20 + 2 + 2);
+    EXPECT_EQ(Enfant<BoiteJauge>(f, "CpuPaintBox")->pos(), QPoint(3, 3));
+    EXPECT_EQ(f.height(), 64);
     EXPECT_EQ(Enfant<PanneauBande>(f, "MemoryLoadPanel")->toolTip(), "Taux d'utilisation mémoire");
     EXPECT_EQ(Enfant<PanneauBande>(f, "CpuMoyPanel")->toolTip(), "Taux moyen d'utilisation processeur ");
 }
 
-TEST_F(FenetreTest, DemarrageMasqueConstruitUneFoisPuisSeRange) {
-    reg.WriteString(e.Res(), "Demarrage", "Masqué");
+TEST(Fenetre, DemarrageMasqueConstruitUneFoisPuisRevient) {
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "Demarrage", "Masqué");
     TTaskBarIcon icone(QIcon(), QStringLiteral("Pulsodex XP V1.0 Béta 2"));
-    icone.AfficherApplication = false; // comme au démarrage
+    icone.AfficherApplication = false;
     e.Fenetre().FixerIconeBarre(&icone);
     TPulsodexForm& f = e.Demarrer();
-    QApplication::processEvents();
-    EXPECT_EQ(f.NombreConstructions(), 1);
     // Sans zone de notification (hors écran) : réduite avec une entrée de barre des tâches.
     EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());
     EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
     f.Restaurer();
-    QApplication::processEvents();
     EXPECT_FALSE(f.isMinimized());
     EXPECT_TRUE(f.windowFlags().testFlag(Qt::Tool));
-    EXPECT_EQ(f.NombreConstructions(), 1);
-    // Une icône qui veut l'entrée de la barre des tâches la laisse à la restauration.
-    icone.AfficherApplication = true;
+    icone.AfficherApplication = true; // l'icône qui veut l'entrée de la barre la garde
     f.Restaurer();
     EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
-    EXPECT_TRUE(f.isVisible());
-    icone.AfficherApplication = false;
-    f.Restaurer();
-    EXPECT_TRUE(f.windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(f.NombreConstructions(), 1);
 }
 
-TEST_F(FenetreTest, MenuDansSonOrdre) {
+TEST(Fenetre, MenuDansSonOrdreEtVerrouillage) {
+    FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
     QStringList textes;
     for (QAction* a : Enfant<QMenu>(f, "OutilsMenu")->actions()) {
@@ -131,101 +108,53 @@ TEST_F(FenetreTest, MenuDansSonOrdre) {
               "&Configuration|Réorganisation ma&nuelle|Réorganisation &automatique|&Masquer|"
               "&Verrouiller les jauges|-|Erreurs de &lancement|Effacer &fichier des erreurs|-|"
               "Vérifier si une mise à jour est disponible|A&ide|A &propos|-|&Quitter");
-    EXPECT_EQ(Enfant<QMenu>(f, "ReorgAuto")->actions().size(), 3);
-    EXPECT_TRUE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked()); // Organisation par défaut : avancée
-    EXPECT_FALSE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
-    EXPECT_TRUE(Enfant<QAction>(f, "MasquerMenu")->isEnabled());
-    EXPECT_TRUE(Enfant<QAction>(f, "QuitterMenu")->isEnabled());
-}
-
-TEST_F(FenetreTest, VerrouillageBasculeEtSEnregistre) {
-    TPulsodexForm& f = e.Demarrer();
-    EXPECT_FALSE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
+    EXPECT_TRUE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked()); // organisation par défaut : avancée
     Enfant<QAction>(f, "VerrouillerMenu")->trigger();
-    EXPECT_TRUE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
     EXPECT_TRUE(f.Bandes()->Verrouille());
-    EXPECT_EQ(reg.Lire(e.Res(), "Verrouillage"), "Oui");
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "Verrouillage"), "Oui");
     f.VerrouillerMenuClick();
-    EXPECT_EQ(reg.Lire(e.Res(), "Verrouillage"), "Non");
-    EXPECT_FALSE(f.Bandes()->Verrouille());
+    EXPECT_FALSE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "Verrouillage"), "Non");
 }
 
-TEST_F(FenetreTest, EnregistrementRateDitUneFoisEtLeProgrammeContinue) {
-    TPulsodexForm& f = e.Demarrer();
-    ASSERT_TRUE(e.Boites.Montrees.empty());
-    reg.FaireEchouerDisque(true);
-    f.VerrouillerMenuClick();
-    f.AvanceAutoMenuClick();
-    f.enLigneManuelMenuClick();
-    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-    EXPECT_TRUE(e.Boites.Montrees[0].Texte.starts_with("Les réglages n'ont pas pu être enregistrés dans "));
-    // Le programme continue : le tic suivant passe, les commandes répondent.
-    f.MinuterieTimer();
-    EXPECT_TRUE(Enfant<QAction>(f, "VerrouillerMenu")->isChecked());
-    // Le disque revient : tout passe, et un nouvel échec sera dit de nouveau.
-    reg.FaireEchouerDisque(false);
-    f.VerrouillerMenuClick();
-    reg.FaireEchouerDisque(true);
-    f.VerrouillerMenuClick();
-    EXPECT_EQ(e.Boites.Montrees.size(), 2U);
-}
-
-TEST_F(FenetreTest, ToucheOOuvreLeMenuAuCoinDeLaFenetre) {
-    TPulsodexForm& f = e.Demarrer();
-    f.move(40, 30);
-    QKeyEvent touche(QEvent::KeyPress, Qt::Key_O, Qt::NoModifier, QStringLiteral("o"));
-    QApplication::sendEvent(&f, &touche);
-    EXPECT_TRUE(Enfant<QMenu>(f, "OutilsMenu")->isVisible());
-    EXPECT_EQ(Enfant<QMenu>(f, "OutilsMenu")->pos(), f.mapToGlobal(QPoint(0, 0)));
-    Enfant<QMenu>(f, "OutilsMenu")->hide();
-}
-
-TEST_F(FenetreTest, ToucheQOuvreLaConfirmation) {
-    TPulsodexForm& f = e.Demarrer();
-    QKeyEvent touche(QEvent::KeyPress, Qt::Key_Q, Qt::ShiftModifier, QStringLiteral("Q"));
-    QApplication::sendEvent(&f, &touche);
-    QWidget* modale = FenetreEssai::Modale();
-    ASSERT_NE(modale, nullptr);
-    EXPECT_EQ(modale->windowTitle().toStdString(), "Quitter Pulsodex");
-    static_cast<QDialog*>(modale)->reject();
-    EXPECT_FALSE(f.Fermee());
-}
-
-TEST_F(FenetreTest, QuitterFermeParLeCheminNormal) {
-    TPulsodexForm& f = e.Demarrer();
-    f.move(70, 80);
-    bool terminee = false;
-    QObject::connect(&f, &TPulsodexForm::Terminee, [&terminee] { terminee = true; });
-    f.QuitterMenuClick();
-    ASSERT_NE(FenetreEssai::Modale(), nullptr);
-    FenetreEssai::Modale()->findChild<QPushButton*>("QuitterCmd")->click();
-    EXPECT_TRUE(f.Fermee());
-    EXPECT_TRUE(terminee);
-    EXPECT_FALSE(Enfant<QTimer>(f, "HeureTimer")->isActive());
-    EXPECT_FALSE(Enfant<QTimer>(f, "Minuterie")->isActive());
-    EXPECT_EQ(reg.Lire(e.Res(), "DecalageGauche"), "70");
-    EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "80");
-}
-
-TEST_F(FenetreTest, MasquerDepuisLaConfirmationEtAnnuler) {
-    TPulsodexForm& f = e.Demarrer();
-    f.QuitterMenuClick();
-    ASSERT_NE(FenetreEssai::Modale(), nullptr);
-    static_cast<QDialog*>(FenetreEssai::Modale())->reject();
-    QApplication::processEvents();
-    EXPECT_FALSE(f.Fermee());
-    EXPECT_FALSE(f.isMinimized());
-
-    // Entrée choisit « &Masquer », le bouton par défaut.
-    f.QuitterMenuClick();
-    ASSERT_NE(FenetreEssai::Modale(), nullptr);
-    QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(FenetreEssai::Modale(), &entree);
-    QApplication::processEvents();
-    EXPECT_FALSE(f.Fermee());
-    EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());
-    // Rangée sans démontage : rien n'est enregistré.
-    EXPECT_FALSE(reg.Lire(e.Res(), "DecalageHaut").has_value());
+// La confirmation de « &Quitter » : chaque réponse, par le clic ou le clavier.
+TEST(Fenetre, ConfirmationDeQuitter) {
+    struct Cas {
+        const char* nom;
+        void (*repondre)(QDialog&);
+        bool fermee;
+        bool rangee;
+    };
+    const Cas cas[] = {
+        {"Quitter", [](QDialog& d) { d.findChild<QPushButton*>("QuitterCmd")->click(); }, true, false},
+        {"Annuler", [](QDialog& d) { d.findChild<QPushButton*>("AnnulerCmd")->click(); }, false, false},
+        {"case de fermeture", [](QDialog& d) { d.close(); }, false, false},
+        {"Entrée",
+         [](QDialog& d) {
+             QKeyEvent entree(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+             QApplication::sendEvent(&d, &entree);
+         },
+         false, true},
+    };
+    for (const auto& k : cas) {
+        FenetreEssai e;
+        TPulsodexForm& f = e.Demarrer();
+        f.move(70, 80);
+        QKeyEvent touche(QEvent::KeyPress, Qt::Key_Q, Qt::ShiftModifier, QStringLiteral("Q"));
+        QApplication::sendEvent(&f, &touche);
+        auto* confirmation = qobject_cast<QDialog*>(FenetreEssai::Modale());
+        ASSERT_NE(confirmation, nullptr) << k.nom;
+        EXPECT_EQ(confirmation->windowTitle().toStdString(), "Quitter Pulsodex");
+        k.repondre(*confirmation);
+        QApplication::processEvents();
+        EXPECT_EQ(f.Fermee(), k.fermee) << k.nom;
+        EXPECT_EQ(f.DansLaBarre() || f.isMinimized(), k.rangee) << k.nom;
+        EXPECT_EQ(Enfant<QTimer>(f, "Minuterie")->isActive(), !k.fermee) << k.nom;
+        // Fermée par le chemin normal, la position est gardée ; rangée, rien n'est écrit.
+        EXPECT_EQ(e.Reg.Lire(e.Res(), "DecalageGauche"),
+                  k.fermee ? std::optional<std::string>("70") : std::nullopt)
+            << k.nom;
+    }
 }
 
 // Un objet dont le gestionnaire d'événement échoue.
@@ -240,51 +169,101 @@ public:
     }
 };
 
-TEST_F(FenetreTest, ExceptionDUnGestionnaireJournaliseeEtIgnoree) {
-    TPulsodexForm& f = e.Demarrer();
-    auto* application = static_cast<ApplicationPulsodex*>(QCoreApplication::instance());
-    application->TraiteErreur = [&f](const std::string& message) {
-        f.TraiteErreur(message);
-    };
-    e.Boites.Repondre(ReponseBoite::Ignorer);
-    Fautif fautif;
-    QEvent evenement(QEvent::User);
-    QApplication::sendEvent(&fautif, &evenement);
-    application->TraiteErreur = nullptr;
+TEST(Fenetre, ExceptionDUnGestionnaireIgnoreeOuAbandonnee) {
+    for (const ReponseBoite reponse : {ReponseBoite::Ignorer, ReponseBoite::Abandonner}) {
+        FenetreEssai e;
+        TPulsodexForm& f = e.Demarrer();
+        f.move(12, 13);
+        auto* application = static_cast<ApplicationPulsodex*>(QCoreApplication::instance());
+        application->TraiteErreur = [&f](const std::string& message) {
+            f.TraiteErreur(message);
+        };
+        e.Boites.Repondre(reponse);
+        Fautif fautif;
+        QEvent evenement(QEvent::User);
+        QApplication::sendEvent(&fautif, &evenement);
+        application->TraiteErreur = nullptr;
 
-    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-    EXPECT_EQ(e.Boites.Montrees[0].Texte, "Erreur de l'application : Division par zéro");
-    EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::AbandonnerIgnorer);
-    EXPECT_FALSE(f.Fermee());
-    const std::string contenu = LireFichier(e.Dossier / "ERREURS.LOG");
-    EXPECT_NE(contenu.find("    Module      : TPulsodexForm.Essai\r\n"), std::string::npos);
-    EXPECT_NE(contenu.find("    Message     : Division par zéro\r\n"), std::string::npos);
+        ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+        EXPECT_EQ(e.Boites.Montrees[0].Texte, "Erreur de l'application : Division par zéro");
+        EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::AbandonnerIgnorer);
+        const std::string journal = LireFichier(e.Dossier / "ERREURS.LOG");
+        EXPECT_NE(journal.find("    Module      : TPulsodexForm.Essai\r\n"), std::string::npos);
+        EXPECT_NE(journal.find("    Message     : Division par zéro\r\n"), std::string::npos);
+        const bool abandon = reponse == ReponseBoite::Abandonner;
+        EXPECT_EQ(f.Fermee(), abandon);
+        EXPECT_EQ(e.Reg.Lire(e.Res(), "DecalageHaut"),
+                  abandon ? std::optional<std::string>("13") : std::nullopt);
+    }
 }
 
-TEST_F(FenetreTest, AbandonnerFermeParLeCheminNormal) {
-    TPulsodexForm& f = e.Demarrer();
-    f.move(12, 13);
-    e.Boites.Repondre(ReponseBoite::Abandonner);
-    f.TraiteErreur("panne");
-    EXPECT_TRUE(f.Fermee());
-    EXPECT_EQ(reg.Lire(e.Res(), "DecalageHaut"), "13");
-}
-
-TEST(TTaskBarIcon, BulleCoupeeA63Caracteres) {
-    const QString longue(80, QLatin1Char('x'));
-    EXPECT_EQ(BulleCoupee(longue).size(), 63);
-    TTaskBarIcon icone(QIcon(), longue);
+TEST(TTaskBarIcon, BulleCoupeeA63CaracteresEtClicGaucheSeul) {
+    TTaskBarIcon icone(QIcon(), QString(80, QLatin1Char('x')));
     EXPECT_EQ(icone.Bulle().size(), 63);
-    EXPECT_FALSE(icone.Visible());
-    // Seul le clic gauche fait revenir.
     int restaurations = 0;
     QObject::connect(&icone, &TTaskBarIcon::Restaurer, [&restaurations] { ++restaurations; });
-    icone.Activee(QSystemTrayIcon::Context);
-    icone.Activee(QSystemTrayIcon::DoubleClick);
-    icone.Activee(QSystemTrayIcon::MiddleClick);
-    EXPECT_EQ(restaurations, 0);
-    icone.Activee(QSystemTrayIcon::Trigger);
+    for (auto raison : {QSystemTrayIcon::Context, QSystemTrayIcon::DoubleClick, QSystemTrayIcon::MiddleClick,
+                        QSystemTrayIcon::Trigger}) {
+        icone.Activee(raison);
+    }
     EXPECT_EQ(restaurations, 1);
+}
+
+TEST(TQuitterForm, BoutonsEtOrdre) {
+    TQuitterForm d;
+    EXPECT_EQ(d.QuitterCmd->text().toStdString(), "&Quitter");
+    EXPECT_EQ(d.MasquerCmd->text().toStdString(), "&Masquer");
+    EXPECT_EQ(d.AnnulerCmd->text().toStdString(), "&Annuler");
+    EXPECT_TRUE(d.MasquerCmd->isDefault());
+    d.show();
+    EXPECT_LT(d.QuitterCmd->x(), d.MasquerCmd->x());
+    EXPECT_LT(d.MasquerCmd->x(), d.AnnulerCmd->x());
+    // Ordre du clavier : Masquer, Annuler, Quitter.
+    EXPECT_EQ(d.MasquerCmd->nextInFocusChain(), d.AnnulerCmd);
+    EXPECT_EQ(d.AnnulerCmd->nextInFocusChain(), d.QuitterCmd);
+}
+
+TEST(TResolutionForm, TextesEtCaseALaFenetre) {
+    TResolutionForm d;
+    EXPECT_EQ(d.windowTitle().toStdString(), "Changement de résolution");
+    d.FixerQuestion(QStringLiteral("première ligne ? \rRemarque: seconde"), true);
+    EXPECT_EQ(d.Label1->text().toStdString(), "première ligne ? \nRemarque: seconde");
+    EXPECT_TRUE(d.ChargerCmd->isEnabled());
+
+    // Depuis la fenêtre : sans disposition gardée, rien à charger ; la case coupe la question.
+    FenetreEssai e;
+    TPulsodexForm& f = e.Demarrer();
+    e.Affichage.TailleCourante = {800, 600};
+    f.MinuterieTimer();
+    auto* question = qobject_cast<TResolutionForm*>(FenetreEssai::Modale());
+    ASSERT_NE(question, nullptr);
+    EXPECT_FALSE(question->ChargerCmd->isEnabled());
+    EXPECT_NE(question->Label1->text().toStdString().find("(800x600)"), std::string::npos);
+    question->QuestionCheck->click();
+    question->AnnulerCmd->click();
+    QApplication::processEvents();
+    EXPECT_EQ(e.Reg.Lire("", "MultiResolution"), "Non");
+    e.Affichage.TailleCourante = {640, 480};
+    f.MinuterieTimer();
+    EXPECT_EQ(FenetreEssai::Modale(), nullptr);
+}
+
+// Les trois petites boîtes s'ouvrent au centre de l'écran, pas au centre de
+// la barre qui les ouvre (ici dans le coin haut gauche).
+TEST(BoiteCentree, AuCentreDeLEcranDeLaBarre) {
+    QWidget barre(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    barre.setGeometry(0, 0, 180, 60);
+    barre.show();
+    const QPoint centre = barre.screen()->availableGeometry().center();
+    TQuitterForm quitter(&barre);
+    TResolutionForm resolution(&barre);
+    TAboutBox apropos(&barre);
+    for (QDialog* boite : std::initializer_list<QDialog*>{&quitter, &resolution, &apropos}) {
+        boite->show();
+        EXPECT_LE((boite->frameGeometry().center() - centre).manhattanLength(), 1)
+            << boite->windowTitle().toStdString();
+        boite->hide();
+    }
 }
 
 } // namespace

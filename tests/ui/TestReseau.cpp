@@ -113,53 +113,45 @@ TEST(ServeurBureau, UneBoiteDemandeeAvantLArretNeSOuvrePlus) {
     EXPECT_TRUE(c.FinDeConnexion());
 }
 
-TEST(FenetreReseau, ServeurActifALAffichageFermeALaFermeture) {
+TEST(FenetreReseau, ServeurSelonLeReglageFermeALaFermeture) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    ASSERT_NE(f.Serveur(), nullptr);
     ASSERT_TRUE(f.Serveur()->Serveur().Actif());
     const std::uint16_t port = f.Serveur()->Serveur().Port();
     ClientEssai c = ClientSalue(port);
     c.Envoyer("GET\r\n");
     EXPECT_EQ(c.Ligne(), "OK");
-    // Un client encore connecté à la fermeture est congédié aussitôt.
-    f.FormClose();
+    // Éteint dans les réglages puis reconstruit : l'écoute cesse.
+    f.Config()->ModeServeur = false;
+    f.Cacher();
+    f.show();
     EXPECT_FALSE(f.Serveur()->Serveur().Actif());
-    EXPECT_TRUE(c.FinDeConnexion());
+    EXPECT_TRUE(c.FinDeConnexion()); // un client encore connecté est congédié
     EXPECT_FALSE(ClientEssai(port).Connecte());
 }
 
-TEST(FenetreReseau, ModeServeurNonPasDEcoute) {
-    FenetreEssai e;
-    e.Reg.WriteString(e.Res(), "ModeServeur", "Non");
-    TPulsodexForm& f = e.Demarrer();
-    EXPECT_TRUE(f.Serveur() == nullptr || !f.Serveur()->Serveur().Actif());
-
-    // Éteint dans les réglages puis reconstruit : l'écoute cesse.
-    FenetreEssai autre;
-    TPulsodexForm& g = autre.Demarrer();
-    ASSERT_TRUE(g.Serveur()->Serveur().Actif());
-    g.Config()->ModeServeur = false;
-    g.Cacher();
-    g.show();
-    EXPECT_FALSE(g.Serveur()->Serveur().Actif());
-}
-
-TEST(FenetreReseau, MenuMiseAJourSelonLaReponse) {
+// Le menu (sablier, toujours une boîte) et le démarrage (sans sablier, seulement
+// une version nouvelle) ; TestMiseAJour à « Non » : pas de vérification au démarrage.
+TEST(FenetreReseau, MiseAJourSelonLaReponseEtLOrigine) {
     struct Cas {
+        bool menu;
         std::optional<std::string> page; // rien : personne n'écoute
-        std::string texte;
+        std::string texte;               // vide : aucune boîte
         IconeBoite icone;
     };
+    const std::string injoignable = "Impossible de vérifier si une mise à jour est disponible.";
     const Cas cas[] = {
-        {"HTTP/1.1 200 OK\r\n\r\npulsodex xp: 999999\r\n",
+        {true, "HTTP/1.1 200 OK\r\n\r\npulsodex xp: 999999\r\n",
          "Une nouvelle mise à jour est disponible sur le site http://www.pulsodex.org !",
          IconeBoite::Avertissement},
-        {"HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 000001\r\n", "Vous avez déjà la dernière version.",
+        {true, "HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 000001\r\n", "Vous avez déjà la dernière version.",
          IconeBoite::Information},
-        {"HTTP/1.1 404 Not Found\r\n\r\n", "Impossible de vérifier si une mise à jour est disponible.",
-         IconeBoite::Information},
-        {std::nullopt, "Impossible de vérifier si une mise à jour est disponible.", IconeBoite::Information},
+        {true, "HTTP/1.1 404 Not Found\r\n\r\n", injoignable, IconeBoite::Information},
+        {true, std::nullopt, injoignable, IconeBoite::Information},
+        {false, "HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 999999",
+         "Une nouvelle mise à jour de Pulsodex XP est disponible sur le site http://www.pulsodex.org !",
+         IconeBoite::Avertissement},
+        {false, std::nullopt, "", IconeBoite::Aucune},
     };
     for (const auto& k : cas) {
         std::optional<ServeurWebFactice> serveur;
@@ -168,50 +160,26 @@ TEST(FenetreReseau, MenuMiseAJourSelonLaReponse) {
         }
         const VariableMaj variable("127.0.0.1:" + std::to_string(serveur ? serveur->Port() : PortFerme()));
         FenetreEssai e;
+        e.Reg.WriteString("", "TestMiseAJour", k.menu ? "Non" : "Oui");
         TPulsodexForm& f = e.Demarrer();
-        ASSERT_TRUE(Enfant<QAction>(f, "MiseAJourMenu")->isEnabled());
-        Enfant<QAction>(f, "MiseAJourMenu")->trigger();
+        if (k.menu) {
+            EXPECT_EQ(f.Verification(), nullptr) << k.texte;
+            Enfant<QAction>(f, "MiseAJourMenu")->trigger();
+            ASSERT_NE(QApplication::overrideCursor(), nullptr);
+            EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        } else {
+            EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        }
         ASSERT_NE(f.Verification(), nullptr);
-        ASSERT_NE(QApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); })) << k.texte;
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << k.texte;
-        ASSERT_EQ(e.Boites.Montrees.size(), 1U) << k.texte;
-        EXPECT_EQ(e.Boites.Montrees[0].Texte, k.texte);
-        EXPECT_EQ(e.Boites.Montrees[0].Legende, "Pulsodex XP V1.0 Béta 2");
-        EXPECT_EQ(e.Boites.Montrees[0].Icone, k.icone);
-        EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::Ok);
-    }
-}
-
-TEST(FenetreReseau, VerificationAuDemarrage) {
-    {
-        ServeurWebFactice serveur("HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 999999");
-        const VariableMaj variable("127.0.0.1:" + std::to_string(serveur.Port()));
-        FenetreEssai e;
-        e.Reg.WriteString("", "TestMiseAJour", "Oui");
-        TPulsodexForm& f = e.Demarrer();
-        ASSERT_NE(f.Verification(), nullptr);
-        EXPECT_EQ(QApplication::overrideCursor(), nullptr); // pas de sablier au démarrage
-        ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); }));
-        ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-        EXPECT_EQ(
-            e.Boites.Montrees[0].Texte,
-            "Une nouvelle mise à jour de Pulsodex XP est disponible sur le site http://www.pulsodex.org !");
-        EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Avertissement);
-    }
-    {
-        // Serveur injoignable : rien n'est montré au démarrage.
-        const VariableMaj variable("127.0.0.1:" + std::to_string(PortFerme()));
-        FenetreEssai e;
-        e.Reg.WriteString("", "TestMiseAJour", "Oui");
-        TPulsodexForm& f = e.Demarrer();
-        ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); }));
-        EXPECT_TRUE(e.Boites.Montrees.empty());
-    }
-    {
-        FenetreEssai e; // TestMiseAJour à « Non »
-        EXPECT_EQ(e.Demarrer().Verification(), nullptr);
+        ASSERT_EQ(e.Boites.Montrees.size(), k.texte.empty() ? 0U : 1U) << k.texte;
+        if (!k.texte.empty()) {
+            EXPECT_EQ(e.Boites.Montrees[0].Texte, k.texte);
+            EXPECT_EQ(e.Boites.Montrees[0].Legende, "Pulsodex XP V1.0 Béta 2");
+            EXPECT_EQ(e.Boites.Montrees[0].Icone, k.icone);
+            EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::Ok);
+        }
     }
 }
 
