@@ -13,6 +13,8 @@ scripts/verifier_architecture.sh
 ctest --preset ci
 # Une seconde fois là où vivent les utilisateurs : un bureau français.
 ctest --preset ci-fr
+# Chaque programme de tests d'un seul tenant, dans un ordre tiré au hasard.
+scripts/binaires_entiers.sh build 2
 
 # Les cibles de fuzzing (clang) rejouent leur corpus.
 cmake --preset fuzz
