@@ -84,9 +84,7 @@ struct FenetreEssai {
     SourceMontagesFixe& Montages = Systeme.MontagesEssai;
     ExecuteurFactice& Executeur = Systeme.ExecuteurEssai;
     SondeDisques Disques{CarteC(), Montages, Systeme.Blocs(), Sonde};
-    Deconnexion Deconnexions{Executeur, Montages, [this](std::string_view point) {
-                                 return Systeme.FichiersOuvertsSous(point);
-                             }};
+    Deconnecteur& Deconnexions = Systeme.Deconnexions();
     static CarteLecteurs CarteC() {
         CarteLecteurs carte;
         carte.Fixer('C', "/");

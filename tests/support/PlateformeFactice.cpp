@@ -10,6 +10,10 @@ PlateformeFactice::PlateformeFactice() {
     Sonde->Repondre("/", 100LL << 30, 25LL << 30);
 }
 
+CarteLecteurs PlateformeFactice::Lecteurs(Registre& reglages) {
+    return ChargerLecteurs(reglages, MontagesEssai.Table().Montes);
+}
+
 std::unique_ptr<Registre> PlateformeFactice::OuvrirReglages() {
     return std::make_unique<RegistreFichier>(StockageEssai, HorlogeEssai);
 }

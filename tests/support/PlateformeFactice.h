@@ -7,6 +7,7 @@
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "core/plateforme/Plateforme.h"
+#include "core/probes/Deconnexion.h"
 
 namespace pulsodex::test {
 
@@ -18,12 +19,14 @@ public:
     SourceCpu& Processeur() override { return ProcesseurEssai; }
     [[nodiscard]] const SourceProcesseur& IdentiteProcesseurs() const override { return Identite; }
 
+    // Les lettres comme sous Linux : la section « Lecteurs », ou C = / écrit au premier lancement.
+    CarteLecteurs Lecteurs(Registre& reglages) override;
     SourceMontages& Montages() override { return MontagesEssai; }
     [[nodiscard]] const InfosBlocs& Blocs() const override { return BlocsEssai; }
     std::shared_ptr<SondeEspace> Espace() override { return Sonde; }
-    bool FichiersOuvertsSous(std::string_view) override { return FichiersOuverts; }
+    // Le démontage de Linux, sur ExecuteurEssai ; FichiersOuverts dit s'il y en a sous le point.
+    Deconnecteur& Deconnexions() override { return DeconnexionEssai; }
 
-    Executeur& Execution() override { return ExecuteurEssai; }
     Lanceur& Lancement() override { return LanceurEssai; }
     ListeDemarrage& Demarrages() override { return DemarragesEssai; }
 
@@ -39,6 +42,8 @@ public:
     [[nodiscard]] std::filesystem::path FichierReglages() const override { return StockageEssai.Chemin(); }
     [[nodiscard]] std::string DossierExecution() const override { return {}; }
 
+    [[nodiscard]] std::string GreffonAffichage(bool /*capture*/) const override { return {}; }
+
     // Aucun signal dans un essai.
     std::intptr_t SurveillerArret() override { return -1; }
     void AcquitterArret() override {}
@@ -52,6 +57,9 @@ public:
     std::shared_ptr<SondeEspaceFactice> Sonde = std::make_shared<SondeEspaceFactice>();
     bool FichiersOuverts = false;
     ExecuteurFactice ExecuteurEssai;
+    Deconnexion DeconnexionEssai{ExecuteurEssai, MontagesEssai, [this](std::string_view) {
+                                     return FichiersOuverts;
+                                 }};
     LanceurFactice LanceurEssai;
     ListeDemarrageMemoire DemarragesEssai;
     LocaleFrancaise LocaleEssai;

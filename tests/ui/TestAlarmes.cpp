@@ -114,12 +114,14 @@ TEST_F(AlarmesTest, ErreursDeLancementMontreesEtEffacees) {
     std::ofstream(fichier) << "(...) Lancement de la tâche \"x\" : Fichier non trouvé.\r\n";
     f.ErreursLancementMenuClick();
     ASSERT_EQ(e.Lancement.Appels.size(), 1U);
-    EXPECT_EQ(e.Lancement.Appels[0].Fichier, fichier.string());
+    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "NotePad.exe");
+    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "Taches.err");
+    EXPECT_EQ(e.Lancement.Appels[0].Repertoire, e.Dossier.string() + "/");
     EXPECT_EQ(e.Boites.Montrees.size(), 1U);
     e.Lancement.Reponse = 31;
     f.ErreursLancementMenuClick();
     ASSERT_EQ(e.Boites.Montrees.size(), 2U);
-    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Il n'existe pas d'associations à ce fichier. (xdg-open)");
+    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Il n'existe pas d'associations à ce fichier. (NotePad.exe)");
 
     e.Boites.Montrees.clear();
     e.Boites.Repondre(ReponseBoite::Annuler);

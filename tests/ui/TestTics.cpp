@@ -185,8 +185,8 @@ TEST_F(TicsTest, MarqueursQuitterEtRedemarrer) {
     f.MinuterieTimer();
     EXPECT_FALSE(std::filesystem::exists(e.Dossier / "Pulsodex.restart"));
     ASSERT_EQ(e.Lancement.Appels.size(), 1U);
-    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "systemctl");
-    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "reboot");
+    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "redemarrer-essai");
+    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "--maintenant");
     EXPECT_EQ(e.Lancement.Appels[0].Mode, ModeFenetre::Cachee);
     EXPECT_FALSE(f.Fermee());
 
