@@ -23,8 +23,8 @@ void SondeDisques::ChangerCarte(CarteLecteurs carte) {
     m_carte = std::move(carte);
     for (auto it = m_sondes.begin(); it != m_sondes.end();) {
         bool garde = it->second->Occupee();
-        for (char lettre = 'A'; lettre <= 'Z' && !garde; ++lettre) {
-            garde = m_carte.CheminLettre(lettre) == it->first;
+        for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs && !garde; ++lecteur) {
+            garde = m_carte.Chemin(lecteur) == it->first;
         }
         it = garde ? std::next(it) : m_sondes.erase(it);
     }

@@ -21,7 +21,7 @@ void MontrerErreursLancement(const std::string& repertoire, Lanceur& lanceur, Pr
     const CommandeSysteme editeur = lanceur.EditeurTexte(repertoire, std::string(NomTachesErr));
     const int reponse =
         lanceur.ShellExecute("open", editeur.Fichier, editeur.Parametres, repertoire, ModeFenetre::Normale);
-    if (reponse <= 32) {
+    if (LancementEchoue(reponse)) {
         boites.Ouvrir(MessageErreurLancement(reponse) + " (" + editeur.Nom + ")", produit::Titre,
                       IconeBoite::Avertissement, BoutonsBoite::Ok);
     }

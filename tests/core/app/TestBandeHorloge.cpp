@@ -19,11 +19,12 @@ TEST(Horloge, MotifSelonDateEtHeure) {
 }
 
 TEST(Horloge, ProchainIntervalle) {
-    EXPECT_EQ(ProchainIntervalle(1, 42), 18000);
-    EXPECT_EQ(ProchainIntervalle(1, 0), 60000);
-    EXPECT_EQ(ProchainIntervalle(1, 59), 1000);
-    EXPECT_EQ(ProchainIntervalle(2, 42), 1000);
-    EXPECT_EQ(ProchainIntervalle(7, 0), 1000);
+    using enum ModeRafraichissementHorloge;
+    EXPECT_EQ(ProchainIntervalle(Minute, 42), 18000);
+    EXPECT_EQ(ProchainIntervalle(Minute, 0), 60000);
+    EXPECT_EQ(ProchainIntervalle(Minute, 59), 1000);
+    EXPECT_EQ(ProchainIntervalle(Seconde, 42), 1000);
+    EXPECT_EQ(ProchainIntervalle(static_cast<ModeRafraichissementHorloge>(7), 0), 1000); // mode inconnu
 }
 
 } // namespace
