@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Construit Pulsodex et passe tous ses tests (unitaires, fenêtres hors écran,
-# bout en bout sous Xvfb, écriture des réglages, corpus des cibles de fuzzing),
+# bout en bout sous Xvfb, écriture des réglages, plateforme Windows sous wine,
+# corpus des cibles de fuzzing),
 # avec les avertissements traités comme des erreurs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +14,12 @@ scripts/verifier_architecture.sh
 ctest --preset ci
 # Une seconde fois là où vivent les utilisateurs : un bureau français.
 ctest --preset ci-fr
+
+# Le cœur et la plateforme Windows, construits avec mingw-w64 et essayés sous
+# wine (sans écran, dans un préfixe à soi).
+cmake --preset windows-wine
+cmake --build --preset windows-wine
+ctest --preset windows-wine
 
 # Les cibles de fuzzing (clang) rejouent leur corpus.
 cmake --preset fuzz
