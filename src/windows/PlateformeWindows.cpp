@@ -1,6 +1,7 @@
 #include "windows/PlateformeWindows.h"
 
 #include "linux/IdentiteProcesseurLinux.h"
+#include "windows/Cle.h"
 #include "windows/Emplacements.h"
 #include "windows/RegistreWindows.h"
 
@@ -8,6 +9,13 @@ namespace pulsodex {
 
 ReponsesCpuid SourceProcesseurWindows::Reponses(std::uint8_t /*processeur*/) const {
     return LireReponsesCpuid();
+}
+
+std::string SourceProcesseurWindows::NomSysteme(std::uint8_t processeur) const {
+    const Cle cle(HKEY_LOCAL_MACHINE,
+                  L"HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\" + std::to_wstring(processeur), false,
+                  KEY_READ);
+    return cle.LireTexte(L"ProcessorNameString").value_or("");
 }
 
 std::string PlateformeWindows::WinVer() const {

@@ -5,15 +5,17 @@
 #include "windows/DemarrageRun.h"
 #include "windows/DisquesWindows.h"
 #include "windows/LanceurWindows.h"
+#include "windows/LocaleWindows.h"
 #include "windows/Releves.h"
 
 namespace pulsodex {
 
-// L'identité des processeurs : CPUID, sans nom donné par le système.
+// L'identité des processeurs : CPUID, et le nom que le registre donne à chacun
+// (HKEY_LOCAL_MACHINE\HARDWARE\DESCRIPTION\System\CentralProcessor\<n>).
 class SourceProcesseurWindows final : public SourceProcesseur {
 public:
     [[nodiscard]] ReponsesCpuid Reponses(std::uint8_t processeur) const override;
-    [[nodiscard]] std::string NomSysteme(std::uint8_t /*processeur*/) const override { return {}; }
+    [[nodiscard]] std::string NomSysteme(std::uint8_t processeur) const override;
 };
 
 class PlateformeWindows final : public Plateforme {
@@ -32,7 +34,6 @@ public:
     Lanceur& Lancement() override { return m_lanceur; }
     ListeDemarrage& Demarrages() override { return m_demarrages; }
 
-    // Les conventions françaises fixes : celles de l'utilisateur restent à lire.
     [[nodiscard]] const LocaleUtilisateur& Locale() const override { return m_locale; }
     [[nodiscard]] const Horloge& Montre() const override { return m_horloge; }
     [[nodiscard]] std::string WinVer() const override;
@@ -62,7 +63,7 @@ private:
     DeconnexionWindows m_deconnexion;
     LanceurWindows m_lanceur;
     DemarrageRun m_demarrages;
-    LocaleFrancaise m_locale;
+    LocaleWindows m_locale;
     HorlogeWindows m_horloge;
 };
 

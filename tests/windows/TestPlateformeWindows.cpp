@@ -14,6 +14,7 @@
 #include "windows/DemarrageRun.h"
 #include "windows/DisquesWindows.h"
 #include "windows/LanceurWindows.h"
+#include "windows/LocaleWindows.h"
 #include "windows/PlateformeWindows.h"
 #include "windows/RegistreWindows.h"
 
@@ -185,12 +186,42 @@ TEST(LanceurWindows, CodesDeShellExecute) {
     EXPECT_EQ(lanceur.ShellExecute("open", "C:\\pulsodex-absent.exe", "", "", ModeFenetre::Cachee), 2);
 }
 
+TEST(LocaleWindows, NomsEtSeparateursDeDeuxLangues) {
+    struct Cas {
+        const wchar_t* locale;
+        const char* jour1;
+        const char* jour7Court;
+        const char* mois8;
+        const char* decimal;
+        const char* dateHeure;
+    };
+    const Cas cas[] = {
+        {L"fr-FR", "dimanche", "sam.", "août", ",", "05/12/2026 09:52:10"},
+        {L"en-US", "Sunday", "Sat", "August", ".", "12/5/2026 9:52:10 AM"},
+    };
+    for (const auto& k : cas) {
+        const LocaleWindows locale(k.locale);
+        EXPECT_EQ(locale.NomJour(1), k.jour1);
+        EXPECT_EQ(locale.NomJourCourt(7), k.jour7Court);
+        EXPECT_EQ(locale.NomMois(8), k.mois8);
+        EXPECT_EQ(locale.SeparateurDecimal(), k.decimal);
+        EXPECT_EQ(locale.DateHeureCourte({2026, 12, 5, 7, 9, 52, 10, 0}), k.dateHeure);
+    }
+    // Une locale inconnue : les conventions françaises.
+    const LocaleWindows inconnue(L"xx-XX");
+    EXPECT_EQ(inconnue.NomMois(2), "février");
+    EXPECT_EQ(inconnue.DateHeureCourte({2026, 12, 5, 7, 9, 52, 10, 0}), "05/12/2026 09:52:10");
+}
+
 TEST(PlateformeWindows, NomDuSystemeEtJournal) {
     PlateformeWindows plateforme;
     const std::string nom = plateforme.WinVer();
     EXPECT_EQ(nom.rfind("Windows ", 0), 0U) << nom;
     EXPECT_NE(nom.find(" (Build "), std::string::npos) << nom;
     EXPECT_EQ(plateforme.FichierReglages().string(), "HKEY_CURRENT_USER\\Software\\Pulsodex");
+    // Le registre nomme le premier processeur ; pas un 256e.
+    EXPECT_NE(plateforme.IdentiteProcesseurs().NomSysteme(0), "");
+    EXPECT_EQ(plateforme.IdentiteProcesseurs().NomSysteme(255), "");
 
     const DossierTemporaire dossier("pulsodex-journal");
     const std::string journal = (dossier.Chemin() / "ERREURS.LOG").string();
