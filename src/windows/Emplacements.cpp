@@ -79,6 +79,20 @@ std::string RepertoireProgrammeWindows() {
     return AvecSeparateur(donnees);
 }
 
+std::string DossierExecutionWindows() {
+    const std::string locales = VariableWindows("LOCALAPPDATA");
+    if (locales.empty()) {
+        return {};
+    }
+    std::error_code erreur;
+    const fs::path dossier = fs::path(Large(locales)) / L"Pulsodex";
+    fs::create_directories(dossier, erreur);
+    if (!fs::is_directory(dossier, erreur)) {
+        return {};
+    }
+    return Etroit(dossier.generic_wstring());
+}
+
 std::string CleReglagesWindows() {
     const std::string impose = VariableWindows("PULSODEX_CONFIG");
     return impose.empty() ? std::string(CleReglages) : impose;

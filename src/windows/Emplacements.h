@@ -16,6 +16,12 @@ std::filesystem::path CheminExecutableWindows();
 // %LOCALAPPDATA%\Pulsodex\. Créé au besoin.
 std::string RepertoireProgrammeWindows();
 
+// Le dossier à soi de l'utilisateur (%LOCALAPPDATA%\Pulsodex, créé au besoin)
+// où vivent le verrou et la prise de l'instance unique, écrit avec des « / » :
+// le nom de la prise locale devient celui d'un tube, qui n'admet pas « \ ».
+// Vide sans %LOCALAPPDATA%.
+std::string DossierExecutionWindows();
+
 // La clé des réglages sous HKEY_CURRENT_USER : %PULSODEX_CONFIG%, sinon
 // « Software\Pulsodex ».
 std::string CleReglagesWindows();

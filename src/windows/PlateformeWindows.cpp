@@ -35,6 +35,10 @@ std::string PlateformeWindows::RepertoireProgramme() const {
     return RepertoireProgrammeWindows();
 }
 
+std::string PlateformeWindows::DossierExecution() const {
+    return DossierExecutionWindows();
+}
+
 std::filesystem::path PlateformeWindows::FichierReglages() const {
     return "HKEY_CURRENT_USER\\" + CleReglagesWindows();
 }

@@ -44,7 +44,7 @@ public:
     [[nodiscard]] std::string RepertoireProgramme() const override;
     // « HKEY_CURRENT_USER\Software\Pulsodex ».
     [[nodiscard]] std::filesystem::path FichierReglages() const override;
-    [[nodiscard]] std::string DossierExecution() const override { return {}; }
+    [[nodiscard]] std::string DossierExecution() const override;
 
     // Windows a toujours un écran : le greffon que Qt choisit.
     [[nodiscard]] std::string GreffonAffichage(bool /*capture*/) const override { return {}; }

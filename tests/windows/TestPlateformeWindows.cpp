@@ -219,6 +219,11 @@ TEST(PlateformeWindows, NomDuSystemeEtJournal) {
     EXPECT_EQ(nom.rfind("Windows ", 0), 0U) << nom;
     EXPECT_NE(nom.find(" (Build "), std::string::npos) << nom;
     EXPECT_EQ(plateforme.FichierReglages().string(), "HKEY_CURRENT_USER\\Software\\Pulsodex");
+    // Le dossier de l'instance unique : créé, sans barre inverse (nom d'un tube).
+    const std::string execution = plateforme.DossierExecution();
+    EXPECT_NE(execution, "");
+    EXPECT_EQ(execution.find('\\'), std::string::npos) << execution;
+    EXPECT_TRUE(std::filesystem::is_directory(execution)) << execution;
     // Le registre nomme le premier processeur ; pas un 256e.
     EXPECT_NE(plateforme.IdentiteProcesseurs().NomSysteme(0), "");
     EXPECT_EQ(plateforme.IdentiteProcesseurs().NomSysteme(255), "");
