@@ -14,6 +14,7 @@ paquets=(
     clang-format clang libclang-rt-14-dev
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
     desktop-file-utils dpkg-dev
+    g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 # Le bureau des tests parle français ; les textes des nombres sont aussi
 # vérifiés en allemand et en anglais.

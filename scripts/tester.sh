@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Construit Pulsodex et passe tous ses tests (unitaires, fenêtres hors écran,
-# bout en bout sous Xvfb, écriture des réglages, corpus des cibles de fuzzing),
+# bout en bout sous Xvfb, écriture des réglages, plateforme Windows sous wine,
+# corpus des cibles de fuzzing),
 # avec les avertissements traités comme des erreurs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,12 @@ ctest --preset ci
 ctest --preset ci-fr
 # Chaque programme de tests d'un seul tenant, dans un ordre tiré au hasard.
 scripts/binaires_entiers.sh build 2
+
+# Le cœur et la plateforme Windows, construits avec mingw-w64 et essayés sous
+# wine (sans écran, dans un préfixe à soi).
+cmake --preset windows-wine
+cmake --build --preset windows-wine
+ctest --preset windows-wine
 
 # Les cibles de fuzzing (clang) rejouent leur corpus.
 cmake --preset fuzz

@@ -14,7 +14,6 @@
 #include "core/commun/Produit.h"
 #include "core/config/Registre.h"
 #include "core/plateforme/Plateforme.h"
-#include "core/probes/Deconnexion.h"
 #include "core/probes/Disques.h"
 #include "ui/adaptateurs/Conversions.h"
 #include "ui/adaptateurs/PresentateurQt.h"
@@ -38,18 +37,13 @@ const char* const Aide =
     "                     les questions éventuelles prennent leur réponse la plus prudente\n"
     "\n"
     "Environnement :\n"
-    "  PULSODEX_CONFIG      fichier des réglages (par défaut\n"
-    "                       $XDG_CONFIG_HOME/Pulsodex/Pulsodex.conf)\n"
+    "  PULSODEX_CONFIG      d'autres réglages que ceux que nomme « Réglages » ci-dessous :\n"
+    "                       un fichier (sous Windows, une clé sous HKEY_CURRENT_USER)\n"
     "  PULSODEX_REPERTOIRE  dossier des marqueurs et des journaux\n"
     "  PULSODEX_MAJ         serveur de mise à jour à interroger (hote:port)\n"
     "  PULSODEX_CHRONO      instant du lancement (secondes depuis l'époque, comme\n"
     "                       $EPOCHREALTIME) : le délai de la première peinture des\n"
     "                       valeurs relevées est écrit sur la sortie d'erreur\n";
-
-std::string Variable(const char* nom) {
-    const char* valeur = std::getenv(nom);
-    return valeur != nullptr ? valeur : "";
-}
 
 } // namespace
 
@@ -61,6 +55,7 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(Aide, stdout);
+            std::printf("\nRéglages : %s\n", plateforme->FichierReglages().string().c_str());
             if (const auto aide = TrouverAide(plateforme->CheminExecutable())) {
                 std::printf("\nAide complète : %s\n", aide->string().c_str());
             }
@@ -77,8 +72,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "pulsodex : option inconnue « %s » (voir --help)\n", argv[i]);
         return 2;
     }
-    const std::string affichage = PlateformeImposee(
-        {Variable("QT_QPA_PLATFORM"), Variable("WAYLAND_DISPLAY"), Variable("DISPLAY")}, !capture.empty());
+    const std::string affichage = plateforme->GreffonAffichage(!capture.empty());
     if (affichage == "wayland" && !GreffonAffichagePresent("wayland")) {
         std::fputs(AvisSansGreffonWayland, stderr);
         return 1;
@@ -133,16 +127,13 @@ int main(int argc, char** argv) {
     // Les lettres choisies au premier lancement partent avec le premier
     // enregistrement de la fenêtre, après l'avis d'un fichier abîmé.
     SourceMontages& montages = plateforme->Montages();
-    SondeDisques disques(ChargerLecteurs(*registre, montages.Table().Montes), montages, plateforme->Blocs(),
+    SondeDisques disques(plateforme->Lecteurs(*registre), montages, plateforme->Blocs(),
                          plateforme->Espace());
-    Deconnexion deconnexions(
-        plateforme->Execution(), montages,
-        [&systeme = *plateforme](std::string_view point) { return systeme.FichiersOuvertsSous(point); });
-    TPulsodexForm fenetre(
-        ServicesFenetre{*registre, boites, ecran, plateforme->Demarrages(), plateforme->Locale(), mesureur,
-                        infos, plateforme->Montre(), plateforme->Memoire(), plateforme->Processeur(),
-                        plateforme->IdentiteProcesseurs(), plateforme->Lancement(), disques, deconnexions,
-                        plateforme->RepertoireProgramme(), plateforme->CheminExecutable().string()});
+    TPulsodexForm fenetre(ServicesFenetre{
+        *registre, boites, ecran, plateforme->Demarrages(), plateforme->Locale(), mesureur, infos,
+        plateforme->Montre(), plateforme->Memoire(), plateforme->Processeur(),
+        plateforme->IdentiteProcesseurs(), plateforme->Lancement(), disques, plateforme->Deconnexions(),
+        plateforme->RepertoireProgramme(), plateforme->CheminExecutable().string()});
     fenetre.FixerChrono(chrono ? &*chrono : nullptr);
     if (instance) {
         instance->Montrer = [&fenetre] {

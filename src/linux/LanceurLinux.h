@@ -14,6 +14,14 @@ class LanceurLinux final : public Lanceur {
 public:
     int ShellExecute(std::string_view verbe, std::string_view fichier, std::string_view parametres,
                      std::string_view repertoire, ModeFenetre mode) override;
+    // Le fichier, qu'ouvre l'éditeur du bureau par xdg-open.
+    [[nodiscard]] CommandeSysteme EditeurTexte(const std::string& dossier,
+                                               const std::string& fichier) const override {
+        return {dossier + fichier, "", "xdg-open"};
+    }
+    [[nodiscard]] CommandeSysteme Redemarrage() const override {
+        return {"systemctl", "reboot", "systemctl"};
+    }
 };
 
 // Découpe des paramètres selon la règle des programmes Windows : blancs et

@@ -1,5 +1,8 @@
 #include "linux/PlateformeLinux.h"
 
+#include <cstdlib>
+
+#include "core/app/Affichage.h"
 #include "core/config/RegistreFichier.h"
 #include "linux/Emplacements.h"
 #include "linux/SignauxArret.h"
@@ -10,8 +13,8 @@ namespace pulsodex {
 PlateformeLinux::PlateformeLinux() = default;
 PlateformeLinux::~PlateformeLinux() = default;
 
-bool PlateformeLinux::FichiersOuvertsSous(std::string_view point) {
-    return pulsodex::FichiersOuvertsSous("/proc", point);
+CarteLecteurs PlateformeLinux::Lecteurs(Registre& reglages) {
+    return ChargerLecteurs(reglages, m_montages.Table().Montes);
 }
 
 std::string PlateformeLinux::WinVer() const {
@@ -40,6 +43,15 @@ std::filesystem::path PlateformeLinux::FichierReglages() const {
 
 std::string PlateformeLinux::DossierExecution() const {
     return pulsodex::DossierExecution();
+}
+
+std::string PlateformeLinux::GreffonAffichage(bool capture) const {
+    auto variable = [](const char* nom) {
+        const char* valeur = std::getenv(nom);
+        return valeur != nullptr ? std::string(valeur) : std::string();
+    };
+    return PlateformeImposee({variable("QT_QPA_PLATFORM"), variable("WAYLAND_DISPLAY"), variable("DISPLAY")},
+                             capture);
 }
 
 std::intptr_t PlateformeLinux::SurveillerArret() {

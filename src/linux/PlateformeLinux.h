@@ -1,7 +1,8 @@
 #pragma once
-// La plateforme Linux : /proc et /sys, statvfs, fichiers autostart XDG,
-// posix_spawn, la locale du système, le fichier des réglages sous verrou.
+// La plateforme Linux : /proc et /sys, statvfs, umount, fichiers autostart
+// XDG, posix_spawn, la locale du système, le fichier des réglages sous verrou.
 #include "core/plateforme/Plateforme.h"
+#include "core/probes/Deconnexion.h"
 #include "linux/AutostartXdg.h"
 #include "linux/DisquesLinux.h"
 #include "linux/ExecuteurLinux.h"
@@ -26,12 +27,12 @@ public:
     SourceCpu& Processeur() override { return m_processeur; }
     [[nodiscard]] const SourceProcesseur& IdentiteProcesseurs() const override { return m_identite; }
 
+    CarteLecteurs Lecteurs(Registre& reglages) override;
     SourceMontages& Montages() override { return m_montages; }
     [[nodiscard]] const InfosBlocs& Blocs() const override { return m_blocs; }
     std::shared_ptr<SondeEspace> Espace() override { return m_espace; }
-    bool FichiersOuvertsSous(std::string_view point) override;
+    Deconnecteur& Deconnexions() override { return m_deconnexion; }
 
-    Executeur& Execution() override { return m_executeur; }
     Lanceur& Lancement() override { return m_lanceur; }
     ListeDemarrage& Demarrages() override { return m_demarrages; }
 
@@ -46,6 +47,8 @@ public:
     [[nodiscard]] std::filesystem::path FichierReglages() const override;
     [[nodiscard]] std::string DossierExecution() const override;
 
+    [[nodiscard]] std::string GreffonAffichage(bool capture) const override;
+
     std::intptr_t SurveillerArret() override;
     void AcquitterArret() override;
 
@@ -57,6 +60,10 @@ private:
     BlocsSys m_blocs;
     std::shared_ptr<SondeEspaceStatvfs> m_espace = std::make_shared<SondeEspaceStatvfs>();
     ExecuteurLinux m_executeur;
+    // umount ou fusermount ; des fichiers ouverts sous le point se lisent dans /proc.
+    Deconnexion m_deconnexion{m_executeur, m_montages, [](std::string_view point) {
+                                  return FichiersOuvertsSous("/proc", point);
+                              }};
     LanceurLinux m_lanceur;
     AutostartXdg m_demarrages = AutostartXdg::DuSysteme();
     LocaleLinux m_locale;

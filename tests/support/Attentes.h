@@ -19,6 +19,8 @@ bool AttendreQue(const std::function<bool()>& condition, std::chrono::millisecon
 
 // Nombre de descripteurs ouverts et de fils du processus.
 std::size_t DescripteursOuverts();
+// Faux quand le système ne sait pas les compter (wine : aucune poignée comptée).
+bool DescripteursComptables();
 std::size_t FilsDuProcessus();
 
 } // namespace pulsodex::test

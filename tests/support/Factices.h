@@ -150,6 +150,14 @@ public:
                           std::string(repertoire), mode});
         return Reponse;
     }
+    // L'éditeur de Windows, et une commande de redémarrage qui n'existe nulle part.
+    [[nodiscard]] CommandeSysteme EditeurTexte(const std::string& /*dossier*/,
+                                               const std::string& fichier) const override {
+        return {"NotePad.exe", fichier, "NotePad.exe"};
+    }
+    [[nodiscard]] CommandeSysteme Redemarrage() const override {
+        return {"redemarrer-essai", "--maintenant", "redemarrer-essai"};
+    }
 };
 
 // Le fichier des réglages en mémoire ; ses copies gardées, et des échecs à la demande.

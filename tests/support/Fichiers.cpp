@@ -1,6 +1,6 @@
 #include "Fichiers.h"
 
-#include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <vector>
 
@@ -23,13 +23,19 @@ std::string LireDonnee(std::string_view relatif) {
 }
 
 DossierTemporaire::DossierTemporaire(std::string_view prefixe) {
-    std::string modele = (fs::temp_directory_path() / (std::string(prefixe) + "-XXXXXX")).string();
-    std::vector<char> tampon(modele.begin(), modele.end());
-    tampon.push_back('\0');
-    if (::mkdtemp(tampon.data()) == nullptr) {
-        throw std::runtime_error("dossier temporaire impossible : " + modele);
+    // Un nom tiré au hasard, créé s'il n'existe pas encore (sous Windows aussi).
+    std::random_device hasard;
+    for (int essai = 0; essai < 100; ++essai) {
+        const fs::path chemin =
+            fs::temp_directory_path() / (std::string(prefixe) + "-" + std::to_string(hasard()));
+        std::error_code erreur;
+        if (fs::create_directory(chemin, erreur)) {
+            fs::permissions(chemin, fs::perms::owner_all, fs::perm_options::replace, erreur);
+            m_chemin = chemin;
+            return;
+        }
     }
-    m_chemin = tampon.data();
+    throw std::runtime_error("dossier temporaire impossible sous " + fs::temp_directory_path().string());
 }
 
 DossierTemporaire::~DossierTemporaire() {

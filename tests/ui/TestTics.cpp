@@ -134,8 +134,8 @@ TEST(Tics, MarqueurDeRedemarrage) {
     f.MinuterieTimer();
     EXPECT_FALSE(std::filesystem::exists(e.Dossier / "Pulsodex.restart"));
     ASSERT_EQ(e.Lancement.Appels.size(), 1U);
-    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "systemctl");
-    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "reboot");
+    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "redemarrer-essai");
+    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "--maintenant");
     EXPECT_EQ(e.Lancement.Appels[0].Mode, ModeFenetre::Cachee);
     EXPECT_FALSE(f.Fermee());
 }
@@ -277,7 +277,9 @@ TEST(Alarmes, ErreursDeLancementMontreesEtEffacees) {
     e.Lancement.Reponse = 31;
     f.ErreursLancementMenuClick();
     ASSERT_EQ(e.Lancement.Appels.size(), 1U);
-    EXPECT_EQ(e.Lancement.Appels[0].Fichier, fichier.string());
+    EXPECT_EQ(e.Lancement.Appels[0].Fichier, "NotePad.exe");
+    EXPECT_EQ(e.Lancement.Appels[0].Parametres, "Taches.err");
+    EXPECT_EQ(e.Lancement.Appels[0].Repertoire, e.Dossier.string() + "/");
     e.Boites.Repondre(ReponseBoite::Annuler);
     f.EffacerErreurMenuClick();
     EXPECT_TRUE(std::filesystem::exists(fichier));
@@ -288,7 +290,7 @@ TEST(Alarmes, ErreursDeLancementMontreesEtEffacees) {
     f.EffacerErreurMenuClick(); // rien à effacer : rien après la question
     const std::vector<std::string> attendus = {
         "Aucune erreur de lancement de tâche n'a été rencontrée.",
-        "Il n'existe pas d'associations à ce fichier. (xdg-open)",
+        "Il n'existe pas d'associations à ce fichier. (NotePad.exe)",
         "Voulez-vous effacer le fichier de lancement des erreurs?",
         "Voulez-vous effacer le fichier de lancement des erreurs?",
         "Fichier des erreurs de lancement de tâche effacé.",

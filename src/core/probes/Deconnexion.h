@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/plateforme/Deconnecteur.h"
 #include "core/plateforme/Executeur.h"
 #include "core/probes/CarteLecteurs.h"
 #include "core/probes/InterfacesDisques.h"
@@ -27,7 +28,8 @@ inline constexpr std::chrono::milliseconds DelaiDeconnexion{2000};
 // Le texte à montrer pour une réponse ; vide pour celles qui ne se montrent pas.
 std::string TexteDeconnexion(std::uint32_t code);
 
-class Deconnexion {
+// La déconnexion sous Linux : le démontage du point du lecteur.
+class Deconnexion final : public Deconnecteur {
 public:
     // fichiersOuverts dit si des fichiers sont ouverts sous un point de montage.
     Deconnexion(Executeur& executeur, SourceMontages& montages,
@@ -36,7 +38,7 @@ public:
 
     // Déconnecte le lecteur de nom local « E: » sans forcer. Seul un montage
     // réseau se déconnecte : un lecteur local ou sans lettre n'est pas connecté.
-    std::uint32_t WNetCancelConnection2A(const CarteLecteurs& carte, std::string_view nomLocal);
+    std::uint32_t WNetCancelConnection2A(const CarteLecteurs& carte, std::string_view nomLocal) override;
 
 private:
     ResultatProgramme Demonter(const Montage& m);

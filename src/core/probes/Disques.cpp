@@ -75,7 +75,7 @@ const SondeDisques::MontageConnu& SondeDisques::Connaitre(const Situation& s) {
     auto it = m_connus.find(s.Lieu->Point);
     if (it == m_connus.end()) {
         const std::optional<PeripheriqueBloc> bloc = m_blocs.Chercher(*s.Lieu);
-        MontageConnu connu{GenreMontage(*s.Lieu, bloc),
+        MontageConnu connu{m_blocs.Genre(*s.Lieu, bloc),
                            EspaceSansAttente(s.Table->Montes, s.Lieu->Point, bloc && bloc->Amovible)};
         it = m_connus.emplace(s.Lieu->Point, std::move(connu)).first;
     }

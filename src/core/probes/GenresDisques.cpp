@@ -110,6 +110,25 @@ std::string GenreMontage(const Montage& m, const std::optional<PeripheriqueBloc>
     return std::string(UniteInconnue);
 }
 
+std::string GenreTypeLecteur(std::uint32_t type, std::string_view distant) {
+    switch (type) {
+    case 1:
+        return std::string(UniteInvalide);
+    case 2:
+        return std::string(DisqueAmovible);
+    case 3:
+        return std::string(DisqueLocal);
+    case 4:
+        return LibelleReseau(distant);
+    case 5:
+        return std::string(Cederom);
+    case 6:
+        return std::string(DisqueMemoireVive);
+    default:
+        return std::string(UniteInconnue);
+    }
+}
+
 bool EstMontageReel(const Montage& m) {
     if (m.Type.empty() || Parmi(TypesVirtuels, m.Type)) {
         return false;

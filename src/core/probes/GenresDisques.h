@@ -1,5 +1,6 @@
 #pragma once
 // Genre d'un lecteur d'après son montage : les libellés de GetDriveType32.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,6 +37,11 @@ std::string LibelleReseau(std::string_view source);
 
 // Le libellé du genre : réseau, mémoire vive, cédérom, amovible, local ou inconnu.
 std::string GenreMontage(const Montage& m, const std::optional<PeripheriqueBloc>& bloc);
+
+// Le libellé d'un type de lecteur de Windows (GetDriveType : 0 inconnu, 1 sans
+// racine, 2 amovible, 3 fixe, 4 distant, 5 cédérom, 6 mémoire vive), le nom
+// distant (WNetGetConnection) complétant celui d'un lecteur réseau.
+std::string GenreTypeLecteur(std::uint32_t type, std::string_view distant);
 
 // Règle des lettres données au premier lancement : un système de fichiers réel.
 // Sont écartés les systèmes virtuels (proc, sysfs, cgroup, devpts, autofs,

@@ -1,11 +1,20 @@
 #include "core/probes/Montages.h"
 
+#include <algorithm>
+
 namespace pulsodex {
 
 namespace {
 
 bool EstOctal(char c) {
     return c >= '0' && c <= '7';
+}
+
+// « C:\ », « d:/… » : un chemin absolu de Windows.
+bool EstCheminWindows(std::string_view chemin) {
+    const char lettre = chemin.empty() ? '\0' : chemin[0];
+    return chemin.size() >= 3 && ((lettre >= 'A' && lettre <= 'Z') || (lettre >= 'a' && lettre <= 'z')) &&
+           chemin[1] == ':' && (chemin[2] == '\\' || chemin[2] == '/');
 }
 
 // Découpe sur un séparateur exact : des champs vides restent (source vide du noyau).
@@ -122,11 +131,18 @@ std::vector<Montage> LireFstab(std::string_view texte) {
 }
 
 std::string NormaliserChemin(std::string_view chemin) {
-    if (!chemin.starts_with('/')) {
+    const bool windows = EstCheminWindows(chemin);
+    if (!windows && !chemin.starts_with('/')) {
         return {};
     }
+    // Sous Windows, « / » et « \ » séparent tous deux ; la racine est le lecteur.
+    const char separateur = windows ? '\\' : '/';
+    std::string texte(windows ? chemin.substr(2) : chemin);
+    if (windows) {
+        std::replace(texte.begin(), texte.end(), '/', '\\');
+    }
     std::vector<std::string_view> composants;
-    for (std::string_view c : Champs(chemin, '/')) {
+    for (std::string_view c : Champs(texte, separateur)) {
         if (c.empty() || c == ".") {
             continue;
         }
@@ -139,18 +155,28 @@ std::string NormaliserChemin(std::string_view chemin) {
         composants.push_back(c);
     }
     std::string resultat;
+    if (windows) {
+        resultat += chemin[0] >= 'a' ? static_cast<char>(chemin[0] - 'a' + 'A') : chemin[0];
+        resultat += ':';
+    }
     for (std::string_view c : composants) {
-        resultat += '/';
+        resultat += separateur;
         resultat += c;
     }
-    return resultat.empty() ? std::string("/") : resultat;
+    if (composants.empty()) {
+        resultat += separateur;
+    }
+    return resultat;
 }
 
 bool EstSous(std::string_view chemin, std::string_view point) {
-    if (point == "/") {
-        return chemin.starts_with('/');
+    // La racine (« / », « C:\ ») tient tout ce qui commence par elle.
+    const bool windows = EstCheminWindows(point);
+    if (point == "/" || (windows && point.size() == 3)) {
+        return chemin.starts_with(point);
     }
-    return chemin.starts_with(point) && (chemin.size() == point.size() || chemin[point.size()] == '/');
+    const char separateur = windows ? '\\' : '/';
+    return chemin.starts_with(point) && (chemin.size() == point.size() || chemin[point.size()] == separateur);
 }
 
 const Montage* MontageDe(const std::vector<Montage>& montages, std::string_view chemin) {

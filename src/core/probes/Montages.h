@@ -36,10 +36,12 @@ std::vector<Montage> LireMountinfo(std::string_view texte);
 std::vector<Montage> LireFstab(std::string_view texte);
 
 // Chemin absolu réduit : « . », « .. », barres doublées et barre finale
-// retirés. Vide quand le chemin n'est pas absolu.
+// retirés. Vide quand le chemin n'est pas absolu. Un chemin de Windows
+// (« c:/Temp/ ») garde son lecteur, en capitale, et prend « \ » : « C:\Temp ».
 std::string NormaliserChemin(std::string_view chemin);
 
-// Vrai quand le chemin est le point ou se trouve dessous, composant par composant.
+// Vrai quand le chemin est le point ou se trouve dessous, composant par composant
+// (chemins normalisés).
 bool EstSous(std::string_view chemin, std::string_view point);
 
 // Le montage qui tient le chemin : le point le plus long qui le contient ; de

@@ -1,5 +1,5 @@
 #pragma once
-// Les sons du bureau (thème de sons freedesktop) ; un simple bip sans eux.
+// Les sons du système (core/plateforme/Sons.h) ; un simple bip sans eux.
 #include <cstdint>
 
 namespace pulsodex {

@@ -15,7 +15,9 @@ namespace pulsodex {
 
 bool GreffonAffichagePresent(const char* nom) {
     const QDir greffons(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
-    return !greffons.entryList({QStringLiteral("libq%1*").arg(QLatin1String(nom))}, QDir::Files).isEmpty();
+    // « libqwayland-egl.so » sous Linux, « qwindows.dll » sous Windows.
+    const QString motif = QStringLiteral("q%1*").arg(QLatin1String(nom));
+    return !greffons.entryList({QStringLiteral("lib") + motif, motif}, QDir::Files).isEmpty();
 }
 
 TailleEcran EcranQt::Taille() const {

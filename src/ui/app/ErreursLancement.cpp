@@ -17,10 +17,12 @@ void MontrerErreursLancement(const std::string& repertoire, Lanceur& lanceur, Pr
                       IconeBoite::Avertissement, BoutonsBoite::Ok);
         return;
     }
-    // L'éditeur de texte du bureau.
-    const int reponse = lanceur.ShellExecute("open", fichier, "", repertoire, ModeFenetre::Normale);
+    // L'éditeur de texte du système.
+    const CommandeSysteme editeur = lanceur.EditeurTexte(repertoire, std::string(NomTachesErr));
+    const int reponse =
+        lanceur.ShellExecute("open", editeur.Fichier, editeur.Parametres, repertoire, ModeFenetre::Normale);
     if (LancementEchoue(reponse)) {
-        boites.Ouvrir(MessageErreurLancement(reponse) + " (xdg-open)", produit::Titre,
+        boites.Ouvrir(MessageErreurLancement(reponse) + " (" + editeur.Nom + ")", produit::Titre,
                       IconeBoite::Avertissement, BoutonsBoite::Ok);
     }
 }

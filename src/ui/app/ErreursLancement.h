@@ -1,6 +1,6 @@
 #pragma once
 // Les deux commandes du fichier « Taches.err » : le montrer dans l'éditeur
-// de texte du bureau, l'effacer après confirmation.
+// de texte du système, l'effacer après confirmation.
 #include <string>
 
 namespace pulsodex {

@@ -17,7 +17,7 @@ class QWidget;
 namespace pulsodex {
 
 class CoolBar;
-class Deconnexion;
+class Deconnecteur;
 class Lanceur;
 class PanneauDisque;
 class Presentateur;
@@ -33,7 +33,7 @@ public:
         SondeDisques& Sonde;
         Lanceur& Lancement;
         Presentateur& Boites;
-        Deconnexion& Deconnexions;
+        Deconnecteur& Deconnexions;
         const FormatNombres& Format;
         // La souris de la fenêtre, le sablier, et la barre d'une jauge
         // (pourcentage, inversion, légende).

@@ -18,7 +18,7 @@ class SourceCpu;
 class SourceProcesseur;
 class Lanceur;
 class SondeDisques;
-class Deconnexion;
+class Deconnecteur;
 
 struct ServicesFenetre {
     Registre& Reg;
@@ -34,7 +34,7 @@ struct ServicesFenetre {
     const SourceProcesseur& IdentiteProcesseurs; // pour la boîte « A propos »
     Lanceur& Lancement;
     SondeDisques& Disques;
-    Deconnexion& Deconnexions;
+    Deconnecteur& Deconnexions;
     std::string RepertoireProgramme; // avec son séparateur final
     std::string CheminProgramme;
 };

@@ -121,7 +121,9 @@ void Tics::Rafraichir() {
             return;
         }
         if (ConsommerMarqueur(m_marqueurRedemarrer)) {
-            m_services.Lancement.ShellExecute("", "systemctl", "reboot", "", ModeFenetre::Cachee);
+            const CommandeSysteme redemarrage = m_services.Lancement.Redemarrage();
+            m_services.Lancement.ShellExecute("", redemarrage.Fichier, redemarrage.Parametres, "",
+                                              ModeFenetre::Cachee);
         }
         // Une jauge n'est redessinée que si sa valeur a changé.
         m_bandes.Redessiner(m_cycle.Echantillonner(*m_config));

@@ -68,6 +68,28 @@ TEST_F(Genres, PeripheriqueBlocDuDisquePourUnePartition) {
     EXPECT_FALSE(BlocsSys("/chemin/absent").Chercher(cle));
 }
 
+TEST(GenresWindows, TypesDeLecteur) {
+    struct Cas {
+        std::uint32_t type;
+        const char* distant;
+        const char* genre;
+    };
+    const Cas cas[] = {
+        {0, "", "Unité inconnue"},
+        {1, "", "Unité invalide"},
+        {2, "", "Disque amovible"},
+        {3, "", "Disque local"},
+        {4, "\\\\nas\\partage", "Connexion réseau \\\\nas\\partage"},
+        {4, "", "Connexion réseau"},
+        {5, "", "Cédérom"},
+        {6, "", "Emulation de disque en mémoire vive"},
+        {7, "", "Unité inconnue"},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(GenreTypeLecteur(k.type, k.distant), k.genre) << k.type;
+    }
+}
+
 TEST(GenresReseau, SourcesEtLibelles) {
     struct Cas {
         const char* source;

@@ -88,6 +88,15 @@ TEST(Montages, NormaliserChemin) {
         {"", ""},
         {"~/x", ""},
         {"/avec espace", "/avec espace"},
+        // Les lecteurs de Windows : la lettre en capitale, « \\ » partout.
+        {"C:\\", "C:\\"},
+        {"c:/Temp/", "C:\\Temp"},
+        {"D:\\a\\..\\b//./c\\", "D:\\b\\c"},
+        {"Z:\\..", "Z:\\"},
+        {"C:", ""},
+        {"C:dossier", ""},
+        {"1:\\x", ""},
+        {"\\\\serveur\\partage", ""},
     };
     for (const auto& k : cas) {
         EXPECT_EQ(NormaliserChemin(k.chemin), k.attendu) << k.chemin;
@@ -118,6 +127,16 @@ TEST(Montages, LePointLePlusLongEtLeDernierEmpile) {
         EXPECT_EQ(trouve->Type, k.type) << k.chemin;
     }
     EXPECT_EQ(MontageDe({}, "/"), nullptr);
+    // Les lecteurs de Windows : chacun est sa propre racine.
+    const std::vector<Montage> lecteurs{{"", "\\", "C:\\", "", ""}, {"", "\\", "D:\\Jeux", "", ""}};
+    auto point = [&](std::string_view chemin) {
+        const Montage* trouve = MontageDe(lecteurs, chemin);
+        return trouve != nullptr ? trouve->Point : "aucun";
+    };
+    EXPECT_EQ(point("C:\\Windows\\System32"), "C:\\");
+    EXPECT_EQ(point("D:\\Jeux\\x"), "D:\\Jeux");
+    EXPECT_EQ(point("D:\\JeuxVideo"), "aucun");
+    EXPECT_EQ(point("/"), "aucun");
     EXPECT_EQ(MontageAuPoint(m, "/home/paul"), nullptr);
     EXPECT_EQ(MontageAuPoint(m, "/mnt/auto")->Type, "nfs4");
 }
