@@ -62,6 +62,8 @@ TEST_F(TConfigTest, PremierLancementEcritLaVersionEtPoseLaQuestionUneFois) {
     EXPECT_TRUE(c.MultiResolution);
     EXPECT_EQ(c.Proxy, "");
     EXPECT_EQ(c.PortProxy, 8080);
+    EXPECT_FALSE(c.PublierMesures);
+    EXPECT_EQ(c.PortMesures, 11090);
     EXPECT_FALSE(c.DemarrageSysteme);
     EXPECT_TRUE(c.JaugeMem && c.JaugeMemPhysique && c.JaugeMemoryLoad && c.JaugeCpu && c.JaugeCpuMoy &&
                 c.JaugeDisque);
@@ -172,6 +174,7 @@ TEST_F(TConfigTest, NombresIllisiblesOuHorsBornesPrennentLeDefautEtLeResteSeChar
     reg.WriteString(res, "CouleurFond", "99999999999");
     reg.WriteString(res, "ChaineHeure", "hh");
     reg.WriteString("", "PortProxy", "3128");
+    reg.WriteString("", "PortMesures", "0");
     c.ChargeEnvironnement();
     EXPECT_EQ(c.Rafraichissement, 1000);
     EXPECT_EQ(c.TempsMoyenneChargeProcesseur, 1);
@@ -180,14 +183,17 @@ TEST_F(TConfigTest, NombresIllisiblesOuHorsBornesPrennentLeDefautEtLeResteSeChar
     EXPECT_EQ(c.CouleurFond, CouleurBouton);
     EXPECT_EQ(c.ChaineHeure, "hh");
     EXPECT_EQ(c.PortProxy, 3128);
+    EXPECT_EQ(c.PortMesures, 11090);
 
     reg.WriteString(res, "Rafraichissement", "70000");
+    reg.WriteString("", "PortMesures", "65536");
     reg.WriteString(res, "RepeterAvertir", "-1");
     reg.WriteString(res, "TempsMoyenneChargeProcesseur", "255");
     c.ChargeEnvironnement();
     EXPECT_EQ(c.Rafraichissement, 1000);
     EXPECT_EQ(c.RepeterAvertir, -1);
     EXPECT_EQ(c.TempsMoyenneChargeProcesseur, 255);
+    EXPECT_EQ(c.PortMesures, 11090);
 }
 
 TEST_F(TConfigTest, DeuxResolutionsCoteACote) {
@@ -358,8 +364,10 @@ TEST_F(TConfigTest, DispositionParDefautEtSauvee) {
 // Verrouillage ne sont pas écrits par SauveEnvironnement.
 TEST(TConfigFichier, ChaqueValeurRevientALIdentique) {
     constexpr std::string_view Ecrit = R"([General]
+PortMesures=9200
 PortProxy=3128
 Proxy=proxy.local
+PublierMesures=Oui
 TestMiseAJour=Oui
 Version=1.0 Béta 2
 
