@@ -14,7 +14,9 @@
 
 #include "FenetreEssai.h"
 #include "ReseauEssai.h"
+#include "core/net/ServeurMesures.h"
 #include "ui/adaptateurs/PresentateurQt.h"
+#include "ui/app/ReseauFenetre.h"
 #include "ui/net/ServeurBureau.h"
 #include "ui/net/VerificationMiseAJour.h"
 
@@ -143,6 +145,35 @@ TEST(FenetreReseau, ModeServeurNonPasDEcoute) {
     g.Cacher();
     g.show();
     EXPECT_FALSE(g.Serveur()->Serveur().Actif());
+}
+
+// La page des mesures suit PublierMesures à chaque construction et montre le
+// relevé du dernier tic (la mémoire factice : 2 Gio physiques libres sur 8).
+TEST(FenetreReseau, PageDesMesuresSelonLesReglages) {
+    FenetreEssai e;
+    e.Reg.WriteString("", "PublierMesures", "Oui");
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_NE(f.Reseau().Mesures(), nullptr);
+    const std::uint16_t port = f.Reseau().Mesures()->Port();
+    ClientEssai c(port);
+    c.Envoyer("GET /metrics HTTP/1.1\r\nHost: essai\r\n\r\n");
+    ASSERT_TRUE(c.FinDeConnexion());
+    for (const char* ligne :
+         {"HTTP/1.1 200 OK\r\n", "\npulsodex_memoire_physique_libre_bytes 2147483648\n",
+          "\npulsodex_memoire_libre_bytes 3221225472\n", "\npulsodex_memoire_utilisee_ratio 0.75\n",
+          "\npulsodex_alarmes_actives 0\n", "\npulsodex_version_info{version=\"1.0 Béta 2\"} 1\n"}) {
+        EXPECT_NE(c.Recu().find(ligne), std::string::npos) << ligne << " dans " << c.Recu();
+    }
+    EXPECT_EQ(c.Recu().find("processeur"), std::string::npos); // bandes du processeur éteintes
+
+    f.Config()->PublierMesures = false;
+    f.Cacher();
+    f.show();
+    EXPECT_EQ(f.Reseau().Mesures(), nullptr);
+    EXPECT_FALSE(ClientEssai(port).Connecte());
+
+    FenetreEssai eteinte;
+    EXPECT_EQ(eteinte.Demarrer().Reseau().Mesures(), nullptr);
 }
 
 TEST(FenetreReseau, MenuMiseAJourSelonLaReponse) {

@@ -104,7 +104,10 @@ TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
     Alarmes a = EvaluerAvertissements(apres, m, 60, d);
     EXPECT_TRUE(a.Totale);
     EXPECT_FALSE(a.Charge);
+    EXPECT_EQ(a.Tenues, 2);          // la charge, qui se tait, tient aussi
     EXPECT_EQ(apres[1].Compteur, 0); // reste armée
+    // Au tic suivant, la totale attend sa répétition : les deux tiennent toujours.
+    EXPECT_EQ(EvaluerAvertissements(apres, m, 60, d).Tenues, 2);
     ListeAvertissements avant{Regle(Charge, 90, Pourcent), Regle(Totale, 10, Pourcent)};
     a = EvaluerAvertissements(avant, m, 60, d);
     EXPECT_TRUE(a.Totale && a.Charge);
@@ -117,6 +120,7 @@ TEST(Avertir, DeuxReglesSurEDonnentEUneFois) {
     ListeAvertissements regles{Regle(Disque, 10, Pourcent, "E"), Regle(Disque, 500, Mo, "E")};
     const Alarmes a = EvaluerAvertissements(regles, {}, 60, d);
     EXPECT_EQ(PhraseAlarme(a), "Le disque E est pratiquement remplit.");
+    EXPECT_EQ(a.Tenues, 2);
 }
 
 TEST(Avertir, Phrases) {
