@@ -147,9 +147,17 @@ void ServeurMesures::Lire(Client& c, Instant maintenant) {
     }
     c.Entree.append(zone.data(), static_cast<std::size_t>(lus));
     const Requete requete = AnalyserRequete(c.Entree, m_parametres.RequeteMax);
-    if (requete.Etat != EtatRequete::Incomplete) {
-        Preparer(c, Repondre(requete, m_page), maintenant);
+    if (requete.Etat == EtatRequete::Incomplete) {
+        return;
     }
+    std::string reponse;
+    try {
+        reponse = Repondre(requete, m_page);
+    } catch (const std::exception&) {
+        c.Fini = true; // page impossible à faire (mémoire) : le client voit la fin
+        return;
+    }
+    Preparer(c, std::move(reponse), maintenant);
 }
 
 void ServeurMesures::Preparer(Client& c, std::string reponse, Instant maintenant) {
