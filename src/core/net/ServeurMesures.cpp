@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/net/EcouteServeur.h"
 #include "core/net/RequeteHttp.h"
 
 namespace pulsodex::net {
@@ -27,17 +28,7 @@ void ServeurMesures::Activer() {
     if (Actif()) {
         return;
     }
-    Descripteur ecoute = net::Ecouter(m_parametres.Adresse, m_parametres.Port);
-    const std::uint16_t port = PortLocal(ecoute.Fd());
-    m_ecoute = std::move(ecoute);
-    m_port = port;
-    try {
-        m_fil = std::thread(&ServeurMesures::Boucle, this);
-    } catch (...) {
-        m_ecoute.Fermer();
-        m_port = 0;
-        throw;
-    }
+    OuvrirEcoute(m_parametres.Adresse, m_parametres.Port, m_ecoute, m_port, m_fil, [this] { Boucle(); });
 }
 
 void ServeurMesures::Desactiver() {
