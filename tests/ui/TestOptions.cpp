@@ -74,7 +74,8 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
         {"RemplissageCheck", &etat->RemplissageCheck},
         {"SonoreCheck", &etat->SonoreCheck},
         {"ProxyCheck", &etat->ProxyCheck},
-        {"MiseAJourCheck", &etat->MiseAJourCheck}};
+        {"MiseAJourCheck", &etat->MiseAJourCheck},
+        {"MesuresCheck", &etat->MesuresCheck}};
     for (const auto& [nom, etatCase] : cases) {
         auto* w = Widget<QCheckBox>(nom);
         EXPECT_EQ(w->isChecked(), etatCase->Coche()) << nom;
@@ -105,6 +106,10 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_EQ(Widget<QSlider>("TransparenceBar")->value(), 0);
     EXPECT_FALSE(Widget<QSlider>("TransparenceBar")->isEnabled());
     EXPECT_FALSE(Widget<QLineEdit>("ProxyEdit")->isEnabled());
+    EXPECT_FALSE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
+    EXPECT_EQ(Widget<QLineEdit>("MesuresPortEdit")->text().toStdString(), "11090");
+    EXPECT_EQ(Widget<QLabel>("MesuresPortLabel")->text().toStdString(), "Port :");
+    EXPECT_EQ(Widget<QCheckBox>("MesuresCheck")->text().toStdString(), "Publier les mesures pour Prometheus");
     EXPECT_EQ(Widget<QLabel>("FontPanel")->text().toStdString(), "AaBbCcDd%0123456789");
 }
 
@@ -120,6 +125,9 @@ TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
     // Un bouton radio déjà coché le reste.
     Widget<QRadioButton>("ReorgManuelOption")->click();
     EXPECT_TRUE(Widget<QRadioButton>("ReorgManuelOption")->isChecked());
+    Widget<QCheckBox>("MesuresCheck")->click();
+    EXPECT_TRUE(etat->MesuresCheck.Coche());
+    EXPECT_TRUE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
     Widget<QCheckBox>("TransparenceCheck")->click();
     Widget<QSlider>("TransparenceBar")->setValue(30);
     EXPECT_EQ(Widget<QLabel>("TransparenceLabel")->text().toStdString(), "30 %");
