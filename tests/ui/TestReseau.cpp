@@ -176,6 +176,28 @@ TEST(FenetreReseau, PageDesMesuresSelonLesReglages) {
     EXPECT_EQ(eteinte.Demarrer().Reseau().Mesures(), nullptr);
 }
 
+// Un port déjà pris : dit en français sur la sortie d'erreur, sans boîte, et
+// le tableau de bord continue sans la page.
+TEST(FenetreReseau, PageDesMesuresPortPrisDitSurLaSortieDErreur) {
+    const net::Descripteur pris = net::Ecouter("127.0.0.1", 0);
+    const std::uint16_t port = net::PortLocal(pris.Fd());
+    FenetreEssai e;
+    e.Reg.WriteString("", "PublierMesures", "Oui");
+    e.Fenetre().Reseau().FixerEcouteMesures("127.0.0.1", port);
+    ::testing::internal::CaptureStderr();
+    TPulsodexForm& f = e.Demarrer();
+    const std::string erreur = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(erreur.find("pulsodex : la page des mesures ne peut pas écouter sur le port " +
+                          std::to_string(port) +
+                          " : Erreur de socket 98 (adresse déjà utilisée) lors de l'appel « bind »."),
+              std::string::npos)
+        << erreur;
+    ASSERT_NE(f.Reseau().Mesures(), nullptr);
+    EXPECT_FALSE(f.Reseau().Mesures()->Actif());
+    EXPECT_TRUE(e.Boites.Montrees.empty());
+    EXPECT_FALSE(f.Fermee());
+}
+
 TEST(FenetreReseau, MenuMiseAJourSelonLaReponse) {
     struct Cas {
         std::optional<std::string> page; // rien : personne n'écoute
