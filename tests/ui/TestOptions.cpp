@@ -107,8 +107,6 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_FALSE(Widget<QSlider>("TransparenceBar")->isEnabled());
     EXPECT_FALSE(Widget<QLineEdit>("ProxyEdit")->isEnabled());
     EXPECT_FALSE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
-    EXPECT_EQ(Widget<QLineEdit>("MesuresPortEdit")->text().toStdString(), "11090");
-    EXPECT_EQ(Widget<QLabel>("MesuresPortLabel")->text().toStdString(), "Port :");
     EXPECT_EQ(Widget<QCheckBox>("MesuresCheck")->text().toStdString(), "Publier les mesures pour Prometheus");
     EXPECT_EQ(Widget<QLabel>("FontPanel")->text().toStdString(), "AaBbCcDd%0123456789");
 }
