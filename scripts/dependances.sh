@@ -15,7 +15,12 @@ paquets=(
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
     desktop-file-utils dpkg-dev
     g++-mingw-w64-x86-64-posix googletest wine wine64
+    prometheus
 )
+# prometheus (et promtool) : pour le test de bout en bout de la page des
+# mesures, qui lance son propre serveur. Sous systemd, le paquet démarre aussi
+# le service du système (port 9090) : « systemctl disable --now prometheus »
+# l'arrête si vous n'en voulez pas.
 # Le bureau des tests parle français ; les textes des nombres sont aussi
 # vérifiés en allemand et en anglais.
 locales_voulues=(fr_FR de_DE en_US)

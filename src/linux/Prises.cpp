@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <climits>
 #include <memory>
+#include <vector>
 
 namespace pulsodex::net {
 
@@ -77,6 +78,24 @@ int Reste(Horloge::time_point fin, milliseconds delai) {
     return delai < milliseconds::zero() ? -1 : Reste(fin);
 }
 
+// poll, relancé après un signal : Reveil si la première prise (le réveil,
+// quand il y en a un) s'est manifestée, Prete si une autre l'a fait, Delai sinon.
+Attente Sonder(std::span<pollfd> surveilles, bool avecReveil, milliseconds delai) {
+    const auto fin = Horloge::now() + delai;
+    for (;;) {
+        const int n = ::poll(surveilles.data(), surveilles.size(), Reste(fin, delai));
+        if (n > 0) {
+            return avecReveil && surveilles.front().revents != 0 ? Attente::Reveil : Attente::Prete;
+        }
+        if (n == 0) {
+            return Attente::Delai;
+        }
+        if (errno != EINTR) {
+            throw ErreurPrise("poll", errno);
+        }
+    }
+}
+
 Attente Attendre(std::span<const Poignee> prises, short evenement, std::span<bool> pretes,
                  const Reveil* reveil, milliseconds delai) {
     // Quelques prises au plus : pas d'allocation à chaque attente.
@@ -92,32 +111,13 @@ Attente Attendre(std::span<const Poignee> prises, short evenement, std::span<boo
     for (const Poignee prise : prises) {
         surveilles[nombre++] = pollfd{static_cast<int>(prise), evenement, 0};
     }
-    const auto fin = Horloge::now() + delai;
-    for (;;) {
-        const int n = ::poll(surveilles.data(), nombre, Reste(fin, delai));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw ErreurPrise("poll", errno);
-        }
-        if (reveil != nullptr && surveilles.front().revents != 0) {
-            return Attente::Reveil;
-        }
-        const std::size_t premiere = reveil != nullptr ? 1 : 0;
-        bool prete = false;
-        for (std::size_t i = 0; i < prises.size(); ++i) {
-            // Erreur ou raccrochage comptent comme prêts : l'appel suivant le dira.
-            pretes[i] = surveilles[premiere + i].revents != 0;
-            prete = prete || pretes[i];
-        }
-        if (prete) {
-            return Attente::Prete;
-        }
-        if (n == 0) {
-            return Attente::Delai;
-        }
+    const Attente attente = Sonder(std::span(surveilles.data(), nombre), reveil != nullptr, delai);
+    const std::size_t premiere = reveil != nullptr ? 1 : 0;
+    for (std::size_t i = 0; i < prises.size(); ++i) {
+        // Erreur ou raccrochage comptent comme prêts : l'appel suivant le dira.
+        pretes[i] = surveilles[premiere + i].revents != 0;
     }
+    return attente;
 }
 
 Attente AttendreUne(Poignee fd, short evenement, const Reveil* reveil, milliseconds delai) {
@@ -197,6 +197,24 @@ Attente AttendrePrises(std::span<const Poignee> prises, std::span<bool> pretes, 
     return Attendre(prises, POLLIN, pretes, reveil, delai);
 }
 
+Attente AttendreEnsemble(std::span<PriseSurveillee> prises, const Reveil* reveil, milliseconds delai) {
+    std::vector<pollfd> surveilles;
+    surveilles.reserve(prises.size() + 1);
+    if (reveil != nullptr) {
+        surveilles.push_back(pollfd{static_cast<int>(reveil->Fd()), POLLIN, 0});
+    }
+    for (const PriseSurveillee& p : prises) {
+        surveilles.push_back(
+            pollfd{static_cast<int>(p.Prise), static_cast<short>(p.Ecriture ? POLLOUT : POLLIN), 0});
+    }
+    const Attente attente = Sonder(surveilles, reveil != nullptr, delai);
+    const std::size_t premiere = reveil != nullptr ? 1 : 0;
+    for (std::size_t i = 0; i < prises.size(); ++i) {
+        prises[i].Prete = surveilles[premiere + i].revents != 0;
+    }
+    return attente;
+}
+
 Attente AttendreLecture(Poignee fd, const Reveil* reveil, milliseconds delai) {
     return AttendreUne(fd, POLLIN, reveil, delai);
 }
@@ -255,6 +273,22 @@ Descripteur Accepter(Poignee ecoute, bool& ressourcesEpuisees) {
     return client;
 }
 
+std::ptrdiff_t Envoyer(Poignee fd, std::string_view donnees) {
+    for (;;) {
+        const ssize_t n =
+            ::send(static_cast<int>(fd), donnees.data(), donnees.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n >= 0) {
+            return n;
+        }
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            return -1;
+        }
+        if (errno != EINTR) {
+            throw ErreurPrise("send", errno);
+        }
+    }
+}
+
 std::ptrdiff_t Recevoir(Poignee fd, std::span<char> zone) {
     for (;;) {
         const ssize_t lus = ::recv(static_cast<int>(fd), zone.data(), zone.size(), 0);
@@ -273,17 +307,10 @@ std::ptrdiff_t Recevoir(Poignee fd, std::span<char> zone) {
 bool EnvoyerTout(Poignee fd, std::string_view donnees, const Reveil* reveil, milliseconds delai) {
     const auto fin = Horloge::now() + delai;
     while (!donnees.empty()) {
-        const ssize_t n =
-            ::send(static_cast<int>(fd), donnees.data(), donnees.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
+        const std::ptrdiff_t n = Envoyer(fd, donnees);
         if (n >= 0) {
             donnees.remove_prefix(static_cast<std::size_t>(n));
             continue;
-        }
-        if (errno == EINTR) {
-            continue;
-        }
-        if (errno != EAGAIN && errno != EWOULDBLOCK) {
-            throw ErreurPrise("send", errno);
         }
         if (AttendreEcriture(fd, reveil, milliseconds(Reste(fin))) != Attente::Prete) {
             return false;

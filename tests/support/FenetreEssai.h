@@ -20,6 +20,7 @@
 #include "core/probes/Deconnexion.h"
 #include "core/probes/Disques.h"
 #include "ui/app/Panneaux.h"
+#include "ui/app/ReseauFenetre.h"
 #include "ui/app/TPulsodexForm.h"
 
 namespace pulsodex::test {
@@ -50,6 +51,7 @@ struct FenetreEssai {
                                 Lancement, Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
             // Jamais le vrai port 1109 dans un test : la boucle locale, un port libre.
             m_fenetre->FixerEcouteServeur("127.0.0.1", 0);
+            m_fenetre->Reseau().FixerEcouteMesures("127.0.0.1", 0);
         }
         return *m_fenetre;
     }

@@ -44,7 +44,8 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     const std::pair<const char*, CaseACocher*> cases[] = {
         {"DateCheck", &etat->DateCheck},         {"CpuCheck", &etat->CpuCheck},
         {"MemJaugeCheck", &etat->MemJaugeCheck}, {"CpuJaugeInverseCheck", &etat->CpuJaugeInverseCheck},
-        {"TotalCheck", &etat->TotalCheck},       {"ProxyCheck", &etat->ProxyCheck}};
+        {"TotalCheck", &etat->TotalCheck},       {"ProxyCheck", &etat->ProxyCheck},
+        {"MesuresCheck", &etat->MesuresCheck}};
     for (const auto& [nom, etatCase] : cases) {
         EXPECT_EQ(Widget<QCheckBox>(nom)->isChecked(), etatCase->Coche()) << nom;
         EXPECT_EQ(Widget<QCheckBox>(nom)->isEnabled(), etatCase->Active) << nom;
@@ -57,6 +58,8 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_EQ(Widget<QListWidget>("TailleList")->currentItem()->text().toStdString(), "8");
     EXPECT_FALSE(Widget<QSlider>("TransparenceBar")->isEnabled());
     EXPECT_FALSE(Widget<QLineEdit>("ProxyEdit")->isEnabled());
+    EXPECT_FALSE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
+    EXPECT_EQ(Widget<QCheckBox>("MesuresCheck")->text().toStdString(), "Publier les mesures pour Prometheus");
     EXPECT_EQ(Widget<QLabel>("FontPanel")->text().toStdString(), "AaBbCcDd%0123456789");
 }
 
@@ -68,6 +71,9 @@ TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
     Widget<QRadioButton>("ReorgManuelOption")->click(); // un bouton radio coché le reste
     EXPECT_TRUE(etat->ReorgManuelOption.Coche());
     EXPECT_FALSE(Widget<QRadioButton>("ReorgAutoOption")->isChecked());
+    Widget<QCheckBox>("MesuresCheck")->click();
+    EXPECT_TRUE(etat->MesuresCheck.Coche());
+    EXPECT_TRUE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
     Widget<QCheckBox>("TransparenceCheck")->click();
     Widget<QSlider>("TransparenceBar")->setValue(30);
     EXPECT_EQ(Widget<QLabel>("TransparenceLabel")->text().toStdString(), "30 %");

@@ -14,7 +14,9 @@
 
 #include "FenetreEssai.h"
 #include "ReseauEssai.h"
+#include "core/net/ServeurMesures.h"
 #include "ui/adaptateurs/PresentateurQt.h"
+#include "ui/app/ReseauFenetre.h"
 #include "ui/net/ServeurBureau.h"
 #include "ui/net/VerificationMiseAJour.h"
 
@@ -132,6 +134,57 @@ TEST(FenetreReseau, ServeurSelonLeReglageFermeALaFermeture) {
 
 // Le menu (sablier, toujours une boîte) et le démarrage (sans sablier, seulement
 // une version nouvelle) ; TestMiseAJour à « Non » : pas de vérification au démarrage.
+// La page des mesures suit PublierMesures à chaque construction et montre le
+// relevé du dernier tic (la mémoire factice : 2 Gio physiques libres sur 8).
+TEST(FenetreReseau, PageDesMesuresSelonLesReglages) {
+    FenetreEssai e;
+    e.Reg.WriteString("", "PublierMesures", "Oui");
+    TPulsodexForm& f = e.Demarrer();
+    ASSERT_NE(f.Reseau().Mesures(), nullptr);
+    const std::uint16_t port = f.Reseau().Mesures()->Port();
+    ClientEssai c(port);
+    c.Envoyer("GET /metrics HTTP/1.1\r\nHost: essai\r\n\r\n");
+    ASSERT_TRUE(c.FinDeConnexion());
+    for (const char* ligne :
+         {"HTTP/1.1 200 OK\r\n", "\npulsodex_memoire_physique_libre_bytes 2147483648\n",
+          "\npulsodex_memoire_libre_bytes 3221225472\n", "\npulsodex_memoire_utilisee_ratio 0.75\n",
+          "\npulsodex_alarmes_actives 0\n", "\npulsodex_version_info{version=\"1.0 Béta 2\"} 1\n"}) {
+        EXPECT_NE(c.Recu().find(ligne), std::string::npos) << ligne << " dans " << c.Recu();
+    }
+    EXPECT_EQ(c.Recu().find("processeur"), std::string::npos); // bandes du processeur éteintes
+
+    f.Config()->PublierMesures = false;
+    f.Cacher();
+    f.show();
+    EXPECT_EQ(f.Reseau().Mesures(), nullptr);
+    EXPECT_FALSE(ClientEssai(port).Connecte());
+
+    FenetreEssai eteinte;
+    EXPECT_EQ(eteinte.Demarrer().Reseau().Mesures(), nullptr);
+}
+
+// Un port déjà pris : dit en français sur la sortie d'erreur, sans boîte, et
+// le tableau de bord continue sans la page.
+TEST(FenetreReseau, PageDesMesuresPortPrisDitSurLaSortieDErreur) {
+    const net::Descripteur pris = net::Ecouter("127.0.0.1", 0);
+    const std::uint16_t port = net::PortLocal(pris.Fd());
+    FenetreEssai e;
+    e.Reg.WriteString("", "PublierMesures", "Oui");
+    e.Fenetre().Reseau().FixerEcouteMesures("127.0.0.1", port);
+    ::testing::internal::CaptureStderr();
+    TPulsodexForm& f = e.Demarrer();
+    const std::string erreur = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(erreur.find("pulsodex : la page des mesures ne peut pas écouter sur le port " +
+                          std::to_string(port) +
+                          " : Erreur de socket 98 (adresse déjà utilisée) lors de l'appel « bind »."),
+              std::string::npos)
+        << erreur;
+    ASSERT_NE(f.Reseau().Mesures(), nullptr);
+    EXPECT_FALSE(f.Reseau().Mesures()->Actif());
+    EXPECT_TRUE(e.Boites.Montrees.empty());
+    EXPECT_FALSE(f.Fermee());
+}
+
 TEST(FenetreReseau, MiseAJourSelonLaReponseEtLOrigine) {
     struct Cas {
         bool menu;

@@ -94,6 +94,7 @@ Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& 
             r.Compteur = 0; // réarmée
             continue;
         }
+        ++a.Tenues;
         if (r.Compteur != 0) {
             continue; // attend, ou ne se répète pas
         }

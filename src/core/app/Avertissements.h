@@ -18,6 +18,7 @@ struct Alarmes {
     bool Charge = false;
     bool Disque = false;
     std::bitset<27> Disques; // indices 1 (A) à 26 (Z)
+    int Tenues = 0;          // règles dont la condition tient, levées ou non
     [[nodiscard]] bool Aucune() const { return !Totale && !Physique && !Charge && !Disque; }
 };
 

@@ -25,7 +25,7 @@ bool BandeFixeVisible(int cle, const TConfig& c) {
 
 bool BandeEchantillonnee(const TConfig& c) {
     return c.Mem || c.MemPhysique || c.MemoryLoad || c.ChargeProcesseur || c.MoyenneChargeProcesseur ||
-           c.DisqueListe;
+           c.DisqueListe || c.PublierMesures;
 }
 
 std::vector<int> ClesDesBandes(int nombreDisques) {

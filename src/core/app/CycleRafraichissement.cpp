@@ -32,13 +32,14 @@ Redessins CycleRafraichissement::Echantillonner(const TConfig& c) {
         r.CpuMoy = m_courants.ChargeCpuMoyenne != m_derniereChargeCpuMoyenne;
         m_derniereChargeCpuMoyenne = m_courants.ChargeCpuMoyenne;
     }
-    // Un seul relevé de la mémoire par tic pour les trois bandes et les
-    // règles d'avertissement (évaluées même quand leurs bandes sont cachées).
+    // Un seul relevé de la mémoire par tic pour les trois bandes, les règles
+    // d'avertissement (évaluées même quand leurs bandes sont cachées) et la
+    // page des mesures.
     const bool regleMemoire =
         std::any_of(c.Avertissements.begin(), c.Avertissements.end(),
                     [](const TAvertissement& r) { return r.Ressource != Ressource::Disque; });
     StatutMemoire& memoire = m_memoireReleve;
-    if (c.MemoryLoad || c.Mem || c.MemPhysique || regleMemoire) {
+    if (c.MemoryLoad || c.Mem || c.MemPhysique || regleMemoire || c.PublierMesures) {
         memoire = m_memoire.Releve();
         m_courants.TotalMem = memoire.TotalPageFile;
         m_courants.TotalRealMem = memoire.TotalPhys;

@@ -42,6 +42,8 @@ constexpr ReglageSimple Nombre(LieuReglage lieu, std::string_view nom, Entier C:
 const std::array Table{
     Texte(Racine, "Proxy", &C::Proxy, ""),
     Nombre(Racine, "PortProxy", &C::PortProxy, "8080"),
+    OuiNon(Racine, "PublierMesures", &C::PublierMesures, "Non"),
+    Nombre(Racine, "PortMesures", &C::PortMesures, "11090", 1, 65535),
     OuiNon(Racine, "MultiResolution", &C::MultiResolution, "Oui", PasSauve), // SauveMultiResolution
 
     OuiNon(Resolution, "Date", &C::Date, "Oui"),

@@ -102,6 +102,9 @@ public:
     bool TestMiseAJour = false;
     std::string Proxy;
     std::int32_t PortProxy = 8080;
+    // La page des mesures pour Prometheus, et son port.
+    bool PublierMesures = false;
+    std::int32_t PortMesures = 11090;
 
     // Les deux listes, tenues ici pour la fenêtre principale.
     ListeAvertissements Avertissements;

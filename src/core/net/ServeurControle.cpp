@@ -3,6 +3,8 @@
 #include <array>
 #include <system_error>
 
+#include "core/net/EcouteServeur.h"
+
 namespace pulsodex::net {
 
 namespace {
@@ -20,17 +22,8 @@ void ServeurControle::Activer() {
     if (Actif()) {
         return;
     }
-    Descripteur ecoute = net::Ecouter(m_parametres.Adresse, m_parametres.Port);
-    const std::uint16_t port = PortLocal(ecoute.Fd());
-    m_ecoute = std::move(ecoute);
-    m_port = port;
-    try {
-        m_filEcoute = std::thread(&ServeurControle::Ecouter, this);
-    } catch (...) {
-        m_ecoute.Fermer();
-        m_port = 0;
-        throw;
-    }
+    OuvrirEcoute(m_parametres.Adresse, m_parametres.Port, m_ecoute, m_port, m_filEcoute,
+                 [this] { Ecouter(); });
 }
 
 void ServeurControle::Desactiver() {

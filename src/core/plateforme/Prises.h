@@ -75,6 +75,16 @@ inline constexpr std::chrono::milliseconds SansFin{-1};
 // passe avant tout. Lève ErreurPrise si l'attente échoue.
 Attente AttendrePrises(std::span<const Poignee> prises, std::span<bool> pretes, const Reveil* reveil,
                        std::chrono::milliseconds delai);
+// Une prise d'un ensemble surveillé, en lecture ou en écriture ; Prete dit
+// au retour si elle l'est (une erreur ou un raccrochage comptent).
+struct PriseSurveillee {
+    Poignee Prise = PoigneeInvalide;
+    bool Ecriture = false;
+    bool Prete = false;
+};
+// La même attente pour un nombre quelconque de prises, chacune dans son sens.
+Attente AttendreEnsemble(std::span<PriseSurveillee> prises, const Reveil* reveil,
+                         std::chrono::milliseconds delai);
 // La même attente pour une seule prise, en lecture ou en écriture.
 Attente AttendreLecture(Poignee fd, const Reveil* reveil, std::chrono::milliseconds delai);
 Attente AttendreEcriture(Poignee fd, const Reveil* reveil, std::chrono::milliseconds delai);
@@ -92,6 +102,9 @@ Descripteur Accepter(Poignee ecoute, bool& ressourcesEpuisees);
 // Envoie tout le texte ; faux si le délai passe ou si le réveil sonne avant
 // la fin. Lève ErreurPrise sur une erreur.
 bool EnvoyerTout(Poignee fd, std::string_view donnees, const Reveil* reveil, std::chrono::milliseconds delai);
+// Envoie ce que la prise accepte sans attendre : le nombre d'octets partis,
+// -1 si elle n'en prend aucun pour l'instant. Lève ErreurPrise sur une erreur.
+std::ptrdiff_t Envoyer(Poignee fd, std::string_view donnees);
 // Ce qui est arrivé, au plus la taille de la zone : le nombre d'octets, 0 si
 // le correspondant a fermé, -1 si rien n'est encore arrivé. Lève ErreurPrise.
 std::ptrdiff_t Recevoir(Poignee fd, std::span<char> zone);

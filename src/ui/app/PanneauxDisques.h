@@ -54,6 +54,7 @@ public:
 
     [[nodiscard]] int Nombre() const { return m_modeles.Nombre(); }
     [[nodiscard]] TDisque* Disque(int emplacement) const { return m_modeles.Disque(emplacement); }
+    [[nodiscard]] const DisquesFenetre& Modeles() const { return m_modeles; }
     [[nodiscard]] PanneauDisque* Panneau(int emplacement) const;
     [[nodiscard]] std::vector<std::uint8_t> Lecteurs() const;
 

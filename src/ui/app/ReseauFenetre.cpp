@@ -1,15 +1,22 @@
 #include "ui/app/ReseauFenetre.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "core/config/TConfig.h"
 #include "core/net/MiseAJour.h"
+#include "core/net/PageMesures.h"
+#include "core/net/ServeurMesures.h"
 #include "ui/net/ServeurBureau.h"
 #include "ui/net/VerificationMiseAJour.h"
 
 namespace pulsodex {
 
-ReseauFenetre::ReseauFenetre(Presentateur& boites) : m_boites(boites) {}
+ReseauFenetre::ReseauFenetre(Presentateur& boites) : m_boites(boites) {
+    if (const char* adresse = std::getenv("PULSODEX_ECOUTE_MESURES")) {
+        m_adresseMesures = adresse;
+    }
+}
 
 ReseauFenetre::~ReseauFenetre() = default;
 
@@ -36,6 +43,33 @@ void ReseauFenetre::ActiverServeur(const TConfig& config) {
     }
 }
 
+void ReseauFenetre::FixerEcouteMesures(std::string adresse, std::uint16_t port) {
+    m_adresseMesures = std::move(adresse);
+    m_portMesures = port;
+}
+
+void ReseauFenetre::ActiverMesures(const TConfig& config) {
+    if (!config.PublierMesures) {
+        m_mesures.reset(); // plus d'écoute
+        return;
+    }
+    const auto port = m_portMesures != 0 ? m_portMesures : static_cast<std::uint16_t>(config.PortMesures);
+    if (m_mesures && m_mesures->Parametres().Port != port) {
+        m_mesures.reset(); // port changé dans la configuration
+    }
+    if (!m_mesures) {
+        m_mesures =
+            std::make_unique<net::ServeurMesures>(net::ParametresMesures{m_adresseMesures, port},
+                                                  [this] { return net::PageMesures(m_releve.Lire()); });
+    }
+    try {
+        m_mesures->Activer();
+    } catch (const std::exception& erreur) {
+        std::fprintf(stderr, "pulsodex : la page des mesures ne peut pas écouter sur le port %u : %s\n",
+                     static_cast<unsigned>(port), erreur.what());
+    }
+}
+
 void ReseauFenetre::VerifierMiseAJour(const TConfig& config, net::OrigineVerification origine) {
     if (!m_verification) {
         m_verification = std::make_unique<VerificationMiseAJour>(m_boites);
@@ -48,6 +82,7 @@ void ReseauFenetre::Arreter() {
     if (m_serveur) {
         m_serveur->Serveur().Desactiver();
     }
+    m_mesures.reset();
     if (m_verification) {
         m_verification->Arreter();
     }

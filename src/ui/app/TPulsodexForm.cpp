@@ -86,6 +86,7 @@ TPulsodexForm::TPulsodexForm(ServicesFenetre services, QWidget* parent)
     m_rangement = std::make_unique<RangementBarre>(*this);
     m_reseau = std::make_unique<ReseauFenetre>(m_services.Boites);
     m_tics = std::make_unique<Tics>(*this, m_services, *m_bandesFixes, *m_disques, m_sablier, MessageEnCours);
+    m_tics->FixerReleve(&m_reseau->Releve());
 }
 
 TPulsodexForm::~TPulsodexForm() {
@@ -262,6 +263,7 @@ void TPulsodexForm::FormShow() {
     m_tics->Demarrer();
     if (!m_fermee) {
         m_reseau->ActiverServeur(c);
+        m_reseau->ActiverMesures(c);
     }
 }
 

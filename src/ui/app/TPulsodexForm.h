@@ -87,6 +87,8 @@ public:
     void FixerEcouteServeur(std::string adresse, std::uint16_t port);
     [[nodiscard]] ServeurBureau* Serveur() const;
     [[nodiscard]] VerificationMiseAJour* Verification() const;
+    // Les services réseau (page des mesures comprise).
+    [[nodiscard]] ReseauFenetre& Reseau() const { return *m_reseau; }
 
     // Gestionnaire des exceptions échappées d'un gestionnaire d'événement.
     void TraiteErreur(const std::string& message);

@@ -135,6 +135,7 @@ void Tics::Rafraichir() {
             m_chrono->Releve();
         }
         Avertir();
+        PublierReleve();
         if (m_resolution != nullptr) {
             m_resolution->Surveiller();
         }
@@ -145,14 +146,25 @@ void Tics::Rafraichir() {
 }
 
 void Tics::Avertir() {
-    const std::string phrase = PhraseAlarme(EvaluerAvertissements(
-        m_config->Avertissements, m_cycle.Memoire(), m_config->RepeterAvertir, m_services.Disques));
+    const Alarmes alarmes = EvaluerAvertissements(m_config->Avertissements, m_cycle.Memoire(),
+                                                  m_config->RepeterAvertir, m_services.Disques);
+    m_alarmesTenues = alarmes.Tenues;
+    const std::string phrase = PhraseAlarme(alarmes);
     if (phrase.empty() || m_messageEnCours) {
         return; // une autre fenêtre est ouverte : la phrase est abandonnée
     }
     m_messageEnCours = true;
     m_services.Boites.OuvrirMessage(phrase, LegendeAlarme, m_config->Sons ? SonExclamation : 0,
                                     [&enCours = m_messageEnCours] { enCours = false; });
+}
+
+void Tics::PublierReleve() {
+    if (m_releve == nullptr || !m_config->PublierMesures) {
+        return;
+    }
+    RemplirReleve(m_instantane, *m_config, m_cycle.Memoire(), m_cycle.Courants(), m_disques.Modeles(),
+                  m_services.Disques.Carte(), m_alarmesTenues);
+    m_releve->Publier(m_instantane);
 }
 
 void Tics::ErreurFatale(const std::string& message, const char* texte) {

@@ -11,6 +11,7 @@
 #include "core/app/Agenda.h"
 #include "core/app/CycleRafraichissement.h"
 #include "core/app/FileTaches.h"
+#include "core/app/ReleveMesures.h"
 #include "core/probes/Memoire.h"
 #include "core/probes/Processeur.h"
 #include "ui/app/ServicesFenetre.h"
@@ -41,6 +42,8 @@ public:
     void FixerConfig(TConfig* config) { m_config = config; }
     void FixerResolution(SurveillanceResolution* resolution) { m_resolution = resolution; }
     void FixerChrono(ChronoPremierePeinture* chrono) { m_chrono = chrono; }
+    // Où publier le relevé de chaque tic quand PublierMesures le veut.
+    void FixerReleve(DernierReleve* releve) { m_releve = releve; }
 
     // À chaque construction : tout sera redessiné au premier tic.
     void Reinitialiser() { m_cycle.Reinitialiser(); }
@@ -60,6 +63,7 @@ public:
 private:
     // Les règles d'avertissement ; au plus une fenêtre d'alarme.
     void Avertir();
+    void PublierReleve();
     // Chemin fatal d'un tic : deux boîtes d'arrêt puis la fin du programme.
     void ErreurFatale(const std::string& message, const char* texte);
 
@@ -80,6 +84,9 @@ private:
     std::string m_marqueurRedemarrer;
     FileTaches m_taches;
     ServicesAgenda m_agenda;
+    DernierReleve* m_releve = nullptr;
+    ReleveMesures m_instantane; // gardé d'un tic à l'autre : rien à réallouer
+    int m_alarmesTenues = 0;
 };
 
 } // namespace pulsodex

@@ -106,6 +106,7 @@ TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
         const char* phrase;
         int compteurSeconde; // la charge tue reste armée
     };
+    // Les règles tenues comptent aussi la charge qui se tait.
     const Cas cas[] = {
         {{Regle(Totale, 10, Pourcent), Regle(Charge, 90, Pourcent)},
          "La mémoire totale est pratiquement remplie.",
@@ -120,6 +121,7 @@ TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
     for (auto k : cas) {
         EXPECT_EQ(PhraseAlarme(EvaluerAvertissements(k.regles, m, 60, d)), k.phrase);
         EXPECT_EQ(k.regles[1].Compteur, k.compteurSeconde) << k.phrase;
+        EXPECT_EQ(EvaluerAvertissements(k.regles, m, 60, d).Tenues, 2) << k.phrase; // et au tic suivant
     }
 }
 
@@ -129,6 +131,7 @@ TEST(Avertir, DeuxReglesSurEDonnentEUneFois) {
     ListeAvertissements regles{Regle(Disque, 10, Pourcent, "E"), Regle(Disque, 500, Mo, "E")};
     const Alarmes a = EvaluerAvertissements(regles, {}, 60, d);
     EXPECT_EQ(PhraseAlarme(a), "Le disque E est pratiquement remplit.");
+    EXPECT_EQ(a.Tenues, 2);
 }
 
 TEST(Avertir, Phrases) {

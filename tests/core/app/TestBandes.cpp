@@ -287,14 +287,16 @@ TEST(BandesFixes, ClesCanoniquesSelonLesInterrupteurs) {
         bool date, heure, mem, physique, charge, cpu, moyenne;
         int disques;
         std::vector<int> attendu;
-        bool echantillonnee;
+        bool publier, echantillonnee;
     };
     const Cas cas[] = {
-        {true, true, true, true, true, false, false, 0, {-1, -2, -3, -4}, true},
-        {false, true, false, false, false, false, false, 1, {-1, 1}, false},
-        {false, false, false, false, false, false, false, 2, {1, 2}, false},
-        {false, false, false, true, false, false, true, 0, {-3, -6}, true},
-        {true, false, false, false, false, true, false, 0, {-1, -5}, true},
+        {true, true, true, true, true, false, false, 0, {-1, -2, -3, -4}, false, true},
+        {false, true, false, false, false, false, false, 1, {-1, 1}, false, false},
+        {false, false, false, false, false, false, false, 2, {1, 2}, false, false},
+        {false, false, false, true, false, false, true, 0, {-3, -6}, false, true},
+        {true, false, false, false, false, true, false, 0, {-1, -5}, false, true},
+        // La page des mesures demande le tic, même sans bande à servir.
+        {true, false, false, false, false, false, false, 0, {-1}, true, true},
     };
     for (const auto& k : cas) {
         test::ConfigEssai e;
@@ -306,6 +308,7 @@ TEST(BandesFixes, ClesCanoniquesSelonLesInterrupteurs) {
         c.MemoryLoad = k.charge;
         c.ChargeProcesseur = k.cpu;
         c.MoyenneChargeProcesseur = k.moyenne;
+        c.PublierMesures = k.publier;
         EXPECT_EQ(ClesCanoniques(k.disques, c), k.attendu) << k.disques;
         EXPECT_EQ(BandeEchantillonnee(c), k.echantillonnee);
     }

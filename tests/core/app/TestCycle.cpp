@@ -83,6 +83,12 @@ TEST_F(CycleTest, RedessineSeulementCeQuiChangeEtSondeSeulementCeQuiEstAffiche) 
     EXPECT_EQ(cycle.Courants().ChargeCpuMoyenne, 25); // (0 + 50) / 2
     EXPECT_EQ(processeur.Lectures, 2);
     EXPECT_EQ(memoire.Lectures, lectures);
+
+    // La page des mesures relève la mémoire sans bande qui la montre.
+    c.PublierMesures = true;
+    cycle.Echantillonner(c);
+    EXPECT_EQ(memoire.Lectures, lectures + 1);
+    EXPECT_EQ(cycle.Memoire().AvailPhys, memoire.Statut.AvailPhys);
 }
 
 TEST(Jauge, BarresCouleursEtInversion) {

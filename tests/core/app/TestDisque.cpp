@@ -6,11 +6,14 @@
 #include <fstream>
 
 #include "Attentes.h"
+#include "ConfigEssai.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
 #include "Fichiers.h"
+#include "core/app/CycleRafraichissement.h"
 #include "core/app/Disque.h"
 #include "core/app/DisquesFenetre.h"
+#include "core/app/ReleveMesures.h"
 #include "core/probes/Disques.h"
 #include "core/probes/Formats.h"
 #include "linux/DisquesLinux.h"
@@ -139,6 +142,22 @@ TEST_F(DisqueTest, EmplacementsEtTotalDesLecteursQuiRepondent) {
     EXPECT_TRUE(a.Repeindre);
     EXPECT_EQ(total.Activite, Activite::Repos); // neutre au premier tic
     EXPECT_EQ(LegendeDisque(total, fr), "400,00 octets");
+    // Le relevé des mesures : les lecteurs de la liste sans le total, D muet ;
+    // la moyenne du processeur, bande éteinte, n'y est pas.
+    ConfigEssai e;
+    e.Config.ChargeProcesseur = true;
+    Echantillons echantillons;
+    echantillons.ChargeCpu = 12;
+    echantillons.ChargeCpuMoyenne = 9;
+    ReleveMesures r;
+    RemplirReleve(r, e.Config, StatutMemoire{1, 2, 3, 4, 5}, echantillons, f, disques.Carte(), 3);
+    EXPECT_TRUE(r.Pret);
+    EXPECT_EQ(r.Memoire, (StatutMemoire{1, 2, 3, 4, 5}));
+    EXPECT_EQ(r.ChargeCpu, std::optional<std::uint8_t>(12));
+    EXPECT_FALSE(r.ChargeCpuMoyenne.has_value());
+    EXPECT_EQ(r.Lecteurs,
+              (std::vector<LecteurReleve>{{'C', "/", true, 400, 1000}, {'D', "/home", false, 0, 0}}));
+    EXPECT_EQ(r.AlarmesTenues, 3);
     EXPECT_EQ(f.Traiter(disques, true, fr)[0], ActionsDisque{});
     sonde->Repondre("/", 1000, 300);
     a = f.Traiter(disques, true, fr)[0];

@@ -206,6 +206,16 @@ TEST_F(OptionsTest, ZoneInvalideALaSortieOuALaValidation) {
              d.ProxyPortEdit.Texte.clear();
          },
          "Valeur entière incorrecte.", "ProxyPortEdit"},
+        {[](TOptionsForm& d) {
+             d.MesuresCheck.Cocher(true);
+             d.MesuresPortEdit.Texte = "0";
+         },
+         "Numéro de port invalide (1 à 65535).", "MesuresPortEdit"},
+        {[](TOptionsForm& d) {
+             d.MesuresCheck.Cocher(true);
+             d.MesuresPortEdit.Texte = "65536";
+         },
+         "Numéro de port invalide (1 à 65535).", "MesuresPortEdit"},
         {[](TOptionsForm& d) { d.RafraichissementBox.Texte = "70000"; },
          "Valeur de rafraîchissement invalide (1 à 65535).", "RafraichissementBox"},
     };
@@ -231,6 +241,41 @@ TEST_F(OptionsTest, ZoneInvalideALaSortieOuALaValidation) {
     EXPECT_EQ(e.Boites.Montrees.size(), 1U);
     EXPECT_FALSE(c.Date);
     EXPECT_EQ(e.Reg.Lire("1024x768", "Date"), "Non");
+}
+
+// La publication des mesures : la case active la zone du port, que « Ok »
+// recopie seulement quand la case est cochée (un port faux est alors ignoré).
+TEST_F(OptionsTest, PublicationDesMesuresEtSonPort) {
+    struct Cas {
+        bool publie;
+        bool cocher;
+        const char* port;
+        bool actifAttendu;
+        bool publieAttendu;
+        std::int32_t portAttendu;
+    };
+    const Cas cas[] = {
+        {false, false, "abc", false, false, 11090},
+        {false, true, "9200", true, true, 9200},
+        {true, true, "65535", true, true, 65535},
+        {true, false, "1", false, false, 11090},
+    };
+    for (const auto& k : cas) {
+        c.PublierMesures = k.publie;
+        c.PortMesures = 11090;
+        auto d = Ouvrir();
+        EXPECT_EQ(d->MesuresCheck.Coche(), k.publie);
+        EXPECT_EQ(d->MesuresPortEdit.Texte, "11090");
+        EXPECT_EQ(d->MesuresPortLabel.Texte, "Port :");
+        EXPECT_EQ(d->MesuresPortEdit.LongueurMax, 5U);
+        d->MesuresCheck.Cocher(k.cocher);
+        EXPECT_EQ(d->MesuresPortEdit.Active, k.actifAttendu);
+        EXPECT_EQ(d->MesuresPortLabel.Active, k.actifAttendu);
+        d->MesuresPortEdit.Texte = k.port;
+        ASSERT_TRUE(d->OkCmdClick()) << k.port;
+        EXPECT_EQ(c.PublierMesures, k.publieAttendu) << k.port;
+        EXPECT_EQ(c.PortMesures, k.portAttendu) << k.port;
+    }
 }
 
 TEST_F(OptionsTest, StyleToucheEtAide) {

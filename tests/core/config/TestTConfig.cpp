@@ -45,8 +45,8 @@ TEST_F(TConfigTest, PremierLancementEcritLaVersionEtDonneLesDefauts) {
               Nombres(1, 1, 1, 1, 1, 1, 0, 0, 0, 1, 1, 0));
     EXPECT_EQ(Nombres(c.CouleurFond, c.TempsMoyenneChargeProcesseur, c.TauxTransparence, c.Rafraichissement,
                       c.Couleur61To100, c.Couleur41To60, c.Couleur21To40, c.Couleur0To20, c.CouleurEcriture,
-                      c.CouleurSuppression, c.RepeterAvertir, c.PortProxy),
-              Nombres(-2147483633, 1, 255, 1000, 32768, 32896, 16512, 128, 128, 32768, 60, 8080));
+                      c.CouleurSuppression, c.RepeterAvertir, c.PortProxy, c.PortMesures, c.PublierMesures),
+              Nombres(-2147483633, 1, 255, 1000, 32768, 32896, 16512, 128, 128, 32768, 60, 8080, 11090, 0));
     EXPECT_EQ(
         (std::vector<std::string>{c.ListeDisques, c.OuvertureDisque, c.ChaineDate, c.ChaineHeure, c.Proxy}),
         (std::vector<std::string>{"C", "open", "dd/mm/yyyy", "hh:nn", ""}));
@@ -107,7 +107,8 @@ TEST_F(TConfigTest, TextesLusPuisReecritsSousLeurForme) {
         {"Rafraichissement", "abc", "1000"}, {"Rafraichissement", "70000", "1000"},
         {"TempsMoyenneChargeProcesseur", "300", "1"}, {"TempsMoyenneChargeProcesseur", "255", "255"},
         {"TauxTransparence", "-1", "255"}, {"RepeterAvertir", "200", "60"}, {"RepeterAvertir", "-1", "-1"},
-        {"CouleurFond", "99999999999", "-2147483633"},
+        {"CouleurFond", "99999999999", "-2147483633"}, {"PortMesures", "0", "11090", ""},
+        {"PortMesures", "65536", "11090", ""}, {"PortMesures", "9200", "9200", ""},
     };
     // clang-format on
     for (const auto& k : cas) {
@@ -246,7 +247,7 @@ TEST(TConfigValeurs, ChaqueValeurRevientALIdentique) {
     };
     // clang-format off
     const Valeur valeurs[] = {
-        {"", "PortProxy", "3128"}, {"", "Proxy", "proxy.local"}, {"", "TestMiseAJour", "Oui"},
+        {"", "PortMesures", "9200"}, {"", "PublierMesures", "Oui"}, {"", "PortProxy", "3128"}, {"", "Proxy", "proxy.local"}, {"", "TestMiseAJour", "Oui"},
         {"", "Version", "1.0 Béta 2"}, {R, "AuDessus", "Oui"}, {R, "Bord", "Relief"},
         {R, "ChaineDate", "dd-mm"}, {R, "ChaineHeure", "hh:nn:ss"}, {R, "ChargeProcesseur", "Oui"},
         {R, "Couleur0To20", "1"}, {R, "Couleur21To40", "2"}, {R, "Couleur41To60", "3"},

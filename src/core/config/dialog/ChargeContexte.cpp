@@ -34,6 +34,7 @@ std::vector<std::pair<CaseACocher*, bool TConfig::*>> TOptionsForm::CasesDesRegl
         {&DisqueJaugeInverseCheck, &TConfig::DisqueInverse},
         {&RemplissageCheck, &TConfig::IndicateurRemplissageDisque},
         {&DemarrageCheck, &TConfig::DemarrageSysteme},
+        {&MesuresCheck, &TConfig::PublierMesures},
     };
 }
 
@@ -147,6 +148,7 @@ void TOptionsForm::Charge_Contexte() {
     ProxyCheck.Cocher(!c.Proxy.empty());
     ProxyEdit.Texte = c.Proxy;
     ProxyPortEdit.Texte = std::to_string(c.PortProxy);
+    MesuresPortEdit.Texte = std::to_string(c.PortMesures);
 
     // Sans statistiques de performance sous Linux : les deux listes restent vides.
     CategorieList.Elements.clear();

@@ -60,6 +60,9 @@ bool TOptionsForm::Sauve_Contexte() {
     } else {
         c.Proxy.clear();
     }
+    if (MesuresCheck.Coche()) {
+        c.PortMesures = static_cast<std::int32_t>(*LireEntierDecimal(MesuresPortEdit.Texte));
+    }
 
     // Les listes sont remises, pas copiées.
     c.Avertissements = std::move(TempAvertissement);

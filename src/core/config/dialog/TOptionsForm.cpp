@@ -50,7 +50,9 @@ TOptionsForm::TOptionsForm(ServicesOptions services) : m_services(std::move(serv
                                                         &ProxyEdit,
                                                         &ProxyPortEdit,
                                                         &ProxyLabel,
-                                                        &ProxyPortLabel}) {
+                                                        &ProxyPortLabel,
+                                                        &MesuresPortEdit,
+                                                        &MesuresPortLabel}) {
         c->Active = false;
     }
     CpuMoyEdit.LongueurMax = 2;
@@ -61,11 +63,13 @@ TOptionsForm::TOptionsForm(ServicesOptions services) : m_services(std::move(serv
     NiceAvertissementBox.LongueurMax = 4;
     // Cinq chiffres : tous les ports (1 à 65535) doivent pouvoir s'écrire.
     ProxyPortEdit.LongueurMax = 5;
+    MesuresPortEdit.LongueurMax = 5;
     EcritureLabel.Texte = "Ecriture";
     SuppressionLabel.Texte = "Suppression";
     TransparenceLabel.Texte = "0 %";
     ProxyLabel.Texte = "Serveur proxy pour le web (HTTP) :";
     ProxyPortLabel.Texte = "Numéro de port :";
+    MesuresPortLabel.Texte = "Port :";
     NoteConfidentialite =
         "Lors de la vérification de mise à jour, aucune n'information sensible n'est transférée "
         "sur le réseau Internet. Ce test récupère simplement le numéro de la nouvelle version à "
@@ -183,6 +187,9 @@ void TOptionsForm::LierRegles() {
     };
     ProxyCheck.Regle = [this] {
         ActiverSelon(ProxyCheck, {&ProxyEdit, &ProxyPortEdit, &ProxyLabel, &ProxyPortLabel});
+    };
+    MesuresCheck.Regle = [this] {
+        ActiverSelon(MesuresCheck, {&MesuresPortEdit, &MesuresPortLabel});
     };
     TransparenceBar.Regle = [this] {
         TransparenceLabel.Texte = std::to_string(TransparenceBar.Position()) + " %";

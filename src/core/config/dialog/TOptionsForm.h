@@ -124,6 +124,9 @@ public:
     ZoneTexte ProxyEdit{"ProxyEdit"}, ProxyPortEdit{"ProxyPortEdit"};
     Etiquette ProxyLabel{"ProxyLabel"}, ProxyPortLabel{"ProxyPortLabel"};
     std::string NoteConfidentialite;
+    CaseACocher MesuresCheck{"MesuresCheck"};
+    ZoneTexte MesuresPortEdit{"MesuresPortEdit"};
+    Etiquette MesuresPortLabel{"MesuresPortLabel"};
 
     // --- Page cachée « A&vancé » ---
     Liste CategorieList{"CategorieList"}, ElementList{"ElementList"};
@@ -272,6 +275,7 @@ inline constexpr const char* TitreAvertissement = "Avertissement";
 inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.";
 inline constexpr const char* TexteRafraichissementInvalide =
     "Valeur de rafraîchissement invalide (1 à 65535).";
+inline constexpr const char* TextePortInvalide = "Numéro de port invalide (1 à 65535).";
 inline constexpr const char* TexteExemple = "AaBbCcDd%0123456789";
 
 // Les lignes de BordCombo, dans l'ordre.

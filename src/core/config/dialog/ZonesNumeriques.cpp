@@ -36,8 +36,9 @@ bool TOptionsForm::VerifierZonesNumeriques() {
             VerifierZone(NiceAvertissementBox, 0, 127, "Valeur de répétition invalide (0 à 127).",
                          c.RepeterAvertir >= 0 ? std::to_string(c.RepeterAvertir) : "")) &&
            (!ProxyCheck.Coche() ||
-            VerifierZone(ProxyPortEdit, 1, 65535, "Numéro de port invalide (1 à 65535).",
-                         std::to_string(c.PortProxy)));
+            VerifierZone(ProxyPortEdit, 1, 65535, TextePortInvalide, std::to_string(c.PortProxy))) &&
+           (!MesuresCheck.Coche() ||
+            VerifierZone(MesuresPortEdit, 1, 65535, TextePortInvalide, std::to_string(c.PortMesures)));
 }
 
 void TOptionsForm::RafraichissementBoxSortie() {

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <list>
+#include <memory>
+#include <stdexcept>
+
+#include "ReseauEssai.h"
+#include "core/net/ServeurMesures.h"
+
+namespace pulsodex::net {
+namespace {
+
+using test::AttendreQue;
+using test::ClientEssai;
+using namespace std::chrono_literals;
+
+constexpr const char* ReponsePage =
+    "HTTP/1.1 200 OK\r\nContent-Type: text/plain; version=0.0.4; charset=utf-8\r\n"
+    "Content-Length: 5\r\nConnection: close\r\n\r\npage\n";
+
+// Un serveur sur la boucle locale et un port libre, dont la page est « page ».
+class ServeurMesuresTest : public ::testing::Test {
+protected:
+    // Les délais en millisecondes ; 0 : ceux par défaut.
+    void Demarrer(std::size_t clientsMax = 32, int delais = 0) {
+        ParametresMesures p;
+        p.ClientsMax = clientsMax;
+        if (delais != 0) {
+            p.DelaiLecture = p.DelaiEcriture = std::chrono::milliseconds(delais);
+        }
+        p.Adresse = "127.0.0.1";
+        p.Port = 0;
+        m_serveur = std::make_unique<ServeurMesures>(p, [this] { return m_page; });
+        m_serveur->Activer();
+        ASSERT_TRUE(m_serveur->Actif());
+        ASSERT_NE(m_serveur->Port(), 0);
+    }
+
+    // Envoie la requête (un envoi refusé par un serveur qui a déjà fermé
+    // compte comme une fin) et rend tout ce qui est arrivé jusqu'à la fin.
+    std::optional<std::string> Echange(const std::string& requete) {
+        ClientEssai c(m_serveur->Port());
+        EXPECT_TRUE(c.Connecte());
+        try {
+            c.Envoyer(requete);
+        } catch (const std::exception&) { // NOLINT(bugprone-empty-catch) : la fin se lit ensuite
+        }
+        if (!c.FinDeConnexion()) {
+            return std::nullopt;
+        }
+        return c.Recu();
+    }
+
+    std::string m_page = "page\n";
+    std::unique_ptr<ServeurMesures> m_serveur;
+};
+
+TEST_F(ServeurMesuresTest, ChaqueRequeteRecoitSaReponseEtLaConnexionSeFerme) {
+    Demarrer();
+    const std::pair<std::string, std::string> cas[] = {
+        {"GET /metrics HTTP/1.1\r\nHost: 127.0.0.1\r\nAccept: */*\r\n\r\n", ReponsePage},
+        {"GET /metrics HTTP/1.0\n\n", ReponsePage},
+        {"GET /index.html HTTP/1.1\r\n\r\n", "HTTP/1.1 404 Not Found\r\n"},
+        {"POST /metrics HTTP/1.1\r\nContent-Length: 0\r\n\r\n", "HTTP/1.1 405 Method Not Allowed\r\n"},
+        {"\x16\x03\x01\x02\x03 garbage\r\n", "HTTP/1.1 400 Bad Request\r\n"},
+        {"GET /metrics HTTP/1.1\r\nX: " + std::string(20000, 'x'), "HTTP/1.1 431 "},
+    };
+    for (const auto& [requete, debut] : cas) {
+        const auto recu = Echange(requete);
+        ASSERT_TRUE(recu.has_value()) << requete.substr(0, 40);
+        EXPECT_TRUE(recu->starts_with(debut)) << requete.substr(0, 40) << " -> " << *recu;
+    }
+}
+
+TEST_F(ServeurMesuresTest, UneLigneDUnMegaOctetEstRefuseeEtLeServeurRestePret) {
+    Demarrer();
+    const auto recu = Echange(std::string(1 << 20, 'A'));
+    ASSERT_TRUE(recu.has_value()) << "connexion restée ouverte";
+    // Refusée par 414, ou coupée avant que la réponse ne soit lue.
+    EXPECT_TRUE(recu->empty() || recu->starts_with("HTTP/1.1 414 URI Too Long\r\n")) << *recu;
+    EXPECT_EQ(Echange("GET /metrics HTTP/1.1\r\n\r\n"), ReponsePage);
+}
+
+TEST_F(ServeurMesuresTest, DeuxCentsClientsServisOuFermesPuisRetourALaBase) {
+    const std::size_t fils = test::FilsDuProcessus();
+    const std::size_t descripteurs = test::DescripteursOuverts();
+    Demarrer(32);
+    std::list<ClientEssai> clients;
+    for (int i = 0; i < 200; ++i) {
+        clients.emplace_back(m_serveur->Port());
+        ASSERT_TRUE(clients.back().Connecte());
+    }
+    EXPECT_LE(m_serveur->Clients(), 32U);
+    int servis = 0;
+    for (ClientEssai& c : clients) {
+        try {
+            c.Envoyer("GET /metrics HTTP/1.1\r\n\r\n");
+        } catch (const std::exception&) { // NOLINT(bugprone-empty-catch) : fermé à l'arrivée
+        }
+        ASSERT_TRUE(c.FinDeConnexion());
+        EXPECT_TRUE(c.Recu().empty() || c.Recu() == ReponsePage) << c.Recu();
+        servis += c.Recu() == ReponsePage ? 1 : 0;
+    }
+    // Les 32 premiers, tenus jusqu'à leur requête, sont toujours servis.
+    EXPECT_GE(servis, 32);
+    clients.clear();
+    EXPECT_TRUE(AttendreQue([&] { return m_serveur->Clients() == 0; }));
+    m_serveur->Desactiver();
+    EXPECT_TRUE(AttendreQue([&] { return test::FilsDuProcessus() == fils; }));
+    EXPECT_EQ(test::DescripteursOuverts(), descripteurs + 2); // le réveil du serveur
+}
+
+TEST_F(ServeurMesuresTest, ClientLentRepondu408ClientQuiNeLitPasFerme) {
+    // Une page de 16 Mo, plus que ce que tiennent les tampons de la boucle locale.
+    m_page = std::string(16 << 20, 'x');
+    Demarrer(32, 200);
+    // Une requête jamais finie : 408 au bout du délai de lecture.
+    ClientEssai lent(m_serveur->Port());
+    lent.Envoyer("GET /metrics HTTP/1.1\r\nHost: x\r\n");
+    ASSERT_TRUE(lent.FinDeConnexion());
+    EXPECT_TRUE(lent.Recu().starts_with("HTTP/1.1 408 Request Timeout\r\n")) << lent.Recu();
+
+    // La page que le client ne lit pas : fermée au délai d'écriture.
+    ClientEssai muet(m_serveur->Port());
+    muet.Envoyer("GET /metrics HTTP/1.1\r\n\r\n");
+    ASSERT_TRUE(AttendreQue([&] { return m_serveur->Clients() == 1; }));
+    EXPECT_TRUE(AttendreQue([&] { return m_serveur->Clients() == 0; }));
+    ASSERT_TRUE(muet.FinDeConnexion());
+    EXPECT_LT(muet.Recu().size(), m_page.size());
+}
+
+TEST_F(ServeurMesuresTest, DesactiveLePortEstFermePuisSeRouvre) {
+    Demarrer();
+    const std::uint16_t port = m_serveur->Port();
+    m_serveur->Desactiver();
+    EXPECT_FALSE(ClientEssai(port).Connecte());
+    m_serveur->Activer();
+    EXPECT_EQ(Echange("GET /metrics HTTP/1.1\r\n\r\n"), ReponsePage);
+}
+
+} // namespace
+} // namespace pulsodex::net
