@@ -9,6 +9,7 @@
 #include <array>
 #include <climits>
 #include <memory>
+#include <vector>
 
 namespace pulsodex::net {
 
@@ -97,6 +98,20 @@ Descripteur Nouvelle(int famille, int type, int protocole) {
     return prise;
 }
 
+// WSAPoll : Reveil si la première prise (le réveil, quand il y en a un)
+// s'est manifestée, Prete si une autre l'a fait, Delai sinon.
+Attente Sonder(std::span<WSAPOLLFD> surveilles, bool avecReveil, milliseconds delai) {
+    const int n = ::WSAPoll(surveilles.data(), static_cast<ULONG>(surveilles.size()),
+                            Reste(Horloge::now() + delai, delai));
+    if (n == SOCKET_ERROR) {
+        throw ErreurPrise("WSAPoll", ::WSAGetLastError());
+    }
+    if (n == 0) {
+        return Attente::Delai;
+    }
+    return avecReveil && surveilles.front().revents != 0 ? Attente::Reveil : Attente::Prete;
+}
+
 Attente Attendre(std::span<const Poignee> prises, short evenement, std::span<bool> pretes,
                  const Reveil* reveil, milliseconds delai) {
     std::array<WSAPOLLFD, PrisesMax + 1> surveilles{};
@@ -110,28 +125,13 @@ Attente Attendre(std::span<const Poignee> prises, short evenement, std::span<boo
     for (const Poignee prise : prises) {
         surveilles[nombre++] = WSAPOLLFD{Prise(prise), evenement, 0};
     }
-    const auto fin = Horloge::now() + delai;
-    for (;;) {
-        const int n = ::WSAPoll(surveilles.data(), nombre, Reste(fin, delai));
-        if (n == SOCKET_ERROR) {
-            throw ErreurPrise("WSAPoll", ::WSAGetLastError());
-        }
-        if (reveil != nullptr && surveilles.front().revents != 0) {
-            return Attente::Reveil;
-        }
-        const std::size_t premiere = reveil != nullptr ? 1 : 0;
-        bool prete = false;
-        for (std::size_t i = 0; i < prises.size(); ++i) {
-            pretes[i] = surveilles[premiere + i].revents != 0;
-            prete = prete || pretes[i];
-        }
-        if (prete) {
-            return Attente::Prete;
-        }
-        if (n == 0) {
-            return Attente::Delai;
-        }
+    const Attente attente = Sonder(std::span(surveilles.data(), nombre), reveil != nullptr, delai);
+    const std::size_t premiere = reveil != nullptr ? 1 : 0;
+    for (std::size_t i = 0; i < prises.size(); ++i) {
+        // Erreur ou raccrochage comptent comme prêts : l'appel suivant le dira.
+        pretes[i] = surveilles[premiere + i].revents != 0;
     }
+    return attente;
 }
 
 Attente AttendreUne(Poignee fd, short evenement, const Reveil* reveil, milliseconds delai) {
@@ -222,6 +222,24 @@ Attente AttendrePrises(std::span<const Poignee> prises, std::span<bool> pretes, 
     return Attendre(prises, POLLRDNORM, pretes, reveil, delai);
 }
 
+Attente AttendreEnsemble(std::span<PriseSurveillee> prises, const Reveil* reveil, milliseconds delai) {
+    std::vector<WSAPOLLFD> surveilles;
+    surveilles.reserve(prises.size() + 1);
+    if (reveil != nullptr) {
+        surveilles.push_back(WSAPOLLFD{Prise(reveil->Fd()), POLLRDNORM, 0});
+    }
+    for (const PriseSurveillee& p : prises) {
+        surveilles.push_back(
+            WSAPOLLFD{Prise(p.Prise), static_cast<short>(p.Ecriture ? POLLWRNORM : POLLRDNORM), 0});
+    }
+    const Attente attente = Sonder(surveilles, reveil != nullptr, delai);
+    const std::size_t premiere = reveil != nullptr ? 1 : 0;
+    for (std::size_t i = 0; i < prises.size(); ++i) {
+        prises[i].Prete = surveilles[premiere + i].revents != 0;
+    }
+    return attente;
+}
+
 Attente AttendreLecture(Poignee fd, const Reveil* reveil, milliseconds delai) {
     return AttendreUne(fd, POLLRDNORM, reveil, delai);
 }
@@ -301,18 +319,26 @@ std::ptrdiff_t Recevoir(Poignee fd, std::span<char> zone) {
     throw ErreurPrise("recv", erreur);
 }
 
+std::ptrdiff_t Envoyer(Poignee fd, std::string_view donnees) {
+    const int n = ::send(Prise(fd), donnees.data(),
+                         static_cast<int>(std::min<std::size_t>(donnees.size(), INT_MAX)), 0);
+    if (n >= 0) {
+        return n;
+    }
+    const int erreur = ::WSAGetLastError();
+    if (erreur == WSAEWOULDBLOCK) {
+        return -1;
+    }
+    throw ErreurPrise("send", erreur);
+}
+
 bool EnvoyerTout(Poignee fd, std::string_view donnees, const Reveil* reveil, milliseconds delai) {
     const auto fin = Horloge::now() + delai;
     while (!donnees.empty()) {
-        const int n = ::send(Prise(fd), donnees.data(),
-                             static_cast<int>(std::min<std::size_t>(donnees.size(), INT_MAX)), 0);
+        const std::ptrdiff_t n = Envoyer(fd, donnees);
         if (n >= 0) {
             donnees.remove_prefix(static_cast<std::size_t>(n));
             continue;
-        }
-        const int erreur = ::WSAGetLastError();
-        if (erreur != WSAEWOULDBLOCK) {
-            throw ErreurPrise("send", erreur);
         }
         if (AttendreEcriture(fd, reveil, milliseconds(Reste(fin))) != Attente::Prete) {
             return false;
