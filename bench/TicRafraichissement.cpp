@@ -94,7 +94,7 @@ public:
 
 // Ce que fait MinuterieTimer, moins la peinture : les deux marqueurs, les
 // sondes et les comparaisons, les lecteurs (la configuration par défaut liste
-// C, soit /, interrogé par la sonde bornée de la couche des disques), les
+// C, soit /, interrogé par la couche des disques), les
 // avertissements, la surveillance de la résolution.
 class BancTic {
 public:
@@ -305,7 +305,7 @@ void Plancher(benchmark::State& etat, Bandes bandes) {
 // Le tic de la configuration par défaut ne lit que la mémoire ; avec les
 // bandes du processeur (celles que cout_programme.sh affiche), il lit aussi
 // /proc/stat. Chacun a son plancher. Le temps processeur compté est celui du
-// processus entier : le fil de la sonde bornée compte aussi.
+// processus entier : le fil du releveur compte aussi.
 BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Plancher, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur)
