@@ -18,3 +18,6 @@ ctest --preset ci-fr
 cmake --preset fuzz
 cmake --build --preset fuzz
 ctest --preset fuzz
+
+# Pour information : la part des tests dans le code.
+scripts/part_des_tests.sh

@@ -98,8 +98,8 @@ TEST(Formats, LegendesSousChaqueLocale) {
             << k.locale << " absente : scripts/dependances.sh la crée";
         const FormatNombres format = FormatNombres::De(LocaleLinux(k.locale));
         EXPECT_EQ(ChaineEspaceDisque(3, 250847564923LL, 1LL << 40, format), k.disque) << k.locale;
-        EXPECT_EQ(ChaineMemoire(24449793393LL, 3, format), k.mo) << k.locale;
-        EXPECT_EQ(ChaineMemoire(24422338560LL, 1, format), k.octets) << k.locale;
+        EXPECT_EQ(ChaineMemoire(24449793393LL, ModeAffichageMemoire::Mo, format), k.mo) << k.locale;
+        EXPECT_EQ(ChaineMemoire(24422338560LL, ModeAffichageMemoire::Octets, format), k.octets) << k.locale;
     }
     std::setlocale(LC_ALL, avant.c_str());
 }

@@ -69,7 +69,7 @@ TEST_F(BandesFenetreTest, AvanceeParDefautPuisEnLigneALaMain) {
     EXPECT_EQ(f.height(), 4 * 20 + 2 + 2);
 
     Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
-    EXPECT_EQ(f.Config()->Organisation, 0);
+    EXPECT_EQ(f.Config()->Organisation, Organisation::Manuelle);
     EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Manuelle");
     EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
     EXPECT_EQ(f.height(), 20 + 2 + 2);
@@ -93,7 +93,7 @@ TEST_F(BandesFenetreTest, AutomatiqueSuitLaLargeurEtSeBascule) {
     const auto avant = f.Bandes()->Modele().Bandes();
     Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
     EXPECT_FALSE(Enfant<QAction>(f, "enLigneAutoMenu")->isChecked());
-    EXPECT_EQ(f.Config()->Organisation, 0);
+    EXPECT_EQ(f.Config()->Organisation, Organisation::Manuelle);
     EXPECT_EQ(reg.Lire(e.Res(), "Organisation"), "Manuelle");
     EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, avant[0].Largeur);
     EXPECT_EQ(f.Bandes()->Modele().A(0).Rupture, avant[0].Rupture);

@@ -17,7 +17,7 @@
 #include "FenetreEssai.h"
 #include "core/config/dialog/TOptionsForm.h"
 #include "ui/app/Panneaux.h"
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 namespace pulsodex::test {
 namespace {
@@ -40,7 +40,7 @@ protected:
                                                               nullptr,
                                                               nullptr,
                                                               {}});
-        fenetre = std::make_unique<FenetreOptions>(*etat, [this] { return ecritureReussie; });
+        fenetre = std::make_unique<TOptionsFormQt>(*etat, [this] { return ecritureReussie; });
     }
     template <typename W>
     W* Widget(const char* nom) {
@@ -50,7 +50,7 @@ protected:
     }
     ConfigEssai e;
     std::unique_ptr<TOptionsForm> etat;
-    std::unique_ptr<FenetreOptions> fenetre;
+    std::unique_ptr<TOptionsFormQt> fenetre;
     bool ecritureReussie = true;
 };
 
@@ -169,7 +169,7 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
     TPulsodexForm& f = e.Demarrer();
 
     EXPECT_FALSE(Enfant<PanneauBande>(f, "CpuPanel")->isVisible());
-    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+    f.FixerObservateurOptions([](TOptionsFormQt& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
             fenetre.findChild<QCheckBox*>(QStringLiteral("CpuCheck"))->click();
             fenetre.SauverCmd->click();
@@ -186,7 +186,7 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
     EXPECT_TRUE(e.Reg.SectionExiste("Lecteurs"));
 
     // « Annuler » : rien ne change, mais la fenêtre est reconstruite.
-    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+    f.FixerObservateurOptions([](TOptionsFormQt& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
             fenetre.findChild<QCheckBox*>(QStringLiteral("CpuCheck"))->click();
             fenetre.CancelBtn->click();
@@ -198,7 +198,7 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
 
     // « Ok » applique sans écrire les réglages, mais garde la carte des lettres.
     e.Reg.EraseSection("Lecteurs");
-    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+    f.FixerObservateurOptions([](TOptionsFormQt& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
             fenetre.findChild<QCheckBox*>(QStringLiteral("CpuCheck"))->click();
             fenetre.OkCmd->click();

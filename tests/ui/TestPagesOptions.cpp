@@ -22,10 +22,10 @@
 #include "FenetreEssai.h"
 #include "ReglagesEssai.h"
 #include "core/config/dialog/TOptionsForm.h"
-#include "ui/config/FenetreOptions.h"
 #include "ui/config/PageAgendaQt.h"
 #include "ui/config/PageMessagesQt.h"
-#include "ui/shell/TEvenementForm.h"
+#include "ui/config/TOptionsFormQt.h"
+#include "ui/shell/TEvenementFormQt.h"
 
 namespace pulsodex::test {
 namespace {
@@ -36,10 +36,10 @@ void Focus(QWidget* zone, QEvent::Type type) {
 }
 
 // Agit sur l'éditeur d'événement dès qu'il est ouvert.
-void SurEditeur(std::function<void(TEvenementForm&)> action) {
+void SurEditeur(std::function<void(TEvenementFormQt&)> action) {
     auto* guet = new QTimer;
     QObject::connect(guet, &QTimer::timeout, guet, [guet, action] {
-        if (TEvenementForm* editeur = TEvenementForm::EvenementForm();
+        if (TEvenementFormQt* editeur = TEvenementFormQt::EvenementForm();
             editeur != nullptr && editeur->isVisible()) {
             guet->deleteLater();
             action(*editeur);
@@ -48,7 +48,10 @@ void SurEditeur(std::function<void(TEvenementForm&)> action) {
     guet->start(5);
 }
 
-TEvenement Evenement(std::uint8_t type, std::string heure, std::string minute) {
+constexpr TypeEvenement Message = TypeEvenement::Message;
+constexpr TypeEvenement Tache = TypeEvenement::Tache;
+
+TEvenement Evenement(TypeEvenement type, std::string heure, std::string minute) {
     TEvenement e;
     e.Type = type;
     e.Actif = true;
@@ -60,7 +63,8 @@ TEvenement Evenement(std::uint8_t type, std::string heure, std::string minute) {
 class PagesOptionsTest : public ::testing::Test, protected DialogueEssai {};
 
 TEST_F(PagesOptionsTest, PageMessagesRefleteEtTransmet) {
-    e.Config.Avertissements = {{1, 20, 1, "C", 0}, {3, 200, 4, "D", 0}};
+    e.Config.Avertissements = {{Ressource::MemoireTotale, 20, Unite::Pourcent, "C", 0},
+                               {Ressource::Disque, 200, Unite::Mo, "D", 0}};
     auto d = Ouvrir();
     PageMessagesQt page(*d);
     ASSERT_EQ(page.AvertirList->count(), 2);
@@ -115,7 +119,7 @@ TEST_F(PagesOptionsTest, PageMessagesRefleteEtTransmet) {
 }
 
 TEST_F(PagesOptionsTest, PageAgendaCochesZonesEtRafraichissement) {
-    e.Config.Evenements = {Evenement(1, "08:30", ""), Evenement(2, "", "15")};
+    e.Config.Evenements = {Evenement(Message, "08:30", ""), Evenement(Tache, "", "15")};
     auto d = Ouvrir();
     PageAgendaQt page(*d);
     int rafraichissements = 0;
@@ -182,7 +186,7 @@ TEST_F(PagesOptionsTest, PageAgendaCochesZonesEtRafraichissement) {
 }
 
 TEST_F(PagesOptionsTest, HeureRefuseeGardeLeFocusEtLaZoneSuivanteNEntrePas) {
-    e.Config.Evenements = {Evenement(1, "08:30", "")};
+    e.Config.Evenements = {Evenement(Message, "08:30", "")};
     auto d = Ouvrir();
     PageAgendaQt page(*d);
     page.show();
@@ -207,7 +211,7 @@ TEST_F(PagesOptionsTest, HeureRefuseeGardeLeFocusEtLaZoneSuivanteNEntrePas) {
 }
 
 TEST_F(PagesOptionsTest, EntreeVerifieLaZoneAvantDeValider) {
-    e.Config.Evenements = {Evenement(1, "08:30", "")};
+    e.Config.Evenements = {Evenement(Message, "08:30", "")};
     auto d = Ouvrir();
     QDialog dialogue;
     auto* page = new PageAgendaQt(*d, &dialogue);
@@ -236,12 +240,12 @@ TEST_F(PagesOptionsTest, EntreeVerifieLaZoneAvantDeValider) {
 }
 
 TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
-    e.Config.Evenements = {Evenement(2, "08:30", "")};
+    e.Config.Evenements = {Evenement(Tache, "08:30", "")};
     auto d = Ouvrir();
     PageAgendaQt page(*d);
     page.resize(500, 400);
     page.show();
-    SurEditeur([](TEvenementForm& editeur) {
+    SurEditeur([](TEvenementFormQt& editeur) {
         EXPECT_EQ(editeur.PageControl->currentWidget(), editeur.MessageSheet);
         editeur.MessageBox->setText(QStringLiteral("Réunion"));
         editeur.OkCmd->click();
@@ -249,11 +253,12 @@ TEST_F(PagesOptionsTest, DoubleClicOuvreLesProprietes) {
     const QRect ligne = page.EvenementList->visualItemRect(page.EvenementList->item(0));
     QTest::mouseClick(page.EvenementList->viewport(), Qt::LeftButton, {}, ligne.center());
     QTest::mouseDClick(page.EvenementList->viewport(), Qt::LeftButton, {}, ligne.center());
-    ASSERT_TRUE(AttendreEnTraitantLesEvenements([&] { return d->TempEvenement[0].Type == 1; }, 2s));
+    ASSERT_TRUE(AttendreEnTraitantLesEvenements(
+        [&] { return d->TempEvenement[0].Type == TypeEvenement::Message; }, 2s));
     EXPECT_EQ(d->TempEvenement[0].Message, "Réunion");
     EXPECT_EQ(page.EvenementList->item(0)->text().toStdString(), "Message tous les jours à 08:30");
     EXPECT_TRUE(
-        AttendreEnTraitantLesEvenements([] { return TEvenementForm::EvenementForm() == nullptr; }, 2s));
+        AttendreEnTraitantLesEvenements([] { return TEvenementFormQt::EvenementForm() == nullptr; }, 2s));
 }
 
 template <typename W>
@@ -278,7 +283,7 @@ void AjouterRegleEtEvenement(QWidget& fenetre, int lecteur, const std::string& l
     EXPECT_EQ(Enfant<QListWidget>(fenetre, "AvertirList")->item(0)->text().toStdString(), legende);
 
     Enfant<QPushButton>(fenetre, "AjouterEvenementCmd")->click();
-    SurEditeur([](TEvenementForm& editeur) {
+    SurEditeur([](TEvenementFormQt& editeur) {
         editeur.PageControl->setCurrentWidget(editeur.TacheSheet);
         editeur.ChoisirFichier = [] {
             return QStringLiteral("/opt/outils/sauve.sh");
@@ -313,7 +318,7 @@ TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
     carte.Fixer('C', "/");
     carte.Fixer('D', "/home");
     TOptionsForm d(ServicesOptions{config, boites, locale, {"DejaVu Sans"}, true, {3}, carte, {}, {}, {}});
-    FenetreOptions fenetre(d, [&reg] { return reg.Synchroniser(); });
+    TOptionsFormQt fenetre(d, [&reg] { return reg.Synchroniser(); });
     EXPECT_EQ(fenetre.Pages->tabText(4).toStdString(), "&Messages");
     EXPECT_EQ(fenetre.Pages->tabText(5).toStdString(), "Agen&da");
     fenetre.show();
@@ -347,7 +352,7 @@ TEST(PagesOptionsSauver, RegleEtEvenementDansLeFichier) {
 TEST(PagesOptionsSauver, OkDepuisLeTableauDeBord) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+    f.FixerObservateurOptions([](TOptionsFormQt& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] {
             AjouterRegleEtEvenement(fenetre, 0, "Disque C < 500 Mo");
             fenetre.OkCmd->click();
@@ -355,7 +360,7 @@ TEST(PagesOptionsSauver, OkDepuisLeTableauDeBord) {
     });
     Enfant<QAction>(f, "ConfigurationMenu")->trigger();
     ASSERT_EQ(f.Config()->Avertissements.size(), 1U);
-    EXPECT_EQ(f.Config()->Avertissements[0], (TAvertissement{3, 500, 4, "C", 0}));
+    EXPECT_EQ(f.Config()->Avertissements[0], (TAvertissement{Ressource::Disque, 500, Unite::Mo, "C", 0}));
     ASSERT_EQ(f.Config()->Evenements.size(), 1U);
     EXPECT_EQ(f.Config()->Evenements[0].Commande, "/opt/outils/sauve.sh");
     EXPECT_TRUE(f.Config()->Evenements[0].Actif);

@@ -13,7 +13,7 @@
 #include "FenetreEssai.h"
 #include "ReglagesEssai.h"
 #include "core/config/FichierIni.h"
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 namespace pulsodex::test {
 namespace {
@@ -107,7 +107,7 @@ struct FenetreSurFichier {
 TEST(ReglagesFichier, OkPuisMasquerPuisQuitterSansFausseAlerte) {
     FenetreSurFichier s(std::string(DejaLance) + "[1280x1024]\nListeDisques=\n");
     TPulsodexForm& f = s.Essai.Demarrer();
-    f.FixerObservateurOptions([](FenetreOptions& fenetre) {
+    f.FixerObservateurOptions([](TOptionsFormQt& fenetre) {
         QTimer::singleShot(0, &fenetre, [&fenetre] { fenetre.OkCmd->click(); });
     });
     Enfant<QAction>(f, "ConfigurationMenu")->trigger();

@@ -48,7 +48,7 @@ TEST_F(TicsTest, BarresPeintesAuPixelPres) {
     EXPECT_EQ(image.pixelColor(130, 5), fond);
     {
         QPainter peintre(&image);
-        SetActivite(peintre, image.rect(), 1, c);
+        SetActivite(peintre, image.rect(), Activite::Ecriture, c);
     }
     EXPECT_EQ(image.pixelColor(100, 5), CouleurQt(c.CouleurEcriture));
 }
@@ -56,13 +56,13 @@ TEST_F(TicsTest, BarresPeintesAuPixelPres) {
 // Les quatre côtés du biseau d'une bande fixe se voient autour de sa jauge.
 TEST(PanneauBande, BiseauEntierAutourDeLaJauge) {
     struct Cas {
-        int bord;
+        Bord bord;
         QColor hautGauche;
         QColor basDroite;
     };
     const QColor sombre(10, 10, 10);
     const QColor clair(250, 250, 250);
-    const Cas cas[] = {{1, sombre, clair}, {2, clair, sombre}};
+    const Cas cas[] = {{Bord::Creux, sombre, clair}, {Bord::Relief, clair, sombre}};
     for (const auto& k : cas) {
         PanneauBande panneau(QStringLiteral("MemPanel"));
         QPalette palette = panneau.palette();
@@ -79,11 +79,11 @@ TEST(PanneauBande, BiseauEntierAutourDeLaJauge) {
         panneau.resize(100, 24);
         jauge->resize(jauge->width(), 18);
         const QImage image = panneau.grab().toImage();
-        EXPECT_EQ(image.pixelColor(50, 2), k.hautGauche) << k.bord;
-        EXPECT_EQ(image.pixelColor(2, 12), k.hautGauche) << k.bord;
-        EXPECT_EQ(image.pixelColor(50, 21), k.basDroite) << k.bord;
-        EXPECT_EQ(image.pixelColor(97, 12), k.basDroite) << k.bord;
-        EXPECT_EQ(image.pixelColor(96, 20), QColor(Qt::blue)) << k.bord;
+        EXPECT_EQ(image.pixelColor(50, 2), k.hautGauche) << static_cast<int>(k.bord);
+        EXPECT_EQ(image.pixelColor(2, 12), k.hautGauche) << static_cast<int>(k.bord);
+        EXPECT_EQ(image.pixelColor(50, 21), k.basDroite) << static_cast<int>(k.bord);
+        EXPECT_EQ(image.pixelColor(97, 12), k.basDroite) << static_cast<int>(k.bord);
+        EXPECT_EQ(image.pixelColor(96, 20), QColor(Qt::blue)) << static_cast<int>(k.bord);
     }
 }
 
@@ -113,7 +113,7 @@ TEST_F(TicsTest, HorlogeAlignéeSurLaMinute) {
     EXPECT_EQ(Enfant<PanneauBande>(f, "DateHeurePanel")->Texte().toStdString(), "05/12/2026 - 10:16");
     EXPECT_EQ(Enfant<QTimer>(f, "HeureTimer")->interval(), 60000);
 
-    f.Config()->ModeRafraichissementHorloge = 2;
+    f.Config()->ModeRafraichissementHorloge = ModeRafraichissementHorloge::Seconde;
     f.Config()->Date = false;
     f.Config()->ChaineHeure = "hh:nn:ss";
     f.HeureTimerTimer();

@@ -15,20 +15,20 @@ namespace pulsodex {
 bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
                           std::string_view minute, const DateHeure& m) {
     TraceProcedure trace("ConcordanceDateHeure");
-    if (mois != 0 && m.Mois != mois) {
+    if (mois != MoisTous && m.Mois != mois) {
         return false;
     }
     bool jourOk = false;
-    if (jour == 0) {
+    if (jour == JourTous) {
         jourOk = true;
-    } else if (jour <= 7) {
+    } else if (jour <= JourSamedi) {
         jourOk = m.JourSemaine == jour;
-    } else if (jour == 8) {
-        jourOk = m.JourSemaine >= 2 && m.JourSemaine <= 6;
-    } else if (jour == 9) {
+    } else if (jour == JourSemaine) {
+        jourOk = m.JourSemaine >= 2 && m.JourSemaine <= 6; // lundi à vendredi
+    } else if (jour == JourWeekEnd) {
         jourOk = m.JourSemaine == 1 || m.JourSemaine == 7;
     } else {
-        jourOk = m.Jour == jour - 9;
+        jourOk = m.Jour == jour - DecalageJourDuMois;
     }
     if (!jourOk) {
         return false;
@@ -87,12 +87,25 @@ std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std
            "\" : " + std::string(erreur) + std::string(FinDeLigne);
 }
 
+ModeFenetre FenetreDeLancement(ModeLancement mode) {
+    switch (mode) {
+    case ModeLancement::Normal:
+        return ModeFenetre::Normale;
+    case ModeLancement::Icone:
+        return ModeFenetre::Reduite;
+    case ModeLancement::Agrandi:
+        return ModeFenetre::Agrandie;
+    default:
+        return ModeFenetre::Cachee;
+    }
+}
+
 void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, bool sons,
                       bool& messageEnCours, const ServicesAgenda& s) {
     TraceProcedure trace("TPulsodexForm.LancerEvenements");
     for (std::size_t i = 0; i < evenements.size(); ++i) {
         TEvenement& e = evenements[i];
-        if (!e.Actif || (e.Type != 1 && e.Type != 2)) {
+        if (!e.Actif || (e.Type != TypeEvenement::Message && e.Type != TypeEvenement::Tache)) {
             continue;
         }
         if (!ConcordanceDateHeure(e.Mois, e.Jour, e.Heure, e.Minute, maintenant)) {
@@ -102,7 +115,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
         if (e.Lance) {
             continue;
         }
-        if (e.Type == 1) {
+        if (e.Type == TypeEvenement::Message) {
             if (messageEnCours) {
                 continue; // montré plus tard si son moment dure encore
             }
@@ -120,10 +133,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
                            e.Commande,
                            e.Parametres,
                            e.Repertoire,
-                           e.ModeLancement == 0   ? ModeFenetre::Normale
-                           : e.ModeLancement == 1 ? ModeFenetre::Reduite
-                           : e.ModeLancement == 2 ? ModeFenetre::Agrandie
-                                                  : ModeFenetre::Cachee,
+                           FenetreDeLancement(e.ModeLancement),
                            s.Locale.DateHeureCourte(maintenant)};
         s.LancerTache(std::move(tache));
         if (s.Sablier) {
@@ -134,7 +144,7 @@ void LancerEvenements(ListeEvenements& evenements, const DateHeure& maintenant, 
 
 void ExecuterTache(const TacheALancer& t, Lanceur& lanceur, const std::string& fichierErreurs) {
     const int reponse = lanceur.ShellExecute("", t.Commande, t.Parametres, t.Repertoire, t.Mode);
-    if (reponse <= 32) {
+    if (LancementEchoue(reponse)) {
         AjouterAuFichier(fichierErreurs, LigneTachesErr(t.DateHeure, t.Nom, MessageErreurLancement(reponse)));
     }
 }

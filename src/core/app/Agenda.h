@@ -17,7 +17,14 @@ class LocaleUtilisateur;
 
 bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
                           std::string_view minute, const DateHeure& maintenant);
+// La réponse d'un lancement (Lanceur::ShellExecute) : 32 ou moins est un
+// code d'erreur, au-delà un succès.
+[[nodiscard]] constexpr bool LancementEchoue(int code) {
+    return code <= 32;
+}
 std::string MessageErreurLancement(int code);
+// La fenêtre d'une tâche lancée ; cachée pour un mode inconnu.
+ModeFenetre FenetreDeLancement(ModeLancement mode);
 // « (05/12/2026 09:52:10) Lancement de la tâche "Nom" : Fichier non trouvé. »
 std::string LigneTachesErr(std::string_view dateHeure, std::string_view nom, std::string_view erreur);
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Trace.h"
 
 namespace pulsodex {
@@ -11,28 +12,41 @@ std::int64_t Arrondi(double v) {
     return static_cast<std::int64_t>(std::nearbyint(v));
 } // moitiés au pair
 
+// Une règle d'une autre ressource est passée.
+bool RessourceConnue(Ressource r) {
+    switch (r) {
+    case Ressource::MemoireTotale:
+    case Ressource::MemoirePhysique:
+    case Ressource::Disque:
+    case Ressource::ChargeMemoire:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // La valeur mesurée pour la règle, dans son unité ; rien si elle ne se mesure pas.
 std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire& m,
                                     EspaceLecteurs& disques) {
-    if (r.Ressource == 4) {
+    if (r.Ressource == Ressource::ChargeMemoire) {
         return m.MemoryLoad;
     }
     std::int64_t v = 0;
     std::int64_t total = 0;
     switch (r.Ressource) {
-    case 1:
+    case Ressource::MemoireTotale:
         v = m.AvailPageFile;
         total = m.TotalPageFile;
         break;
-    case 2:
+    case Ressource::MemoirePhysique:
         v = m.AvailPhys;
         total = m.TotalPhys;
         break;
-    case 3: {
-        if (r.Disque.size() != 1 || r.Disque[0] < 'A' || r.Disque[0] > 'Z') {
+    case Ressource::Disque: {
+        const std::uint8_t lecteur = r.Disque.size() == 1 ? NumeroDuLecteur(r.Disque[0]) : 0;
+        if (lecteur == 0) {
             return std::nullopt;
         }
-        const auto lecteur = static_cast<std::uint8_t>(r.Disque[0] - 64);
         // Une seule interrogation ; un lecteur qui ne répond pas n'est pas un
         // lecteur plein.
         const ReponseSonde espace = disques.Espace(lecteur);
@@ -47,15 +61,15 @@ std::optional<std::int64_t> Mesurer(const TAvertissement& r, const StatutMemoire
         return std::nullopt;
     }
     switch (r.Unite) {
-    case 1:
+    case Unite::Pourcent:
         // Un total nul ou illisible : pas de pourcentage, la condition ne tient pas.
         if (total <= 0) {
             return std::nullopt;
         }
         return Arrondi(static_cast<double>(v) / static_cast<double>(total) * 100.0);
-    case 3:
+    case Unite::Ko:
         return Arrondi(static_cast<double>(v) / 1024.0);
-    case 4:
+    case Unite::Mo:
         return Arrondi(static_cast<double>(v) / 1048576.0);
     default:
         return v;
@@ -71,11 +85,11 @@ Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& 
         if (r.Compteur > 0) {
             --r.Compteur;
         }
-        if (r.Ressource < 1 || r.Ressource > 4) {
+        if (!RessourceConnue(r.Ressource)) {
             continue;
         }
         const auto v = Mesurer(r, memoire, disques);
-        const bool tient = v && (r.Ressource == 4 ? *v > r.Seuil : *v < r.Seuil);
+        const bool tient = v && (r.Ressource == Ressource::ChargeMemoire ? *v > r.Seuil : *v < r.Seuil);
         if (!tient) {
             r.Compteur = 0; // réarmée
             continue;
@@ -84,20 +98,20 @@ Alarmes EvaluerAvertissements(ListeAvertissements& regles, const StatutMemoire& 
             continue; // attend, ou ne se répète pas
         }
         // La charge se tait si une règle de mémoire a déjà sonné avant elle.
-        if (r.Ressource == 4 && (a.Totale || a.Physique)) {
+        if (r.Ressource == Ressource::ChargeMemoire && (a.Totale || a.Physique)) {
             continue;
         }
         r.Compteur = static_cast<std::int8_t>(repeter);
         switch (r.Ressource) {
-        case 1:
+        case Ressource::MemoireTotale:
             a.Totale = true;
             break;
-        case 2:
+        case Ressource::MemoirePhysique:
             a.Physique = true;
             break;
-        case 3:
+        case Ressource::Disque:
             a.Disque = true;
-            a.Disques.set(static_cast<std::size_t>(r.Disque[0] - 64));
+            a.Disques.set(NumeroDuLecteur(r.Disque[0]));
             break;
         default:
             a.Charge = true;
@@ -161,7 +175,7 @@ std::string PhraseAlarme(const Alarmes& a) {
         for (int j = 1; j <= disques; ++j) {
             Debut_Disque(texte, disques, j);
             texte += ' ';
-            texte += static_cast<char>(Cherche_Disque(a.Disques, j) + 64);
+            texte += LettreDuLecteur(Cherche_Disque(a.Disques, j));
         }
     }
     if (sujets > 1 || disques > 1) {

@@ -14,8 +14,8 @@ std::string MotifHorloge(const TConfig& c) {
     return c.ChaineDate + " - " + c.ChaineHeure;
 }
 
-int ProchainIntervalle(int modeHorloge, int secondes) {
-    if (modeHorloge != 1) {
+int ProchainIntervalle(ModeRafraichissementHorloge modeHorloge, int secondes) {
+    if (modeHorloge != ModeRafraichissementHorloge::Minute) {
         return 1000;
     }
     return 60000 - 1000 * secondes;

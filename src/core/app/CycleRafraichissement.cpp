@@ -34,8 +34,9 @@ Redessins CycleRafraichissement::Echantillonner(const TConfig& c) {
     }
     // Un seul relevé de la mémoire par tic pour les trois bandes et les
     // règles d'avertissement (évaluées même quand leurs bandes sont cachées).
-    const bool regleMemoire = std::any_of(c.Avertissements.begin(), c.Avertissements.end(),
-                                          [](const TAvertissement& r) { return r.Ressource != 3; });
+    const bool regleMemoire =
+        std::any_of(c.Avertissements.begin(), c.Avertissements.end(),
+                    [](const TAvertissement& r) { return r.Ressource != Ressource::Disque; });
     StatutMemoire& memoire = m_memoireReleve;
     if (c.MemoryLoad || c.Mem || c.MemPhysique || regleMemoire) {
         memoire = m_memoire.Releve();

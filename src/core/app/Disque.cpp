@@ -1,5 +1,6 @@
 #include "core/app/Disque.h"
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Trace.h"
 #include "core/probes/Disques.h"
 #include "core/probes/Formats.h"
@@ -58,7 +59,7 @@ bool AllumerTemoin(TDisque& d, bool indicateur) {
     if (!indicateur || d.LibrePrecedent <= 0 || d.LibrePrecedent == d.Libre) {
         return false;
     }
-    const std::uint8_t mode = d.LibrePrecedent > d.Libre ? 1 : 2;
+    const Activite mode = d.LibrePrecedent > d.Libre ? Activite::Ecriture : Activite::Suppression;
     const bool change = d.Activite != mode;
     d.Activite = mode;
     return change;
@@ -66,10 +67,10 @@ bool AllumerTemoin(TDisque& d, bool indicateur) {
 
 // Sans changement : le témoin allumé au tic précédent s'éteint.
 bool EteindreTemoin(TDisque& d, bool indicateur) {
-    if (!indicateur || d.LibrePrecedent == d.LibreAvant || d.Activite == 0) {
+    if (!indicateur || d.LibrePrecedent == d.LibreAvant || d.Activite == Activite::Repos) {
         return false;
     }
-    d.Activite = 0;
+    d.Activite = Activite::Repos;
     return true;
 }
 } // namespace
@@ -98,7 +99,7 @@ ActionsDisque Traite_Disque(TDisque& d, SondeDisques& sonde, bool indicateur, co
     // Premier échec après un succès (ou tout premier tic) : une seule fois.
     if (d.LibrePrecedent > -1) {
         d.Bulle = d.Nom;
-        const std::string lettre(1, static_cast<char>(d.Lecteur + 64));
+        const std::string lettre(1, LettreDuLecteur(d.Lecteur));
         const bool vide = d.Nom == DisqueAmovible || d.Nom == Cederom;
         d.LegendeEchec = lettre + (vide ? ": Vide" : ": Indisponible");
         d.LibrePrecedent = d.LibreAvant = d.Libre = d.Taille = -1;

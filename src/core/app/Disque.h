@@ -11,6 +11,9 @@ class SondeDisques;
 struct FormatNombres;
 
 inline constexpr std::int8_t AttenteApresEchec = 60;
+
+// Le témoin d'activité d'un lecteur : le sens du dernier changement de l'espace libre.
+enum class Activite : std::uint8_t { Repos = 0, Ecriture = 1, Suppression = 2 };
 inline constexpr const char* NomTotal = "Total des unités";
 
 class TDisque {
@@ -33,9 +36,9 @@ public:
     std::int64_t LibrePrecedent = 0;
     std::int64_t LibreAvant = 0;
     // Ce que montrent les contrôles.
-    std::string Bulle;         // bulle de la jauge
-    std::uint8_t Activite = 0; // 0 repos, 1 écriture, 2 suppression
-    std::string LegendeEchec;  // « E: Vide » ou « E: Indisponible » après un échec
+    std::string Bulle; // bulle de la jauge
+    pulsodex::Activite Activite = pulsodex::Activite::Repos;
+    std::string LegendeEchec; // « E: Vide » ou « E: Indisponible » après un échec
 };
 
 struct ActionsDisque {

@@ -28,8 +28,15 @@ Point PositionLegende(int largeur, int hauteur, int largeurTexte, int hauteurTex
     return {(largeur + 1 - largeurTexte) / 2, (hauteur + 1 - hauteurTexte) / 2};
 }
 
-std::int32_t CouleurActivite(std::uint8_t mode, const TConfig& c) {
-    return mode == 1 ? c.CouleurEcriture : mode == 2 ? c.CouleurSuppression : c.CouleurFond;
+std::int32_t CouleurActivite(Activite mode, const TConfig& c) {
+    switch (mode) {
+    case Activite::Ecriture:
+        return c.CouleurEcriture;
+    case Activite::Suppression:
+        return c.CouleurSuppression;
+    default:
+        return c.CouleurFond;
+    }
 }
 
 namespace {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/app/Disque.h"
+
 namespace pulsodex {
 
 class TConfig;
@@ -28,8 +30,8 @@ struct Point {
 // Légende centrée : (largeur + 1 - largeur du texte) div 2, de même en hauteur.
 Point PositionLegende(int largeur, int hauteur, int largeurTexte, int hauteurTexte);
 
-// Témoin : 0 repos (fond), 1 écriture, 2 suppression.
-std::int32_t CouleurActivite(std::uint8_t mode, const TConfig& config);
+// Témoin : au repos, la couleur du fond.
+std::int32_t CouleurActivite(Activite mode, const TConfig& config);
 
 // Ce que montre une jauge fixe.
 struct ContenuJauge {

@@ -1,5 +1,6 @@
 #include "core/app/Lecteurs.h"
 
+#include "core/commun/LettresLecteurs.h"
 namespace pulsodex {
 
 std::vector<std::uint8_t> LecteursListes(std::string_view liste, bool total) {
@@ -9,8 +10,8 @@ std::vector<std::uint8_t> LecteursListes(std::string_view liste, bool total) {
         if (emplacement > DernierEmplacement) {
             break;
         }
-        if (c >= 'A' && c <= 'Z') {
-            lecteurs.push_back(static_cast<std::uint8_t>(c - 'A' + 1));
+        if (const std::uint8_t lecteur = NumeroDuLecteur(c); lecteur != 0) {
+            lecteurs.push_back(lecteur);
             ++emplacement;
         }
     }

@@ -62,22 +62,23 @@ void ReorgAvance(ModeleBandes& modele, int largeur) {
     }
 }
 
-void Reorganiser(ModeleBandes& modele, std::uint8_t organisation, const std::vector<int>& clesCanoniques,
+void Reorganiser(ModeleBandes& modele, Organisation organisation, const std::vector<int>& clesCanoniques,
                  int largeur) {
-    if (organisation < 1 || organisation > 3) {
-        return;
-    }
-    ReorgOrdre(modele, clesCanoniques);
     switch (organisation) {
-    case 1:
+    case Organisation::Ligne:
+        ReorgOrdre(modele, clesCanoniques);
         ReorgLigne(modele, largeur);
         break;
-    case 2:
+    case Organisation::Colonne:
+        ReorgOrdre(modele, clesCanoniques);
         ReorgColonne(modele, largeur);
         break;
-    default:
+    case Organisation::Avancee:
+        ReorgOrdre(modele, clesCanoniques);
         ReorgAvance(modele, largeur);
         break;
+    default:
+        break; // manuelle : rien ne bouge
     }
 }
 

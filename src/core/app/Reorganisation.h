@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/commun/Codes.h"
+
 namespace pulsodex {
 
 class ModeleBandes;
@@ -17,9 +19,9 @@ void ReorgColonne(ModeleBandes& modele, int largeur);
 // Avancé : chaque bande fixe sur sa rangée, les disques deux par rangée à
 // demi-largeur (clé positive = disque).
 void ReorgAvance(ModeleBandes& modele, int largeur);
-// L'arrangement d'une organisation (1 ligne, 2 colonne, 3 avancé ; 0 rien),
-// précédé de l'ordre canonique.
-void Reorganiser(ModeleBandes& modele, std::uint8_t organisation, const std::vector<int>& clesCanoniques,
+// L'arrangement d'une organisation, précédé de l'ordre canonique ; rien pour
+// l'organisation manuelle.
+void Reorganiser(ModeleBandes& modele, Organisation organisation, const std::vector<int>& clesCanoniques,
                  int largeur);
 
 } // namespace pulsodex

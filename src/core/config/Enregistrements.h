@@ -4,14 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "core/commun/Codes.h"
+
 namespace pulsodex {
 
 class TAvertissement {
 public:
-    std::uint8_t Ressource = 0; // 1 mémoire totale, 2 physique, 3 disque, 4 utilisation
+    pulsodex::Ressource Ressource = pulsodex::Ressource::Aucune;
     std::int32_t Seuil = 0;
-    std::uint8_t Unite = 0; // 1 %, 2 octets, 3 Ko, 4 Mo
-    std::string Disque;     // une lettre au plus
+    pulsodex::Unite Unite = pulsodex::Unite::Aucune;
+    std::string Disque; // une lettre au plus
     std::int8_t Compteur = 0;
 
     void Copy(const TAvertissement& source) { *this = source; }
@@ -21,7 +23,7 @@ public:
 class TEvenement {
 public:
     bool Actif = false;
-    std::uint8_t Type = 0; // 1 message, 2 tâche
+    TypeEvenement Type = TypeEvenement::Indefini;
     std::string Nom;
     std::string Commande;
     std::string Parametres;
@@ -31,7 +33,7 @@ public:
     std::string Heure;  // « hh:nn » ou vide
     std::string Minute; // une ou deux chiffres, ou vide
     std::string Message;
-    std::uint8_t ModeLancement = 0;
+    pulsodex::ModeLancement ModeLancement = pulsodex::ModeLancement::Normal;
     bool Lance = false;
 
     // Copie tout sauf Lance, remis à faux : un événement modifié peut repartir.

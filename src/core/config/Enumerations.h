@@ -31,6 +31,16 @@ std::uint8_t LireEnumeration(const Enumeration& e, std::string_view texte);
 // Texte écrit pour une valeur ; vide pour une valeur hors de la table.
 std::string_view EcrireEnumeration(const Enumeration& e, std::uint8_t valeur);
 
+// Les mêmes, pour un code nommé (Codes.h) : son nombre est celui de la table.
+template <typename Code>
+Code LireCode(const Enumeration& e, std::string_view texte) {
+    return static_cast<Code>(LireEnumeration(e, texte));
+}
+template <typename Code>
+std::string_view EcrireCode(const Enumeration& e, Code code) {
+    return EcrireEnumeration(e, static_cast<std::uint8_t>(code));
+}
+
 namespace enums {
 extern const Enumeration Demarrage;
 extern const Enumeration ModeAffichageMemoire;

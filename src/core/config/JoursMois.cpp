@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "core/commun/Codes.h"
 #include "core/commun/Textes.h"
 #include "core/plateforme/Locale.h"
 
@@ -37,20 +38,20 @@ std::vector<std::string> ChoixMois(const LocaleUtilisateur& locale) {
 }
 
 std::string TexteJour(const LocaleUtilisateur& locale, std::uint8_t jour) {
-    if (jour == 0) {
+    if (jour == JourTous) {
         return "Tous";
     }
-    if (jour <= 7) {
+    if (jour <= JourSamedi) {
         return locale.NomJour(jour);
     }
-    if (jour == 8) {
+    if (jour == JourSemaine) {
         return "semaine";
     }
-    if (jour == 9) {
+    if (jour == JourWeekEnd) {
         return "week-end";
     }
-    if (jour <= 40) {
-        return std::to_string(jour - 9) + std::string(SuffixeDuMois);
+    if (jour <= JourDuMoisMax) {
+        return std::to_string(jour - DecalageJourDuMois) + std::string(SuffixeDuMois);
     }
     return "Tous";
 }
@@ -81,26 +82,26 @@ std::uint8_t ChercherNom(std::string_view texte, int nombre, Nom&& nomLocal) {
 
 std::uint8_t LireTexteJour(const LocaleUtilisateur& locale, std::string_view texte) {
     const std::string minuscules = MinusculesAscii(texte);
-    std::uint8_t jour = ChercherNom(minuscules, 7, [&](int langue, int i) {
+    std::uint8_t jour = ChercherNom(minuscules, JourSamedi, [&](int langue, int i) {
         return langue == 0 ? NomJourAnglais(i) : langue == 1 ? NomJourFrancais(i) : locale.NomJour(i);
     });
-    if (jour != 0) {
+    if (jour != JourTous) {
         return jour;
     }
     if (minuscules == "semaine") {
-        return 8;
+        return JourSemaine;
     }
     if (minuscules == "week-end") {
-        return 9;
+        return JourWeekEnd;
     }
     if (minuscules.ends_with(SuffixeDuMois)) {
         auto n = LireEntierDecimal(
             std::string_view(minuscules).substr(0, minuscules.size() - SuffixeDuMois.size()));
         if (n && *n >= 1 && *n <= 31 && minuscules.front() != '+' && minuscules.front() != '-') {
-            return static_cast<std::uint8_t>(*n + 9);
+            return static_cast<std::uint8_t>(*n + DecalageJourDuMois);
         }
     }
-    return 0;
+    return JourTous;
 }
 
 std::uint8_t LireTexteMois(const LocaleUtilisateur& locale, std::string_view texte) {

@@ -3,6 +3,7 @@
 #include "core/commun/Produit.h"
 #include "core/commun/Textes.h"
 #include "core/commun/Trace.h"
+#include "core/config/ReglagesSimples.h"
 #include "core/interfaces/Ecran.h"
 #include "core/interfaces/MesureurTexte.h"
 #include "core/interfaces/Presentateur.h"
@@ -12,8 +13,6 @@ namespace pulsodex {
 
 namespace {
 constexpr std::string_view Racine;
-constexpr std::string_view Jauges = "Jauges";
-constexpr std::size_t TexteMax = 255;
 } // namespace
 
 TConfig::TConfig(Services services) : m_services(std::move(services)) {}
@@ -52,7 +51,6 @@ void TConfig::ChargeEnvironnement() {
     Registre& reg = m_services.Reg;
     const TailleEcran taille = m_services.Affichage.Taille();
     m_section = NomResolution(taille.Largeur, taille.Hauteur);
-    const std::string& res = m_section;
 
     if (reg.ReadString(Racine, "Version", "").empty()) {
         reg.WriteString(Racine, "Version", produit::Version);
@@ -68,35 +66,7 @@ void TConfig::ChargeEnvironnement() {
             MyWriteBool(Racine, "TestMiseAJour", TestMiseAJour);
         }
     }
-    Proxy = reg.ReadString(Racine, "Proxy", "");
-    PortProxy = reg.ReadInteger(Racine, "PortProxy", 8080);
-    MultiResolution = MyReadBool(Racine, "MultiResolution", "Oui");
-
-    Date = MyReadBool(res, "Date", "Oui");
-    Heure = MyReadBool(res, "Heure", "Oui");
-    Mem = MyReadBool(res, "Mem", "Oui");
-    MemPhysique = MyReadBool(res, "MemPhysique", "Oui");
-    MemoryLoad = MyReadBool(res, "MemoryLoad", "Oui");
-    ChargeProcesseur = MyReadBool(res, "ChargeProcesseur", "Non");
-    MoyenneChargeProcesseur = MyReadBool(res, "MoyenneChargeProcesseur", "Non");
-    TotalDisque = MyReadBool(res, "TotalDisque", "Non");
-
-    JaugeMem = MyReadBool(Jauges, "Mem", "Oui");
-    JaugeMemPhysique = MyReadBool(Jauges, "MemPhysique", "Oui");
-    JaugeMemoryLoad = MyReadBool(Jauges, "MemoryLoad", "Oui");
-    JaugeCpu = MyReadBool(Jauges, "Cpu", "Oui");
-    JaugeCpuMoy = MyReadBool(Jauges, "CpuMoy", "Oui");
-    JaugeDisque = MyReadBool(Jauges, "Disque", "Oui");
-    MemInverse = MyReadBool(Jauges, "MemInverse", "Non");
-    MemPhysiqueInverse = MyReadBool(Jauges, "MemPhysiqueInverse", "Non");
-    MemoryLoadInverse = MyReadBool(Jauges, "MemoryLoadInverse", "Non");
-    CpuInverse = MyReadBool(Jauges, "CpuInverse", "Oui");
-    CpuMoyInverse = MyReadBool(Jauges, "CpuMoyInverse", "Oui");
-    DisqueInverse = MyReadBool(Jauges, "DisqueInverse", "Non");
-
-    ListeDisques = TronquerCaracteres(reg.ReadString(res, "ListeDisques", "C"), TexteMax);
-    IndicateurRemplissageDisque = MyReadBool(res, "IndicateurRemplissageDisque", "Oui");
-    OuvertureDisque = reg.ReadString(res, "OuvertureDisque", "open");
+    ChargerReglagesSimples(*this);
 
     const std::string fonte = SectionFonte();
     Fonte.Nom = reg.ReadString(fonte, "Nom", "MS Sans Serif");
@@ -104,85 +74,28 @@ void TConfig::ChargeEnvironnement() {
     Fonte.Taille = reg.ReadInteger(fonte, "Taille", 8);
     Fonte.Couleur = reg.ReadInteger(fonte, "Couleur", 0);
 
-    CouleurFond = reg.ReadInteger(res, "CouleurFond", CouleurBouton);
-    TempsMoyenneChargeProcesseur =
-        static_cast<std::uint8_t>(reg.ReadBorne(res, "TempsMoyenneChargeProcesseur", 1, 0, 255));
-    Transparence = MyReadBool(res, "Transparence", "Non");
-    TauxTransparence = static_cast<std::int32_t>(reg.ReadBorne(res, "TauxTransparence", 255, 0, 255));
-    AuDessus = MyReadBool(res, "AuDessus", "Non");
-    Rafraichissement = static_cast<std::uint16_t>(reg.ReadBorne(res, "Rafraichissement", 1000, 0, 65535));
-    Couleur61To100 = reg.ReadInteger(res, "Couleur61To100", 32768);
-    Couleur41To60 = reg.ReadInteger(res, "Couleur41To60", 32896);
-    Couleur21To40 = reg.ReadInteger(res, "Couleur21To40", 16512);
-    Couleur0To20 = reg.ReadInteger(res, "Couleur0To20", 128);
-    CouleurEcriture = reg.ReadInteger(res, "CouleurEcriture", 128);
-    CouleurSuppression = reg.ReadInteger(res, "CouleurSuppression", 32768);
-    ChaineDate = TronquerCaracteres(reg.ReadString(res, "ChaineDate", "dd/mm/yyyy"), TexteMax);
-    ChaineHeure = TronquerCaracteres(reg.ReadString(res, "ChaineHeure", "hh:nn"), TexteMax);
-    RepeterAvertir = static_cast<std::int32_t>(reg.ReadBorne(res, "RepeterAvertir", 60, -1, 127));
-    Sons = MyReadBool(res, "Sons", "Oui");
-
     DemarrageSysteme = GetDemarrage();
     Demarrage = Lire_Demarrage();
     ModeAffichageMemoire = Lire_ModeAffMem();
     ModeRafraichissementHorloge = Lire_ModeHorloge();
     Bord = Lire_Bord();
     Organisation = Lire_Organisation();
-
-    ModeServeur = MyReadBool(res, "ModeServeur", "Oui");
-    Verrouillage = MyReadBool(res, "Verrouillage", "Non");
 }
 
 void TConfig::SauveEnvironnement() {
     TraceProcedure trace("TConfig.SauveEnvironnement");
     Registre& reg = m_services.Reg;
-    const std::string& res = m_section;
-
     if (PositionCourante) {
         const PositionFenetre position = PositionCourante();
         Sauve_Position(position.Haut, position.Gauche, position.Largeur);
     }
     reg.WriteString(Racine, "Version", produit::Version);
     SauveOrganisation();
-    MyWriteBool(res, "Date", Date);
-    MyWriteBool(res, "Heure", Heure);
-    MyWriteBool(res, "Mem", Mem);
-    MyWriteBool(res, "MemPhysique", MemPhysique);
-    MyWriteBool(res, "MemoryLoad", MemoryLoad);
-    MyWriteBool(res, "ChargeProcesseur", ChargeProcesseur);
-    MyWriteBool(res, "MoyenneChargeProcesseur", MoyenneChargeProcesseur);
-    MyWriteBool(res, "TotalDisque", TotalDisque);
-
-    MyWriteBool(Jauges, "Mem", JaugeMem);
-    MyWriteBool(Jauges, "MemPhysique", JaugeMemPhysique);
-    MyWriteBool(Jauges, "MemoryLoad", JaugeMemoryLoad);
-    MyWriteBool(Jauges, "Cpu", JaugeCpu);
-    MyWriteBool(Jauges, "CpuMoy", JaugeCpuMoy);
-    MyWriteBool(Jauges, "Disque", JaugeDisque);
-    MyWriteBool(Jauges, "MemInverse", MemInverse);
-    MyWriteBool(Jauges, "MemPhysiqueInverse", MemPhysiqueInverse);
-    MyWriteBool(Jauges, "MemoryLoadInverse", MemoryLoadInverse);
-    MyWriteBool(Jauges, "CpuInverse", CpuInverse);
-    MyWriteBool(Jauges, "CpuMoyInverse", CpuMoyInverse);
-    MyWriteBool(Jauges, "DisqueInverse", DisqueInverse);
-
-    MyWriteBool(res, "IndicateurRemplissageDisque", IndicateurRemplissageDisque);
-    MyWriteBool(res, "AuDessus", AuDessus);
-    reg.WriteInteger(res, "Rafraichissement", Rafraichissement);
-    reg.WriteInteger(res, "RepeterAvertir", RepeterAvertir);
-    MyWriteBool(res, "Sons", Sons);
-    reg.WriteString(res, "ChaineDate", ChaineDate);
-    reg.WriteString(res, "ChaineHeure", ChaineHeure);
+    SauverReglagesSimples(*this);
     Ecrire_Demarrage(Demarrage);
     Ecrire_ModeAffMem(ModeAffichageMemoire);
     Ecrire_ModeHorloge(ModeRafraichissementHorloge);
-    reg.WriteInteger(res, "TempsMoyenneChargeProcesseur", TempsMoyenneChargeProcesseur);
-    reg.WriteInteger(res, "Couleur61To100", Couleur61To100);
-    reg.WriteInteger(res, "Couleur41To60", Couleur41To60);
-    reg.WriteInteger(res, "Couleur21To40", Couleur21To40);
-    reg.WriteInteger(res, "Couleur0To20", Couleur0To20);
-    reg.WriteInteger(res, "CouleurEcriture", CouleurEcriture);
-    reg.WriteInteger(res, "CouleurSuppression", CouleurSuppression);
+    Ecrire_Bord(Bord);
 
     const std::string fonte = SectionFonte();
     reg.WriteString(fonte, "Nom", Fonte.Nom);
@@ -190,16 +103,8 @@ void TConfig::SauveEnvironnement() {
     reg.WriteInteger(fonte, "Couleur", Fonte.Couleur);
     Ecrire_StyleFonte(Fonte.Style);
 
-    reg.WriteInteger(res, "CouleurFond", CouleurFond);
-    MyWriteBool(res, "Transparence", Transparence);
-    reg.WriteInteger(res, "TauxTransparence", TauxTransparence);
-    Ecrire_Bord(Bord);
-    reg.WriteString(res, "ListeDisques", ListeDisques);
-    reg.WriteString(res, "OuvertureDisque", OuvertureDisque);
     SetDemarrage(DemarrageSysteme);
     MyWriteBool(Racine, "TestMiseAJour", TestMiseAJour);
-    reg.WriteString(Racine, "Proxy", Proxy);
-    reg.WriteInteger(Racine, "PortProxy", PortProxy);
 }
 
 void TConfig::SauveMultiResolution() {
@@ -220,51 +125,52 @@ void TConfig::SauveVerrouillage() {
 // --- Énumérations de la section courante ---
 
 namespace {
-std::uint8_t LireEnum(const Registre& reg, std::string_view section, std::string_view nom,
-                      const Enumeration& e) {
-    return LireEnumeration(e, reg.ReadString(section, nom, e.Defaut));
+template <typename Code>
+Code LireEnum(const Registre& reg, std::string_view section, std::string_view nom, const Enumeration& e) {
+    return LireCode<Code>(e, reg.ReadString(section, nom, e.Defaut));
 }
 } // namespace
 
 std::uint8_t TConfig::Lire_StyleFonte() const {
     return LireStylePolice(m_services.Reg.ReadString(SectionFonte(), "Style", "Standard"));
 }
-std::uint8_t TConfig::Lire_Demarrage() const {
-    return LireEnum(m_services.Reg, m_section, "Demarrage", enums::Demarrage);
+Demarrage TConfig::Lire_Demarrage() const {
+    return LireEnum<pulsodex::Demarrage>(m_services.Reg, m_section, "Demarrage", enums::Demarrage);
 }
-std::uint8_t TConfig::Lire_ModeAffMem() const {
-    return LireEnum(m_services.Reg, m_section, "ModeAffichageMémoire", enums::ModeAffichageMemoire);
+ModeAffichageMemoire TConfig::Lire_ModeAffMem() const {
+    return LireEnum<pulsodex::ModeAffichageMemoire>(m_services.Reg, m_section, "ModeAffichageMémoire",
+                                                    enums::ModeAffichageMemoire);
 }
-std::uint8_t TConfig::Lire_ModeHorloge() const {
-    return LireEnum(m_services.Reg, m_section, "ModeRafraichissementHorloge",
-                    enums::ModeRafraichissementHorloge);
+ModeRafraichissementHorloge TConfig::Lire_ModeHorloge() const {
+    return LireEnum<pulsodex::ModeRafraichissementHorloge>(
+        m_services.Reg, m_section, "ModeRafraichissementHorloge", enums::ModeRafraichissementHorloge);
 }
-std::uint8_t TConfig::Lire_Bord() const {
-    return LireEnum(m_services.Reg, m_section, "Bord", enums::Bord);
+Bord TConfig::Lire_Bord() const {
+    return LireEnum<pulsodex::Bord>(m_services.Reg, m_section, "Bord", enums::Bord);
 }
-std::uint8_t TConfig::Lire_Organisation() const {
-    return LireEnum(m_services.Reg, m_section, "Organisation", enums::Organisation);
+Organisation TConfig::Lire_Organisation() const {
+    return LireEnum<pulsodex::Organisation>(m_services.Reg, m_section, "Organisation", enums::Organisation);
 }
 
 void TConfig::Ecrire_StyleFonte(std::uint8_t style) {
     m_services.Reg.WriteString(SectionFonte(), "Style", EcrireStylePolice(style));
 }
-void TConfig::Ecrire_Demarrage(std::uint8_t valeur) {
-    m_services.Reg.WriteString(m_section, "Demarrage", EcrireEnumeration(enums::Demarrage, valeur));
+void TConfig::Ecrire_Demarrage(pulsodex::Demarrage valeur) {
+    m_services.Reg.WriteString(m_section, "Demarrage", EcrireCode(enums::Demarrage, valeur));
 }
-void TConfig::Ecrire_ModeAffMem(std::uint8_t valeur) {
+void TConfig::Ecrire_ModeAffMem(pulsodex::ModeAffichageMemoire valeur) {
     m_services.Reg.WriteString(m_section, "ModeAffichageMémoire",
-                               EcrireEnumeration(enums::ModeAffichageMemoire, valeur));
+                               EcrireCode(enums::ModeAffichageMemoire, valeur));
 }
-void TConfig::Ecrire_ModeHorloge(std::uint8_t valeur) {
+void TConfig::Ecrire_ModeHorloge(pulsodex::ModeRafraichissementHorloge valeur) {
     m_services.Reg.WriteString(m_section, "ModeRafraichissementHorloge",
-                               EcrireEnumeration(enums::ModeRafraichissementHorloge, valeur));
+                               EcrireCode(enums::ModeRafraichissementHorloge, valeur));
 }
-void TConfig::Ecrire_Bord(std::uint8_t valeur) {
-    m_services.Reg.WriteString(m_section, "Bord", EcrireEnumeration(enums::Bord, valeur));
+void TConfig::Ecrire_Bord(pulsodex::Bord valeur) {
+    m_services.Reg.WriteString(m_section, "Bord", EcrireCode(enums::Bord, valeur));
 }
-void TConfig::Ecrire_Organisation(std::uint8_t valeur) {
-    m_services.Reg.WriteString(m_section, "Organisation", EcrireEnumeration(enums::Organisation, valeur));
+void TConfig::Ecrire_Organisation(pulsodex::Organisation valeur) {
+    m_services.Reg.WriteString(m_section, "Organisation", EcrireCode(enums::Organisation, valeur));
 }
 
 // --- Lancement à l'ouverture de session ---

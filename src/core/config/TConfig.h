@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/commun/Codes.h"
 #include "core/config/Enregistrements.h"
 #include "core/config/Police.h"
 #include "core/config/Registre.h"
@@ -51,7 +52,7 @@ public:
     std::string ListeDisques = "C";
     std::string OuvertureDisque = "open";
     bool DemarrageSysteme = false; // lancé à l'ouverture de session
-    std::uint8_t Demarrage = 0;    // 0 visible, 1 masqué
+    pulsodex::Demarrage Demarrage = pulsodex::Demarrage::Visible;
     bool AuDessus = false;
     bool Date = true;
     bool Heure = true;
@@ -67,7 +68,7 @@ public:
     bool Transparence = false;
     std::int32_t TauxTransparence = 255;
     std::int32_t CouleurFond = CouleurBouton;
-    std::uint8_t Bord = 1;
+    pulsodex::Bord Bord = pulsodex::Bord::Creux;
     // Section « Jauges », commune à toutes les résolutions.
     bool JaugeMem = true;
     bool JaugeMemPhysique = true;
@@ -88,12 +89,13 @@ public:
     std::int32_t Couleur0To20 = 128;
     std::int32_t CouleurEcriture = 128;
     std::int32_t CouleurSuppression = 32768;
-    std::uint8_t ModeAffichageMemoire = 1;        // 1 octets, 2 Ko, 3 Mo
-    std::uint8_t ModeRafraichissementHorloge = 1; // 1 minute, 2 seconde
+    pulsodex::ModeAffichageMemoire ModeAffichageMemoire = pulsodex::ModeAffichageMemoire::Octets;
+    pulsodex::ModeRafraichissementHorloge ModeRafraichissementHorloge =
+        pulsodex::ModeRafraichissementHorloge::Minute;
     bool Sons = true;
     std::int32_t RepeterAvertir = 60;
     bool MultiResolution = true;
-    std::uint8_t Organisation = 3; // 0 manuelle, 1 ligne, 2 colonne, 3 avancée
+    pulsodex::Organisation Organisation = pulsodex::Organisation::Avancee;
     bool ModeServeur = true;
     bool Verrouillage = false;
     std::uint8_t TempsMoyenneChargeProcesseur = 1;
@@ -144,26 +146,26 @@ public:
     void MyWriteBool(std::string_view section, std::string_view nom, bool valeur);
 
     [[nodiscard]] std::uint8_t Lire_StyleFonte() const;
-    [[nodiscard]] std::uint8_t Lire_Demarrage() const;
-    [[nodiscard]] std::uint8_t Lire_ModeAffMem() const;
-    [[nodiscard]] std::uint8_t Lire_ModeHorloge() const;
-    [[nodiscard]] std::uint8_t Lire_Bord() const;
-    [[nodiscard]] std::uint8_t Lire_Organisation() const;
+    [[nodiscard]] pulsodex::Demarrage Lire_Demarrage() const;
+    [[nodiscard]] pulsodex::ModeAffichageMemoire Lire_ModeAffMem() const;
+    [[nodiscard]] pulsodex::ModeRafraichissementHorloge Lire_ModeHorloge() const;
+    [[nodiscard]] pulsodex::Bord Lire_Bord() const;
+    [[nodiscard]] pulsodex::Organisation Lire_Organisation() const;
     void Ecrire_StyleFonte(std::uint8_t style);
-    void Ecrire_Demarrage(std::uint8_t valeur);
-    void Ecrire_ModeAffMem(std::uint8_t valeur);
-    void Ecrire_ModeHorloge(std::uint8_t valeur);
-    void Ecrire_Bord(std::uint8_t valeur);
-    void Ecrire_Organisation(std::uint8_t valeur);
+    void Ecrire_Demarrage(pulsodex::Demarrage valeur);
+    void Ecrire_ModeAffMem(pulsodex::ModeAffichageMemoire valeur);
+    void Ecrire_ModeHorloge(pulsodex::ModeRafraichissementHorloge valeur);
+    void Ecrire_Bord(pulsodex::Bord valeur);
+    void Ecrire_Organisation(pulsodex::Organisation valeur);
 
     // Champs des enregistrements (clé « Avertissement\i », « Evenement\i »).
-    [[nodiscard]] std::uint8_t Lire_Avertissement(int indice);
-    [[nodiscard]] std::uint8_t Lire_Unite(int indice) const;
-    void Ecrire_Ressource(int indice, std::uint8_t ressource);
-    void Ecrire_Unite(int indice, std::uint8_t unite);
+    [[nodiscard]] Ressource Lire_Avertissement(int indice);
+    [[nodiscard]] Unite Lire_Unite(int indice) const;
+    void Ecrire_Ressource(int indice, Ressource ressource);
+    void Ecrire_Unite(int indice, Unite unite);
     [[nodiscard]] std::uint8_t Lire_Jour(std::string_view prefixe, std::string_view nom, int indice) const;
     [[nodiscard]] std::uint8_t Lire_Mois(std::string_view prefixe, std::string_view nom, int indice) const;
-    [[nodiscard]] std::uint8_t Lire_Lancement(std::string_view cle, std::string_view nom) const;
+    [[nodiscard]] ModeLancement Lire_Lancement(std::string_view cle, std::string_view nom) const;
 
     // Lancement à l'ouverture de session.
     [[nodiscard]] bool GetDemarrage() const;

@@ -41,7 +41,7 @@ int NombreEnregistrements(const Registre& reg, std::string_view res, std::string
 }
 } // namespace
 
-std::uint8_t TConfig::Lire_Avertissement(int indice) {
+Ressource TConfig::Lire_Avertissement(int indice) {
     TraceProcedure trace("TConfig.Lire_Avertissement");
     const std::string texte = Reg().ReadString(CleAvertissement(indice), "Ressource", "non_trouve");
     auto ressource = ChercherEnumeration(enums::Ressource, texte);
@@ -49,22 +49,22 @@ std::uint8_t TConfig::Lire_Avertissement(int indice) {
         const std::string message = "L'avertissement \"" + MinusculesAscii(texte) +
                                     "\" n'est pas reconnu par " + std::string(produit::Titre) + ".";
         m_services.Boites.Ouvrir(message, produit::Titre, IconeBoite::Information, BoutonsBoite::Ok);
-        return 0;
+        return Ressource::Aucune;
     }
-    return *ressource;
+    return static_cast<Ressource>(*ressource);
 }
 
-std::uint8_t TConfig::Lire_Unite(int indice) const {
-    return LireEnumeration(enums::Unite, m_services.Reg.ReadString(CleAvertissement(indice), "Unité", "Mo"));
+Unite TConfig::Lire_Unite(int indice) const {
+    return LireCode<Unite>(enums::Unite, m_services.Reg.ReadString(CleAvertissement(indice), "Unité", "Mo"));
 }
 
-void TConfig::Ecrire_Ressource(int indice, std::uint8_t ressource) {
+void TConfig::Ecrire_Ressource(int indice, Ressource ressource) {
     m_services.Reg.WriteString(CleAvertissement(indice), "Ressource",
-                               EcrireEnumeration(enums::Ressource, ressource));
+                               EcrireCode(enums::Ressource, ressource));
 }
 
-void TConfig::Ecrire_Unite(int indice, std::uint8_t unite) {
-    m_services.Reg.WriteString(CleAvertissement(indice), "Unité", EcrireEnumeration(enums::Unite, unite));
+void TConfig::Ecrire_Unite(int indice, Unite unite) {
+    m_services.Reg.WriteString(CleAvertissement(indice), "Unité", EcrireCode(enums::Unite, unite));
 }
 
 std::uint8_t TConfig::Lire_Jour(std::string_view prefixe, std::string_view nom, int indice) const {
@@ -77,8 +77,8 @@ std::uint8_t TConfig::Lire_Mois(std::string_view prefixe, std::string_view nom, 
     return LireTexteMois(m_services.Locale, m_services.Reg.ReadString(cle, nom, "0"));
 }
 
-std::uint8_t TConfig::Lire_Lancement(std::string_view cle, std::string_view nom) const {
-    return LireEnumeration(enums::ModeLancement, m_services.Reg.ReadString(cle, nom, "0"));
+ModeLancement TConfig::Lire_Lancement(std::string_view cle, std::string_view nom) const {
+    return LireCode<ModeLancement>(enums::ModeLancement, m_services.Reg.ReadString(cle, nom, "0"));
 }
 
 void TConfig::ChargeAvertissements() {
@@ -88,8 +88,8 @@ void TConfig::ChargeAvertissements() {
     const int n = NombreEnregistrements(reg, m_section, "NombreAvertissements");
     for (int i = 0; i < n; ++i) {
         const std::string cle = CleAvertissement(i);
-        const std::uint8_t ressource = Lire_Avertissement(i);
-        if (ressource == 0) {
+        const Ressource ressource = Lire_Avertissement(i);
+        if (ressource == Ressource::Aucune) {
             reg.EraseSection(cle);
             continue;
         }
@@ -97,12 +97,12 @@ void TConfig::ChargeAvertissements() {
         regle.Ressource = ressource;
         regle.Disque = "C";
         regle.Seuil = reg.ReadInteger(cle, "Seuil", 10);
-        if (ressource == 4) {
-            regle.Unite = 1;
+        if (ressource == Ressource::ChargeMemoire) {
+            regle.Unite = Unite::Pourcent;
         } else {
             regle.Unite = Lire_Unite(i);
         }
-        if (ressource == 3) {
+        if (ressource == Ressource::Disque) {
             regle.Disque = TronquerCaracteres(reg.ReadString(cle, "Disque", "C"), 1);
         }
         Avertissements.push_back(regle);
@@ -118,7 +118,7 @@ void TConfig::ChargeEvenements() {
         const std::string cle = CleEvenement(i);
         TEvenement e;
         e.Actif = MyReadBool(cle, "Actif", "Non");
-        e.Type = static_cast<std::uint8_t>(reg.ReadBorne(cle, "Type", 0, 0, 255));
+        e.Type = static_cast<TypeEvenement>(reg.ReadBorne(cle, "Type", 0, 0, 255));
         e.Nom = reg.ReadString(cle, "Nom", "Evénement indéfinie");
         e.Commande = reg.ReadString(cle, "Commande", "");
         e.Parametres = reg.ReadString(cle, "Paramètres", "");
@@ -144,19 +144,26 @@ void TConfig::SauveAvertissements() {
     for (std::size_t i = 0; i < Avertissements.size(); ++i) {
         reg.EraseSection(CleAvertissement(static_cast<int>(i)));
         const TAvertissement& regle = Avertissements[i];
-        if (regle.Ressource == 0) {
+        if (regle.Ressource == Ressource::Aucune) {
             continue;
         }
         const std::string cle = CleAvertissement(k);
         Ecrire_Ressource(k, regle.Ressource);
-        if (regle.Ressource >= 1 && regle.Ressource <= 3) {
+        switch (regle.Ressource) {
+        case Ressource::MemoireTotale:
+        case Ressource::MemoirePhysique:
+        case Ressource::Disque:
             reg.WriteInteger(cle, "Seuil", regle.Seuil);
             Ecrire_Unite(k, regle.Unite);
-            if (regle.Ressource == 3) {
+            if (regle.Ressource == Ressource::Disque) {
                 reg.WriteString(cle, "Disque", regle.Disque);
             }
-        } else if (regle.Ressource == 4) {
+            break;
+        case Ressource::ChargeMemoire:
             reg.WriteInteger(cle, "Seuil", regle.Seuil);
+            break;
+        default:
+            break;
         }
         ++k;
     }
@@ -170,7 +177,7 @@ void TConfig::SauveEvenements() {
         const std::string cle = CleEvenement(static_cast<int>(i));
         const TEvenement& e = Evenements[i];
         reg.EraseSection(cle);
-        reg.WriteInteger(cle, "Type", e.Type);
+        reg.WriteInteger(cle, "Type", static_cast<std::uint8_t>(e.Type));
         MyWriteBool(cle, "Actif", e.Actif);
         reg.WriteString(cle, "Jour", TexteJour(Locale(), e.Jour));
         reg.WriteString(cle, "Mois", TexteMois(Locale(), e.Mois));
@@ -180,7 +187,7 @@ void TConfig::SauveEvenements() {
         reg.WriteString(cle, "Commande", e.Commande);
         reg.WriteString(cle, "Paramètres", e.Parametres);
         reg.WriteString(cle, "Répertoire", e.Repertoire);
-        reg.WriteString(cle, "ModeLancement", EcrireEnumeration(enums::ModeLancement, e.ModeLancement));
+        reg.WriteString(cle, "ModeLancement", EcrireCode(enums::ModeLancement, e.ModeLancement));
     }
     reg.WriteInteger(Racine, "NombreEvenement", static_cast<std::int64_t>(Evenements.size()));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/config/Registre.h"
 #include "core/probes/GenresDisques.h"
 
@@ -9,16 +10,20 @@ namespace pulsodex {
 
 namespace {
 
-constexpr std::size_t NombreLettres = 26;
-
+// La place d'une lettre, majuscule ou minuscule, dans la carte.
 std::optional<std::size_t> Indice(char lettre) {
     if (lettre >= 'a' && lettre <= 'z') {
         lettre = static_cast<char>(lettre - 'a' + 'A');
     }
-    if (lettre < 'A' || lettre > 'Z') {
+    const std::uint8_t lecteur = NumeroDuLecteur(lettre);
+    if (lecteur == 0) {
         return std::nullopt;
     }
-    return static_cast<std::size_t>(lettre - 'A');
+    return lecteur - 1U;
+}
+
+char LettreDeLIndice(std::size_t i) {
+    return LettreDuLecteur(static_cast<std::uint8_t>(i + 1));
 }
 
 const std::string& Aucun() {
@@ -29,7 +34,7 @@ const std::string& Aucun() {
 } // namespace
 
 const std::string& CarteLecteurs::Chemin(std::uint8_t lecteur) const {
-    if (lecteur < 1 || lecteur > NombreLettres) {
+    if (lecteur < 1 || lecteur > NombreLecteurs) {
         return Aucun();
     }
     return m_chemins[lecteur - 1U];
@@ -51,17 +56,17 @@ std::optional<char> CarteLecteurs::Attribuer(std::string_view chemin) {
     if (normal.empty()) {
         return std::nullopt;
     }
-    for (std::size_t i = 0; i < NombreLettres; ++i) {
+    for (std::size_t i = 0; i < NombreLecteurs; ++i) {
         if (m_chemins[i] == normal) {
-            return static_cast<char>('A' + i);
+            return LettreDeLIndice(i);
         }
     }
     // C à Z, puis A et B, les lettres des disquettes.
-    for (std::size_t n = 0; n < NombreLettres; ++n) {
-        const std::size_t i = (n + 2) % NombreLettres;
+    for (std::size_t n = 0; n < NombreLecteurs; ++n) {
+        const std::size_t i = (n + 2) % NombreLecteurs;
         if (m_chemins[i].empty()) {
             m_chemins[i] = normal;
-            return static_cast<char>('A' + i);
+            return LettreDeLIndice(i);
         }
     }
     return std::nullopt;
@@ -69,9 +74,9 @@ std::optional<char> CarteLecteurs::Attribuer(std::string_view chemin) {
 
 std::vector<std::string> CarteLecteurs::Libelles() const {
     std::vector<std::string> libelles;
-    for (std::size_t i = 0; i < NombreLettres; ++i) {
+    for (std::size_t i = 0; i < NombreLecteurs; ++i) {
         if (!m_chemins[i].empty()) {
-            libelles.push_back(std::string(1, static_cast<char>('A' + i)) + ": " + m_chemins[i]);
+            libelles.push_back(std::string(1, LettreDeLIndice(i)) + ": " + m_chemins[i]);
         }
     }
     return libelles;
@@ -97,13 +102,13 @@ std::vector<Montage> MontagesProposes(const std::vector<Montage>& montes) {
 CarteLecteurs CarteInitiale(const std::vector<Montage>& montes) {
     CarteLecteurs carte;
     carte.Fixer('C', "/");
-    char lettre = 'D';
+    std::uint8_t lecteur = NumeroDuLecteur('D');
     for (const Montage& m : MontagesProposes(montes)) {
-        if (lettre > 'Z') {
+        if (lecteur > NombreLecteurs) {
             break;
         }
         if (NormaliserChemin(m.Point) != "/") {
-            carte.Fixer(lettre++, m.Point);
+            carte.Fixer(LettreDuLecteur(lecteur++), m.Point);
         }
     }
     return carte;
@@ -121,10 +126,10 @@ CarteLecteurs LireLecteurs(const Registre& registre) {
 
 void EcrireLecteurs(Registre& registre, const CarteLecteurs& carte) {
     registre.EraseSection(SectionLecteurs);
-    for (char lettre = 'A'; lettre <= 'Z'; ++lettre) {
-        const std::string& chemin = carte.CheminLettre(lettre);
+    for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs; ++lecteur) {
+        const std::string& chemin = carte.Chemin(lecteur);
         if (!chemin.empty()) {
-            registre.WriteString(SectionLecteurs, std::string(1, lettre), chemin);
+            registre.WriteString(SectionLecteurs, std::string(1, LettreDuLecteur(lecteur)), chemin);
         }
     }
 }

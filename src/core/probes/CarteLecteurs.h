@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/probes/Montages.h"
 
 namespace pulsodex {
@@ -32,7 +33,7 @@ public:
     bool operator==(const CarteLecteurs&) const = default;
 
 private:
-    std::array<std::string, 26> m_chemins;
+    std::array<std::string, NombreLecteurs> m_chemins;
 };
 
 // Les montages réels, chacun une fois, dans l'ordre de montage, la racine comprise :

@@ -23,8 +23,8 @@ void SondeDisques::ChangerCarte(CarteLecteurs carte) {
     m_carte = std::move(carte);
     OublierTic(m_dansTic);
     m_releveur.Retenir([this](const std::string& chemin) {
-        for (char lettre = 'A'; lettre <= 'Z'; ++lettre) {
-            if (m_carte.CheminLettre(lettre) == chemin) {
+        for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs; ++lecteur) {
+            if (m_carte.Chemin(lecteur) == chemin) {
                 return true;
             }
         }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/probes/CarteLecteurs.h"
 #include "core/probes/InterfacesDisques.h"
 #include "core/probes/Releveur.h"
@@ -107,7 +108,7 @@ private:
     std::chrono::milliseconds m_delai;
     Releveur m_releveur;
     // Les réponses du tic en cours, par lecteur (1 = A .. 26 = Z).
-    std::array<std::optional<ReponseSonde>, 27> m_tic{};
+    std::array<std::optional<ReponseSonde>, NombreLecteurs + 1> m_tic{};
     bool m_dansTic = false;
     // Par point de montage, pour une version de la table.
     std::map<std::string, MontageConnu, std::less<>> m_connus;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Trace.h"
 #include "core/plateforme/Locale.h"
 #include "core/probes/Memoire.h"
@@ -97,7 +98,7 @@ std::string ChaineEspaceDisque(std::uint8_t lecteur, std::int64_t libre, std::in
     TraceProcedure trace("ChaineEspaceDisque");
     std::string prefixe;
     if (lecteur != 0) {
-        prefixe = std::string(1, static_cast<char>('A' + lecteur - 1)) + ": ";
+        prefixe = std::string(1, LettreDuLecteur(lecteur)) + ": ";
     }
     if (libre > 0) {
         const Echelle e = MettreALEchelle(static_cast<double>(libre));
@@ -117,12 +118,12 @@ std::uint8_t PourcentageDisque(std::int64_t part, std::int64_t total) {
     return PourcentageArrondi(static_cast<double>(part), static_cast<double>(total));
 }
 
-std::string ChaineMemoire(std::int64_t libre, std::uint8_t mode, const FormatNombres& format) {
+std::string ChaineMemoire(std::int64_t libre, ModeAffichageMemoire mode, const FormatNombres& format) {
     TraceProcedure trace("ChaineMemoire");
     switch (mode) {
-    case 2:
+    case ModeAffichageMemoire::Ko:
         return NombreDeuxDecimales(static_cast<double>(libre) / 1024.0, format) + " Ko libres";
-    case 3:
+    case ModeAffichageMemoire::Mo:
         return NombreDeuxDecimales(static_cast<double>(libre) / 1048576.0, format) + " Mo libres";
     default:
         return NombreEntier(static_cast<double>(libre), format) +

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/commun/Codes.h"
+
 namespace pulsodex {
 
 class LocaleUtilisateur;
@@ -32,7 +34,7 @@ std::string ChaineEspaceDisque(std::uint8_t lecteur, std::int64_t libre, std::in
 // Pourcentage entier de part dans total ; 0 si total n'est pas positif.
 std::uint8_t PourcentageDisque(std::int64_t part, std::int64_t total);
 // Légende des jauges de mémoire libre selon l'unité (1 octets, 2 Ko, 3 Mo).
-std::string ChaineMemoire(std::int64_t libre, std::uint8_t mode, const FormatNombres& format);
+std::string ChaineMemoire(std::int64_t libre, ModeAffichageMemoire mode, const FormatNombres& format);
 // Lettres accentuées de l'ancienne page de code DOS vers leur forme UTF-8
 // (modifié en place ; les capitales É et È deviennent « E »).
 void ConversionAccents(std::string& texte);

@@ -11,8 +11,8 @@ ArrangementBandes::ArrangementBandes(CoolBar& barre, MenuOutils& menu, bool& enC
                                      std::function<void()> ajuster)
     : m_barre(barre), m_menu(menu), m_enConstruction(enConstruction), m_ajuster(std::move(ajuster)) {}
 
-void ArrangementBandes::Arranger(std::uint8_t organisation, const std::vector<int>& cles) {
-    if (organisation < 1 || organisation > 3) {
+void ArrangementBandes::Arranger(Organisation organisation, const std::vector<int>& cles) {
+    if (organisation == Organisation::Manuelle) {
         return;
     }
     const bool dejaEnConstruction = m_enConstruction;
@@ -23,23 +23,23 @@ void ArrangementBandes::Arranger(std::uint8_t organisation, const std::vector<in
     m_enConstruction = dejaEnConstruction;
 }
 
-void ArrangementBandes::Choisir(TConfig& config, std::uint8_t organisation) {
+void ArrangementBandes::Choisir(TConfig& config, Organisation organisation) {
     config.Organisation = organisation;
     m_menu.CocherOrganisation(organisation);
     config.SauveOrganisation();
     config.Enregistrer();
 }
 
-void ArrangementBandes::Manuel(TConfig& config, std::uint8_t organisation, const std::vector<int>& cles) {
-    Choisir(config, 0);
+void ArrangementBandes::Manuel(TConfig& config, Organisation organisation, const std::vector<int>& cles) {
+    Choisir(config, Organisation::Manuelle);
     Arranger(organisation, cles);
 }
 
-void ArrangementBandes::Automatique(TConfig& config, std::uint8_t organisation,
+void ArrangementBandes::Automatique(TConfig& config, Organisation organisation,
                                     const std::vector<int>& cles) {
     // Une seconde fois : retour à la disposition manuelle, les bandes restent où elles sont.
-    Choisir(config, config.Organisation == organisation ? 0 : organisation);
-    if (config.Organisation != 0) {
+    Choisir(config, config.Organisation == organisation ? Organisation::Manuelle : organisation);
+    if (config.Organisation != Organisation::Manuelle) {
         Arranger(organisation, cles);
     }
 }

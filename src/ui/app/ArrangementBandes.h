@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "core/commun/Codes.h"
+
 namespace pulsodex {
 
 class CoolBar;
@@ -19,15 +21,15 @@ public:
     // suit celle de la barre.
     ArrangementBandes(CoolBar& barre, MenuOutils& menu, bool& enConstruction, std::function<void()> ajuster);
 
-    // 1 en ligne, 2 en colonne, 3 avancé ; 0 : rien. cles : l'ordre canonique.
-    void Arranger(std::uint8_t organisation, const std::vector<int>& cles);
+    // Manuelle : rien. cles : l'ordre canonique.
+    void Arranger(Organisation organisation, const std::vector<int>& cles);
     // « Réorganisation manuelle » : une fois, et plus d'arrangement automatique.
-    void Manuel(TConfig& config, std::uint8_t organisation, const std::vector<int>& cles);
+    void Manuel(TConfig& config, Organisation organisation, const std::vector<int>& cles);
     // « Réorganisation automatique » : choisie, ou retirée si elle l'était déjà.
-    void Automatique(TConfig& config, std::uint8_t organisation, const std::vector<int>& cles);
+    void Automatique(TConfig& config, Organisation organisation, const std::vector<int>& cles);
 
 private:
-    void Choisir(TConfig& config, std::uint8_t organisation);
+    void Choisir(TConfig& config, Organisation organisation);
 
     CoolBar& m_barre;
     MenuOutils& m_menu;

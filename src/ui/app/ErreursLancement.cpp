@@ -19,7 +19,7 @@ void MontrerErreursLancement(const std::string& repertoire, Lanceur& lanceur, Pr
     }
     // L'éditeur de texte du bureau.
     const int reponse = lanceur.ShellExecute("open", fichier, "", repertoire, ModeFenetre::Normale);
-    if (reponse <= 32) {
+    if (LancementEchoue(reponse)) {
         boites.Ouvrir(MessageErreurLancement(reponse) + " (xdg-open)", produit::Titre,
                       IconeBoite::Avertissement, BoutonsBoite::Ok);
     }

@@ -93,10 +93,10 @@ bool MenuOutils::Raccourci(const QString& touche, QPoint coin) {
     return true;
 }
 
-void MenuOutils::CocherOrganisation(std::uint8_t organisation) {
-    Action("enLigneAutoMenu")->setChecked(organisation == 1);
-    Action("enColonneAutoMenu")->setChecked(organisation == 2);
-    Action("AvanceAutoMenu")->setChecked(organisation == 3);
+void MenuOutils::CocherOrganisation(Organisation organisation) {
+    Action("enLigneAutoMenu")->setChecked(organisation == Organisation::Ligne);
+    Action("enColonneAutoMenu")->setChecked(organisation == Organisation::Colonne);
+    Action("AvanceAutoMenu")->setChecked(organisation == Organisation::Avancee);
 }
 
 void MenuOutils::CocherVerrou(bool verrouille) {

@@ -4,7 +4,7 @@
 #include <QPoint>
 #include <QString>
 
-#include <cstdint>
+#include "core/commun/Codes.h"
 
 class QMenu;
 class QAction;
@@ -22,8 +22,8 @@ public:
     // Les touches de la fenêtre : « q » quitter, « c » configuration, « o » ce
     // menu au coin de la fenêtre ; faux pour une autre touche.
     bool Raccourci(const QString& touche, QPoint coin);
-    // Une coche au plus sur les trois dispositions automatiques (0 : aucune).
-    void CocherOrganisation(std::uint8_t organisation);
+    // Une coche au plus sur les trois dispositions automatiques (aucune : manuelle).
+    void CocherOrganisation(Organisation organisation);
     void CocherVerrou(bool verrouille);
     [[nodiscard]] QAction* Action(const char* nom) const;
 

@@ -12,7 +12,7 @@
 #include "ui/adaptateurs/Conversions.h"
 #include "ui/aide/Aide.h"
 #include "ui/app/ServicesFenetre.h"
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 namespace pulsodex {
 
@@ -48,7 +48,7 @@ void OuvrirConfiguration(const OuvertureConfiguration& o) {
                             return choisie.red() | (choisie.green() << 8) | (choisie.blue() << 16);
                         },
                         [](int sujet) { AfficherAide(sujet); }, MontagesSansLettre(s.Disques)});
-    FenetreOptions dialogue(etat, [&s, &o, &etat] {
+    TOptionsFormQt dialogue(etat, [&s, &o, &etat] {
         EcrireLecteurs(s.Reg, etat.Carte());
         return o.Config.Enregistrer(TConfig::AvisEchec::Toujours);
     });

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace pulsodex {
 
-class FenetreOptions;
+class TOptionsFormQt;
 class TConfig;
 struct ServicesFenetre;
 
@@ -22,7 +22,7 @@ struct OuvertureConfiguration {
     // Appelé juste avant l'ouverture : la fenêtre principale se démonte.
     std::function<void()> AvantOuverture;
     // Appelé avec la fenêtre juste avant qu'elle s'ouvre (essais) ; vide : rien.
-    std::function<void(FenetreOptions&)> Observateur;
+    std::function<void(TOptionsFormQt&)> Observateur;
 };
 
 // Modale : seuls les dialogues de configuration attendent leur réponse, et

@@ -4,7 +4,7 @@
 
 namespace pulsodex {
 
-PanneauDisque::PanneauDisque(int emplacement, bool avecActivite, int h, int bord, const QColor& fond,
+PanneauDisque::PanneauDisque(int emplacement, bool avecActivite, int h, Bord bord, const QColor& fond,
                              QWidget* parent)
     : QWidget(parent), m_fond(fond) {
     const QString n = QString::number(emplacement);

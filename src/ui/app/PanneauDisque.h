@@ -11,7 +11,7 @@ class PanneauDisque : public QWidget {
     Q_OBJECT
 public:
     // h : hauteur d'une ligne de texte des bandes (HauteurBoite).
-    PanneauDisque(int emplacement, bool avecActivite, int h, int bord, const QColor& fond,
+    PanneauDisque(int emplacement, bool avecActivite, int h, Bord bord, const QColor& fond,
                   QWidget* parent = nullptr);
 
     Biseau* DisqueBevel = nullptr;

@@ -17,7 +17,7 @@ void PanneauBande::FixerFond(const QColor& fond) {
     update();
 }
 
-void PanneauBande::FixerBord(int bord) {
+void PanneauBande::FixerBord(Bord bord) {
     m_bord = bord;
     update();
 }
@@ -57,16 +57,16 @@ void PanneauBande::paintEvent(QPaintEvent*) {
     }
 }
 
-void DessinerBiseau(QPainter& peintre, const QRect& cadre, int bord, const QPalette& palette) {
-    if (bord == 0) {
+void DessinerBiseau(QPainter& peintre, const QRect& cadre, Bord bord, const QPalette& palette) {
+    if (bord == Bord::Aucun) {
         return;
     }
     const QColor sombre = palette.color(QPalette::Dark);
     const QColor clair = palette.color(QPalette::Light);
-    peintre.setPen(bord == 1 ? sombre : clair);
+    peintre.setPen(bord == Bord::Creux ? sombre : clair);
     peintre.drawLine(cadre.topLeft(), cadre.topRight());
     peintre.drawLine(cadre.topLeft(), cadre.bottomLeft());
-    peintre.setPen(bord == 1 ? clair : sombre);
+    peintre.setPen(bord == Bord::Creux ? clair : sombre);
     peintre.drawLine(cadre.bottomLeft(), cadre.bottomRight());
     peintre.drawLine(cadre.topRight(), cadre.bottomRight());
 }
@@ -75,9 +75,9 @@ Biseau::Biseau(const QString& nom, QWidget* parent) : QWidget(parent) {
     setObjectName(nom);
 }
 
-void Biseau::FixerBord(int bord) {
+void Biseau::FixerBord(Bord bord) {
     m_bord = bord;
-    setVisible(bord != 0);
+    setVisible(bord != Bord::Aucun);
     update();
 }
 

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+#include "core/commun/Codes.h"
+
 namespace pulsodex {
 
 // Panneau d'une bande : fond, biseau intérieur (aucun, creux, relief) et,
@@ -14,7 +16,7 @@ public:
     explicit PanneauBande(const QString& nom, QWidget* parent = nullptr);
 
     void FixerFond(const QColor& fond);
-    void FixerBord(int bord); // 0 aucun, 1 creux, 2 relief
+    void FixerBord(Bord bord);
     void FixerTexte(const QString& texte);
     [[nodiscard]] const QString& Texte() const { return m_texte; }
     // La boîte de dessin qui remplit le panneau, s'il en a une.
@@ -27,26 +29,26 @@ protected:
 
 private:
     QColor m_fond;
-    int m_bord = 1;
+    Bord m_bord = Bord::Creux;
     QString m_texte;
     QWidget* m_contenu = nullptr;
 };
 
-// Biseau d'un pixel autour d'un rectangle : 0 aucun, 1 creux, 2 relief.
-void DessinerBiseau(QPainter& peintre, const QRect& cadre, int bord, const QPalette& palette);
+// Biseau d'un pixel autour d'un rectangle.
+void DessinerBiseau(QPainter& peintre, const QRect& cadre, Bord bord, const QPalette& palette);
 
 // Cadre biseauté autour d'une jauge ou d'un témoin (son intérieur n'est pas peint).
 class Biseau : public QWidget {
     Q_OBJECT
 public:
     explicit Biseau(const QString& nom, QWidget* parent = nullptr);
-    void FixerBord(int bord);
+    void FixerBord(Bord bord);
 
 protected:
     void paintEvent(QPaintEvent* evenement) override;
 
 private:
-    int m_bord = 1;
+    Bord m_bord = Bord::Creux;
 };
 
 // Boîte de dessin d'une jauge : son gestionnaire de peinture dessine toute

@@ -1,6 +1,7 @@
 #include "ui/app/PanneauxDisques.h"
 
 #include "core/app/Disque.h"
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Produit.h"
 #include "core/config/TConfig.h"
 #include "core/interfaces/Presentateur.h"
@@ -122,7 +123,7 @@ void PanneauxDisques::Traiter(const TConfig& c) {
 }
 
 void PanneauxDisques::ProposerDeconnexion(std::uint8_t lecteur) {
-    const std::string lettre(1, static_cast<char>(lecteur + 64));
+    const std::string lettre(1, LettreDuLecteur(lecteur));
     m_services.Boites.Ouvrir(
         "Votre unité réseau " + lettre + " est indisponible, voulez-vous la déconnecter ?", produit::Titre,
         IconeBoite::Avertissement, BoutonsBoite::OuiNon, [this, lettre](ReponseBoite reponse) {

@@ -32,7 +32,7 @@ void SetImageText(QPainter& peintre, const QRect& jauge, const QString& texte, c
     peintre.drawText(jauge.left() + p.X, jauge.top() + p.Y + mesure.ascent(), texte);
 }
 
-void SetActivite(QPainter& peintre, const QRect& temoin, std::uint8_t mode, const TConfig& config) {
+void SetActivite(QPainter& peintre, const QRect& temoin, Activite mode, const TConfig& config) {
     peintre.fillRect(temoin, CouleurQt(CouleurActivite(mode, config)));
 }
 

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/app/Disque.h"
+
 class QPainter;
 
 namespace pulsodex {
@@ -19,7 +21,7 @@ void SetImagePourcent(QPainter& peintre, const QRect& jauge, std::uint8_t pource
                       const TConfig& config);
 void SetImageText(QPainter& peintre, const QRect& jauge, const QString& texte, const QFont& police,
                   const QColor& couleur);
-void SetActivite(QPainter& peintre, const QRect& temoin, std::uint8_t mode, const TConfig& config);
+void SetActivite(QPainter& peintre, const QRect& temoin, Activite mode, const TConfig& config);
 
 // La barre puis sa légende, dans la couleur de texte des réglages ; la
 // première jauge peinte avec des valeurs relevées donne son délai au

@@ -169,7 +169,7 @@ void TPulsodexForm::FormCreate() {
         m_reseau->VerifierMiseAJour(*m_config, net::OrigineVerification::Demarrage);
     }
     m_placement->GarderAuDessus(m_config && m_config->AuDessus);
-    if (m_config->Demarrage == 1) {
+    if (m_config->Demarrage == Demarrage::Masquee) {
         QTimer::singleShot(0, this, &TPulsodexForm::Minimiser);
     }
     AReconstruire = true;
@@ -269,11 +269,11 @@ std::vector<int> TPulsodexForm::ClesCanoniquesFenetre() const {
     return ClesCanoniques(NombreDisques(), *m_config);
 }
 
-void TPulsodexForm::ReorganiserManuel(std::uint8_t organisation) {
+void TPulsodexForm::ReorganiserManuel(Organisation organisation) {
     m_arrangement->Manuel(*m_config, organisation, ClesCanoniquesFenetre());
 }
 
-void TPulsodexForm::ReorganiserAuto(std::uint8_t organisation) {
+void TPulsodexForm::ReorganiserAuto(Organisation organisation) {
     m_arrangement->Automatique(*m_config, organisation, ClesCanoniquesFenetre());
 }
 

@@ -25,7 +25,7 @@ class ArrangementBandes;
 class BandesFixesQt;
 class ChronoPremierePeinture;
 class CoolBar;
-class FenetreOptions;
+class TOptionsFormQt;
 class GestesSouris;
 class MenuOutils;
 class PlacementFenetre;
@@ -72,12 +72,12 @@ public:
     void ConfigurationMenuClick();
     void ErreursLancementMenuClick();
     void EffacerErreurMenuClick();
-    void enLigneManuelMenuClick() { ReorganiserManuel(1); }
-    void enColonneManuelMenuClick() { ReorganiserManuel(2); }
-    void AvanceManuelMenuClick() { ReorganiserManuel(3); }
-    void enLigneAutoMenuClick() { ReorganiserAuto(1); }
-    void enColonneAutoMenuClick() { ReorganiserAuto(2); }
-    void AvanceAutoMenuClick() { ReorganiserAuto(3); }
+    void enLigneManuelMenuClick() { ReorganiserManuel(Organisation::Ligne); }
+    void enColonneManuelMenuClick() { ReorganiserManuel(Organisation::Colonne); }
+    void AvanceManuelMenuClick() { ReorganiserManuel(Organisation::Avancee); }
+    void enLigneAutoMenuClick() { ReorganiserAuto(Organisation::Ligne); }
+    void enColonneAutoMenuClick() { ReorganiserAuto(Organisation::Colonne); }
+    void AvanceAutoMenuClick() { ReorganiserAuto(Organisation::Avancee); }
     void AideMenuClick();
     void AProposMenuClick();
     void MiseAJourMenuClick();
@@ -107,7 +107,7 @@ public:
     [[nodiscard]] TDisque* Disque(int emplacement) const;
     [[nodiscard]] PanneauDisque* PanneauDuDisque(int emplacement) const;
     // Appelé avec la fenêtre de configuration juste avant qu'elle s'ouvre (essais).
-    void FixerObservateurOptions(std::function<void(FenetreOptions&)> observateur) {
+    void FixerObservateurOptions(std::function<void(TOptionsFormQt&)> observateur) {
         m_dialogueOptions = std::move(observateur);
     }
 
@@ -129,8 +129,8 @@ private:
     // sont de nouveau les siennes.
     void FinirMiseEnPlace();
     [[nodiscard]] std::vector<int> ClesCanoniquesFenetre() const;
-    void ReorganiserManuel(std::uint8_t organisation);
-    void ReorganiserAuto(std::uint8_t organisation);
+    void ReorganiserManuel(Organisation organisation);
+    void ReorganiserAuto(Organisation organisation);
 
     // État privé décrit par le programme.
     bool AReconstruire = false;
@@ -155,7 +155,7 @@ private:
     std::unique_ptr<DialogueResolution> m_dialogueResolution;
     std::unique_ptr<SurveillanceResolution> m_resolution;
     int m_largeurPrecedente = -1;
-    std::function<void(FenetreOptions&)> m_dialogueOptions;
+    std::function<void(TOptionsFormQt&)> m_dialogueOptions;
     const TCpuInfo* m_cpuInfo = nullptr;
     ChronoPremierePeinture* m_chrono = nullptr;
     bool m_fermee = false;

@@ -62,8 +62,7 @@ private:
 };
 } // namespace
 
-PastilleCouleur::PastilleCouleur(const QString& nom, QWidget* parent) : QWidget(parent) {
-    setObjectName(nom);
+PastilleCouleur::PastilleCouleur(QWidget* parent) : QWidget(parent) {
     setFixedSize(40, 18);
     setCursor(Qt::PointingHandCursor);
 }
@@ -86,12 +85,19 @@ void PastilleCouleur::mousePressEvent(QMouseEvent*) {
     }
 }
 
+void NommerSelon(QWidget* widget, const Controle& etat) {
+    if (widget->objectName().isEmpty() && !etat.Nom.empty()) {
+        widget->setObjectName(QString::fromLatin1(etat.Nom.data(), static_cast<qsizetype>(etat.Nom.size())));
+    }
+}
+
 void RefleterControle(QWidget* widget, const Controle& etat) {
     widget->setEnabled(etat.Active);
     widget->setVisible(etat.Visible);
 }
 
 void LiaisonsControles::Lier(QCheckBox* boite, CaseACocher& etat) {
+    NommerSelon(boite, etat);
     QObject::connect(boite, &QCheckBox::clicked, boite, [this, &etat](bool coche) {
         etat.Cocher(coche);
         m_apres();
@@ -104,6 +110,7 @@ void LiaisonsControles::Lier(QCheckBox* boite, CaseACocher& etat) {
 }
 
 void LiaisonsControles::Lier(QRadioButton* bouton, BoutonRadio& etat) {
+    NommerSelon(bouton, etat);
     bouton->setAutoExclusive(false); // l'exclusion est celle du cœur
     QObject::connect(bouton, &QRadioButton::clicked, bouton, [this, &etat] {
         etat.Cocher();
@@ -117,6 +124,7 @@ void LiaisonsControles::Lier(QRadioButton* bouton, BoutonRadio& etat) {
 }
 
 void LiaisonsControles::Lier(QLineEdit* zone, ZoneTexte& etat, std::string permis) {
+    NommerSelon(zone, etat);
     QObject::connect(zone, &QLineEdit::textEdited, zone,
                      [&etat](const QString& texte) { etat.Texte = S(texte); });
     if (!permis.empty()) {
@@ -128,6 +136,7 @@ void LiaisonsControles::Lier(QLineEdit* zone, ZoneTexte& etat, std::string permi
 }
 
 void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()> changement) {
+    NommerSelon(liste, etat);
     QObject::connect(liste, &QComboBox::activated, liste,
                      [this, &etat, changement = std::move(changement)](int indice) {
                          etat.Selection = indice;
@@ -154,6 +163,7 @@ void LiaisonsControles::Lier(QComboBox* liste, Liste& etat, std::function<void()
 }
 
 void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void()> clic, bool aCocher) {
+    NommerSelon(liste, etat);
     // La ligne choisie à la souris comme au clavier.
     QObject::connect(liste, &QListWidget::currentRowChanged, liste,
                      [this, &etat, clic = std::move(clic)](int ligne) {
@@ -167,6 +177,7 @@ void LiaisonsControles::Lier(QListWidget* liste, Liste& etat, std::function<void
 }
 
 void LiaisonsControles::Lier(PastilleCouleur* pastille, Forme& etat, std::function<void()> clic) {
+    NommerSelon(pastille, etat);
     QObject::connect(pastille, &PastilleCouleur::Clic, pastille, [this, clic = std::move(clic)] {
         clic();
         m_apres();
@@ -178,6 +189,7 @@ void LiaisonsControles::Lier(PastilleCouleur* pastille, Forme& etat, std::functi
 }
 
 void LiaisonsControles::Lier(QSlider* curseur, Curseur& etat) {
+    NommerSelon(curseur, etat);
     curseur->setRange(etat.Min, etat.Max);
     QObject::connect(curseur, &QSlider::valueChanged, curseur, [this, &etat](int position) {
         etat.FixerPosition(position);
@@ -191,6 +203,7 @@ void LiaisonsControles::Lier(QSlider* curseur, Curseur& etat) {
 }
 
 void LiaisonsControles::Lier(QLabel* etiquette, Etiquette& etat) {
+    NommerSelon(etiquette, etat);
     m_reflets.emplace_back([etiquette, &etat] {
         etiquette->setText(Q(etat.Texte));
         RefleterControle(etiquette, etat);
@@ -198,6 +211,7 @@ void LiaisonsControles::Lier(QLabel* etiquette, Etiquette& etat) {
 }
 
 void LiaisonsControles::Lier(QAbstractButton* bouton, Controle& etat, std::function<void()> clic) {
+    NommerSelon(bouton, etat);
     QObject::connect(bouton, &QAbstractButton::clicked, bouton, [this, clic = std::move(clic)] {
         clic();
         m_apres();
@@ -226,12 +240,12 @@ void LiaisonsControles::Refleter() {
     }
 }
 
-QCheckBox* Case(const char* nom, const char* texte) {
-    return Nomme(new QCheckBox(QString::fromUtf8(texte)), nom);
+QCheckBox* Case(const char* texte) {
+    return new QCheckBox(QString::fromUtf8(texte));
 }
 
-QRadioButton* Radio(const char* nom, const char* texte) {
-    return Nomme(new QRadioButton(QString::fromUtf8(texte)), nom);
+QRadioButton* Radio(const char* texte) {
+    return new QRadioButton(QString::fromUtf8(texte));
 }
 
 QGroupBox* Groupe(const char* titre, QLayout* contenu) {

@@ -27,7 +27,7 @@ namespace pulsodex {
 class PastilleCouleur : public QWidget {
     Q_OBJECT
 public:
-    explicit PastilleCouleur(const QString& nom, QWidget* parent = nullptr);
+    explicit PastilleCouleur(QWidget* parent = nullptr);
     void FixerCouleur(std::int32_t couleur);
 
 signals:
@@ -70,16 +70,20 @@ private:
 
 void RefleterControle(QWidget* widget, const Controle& etat);
 
-// Donne au widget le nom du contrôle qu'il reflète.
+// Le widget qui reflète un contrôle prend le nom de ce contrôle, à moins
+// d'en avoir déjà un. Chaque liaison le fait.
+void NommerSelon(QWidget* widget, const Controle& etat);
+
+// Donne son nom à un widget qui ne reflète aucun contrôle (pages, boutons du cadre).
 template <typename W>
 W* Nomme(W* widget, const char* nom) {
     widget->setObjectName(QString::fromLatin1(nom));
     return widget;
 }
 
-// Une case à cocher ou un bouton radio nommés, et un groupe titré.
-QCheckBox* Case(const char* nom, const char* texte);
-QRadioButton* Radio(const char* nom, const char* texte);
+// Une case à cocher ou un bouton radio (leur nom vient de la liaison), et un groupe titré.
+QCheckBox* Case(const char* texte);
+QRadioButton* Radio(const char* texte);
 QGroupBox* Groupe(const char* titre, QLayout* contenu);
 
 } // namespace pulsodex

@@ -13,23 +13,20 @@
 #include <QVBoxLayout>
 
 #include "core/config/dialog/TOptionsForm.h"
-#include "ui/shell/TEvenementForm.h"
+#include "ui/shell/TEvenementFormQt.h"
 
 namespace pulsodex {
 
 PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent)
     : PageOptionsQt(form, "AgendaTabSheet", parent) {
-    EvenementList = Nomme(new QListWidget(this), "EvenementList");
-    AjouterEvenementCmd =
-        Nomme(new QPushButton(QStringLiteral("A&jouter un événement"), this), "AjouterEvenementCmd");
-    AttributEvenementCmd =
-        Nomme(new QPushButton(QStringLiteral("Propriétés de l'événement"), this), "AttributEvenementCmd");
-    EffacerEvenementCmd =
-        Nomme(new QPushButton(QStringLiteral("&Effacer l'événement"), this), "EffacerEvenementCmd");
+    EvenementList = new QListWidget(this);
+    AjouterEvenementCmd = new QPushButton(QStringLiteral("A&jouter un événement"), this);
+    AttributEvenementCmd = new QPushButton(QStringLiteral("Propriétés de l'événement"), this);
+    EffacerEvenementCmd = new QPushButton(QStringLiteral("&Effacer l'événement"), this);
 
     auto* date = new QGroupBox(QStringLiteral("Date"), this);
-    JourList = Nomme(new QComboBox(date), "JourList");
-    MoisList = Nomme(new QComboBox(date), "MoisList");
+    JourList = new QComboBox(date);
+    MoisList = new QComboBox(date);
     JourList->setMaxVisibleItems(12);
     auto* grilleDate = new QGridLayout(date);
     grilleDate->addWidget(new QLabel(QStringLiteral("Jour"), date), 0, 0);
@@ -38,15 +35,12 @@ PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent)
     grilleDate->addWidget(MoisList, 1, 1);
 
     auto* active = new QGroupBox(QStringLiteral("Activé"), this);
-    AvertirLancementOption =
-        Nomme(new QRadioButton(QStringLiteral("Au lancement de Pulsodex"), active), "AvertirLancementOption");
-    AvertirHeureOption =
-        Nomme(new QRadioButton(QStringLiteral("A une heure précise"), active), "AvertirHeureOption");
-    AvertirHeureBox = Nomme(new QLineEdit(active), "AvertirHeureBox");
-    AvertirRepeterOption =
-        Nomme(new QRadioButton(QStringLiteral("Ré&péter / Heure"), active), "AvertirRepeterOption");
+    AvertirLancementOption = new QRadioButton(QStringLiteral("Au lancement de Pulsodex"), active);
+    AvertirHeureOption = new QRadioButton(QStringLiteral("A une heure précise"), active);
+    AvertirHeureBox = new QLineEdit(active);
+    AvertirRepeterOption = new QRadioButton(QStringLiteral("Ré&péter / Heure"), active);
     AvertirRepeterOption->setToolTip(QStringLiteral("Répétition m minutes après chaque heure"));
-    AvertirRepeterBox = Nomme(new QLineEdit(active), "AvertirRepeterBox");
+    AvertirRepeterBox = new QLineEdit(active);
     auto* grilleActive = new QGridLayout(active);
     grilleActive->addWidget(AvertirLancementOption, 0, 0, 1, 2);
     grilleActive->addWidget(AvertirHeureOption, 1, 0);
@@ -71,7 +65,7 @@ PageAgendaQt::PageAgendaQt(TOptionsForm& form, QWidget* parent)
 
     // L'éditeur des propriétés, ouvert au-dessus du dialogue.
     m_form.EditerEvenement = [this](const ContenuEvenement& contenu) {
-        return TEvenementForm::Editer(window(), contenu);
+        return TEvenementFormQt::Editer(window(), contenu);
     };
     Relier();
     Refleter();

@@ -1,6 +1,6 @@
 #pragma once
 // Page « Agen&da » du dialogue de configuration : le reflet Qt des événements
-// du cœur ; « Propriétés de l'événement » ouvre l'éditeur TEvenementForm.
+// du cœur ; « Propriétés de l'événement » ouvre l'éditeur TEvenementFormQt.
 #include "ui/config/PageOptionsQt.h"
 
 class QComboBox;

@@ -16,21 +16,16 @@ namespace pulsodex {
 
 PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent)
     : PageOptionsQt(form, "MessagesTabSheet", parent) {
-    AvertirList = Nomme(new QListWidget(this), "AvertirList");
-    AjouterAvertissementCmd =
-        Nomme(new QPushButton(QStringLiteral("A&jouter un avertissement"), this), "AjouterAvertissementCmd");
-    EffacerAvertissementCmd =
-        Nomme(new QPushButton(QStringLiteral("&Effacer l'avertissement"), this), "EffacerAvertissementCmd");
+    AvertirList = new QListWidget(this);
+    AjouterAvertissementCmd = new QPushButton(QStringLiteral("A&jouter un avertissement"), this);
+    EffacerAvertissementCmd = new QPushButton(QStringLiteral("&Effacer l'avertissement"), this);
 
     auto* type = new QGroupBox(QStringLiteral("Type d'avertissement"), this);
-    MemOption = Nomme(new QRadioButton(QStringLiteral("Mémoire totale libre (physique+virtuelle)"), type),
-                      "MemOption");
-    RealMemOption = Nomme(new QRadioButton(QStringLiteral("Mémoire physique libre"), type), "RealMemOption");
-    MemoryLoadOption =
-        Nomme(new QRadioButton(QStringLiteral("Taux d'utilisation mémoire"), type), "MemoryLoadOption");
-    DisqueOption =
-        Nomme(new QRadioButton(QStringLiteral("Espace disponible sur l'unité :"), type), "DisqueOption");
-    EspaceDisqueCombo = Nomme(new QComboBox(type), "EspaceDisqueCombo");
+    MemOption = new QRadioButton(QStringLiteral("Mémoire totale libre (physique+virtuelle)"), type);
+    RealMemOption = new QRadioButton(QStringLiteral("Mémoire physique libre"), type);
+    MemoryLoadOption = new QRadioButton(QStringLiteral("Taux d'utilisation mémoire"), type);
+    DisqueOption = new QRadioButton(QStringLiteral("Espace disponible sur l'unité :"), type);
+    EspaceDisqueCombo = new QComboBox(type);
     auto* grilleType = new QGridLayout(type);
     grilleType->addWidget(MemOption, 0, 0, 1, 2);
     grilleType->addWidget(RealMemOption, 1, 0, 1, 2);
@@ -39,11 +34,11 @@ PageMessagesQt::PageMessagesQt(TOptionsForm& form, QWidget* parent)
     grilleType->addWidget(EspaceDisqueCombo, 3, 1);
 
     auto* seuil = new QGroupBox(QStringLiteral("Seuil d'activation"), this);
-    SeuilBox = Nomme(new QLineEdit(seuil), "SeuilBox");
-    PourcentOption = Nomme(new QRadioButton(QStringLiteral("%"), seuil), "PourcentOption");
-    OctetOption = Nomme(new QRadioButton(QStringLiteral("Octets"), seuil), "OctetOption");
-    KiloOption = Nomme(new QRadioButton(QStringLiteral("Ko"), seuil), "KiloOption");
-    MegaOption = Nomme(new QRadioButton(QStringLiteral("Mo"), seuil), "MegaOption");
+    SeuilBox = new QLineEdit(seuil);
+    PourcentOption = new QRadioButton(QStringLiteral("%"), seuil);
+    OctetOption = new QRadioButton(QStringLiteral("Octets"), seuil);
+    KiloOption = new QRadioButton(QStringLiteral("Ko"), seuil);
+    MegaOption = new QRadioButton(QStringLiteral("Mo"), seuil);
     auto* ligneSeuil = new QHBoxLayout(seuil);
     ligneSeuil->addWidget(SeuilBox);
     for (QRadioButton* b : {PourcentOption, OctetOption, KiloOption, MegaOption}) {

@@ -43,10 +43,9 @@ void PageOptionsQt::LierZone(QLineEdit* widget, ZoneTexte& zone, std::function<s
             Apres();
         };
     }
-    const std::string nom = S(widget->objectName());
-    regles.Sortie = [this, sortie, nom] {
+    regles.Sortie = [this, sortie, &zone] {
         (m_form.*sortie)();
-        const bool refusee = m_form.Focus == nom;
+        const bool refusee = m_form.Focus == zone.Nom;
         Apres();
         return refusee;
     };

@@ -1,5 +1,5 @@
 // Les pages « &Afficher » et « &Général » de la fenêtre de configuration.
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +27,7 @@
 
 namespace pulsodex {
 
-QWidget* FenetreOptions::PageAfficher() {
+QWidget* TOptionsFormQt::PageAfficher() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "AfficherTabSheet");
     auto* elements = new QGridLayout;
@@ -35,35 +35,28 @@ QWidget* FenetreOptions::PageAfficher() {
     elements->addWidget(new QLabel(QStringLiteral("inverse")), 0, 2);
     struct Ligne {
         CaseACocher* Bande;
-        const char* Nom;
         const char* Texte;
         CaseACocher* Jauge;
-        const char* NomJauge;
         CaseACocher* Inverse;
-        const char* NomInverse;
     };
     const Ligne lignes[] = {
-        {&d.DateCheck, "DateCheck", "&Date", nullptr, "", nullptr, ""},
-        {&d.HeureCheck, "HeureCheck", "&Heure", nullptr, "", nullptr, ""},
-        {&d.MemoryLoadCheck, "MemoryLoadCheck", "&Utilisation de la mémoire", &d.MemoryLoadJaugeCheck,
-         "MemoryLoadJaugeCheck", &d.MemoryLoadJaugeInverseCheck, "MemoryLoadJaugeInverseCheck"},
-        {&d.MemCheck, "MemCheck", "Mémoire libre (physique+virtuelle)", &d.MemJaugeCheck, "MemJaugeCheck",
-         &d.MemJaugeInverseCheck, "MemJaugeInverseCheck"},
-        {&d.RealMemCheck, "RealMemCheck", "Mémoire physique libre", &d.RealMemJaugeCheck, "RealMemJaugeCheck",
-         &d.RealMemJaugeInverseCheck, "RealMemJaugeInverseCheck"},
-        {&d.CpuCheck, "CpuCheck", "Charge processeur", &d.CpuJaugeCheck, "CpuJaugeCheck",
-         &d.CpuJaugeInverseCheck, "CpuJaugeInverseCheck"},
-        {&d.CpuMoyCheck, "CpuMoyCheck", "Moyenne processeur sur", &d.CpuMoyJaugeCheck, "CpuMoyJaugeCheck",
-         &d.CpuMoyJaugeInverseCheck, "CpuMoyJaugeInverseCheck"},
+        {&d.DateCheck, "&Date", nullptr, nullptr},
+        {&d.HeureCheck, "&Heure", nullptr, nullptr},
+        {&d.MemoryLoadCheck, "&Utilisation de la mémoire", &d.MemoryLoadJaugeCheck,
+         &d.MemoryLoadJaugeInverseCheck},
+        {&d.MemCheck, "Mémoire libre (physique+virtuelle)", &d.MemJaugeCheck, &d.MemJaugeInverseCheck},
+        {&d.RealMemCheck, "Mémoire physique libre", &d.RealMemJaugeCheck, &d.RealMemJaugeInverseCheck},
+        {&d.CpuCheck, "Charge processeur", &d.CpuJaugeCheck, &d.CpuJaugeInverseCheck},
+        {&d.CpuMoyCheck, "Moyenne processeur sur", &d.CpuMoyJaugeCheck, &d.CpuMoyJaugeInverseCheck},
     };
     int rang = 1;
     for (const Ligne& l : lignes) {
-        auto* bande = Case(l.Nom, l.Texte);
+        auto* bande = Case(l.Texte);
         m_liaisons.Lier(bande, *l.Bande);
         if (l.Bande == &d.CpuMoyCheck) {
             // La zone des minutes se tient dans le blanc de la légende.
             auto* ligne = new QHBoxLayout;
-            auto* minutes = Nomme(new QLineEdit, "CpuMoyEdit");
+            auto* minutes = new QLineEdit;
             minutes->setFixedWidth(28);
             m_liaisons.Lier(minutes, d.CpuMoyEdit, std::string(TOptionsForm::ChiffresPermis));
             ligne->addWidget(bande);
@@ -75,8 +68,8 @@ QWidget* FenetreOptions::PageAfficher() {
             elements->addWidget(bande, rang, 0);
         }
         if (l.Jauge != nullptr) {
-            auto* jauge = Case(l.NomJauge, "");
-            auto* inverse = Case(l.NomInverse, "");
+            auto* jauge = Case("");
+            auto* inverse = Case("");
             m_liaisons.Lier(jauge, *l.Jauge);
             m_liaisons.Lier(inverse, *l.Inverse);
             elements->addWidget(jauge, rang, 1);
@@ -88,23 +81,23 @@ QWidget* FenetreOptions::PageAfficher() {
     groupeElements->setToolTip(QStringLiteral("Sélectionnez ici les éléments de la fenêtre Pulsodex"));
 
     auto* disques = new QGridLayout;
-    auto* jaugeDisque = Case("DisqueJaugeCheck", "Avec jauge");
-    auto* inverseDisque = Case("DisqueJaugeInverseCheck", "Inverse");
-    auto* activite = Case("RemplissageCheck", "Activité");
-    auto* total = Case("TotalCheck", "Tota&l");
+    auto* jaugeDisque = Case("Avec jauge");
+    auto* inverseDisque = Case("Inverse");
+    auto* activite = Case("Activité");
+    auto* total = Case("Tota&l");
     m_liaisons.Lier(jaugeDisque, d.DisqueJaugeCheck);
     m_liaisons.Lier(inverseDisque, d.DisqueJaugeInverseCheck);
     m_liaisons.Lier(activite, d.RemplissageCheck);
     m_liaisons.Lier(total, d.TotalCheck);
-    auto* ecriture = new PastilleCouleur(QStringLiteral("EcritureShape"));
-    auto* suppression = new PastilleCouleur(QStringLiteral("SuppressionShape"));
+    auto* ecriture = new PastilleCouleur;
+    auto* suppression = new PastilleCouleur;
     m_liaisons.Lier(ecriture, d.EcritureShape, [&d] { d.FormeClic(d.EcritureShape); });
     m_liaisons.Lier(suppression, d.SuppressionShape, [&d] { d.FormeClic(d.SuppressionShape); });
-    auto* ecritureLabel = Nomme(new QLabel, "EcritureLabel");
-    auto* suppressionLabel = Nomme(new QLabel, "SuppressionLabel");
+    auto* ecritureLabel = new QLabel;
+    auto* suppressionLabel = new QLabel;
     m_liaisons.Lier(ecritureLabel, d.EcritureLabel);
     m_liaisons.Lier(suppressionLabel, d.SuppressionLabel);
-    auto* choix = Nomme(new QComboBox, "DriveBox");
+    auto* choix = new QComboBox;
     choix->setToolTip(QStringLiteral("Disque à afficher"));
     m_liaisons.Lier(choix, d.DriveBox, nullptr);
     auto* autre = Nomme(new QPushButton(QStringLiteral("Autre &lecteur…")), "AutreLecteurCmd");
@@ -129,11 +122,11 @@ QWidget* FenetreOptions::PageAfficher() {
             m_etat.SignalerLettresEpuisees();
         }
     });
-    auto* ajouter = Nomme(new QPushButton(QStringLiteral("A&jouter")), "AjouterDisqueCmd");
-    auto* supprimer = Nomme(new QPushButton(QStringLiteral("Su&pprimer")), "SupprimerDisqueCmd");
+    auto* ajouter = new QPushButton(QStringLiteral("A&jouter"));
+    auto* supprimer = new QPushButton(QStringLiteral("Su&pprimer"));
     m_liaisons.Lier(ajouter, d.AjouterDisqueCmd, [&d] { d.AjouterDisqueCmdClick(); });
     m_liaisons.Lier(supprimer, d.SupprimerDisqueCmd, [&d] { d.SupprimerDisqueCmdClick(); });
-    auto* liste = Nomme(new QLineEdit, "DisqueBox");
+    auto* liste = new QLineEdit;
     m_liaisons.Lier(liste, d.DisqueBox);
     m_liaisons.SurFocus(liste, nullptr, [&d] { d.DisqueBoxSortie(); });
     disques->addWidget(jaugeDisque, 0, 0);
@@ -165,7 +158,7 @@ QWidget* FenetreOptions::PageAfficher() {
     return page;
 }
 
-QWidget* FenetreOptions::PageGeneral() {
+QWidget* TOptionsFormQt::PageGeneral() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "GeneralTabSheet");
     auto radios = [this](std::initializer_list<std::pair<QRadioButton*, BoutonRadio*>> boutons) {
@@ -176,19 +169,19 @@ QWidget* FenetreOptions::PageGeneral() {
         }
         return mise;
     };
-    auto* demarrage = radios({{Radio("VisibleOption", "Fenêtre visible"), &d.VisibleOption},
-                              {Radio("MasqueOption", "Fenêtre masquée"), &d.MasqueOption}});
-    auto* charge = Case("DemarrageCheck", "Chargé au démarrage");
+    auto* demarrage =
+        radios({{Radio("Fenêtre visible"), &d.VisibleOption}, {Radio("Fenêtre masquée"), &d.MasqueOption}});
+    auto* charge = Case("Chargé au démarrage");
     m_liaisons.Lier(charge, d.DemarrageCheck);
     demarrage->addWidget(charge);
-    auto* organisation = radios({{Radio("ReorgManuelOption", "Manuelle"), &d.ReorgManuelOption},
-                                 {Radio("ReorgAutoOption", "Automatique"), &d.ReorgAutoOption}});
-    auto* fenetre = radios({{Radio("NormaleOption", "Norma&le"), &d.NormaleOption},
-                            {Radio("AuDessusOption", "Toujours au dess&us"), &d.AuDessusOption}});
+    auto* organisation =
+        radios({{Radio("Manuelle"), &d.ReorgManuelOption}, {Radio("Automatique"), &d.ReorgAutoOption}});
+    auto* fenetre =
+        radios({{Radio("Norma&le"), &d.NormaleOption}, {Radio("Toujours au dess&us"), &d.AuDessusOption}});
 
     auto* formats = new QGridLayout;
-    auto* date = Nomme(new QLineEdit, "ChaineDateBox");
-    auto* heure = Nomme(new QLineEdit, "ChaineHeureBox");
+    auto* date = new QLineEdit;
+    auto* heure = new QLineEdit;
     m_liaisons.Lier(date, d.ChaineDateBox);
     m_liaisons.Lier(heure, d.ChaineHeureBox);
     auto* etiquetteDate = new QLabel(QStringLiteral("&Date:"));
@@ -205,15 +198,15 @@ QWidget* FenetreOptions::PageGeneral() {
     formats->addWidget(heure, 1, 1);
     formats->addWidget(aideFormats, 0, 2);
 
-    auto* memoire = radios({{Radio("MemOctetOption", "&Octets"), &d.MemOctetOption},
-                            {Radio("MemKiloOption", "&Kilo octets"), &d.MemKiloOption},
-                            {Radio("MemMegaOption", "Mega o&ctets"), &d.MemMegaOption}});
-    auto* shell = radios({{Radio("ShellNoneOption", "Aucun effet"), &d.ShellNoneOption},
-                          {Radio("ShellOpenOption", "Ouvrir"), &d.ShellOpenOption},
-                          {Radio("ShellExploreOption", "Explorer"), &d.ShellExploreOption}});
+    auto* memoire = radios({{Radio("&Octets"), &d.MemOctetOption},
+                            {Radio("&Kilo octets"), &d.MemKiloOption},
+                            {Radio("Mega o&ctets"), &d.MemMegaOption}});
+    auto* shell = radios({{Radio("Aucun effet"), &d.ShellNoneOption},
+                          {Radio("Ouvrir"), &d.ShellOpenOption},
+                          {Radio("Explorer"), &d.ShellExploreOption}});
 
     auto* rafraichissement = new QGridLayout;
-    auto* periode = Nomme(new QLineEdit, "RafraichissementBox");
+    auto* periode = new QLineEdit;
     m_liaisons.Lier(periode, d.RafraichissementBox, std::string(TOptionsForm::ChiffresPermis));
     m_liaisons.SurFocus(periode, nullptr, [&d] { d.RafraichissementBoxSortie(); });
     auto* etiquettePeriode = new QLabel(QStringLiteral("&Ressources:"));
@@ -222,8 +215,8 @@ QWidget* FenetreOptions::PageGeneral() {
     rafraichissement->addWidget(periode, 0, 1);
     rafraichissement->addWidget(new QLabel(QStringLiteral("ms")), 0, 2);
     rafraichissement->addWidget(new QLabel(QStringLiteral("Heure:")), 1, 0);
-    auto* minute = Radio("HorlogeMinuteOption", "Min&ute");
-    auto* seconde = Radio("HorlogeSecondeOption", "&Seconde");
+    auto* minute = Radio("Min&ute");
+    auto* seconde = Radio("&Seconde");
     m_liaisons.Lier(minute, d.HorlogeMinuteOption);
     m_liaisons.Lier(seconde, d.HorlogeSecondeOption);
     rafraichissement->addWidget(minute, 1, 1);
@@ -232,15 +225,15 @@ QWidget* FenetreOptions::PageGeneral() {
     groupeRafraichissement->setToolTip(QStringLiteral("Fréquence de réaffichage des éléments de Pulsodex"));
 
     auto* messages = new QGridLayout;
-    auto* jamais = Radio("JamaisRepeterOption", "Ne &Jamais répéter");
+    auto* jamais = Radio("Ne &Jamais répéter");
     jamais->setToolTip(
         QStringLiteral("L'avertissement de ressource faible ne sera affiché qu'une seule fois"));
-    auto* repeter = Radio("RepeterOption", "Ré&péter tous les");
+    auto* repeter = Radio("Ré&péter tous les");
     repeter->setToolTip(
         QStringLiteral("L'avertissement de ressource faible sera réaffiché tous les n rafraichissements"));
-    auto* nombre = Nomme(new QLineEdit, "NiceAvertissementBox");
+    auto* nombre = new QLineEdit;
     nombre->setFixedWidth(48);
-    auto* sonore = Case("SonoreCheck", "Jouer le fichier son associé");
+    auto* sonore = Case("Jouer le fichier son associé");
     sonore->setToolTip(QStringLiteral("Joue le fichier '.wav' associé par Windows"));
     m_liaisons.Lier(jamais, d.JamaisRepeterOption);
     m_liaisons.Lier(repeter, d.RepeterOption);

@@ -58,6 +58,12 @@ TEST(Concordance, MessagesDErreurDeLancement) {
     EXPECT_EQ(MessageErreurLancement(13), "Cette application a été développée pour un autre système.");
     EXPECT_EQ(MessageErreurLancement(31), "Il n'existe pas d'associations à ce fichier.");
     EXPECT_EQ(MessageErreurLancement(99), "Impossible de lancer ce programme.");
+    // 32 ou moins : un code d'erreur ; au-delà, un succès.
+    const std::pair<int, bool> reponses[] = {
+        {0, true}, {2, true}, {32, true}, {33, false}, {LancementReussi, false}};
+    for (const auto& [code, echoue] : reponses) {
+        EXPECT_EQ(LancementEchoue(code), echoue) << code;
+    }
     EXPECT_EQ(LigneTachesErr("05/12/2026 09:52:10", "Sauve\r\ngarde", "Fichier non trouvé."),
               "(05/12/2026 09:52:10) Lancement de la tâche \"Sauve  garde\" : Fichier non trouvé.\r\n");
 }
@@ -68,7 +74,7 @@ protected:
     static TEvenement Message(const char* heure, const char* minute, std::uint8_t jour = 0) {
         TEvenement e;
         e.Actif = true;
-        e.Type = 1;
+        e.Type = TypeEvenement::Message;
         e.Heure = heure;
         e.Minute = minute;
         e.Jour = jour;
@@ -183,16 +189,16 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
     fichierErreurs = erreurs;
     TEvenement tache;
     tache.Actif = true;
-    tache.Type = 2;
+    tache.Type = TypeEvenement::Tache;
     tache.Nom = "Sauvegarde";
     tache.Commande = "/opt/absent";
     tache.Parametres = "-v";
     tache.Repertoire = "/tmp";
-    tache.ModeLancement = 1;
+    tache.ModeLancement = ModeLancement::Icone;
     TEvenement inactive = tache;
     inactive.Actif = false;
     TEvenement autreType = tache;
-    autreType.Type = 3;
+    autreType.Type = static_cast<TypeEvenement>(3);
     evenements = {tache, inactive, autreType};
     lanceur.Reponse = 2;
     messageEnCours = true; // une tâche ne regarde pas les messages
@@ -258,7 +264,7 @@ TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
         };
         TEvenement a;
         a.Actif = true;
-        a.Type = 2;
+        a.Type = TypeEvenement::Tache;
         a.Nom = "A";
         TEvenement b = a;
         b.Nom = "B";

@@ -8,13 +8,18 @@ namespace {
 
 using DisquesFactices = test::EspaceLecteursFactice;
 
+constexpr Ressource Totale = Ressource::MemoireTotale;
+constexpr Ressource Physique = Ressource::MemoirePhysique;
+constexpr Ressource Disque = Ressource::Disque;
+constexpr Ressource Charge = Ressource::ChargeMemoire;
+using enum Unite;
+
 StatutMemoire Memoire(std::int64_t libreTotal, std::int64_t total, std::int64_t librePhys, std::int64_t phys,
                       std::uint8_t charge) {
     return {phys, librePhys, total, libreTotal, charge};
 }
 
-TAvertissement Regle(std::uint8_t ressource, std::int32_t seuil, std::uint8_t unite,
-                     const char* disque = "C") {
+TAvertissement Regle(Ressource ressource, std::int32_t seuil, Unite unite, const char* disque = "C") {
     return {ressource, seuil, unite, disque, 0};
 }
 
@@ -28,25 +33,25 @@ TEST(Avertir, SeuilsEtArrondis) {
         bool alarme;
     };
     const Cas cas[] = {
-        {Regle(1, 10, 1), Memoire(94, 1000, 0, 1, 0), true},         // 9,4 % : 9 < 10
-        {Regle(1, 10, 1), Memoire(104, 1000, 0, 1, 0), false},       // 10,4 % : 10
-        {Regle(1, 10, 1), Memoire(105, 1000, 0, 1, 0), false},       // 10,5 : au pair, 10
-        {Regle(1, 10, 1), Memoire(95, 1000, 0, 1, 0), false},        // 9,5 : au pair, 10
-        {Regle(2, 2, 4), Memoire(0, 1, 1572864, 1 << 30, 0), false}, // 1,5 Mo : au pair, 2
-        {Regle(2, 2, 4), Memoire(0, 1, 2621440, 1 << 30, 0), false}, // 2,5 Mo : au pair, 2
-        {Regle(2, 3, 4), Memoire(0, 1, 2621440, 1 << 30, 0), true},
-        {Regle(2, 2, 4), Memoire(0, 1, 1048576, 1 << 30, 0), true}, // 1 Mo
-        {Regle(2, 2, 3), Memoire(0, 1, 1536, 1 << 30, 0), false},   // 1,5 Ko → 2
-        {Regle(2, 2, 3), Memoire(0, 1, 1535, 1 << 30, 0), true},    // 1,499 Ko → 1
-        {Regle(2, 1000, 2), Memoire(0, 1, 999, 1 << 30, 0), true},  // octets
-        {Regle(4, 90, 1), Memoire(0, 1, 0, 1, 90), false},          // charge 90 contre 90
-        {Regle(4, 90, 3), Memoire(0, 1, 0, 1, 91), true},           // 91, l'unité ne compte pas
-        {Regle(3, 10, 1, "E"), Memoire(0, 1, 0, 1, 0), true},
-        {Regle(3, 10, 1, "F"), Memoire(0, 1, 0, 1, 0), false},
-        {Regle(3, 10, 1, "Z"), Memoire(0, 1, 0, 1, 0), false}, // disque muet : pas de %
-        {Regle(3, 10, 2, "Z"), Memoire(0, 1, 0, 1, 0), false}, // muet : ni plein ni vide
-        {Regle(3, 10, 4, "Z"), Memoire(0, 1, 0, 1, 0), false},
-        {Regle(1, 10, 1), Memoire(5, 0, 0, 1, 0), false}, // total nul
+        {Regle(Totale, 10, Pourcent), Memoire(94, 1000, 0, 1, 0), true},     // 9,4 % : 9 < 10
+        {Regle(Totale, 10, Pourcent), Memoire(104, 1000, 0, 1, 0), false},   // 10,4 % : 10
+        {Regle(Totale, 10, Pourcent), Memoire(105, 1000, 0, 1, 0), false},   // 10,5 : au pair, 10
+        {Regle(Totale, 10, Pourcent), Memoire(95, 1000, 0, 1, 0), false},    // 9,5 : au pair, 10
+        {Regle(Physique, 2, Mo), Memoire(0, 1, 1572864, 1 << 30, 0), false}, // 1,5 Mo : au pair, 2
+        {Regle(Physique, 2, Mo), Memoire(0, 1, 2621440, 1 << 30, 0), false}, // 2,5 Mo : au pair, 2
+        {Regle(Physique, 3, Mo), Memoire(0, 1, 2621440, 1 << 30, 0), true},
+        {Regle(Physique, 2, Mo), Memoire(0, 1, 1048576, 1 << 30, 0), true},    // 1 Mo
+        {Regle(Physique, 2, Ko), Memoire(0, 1, 1536, 1 << 30, 0), false},      // 1,5 Ko → 2
+        {Regle(Physique, 2, Ko), Memoire(0, 1, 1535, 1 << 30, 0), true},       // 1,499 Ko → 1
+        {Regle(Physique, 1000, Octets), Memoire(0, 1, 999, 1 << 30, 0), true}, // octets
+        {Regle(Charge, 90, Pourcent), Memoire(0, 1, 0, 1, 90), false},         // charge 90 contre 90
+        {Regle(Charge, 90, Ko), Memoire(0, 1, 0, 1, 91), true},                // 91, l'unité ne compte pas
+        {Regle(Disque, 10, Pourcent, "E"), Memoire(0, 1, 0, 1, 0), true},
+        {Regle(Disque, 10, Pourcent, "F"), Memoire(0, 1, 0, 1, 0), false},
+        {Regle(Disque, 10, Pourcent, "Z"), Memoire(0, 1, 0, 1, 0), false}, // disque muet : pas de %
+        {Regle(Disque, 10, Octets, "Z"), Memoire(0, 1, 0, 1, 0), false},   // muet : ni plein ni vide
+        {Regle(Disque, 10, Mo, "Z"), Memoire(0, 1, 0, 1, 0), false},
+        {Regle(Totale, 10, Pourcent), Memoire(5, 0, 0, 1, 0), false}, // total nul
     };
     for (const auto& k : cas) {
         ListeAvertissements regles{k.regle};
@@ -54,7 +59,7 @@ TEST(Avertir, SeuilsEtArrondis) {
         const Alarmes a = EvaluerAvertissements(regles, k.memoire, 60, d);
         EXPECT_EQ(!a.Aucune(), k.alarme) << int(k.regle.Ressource) << " seuil " << k.regle.Seuil;
         // Un lecteur est interrogé une fois par règle, taille et espace ensemble.
-        EXPECT_EQ(d.Questions - questions, k.regle.Ressource == 3 ? 1 : 0) << k.regle.Disque;
+        EXPECT_EQ(d.Questions - questions, k.regle.Ressource == Disque ? 1 : 0) << k.regle.Disque;
     }
 }
 
@@ -62,7 +67,7 @@ TEST(Avertir, RepetitionEtReArmement) {
     DisquesFactices d;
     const StatutMemoire plein = Memoire(1, 100, 0, 1, 0);
     const StatutMemoire libre = Memoire(90, 100, 0, 1, 0);
-    ListeAvertissements regles{Regle(1, 10, 1)};
+    ListeAvertissements regles{Regle(Totale, 10, Pourcent)};
     auto tic = [&](const StatutMemoire& m, std::int32_t repeter) {
         return !EvaluerAvertissements(regles, m, repeter, d).Aucune();
     };
@@ -77,7 +82,7 @@ TEST(Avertir, RepetitionEtReArmement) {
     }
     EXPECT_EQ(revenue, 60);
     // Jamais (-1) : une fois, puis seulement après être repassée au-dessus.
-    regles = {Regle(1, 10, 1)};
+    regles = {Regle(Totale, 10, Pourcent)};
     EXPECT_TRUE(tic(plein, -1));
     for (int i = 0; i < 200; ++i) {
         ASSERT_FALSE(tic(plein, -1));
@@ -86,7 +91,7 @@ TEST(Avertir, RepetitionEtReArmement) {
     EXPECT_TRUE(tic(plein, -1));
     // 0 et 1 : à chaque tic.
     for (std::int32_t r : {0, 1}) {
-        regles = {Regle(1, 10, 1)};
+        regles = {Regle(Totale, 10, Pourcent)};
         EXPECT_TRUE(tic(plein, r));
         EXPECT_TRUE(tic(plein, r));
     }
@@ -95,12 +100,12 @@ TEST(Avertir, RepetitionEtReArmement) {
 TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
     DisquesFactices d;
     const StatutMemoire m = Memoire(1, 100, 50, 100, 95);
-    ListeAvertissements apres{Regle(1, 10, 1), Regle(4, 90, 1)};
+    ListeAvertissements apres{Regle(Totale, 10, Pourcent), Regle(Charge, 90, Pourcent)};
     Alarmes a = EvaluerAvertissements(apres, m, 60, d);
     EXPECT_TRUE(a.Totale);
     EXPECT_FALSE(a.Charge);
     EXPECT_EQ(apres[1].Compteur, 0); // reste armée
-    ListeAvertissements avant{Regle(4, 90, 1), Regle(1, 10, 1)};
+    ListeAvertissements avant{Regle(Charge, 90, Pourcent), Regle(Totale, 10, Pourcent)};
     a = EvaluerAvertissements(avant, m, 60, d);
     EXPECT_TRUE(a.Totale && a.Charge);
     EXPECT_EQ(PhraseAlarme(a), "La mémoire totale ainsi que la mémoire sont pratiquement remplis.");
@@ -109,7 +114,7 @@ TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
 TEST(Avertir, DeuxReglesSurEDonnentEUneFois) {
     DisquesFactices d;
     d.Espaces[5] = {1, 1LL << 30};
-    ListeAvertissements regles{Regle(3, 10, 1, "E"), Regle(3, 500, 4, "E")};
+    ListeAvertissements regles{Regle(Disque, 10, Pourcent, "E"), Regle(Disque, 500, Mo, "E")};
     const Alarmes a = EvaluerAvertissements(regles, {}, 60, d);
     EXPECT_EQ(PhraseAlarme(a), "Le disque E est pratiquement remplit.");
 }
@@ -147,7 +152,7 @@ TEST(Avertir, Phrases) {
 
 TEST(Avertir, RessourceInconnueDecompteQuandMeme) {
     DisquesFactices d;
-    ListeAvertissements regles{{9, 10, 1, "C", 5}};
+    ListeAvertissements regles{{static_cast<Ressource>(9), 10, Pourcent, "C", 5}};
     EXPECT_TRUE(EvaluerAvertissements(regles, {}, 60, d).Aucune());
     EXPECT_EQ(regles[0].Compteur, 4);
 }

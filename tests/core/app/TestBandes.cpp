@@ -2,6 +2,7 @@
 
 #include "ConfigEssai.h"
 #include "core/app/Affichage.h"
+#include "core/app/BandesFixes.h"
 #include "core/app/GeometrieFenetre.h"
 #include "core/app/Lecteurs.h"
 #include "core/app/ModeleBandes.h"
@@ -123,13 +124,13 @@ TEST(Reorganisation, OrdreCanoniqueAvantLArrangement) {
         Modele({{-1, true}, {-2, true}, {-4, true}, {-3, true}, {-5, false}, {-6, true}, {1, true}});
     // Le total des disques (emplacement 1) fait la paire avec le premier disque.
     m.Ajouter(B(2, true, true, 218));
-    Reorganiser(m, 3, {-1, -2, -3, -4, -6, 1, 2}, 300);
+    Reorganiser(m, Organisation::Avancee, {-1, -2, -3, -4, -6, 1, 2}, 300);
     EXPECT_EQ(Ordre(m), (std::vector<int>{-1, -2, -3, -4, -6, 1, 2, -5}));
     EXPECT_TRUE(m.A(5).Rupture);
     EXPECT_FALSE(m.A(6).Rupture);
     // Organisation manuelle : rien ne bouge.
     ModeleBandes n = Modele({{-2, true}, {-1, true}});
-    Reorganiser(n, 0, {-1, -2}, 300);
+    Reorganiser(n, Organisation::Manuelle, {-1, -2}, 300);
     EXPECT_EQ(Ordre(n), (std::vector<int>{-2, -1}));
 }
 
@@ -346,13 +347,41 @@ TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
     EXPECT_TRUE(LecteursListes("", true).empty());
     EXPECT_TRUE(LecteursListes("cd;1", false).empty());
     // 26 lettres + le total : la dernière lettre n'a plus d'emplacement.
-    std::string toutes;
-    for (char c = 'A'; c <= 'Z'; ++c) {
-        toutes += c;
-    }
-    toutes += "AB";
+    const std::string toutes = "ABCDEFGHIJKLMNOPQRSTUVWXYZAB";
     EXPECT_EQ(LecteursListes(toutes, false).size(), 27U);
     EXPECT_EQ(LecteursListes(toutes, true).size(), 26U);
+}
+
+// Les bandes fixes cachées sortent de l'ordre des arrangements, les lecteurs
+// (clés 1 à n) y restent toujours.
+TEST(BandesFixes, ClesCanoniquesSelonLesInterrupteurs) {
+    struct Cas {
+        bool date, heure, mem, physique, charge, cpu, moyenne;
+        int disques;
+        std::vector<int> attendu;
+        bool echantillonnee;
+    };
+    const Cas cas[] = {
+        {true, true, true, true, true, false, false, 0, {-1, -2, -3, -4}, true},
+        {false, true, false, false, false, false, false, 1, {-1, 1}, false},
+        {false, false, false, false, false, false, false, 2, {1, 2}, false},
+        {false, false, false, true, false, false, true, 0, {-3, -6}, true},
+        {true, false, false, false, false, true, false, 0, {-1, -5}, true},
+    };
+    for (const auto& k : cas) {
+        test::ConfigEssai e;
+        TConfig& c = e.Config;
+        c.Date = k.date;
+        c.Heure = k.heure;
+        c.Mem = k.mem;
+        c.MemPhysique = k.physique;
+        c.MemoryLoad = k.charge;
+        c.ChargeProcesseur = k.cpu;
+        c.MoyenneChargeProcesseur = k.moyenne;
+        EXPECT_EQ(ClesCanoniques(k.disques, c), k.attendu) << k.disques;
+        EXPECT_EQ(BandeEchantillonnee(c), k.echantillonnee);
+    }
+    EXPECT_EQ(ClesDesBandes(2), (std::vector<int>{-1, -2, -3, -4, -5, -6, 1, 2}));
 }
 
 } // namespace

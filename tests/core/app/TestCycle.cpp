@@ -131,9 +131,9 @@ TEST(Jauge, BarresCouleursEtInversion) {
     }
     EXPECT_EQ(PositionLegende(101, 15, 40, 13), (Point{31, 1}));
     EXPECT_EQ(PositionLegende(50, 10, 80, 13), (Point{-14, -1})); // plus large : à gauche du bord
-    EXPECT_EQ(CouleurActivite(0, c), c.CouleurFond);
-    EXPECT_EQ(CouleurActivite(1, c), c.CouleurEcriture);
-    EXPECT_EQ(CouleurActivite(2, c), c.CouleurSuppression);
+    EXPECT_EQ(CouleurActivite(Activite::Repos, c), c.CouleurFond);
+    EXPECT_EQ(CouleurActivite(Activite::Ecriture, c), c.CouleurEcriture);
+    EXPECT_EQ(CouleurActivite(Activite::Suppression, c), c.CouleurSuppression);
 }
 
 TEST(Jauge, ContenusDesJaugesFixes) {
@@ -165,7 +165,7 @@ TEST(Jauge, ContenusDesJaugesFixes) {
     EXPECT_EQ(taux.Legende, "Utilisation mémoire : 60 %");
     c.JaugeCpu = false; // jauge éteinte : barre à 0, légende gardée
     EXPECT_EQ(Contenu(JaugeFixe::Cpu, c, ech, fr).Pourcent, 0);
-    c.ModeAffichageMemoire = 3;
+    c.ModeAffichageMemoire = ModeAffichageMemoire::Mo;
     ech.MemPhysiqueLibre = 1572864;
     EXPECT_EQ(Contenu(JaugeFixe::RealMem, c, ech, fr).Legende, "1,50 Mo libres");
 }

@@ -46,16 +46,16 @@ TEST_F(DisqueTest, TemoinDEcritureUnTicPuisNeutre) {
     EXPECT_EQ(d.Bulle, "Disque local");
     // Premier tic : jamais de témoin.
     EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{true, false, false}));
-    EXPECT_EQ(d.Activite, 0);
+    EXPECT_EQ(d.Activite, Activite::Repos);
     EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{}));
     sonde->Repondre("/", 1000, 500); // écriture
     EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{true, true, false}));
-    EXPECT_EQ(d.Activite, 1);
+    EXPECT_EQ(d.Activite, Activite::Ecriture);
     EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{false, true, false}));
-    EXPECT_EQ(d.Activite, 0);
+    EXPECT_EQ(d.Activite, Activite::Repos);
     sonde->Repondre("/", 1000, 700); // suppression
     Traite_Disque(d, disques, true, fr);
-    EXPECT_EQ(d.Activite, 2);
+    EXPECT_EQ(d.Activite, Activite::Suppression);
     // Sans témoin : la jauge change, le témoin non.
     sonde->Repondre("/", 1000, 100);
     EXPECT_EQ(Traite_Disque(d, disques, false, fr), (ActionsDisque{true, false, false}));
@@ -82,7 +82,7 @@ TEST_F(DisqueTest, EchecUneFoisPuisAttenteDeSoixanteTics) {
     sonde->Repondre("/media/paul/DVD Vacances", 4700000000, 100);
     EXPECT_EQ(Traite_Disque(e, disques, true, fr).Repeindre, true); // le disque inséré
     EXPECT_EQ(sonde->Appels(), appels + 1);
-    EXPECT_EQ(e.Activite, 0); // son retour n'est pas une suppression
+    EXPECT_EQ(e.Activite, Activite::Repos); // son retour n'est pas une suppression
     EXPECT_EQ(LegendeDisque(e, fr), "E: 100,00 octets");
 
     TDisque f(2, 6, true, disques, fr);
@@ -142,13 +142,13 @@ TEST_F(DisqueTest, EmplacementsEtTotalDesLecteursQuiRepondent) {
     EXPECT_EQ(total.Libre, 400);
     EXPECT_EQ(total.Taille, 1000);
     EXPECT_TRUE(a.Repeindre);
-    EXPECT_EQ(total.Activite, 0); // neutre au premier tic
+    EXPECT_EQ(total.Activite, Activite::Repos); // neutre au premier tic
     EXPECT_EQ(LegendeDisque(total, fr), "400,00 octets");
     EXPECT_EQ(f.Traiter(disques, true, fr)[0], ActionsDisque{});
     sonde->Repondre("/", 1000, 300);
     a = f.Traiter(disques, true, fr)[0];
     EXPECT_TRUE(a.Repeindre && a.ActiviteChangee);
-    EXPECT_EQ(total.Activite, 1);
+    EXPECT_EQ(total.Activite, Activite::Ecriture);
     EXPECT_EQ(total.Bulle, "Total des unités"); // 1000 octets : pas de taille entre parenthèses
     // Sans total, les lecteurs commencent à l'emplacement 1 ; sans lettre, rien.
     f.Creer("DC", false, true, disques, fr);
@@ -190,7 +190,7 @@ TEST(DisqueReel, FichierEcritEntreDeuxTics) {
     TDisque d(1, D, true, disques, fr);
     ASSERT_GT(d.Taille, 0);
     Traite_Disque(d, disques, true, fr);
-    EXPECT_EQ(d.Activite, 0);
+    EXPECT_EQ(d.Activite, Activite::Repos);
     {
         std::ofstream f(dossier / "gros", std::ios::binary);
         const std::string bloc(1 << 20, 'x');
@@ -202,13 +202,13 @@ TEST(DisqueReel, FichierEcritEntreDeuxTics) {
     // Les tics qui suivent, jusqu'au relevé qui voit l'écriture.
     AttendreQue(
         [&] {
-            if (d.Activite == 0) {
+            if (d.Activite == Activite::Repos) {
                 Traite_Disque(d, disques, true, fr);
             }
-            return d.Activite != 0;
+            return d.Activite != Activite::Repos;
         },
         10s);
-    EXPECT_EQ(d.Activite, 1);
+    EXPECT_EQ(d.Activite, Activite::Ecriture);
 }
 
 } // namespace

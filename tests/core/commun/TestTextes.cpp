@@ -1,9 +1,29 @@
 #include <gtest/gtest.h>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/commun/Textes.h"
 
 namespace pulsodex {
 namespace {
+
+TEST(LettresLecteurs, LettreEtNumero) {
+    struct Cas {
+        std::uint8_t numero;
+        char lettre;
+    };
+    const Cas cas[] = {{1, 'A'}, {2, 'B'}, {3, 'C'}, {25, 'Y'}, {26, 'Z'}};
+    for (const auto& k : cas) {
+        EXPECT_EQ(LettreDuLecteur(k.numero), k.lettre) << int(k.numero);
+        EXPECT_EQ(NumeroDuLecteur(k.lettre), k.numero) << k.lettre;
+    }
+    // Ni lettre pour le total (0) ou au-delà de Z, ni numéro pour un autre caractère.
+    for (const std::uint8_t numero : {0, 27, 64, 255}) {
+        EXPECT_EQ(LettreDuLecteur(numero), '\0') << int(numero);
+    }
+    for (const char lettre : {'\0', '@', '[', 'a', 'c', 'z', '1', ':', ' '}) {
+        EXPECT_EQ(NumeroDuLecteur(lettre), 0) << int(lettre);
+    }
+}
 
 TEST(Textes, LireEntierDecimal) {
     struct Cas {

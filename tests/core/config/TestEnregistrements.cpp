@@ -37,8 +37,8 @@ TEST_F(EnregistrementsTest, CleSansRessourceEffaceeEtIndicesRenumerotes) {
     ASSERT_EQ(c.Avertissements.size(), 2U);
     EXPECT_TRUE(e.Boites.Montrees.empty()); // effacement silencieux
     EXPECT_FALSE(reg.SectionExiste("Avertissement\\1"));
-    EXPECT_EQ(c.Avertissements[0], (TAvertissement{1, 15, 1, "C", 0}));
-    EXPECT_EQ(c.Avertissements[1], (TAvertissement{3, 500, 4, "E", 0}));
+    EXPECT_EQ(c.Avertissements[0], (TAvertissement{Ressource::MemoireTotale, 15, Unite::Pourcent, "C", 0}));
+    EXPECT_EQ(c.Avertissements[1], (TAvertissement{Ressource::Disque, 500, Unite::Mo, "E", 0}));
 
     c.SauveAvertissements();
     EXPECT_EQ(reg.Lire("", "NombreAvertissements"), "2");
@@ -56,17 +56,19 @@ TEST_F(EnregistrementsTest, RessourcesEtUnitesSousToutesLeursFormes) {
     struct Cas {
         const char* ressource;
         const char* unite;
-        std::uint8_t attendueRessource;
-        std::uint8_t attendueUnite;
+        Ressource attendueRessource;
+        Unite attendueUnite;
         const char* reecrite;
     };
+    using enum Unite;
     const Cas cas[] = {
-        {"PHYSIQUE", "Ko", 2, 3, "Mémoire physique"},
-        {"memoire physique", "kilo octets", 2, 2, "Mémoire physique"},
-        {"mem", "OCTETS", 1, 2, "Mémoire"},
-        {"Utilisation", "Ko", 4, 1, "Utilisation mémoire"}, // charge : toujours en %
-        {"DISK", "Go", 3, 0, "Disque"},
-        {"Disque", "4", 3, 4, "Disque"},
+        {"PHYSIQUE", "Ko", Ressource::MemoirePhysique, Ko, "Mémoire physique"},
+        {"memoire physique", "kilo octets", Ressource::MemoirePhysique, Octets, "Mémoire physique"},
+        {"mem", "OCTETS", Ressource::MemoireTotale, Octets, "Mémoire"},
+        {"Utilisation", "Ko", Ressource::ChargeMemoire, Pourcent,
+         "Utilisation mémoire"}, // charge : toujours en %
+        {"DISK", "Go", Ressource::Disque, Aucune, "Disque"},
+        {"Disque", "4", Ressource::Disque, Mo, "Disque"},
     };
     for (const auto& k : cas) {
         reg.EraseSection("Avertissement\\0");
@@ -82,7 +84,7 @@ TEST_F(EnregistrementsTest, RessourcesEtUnitesSousToutesLeursFormes) {
         EXPECT_EQ(reg.Lire("Avertissement\\0", "Ressource"), k.reecrite);
     }
     // La règle de charge n'écrit que son seuil.
-    c.Avertissements = {{4, 90, 1, "C", 0}};
+    c.Avertissements = {{Ressource::ChargeMemoire, 90, Unite::Pourcent, "C", 0}};
     c.SauveAvertissements();
     EXPECT_FALSE(reg.Lire("Avertissement\\0", "Unité").has_value());
     EXPECT_EQ(reg.Lire("Avertissement\\0", "Seuil"), "90");
@@ -114,7 +116,7 @@ TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineNEnAPas) {
     // Un événement sans aucune valeur prend toutes les valeurs par défaut.
     const TEvenement& ev = c.Evenements[0];
     EXPECT_FALSE(ev.Actif);
-    EXPECT_EQ(ev.Type, 0);
+    EXPECT_EQ(ev.Type, TypeEvenement::Indefini);
     EXPECT_EQ(ev.Nom, "Evénement indéfinie");
     EXPECT_EQ(ev.Message, "<Pas de message>");
     EXPECT_EQ(ev.Jour, 0);
@@ -180,7 +182,7 @@ TEST_F(EnregistrementsTest, TextesDeJoursEtDeMois) {
 TEST_F(EnregistrementsTest, AllerRetourDesEvenements) {
     TEvenement a;
     a.Actif = true;
-    a.Type = 2;
+    a.Type = TypeEvenement::Tache;
     a.Nom = "Sauvegarde";
     a.Commande = "/usr/bin/rsync";
     a.Parametres = "-a \"/home/moi\" /mnt";
@@ -189,13 +191,13 @@ TEST_F(EnregistrementsTest, AllerRetourDesEvenements) {
     a.Mois = 4;
     a.Heure = "08:30";
     a.Message = "Bonjour, le monde";
-    a.ModeLancement = 2;
+    a.ModeLancement = ModeLancement::Agrandi;
     a.Lance = true;
     TEvenement b;
-    b.Type = 1;
+    b.Type = TypeEvenement::Message;
     b.Jour = 9;
     b.Minute = "5";
-    b.ModeLancement = 1;
+    b.ModeLancement = ModeLancement::Icone;
     c.Evenements = {a, b};
     c.SauveEvenements();
     EXPECT_EQ(reg.Lire("Evenement\\0", "Jour"), "1 du mois");
@@ -222,7 +224,7 @@ TEST_F(EnregistrementsTest, AllerRetourDesEvenements) {
 
 TEST_F(EnregistrementsTest, FichierEcritEnFrancaisReluEnAnglaisEtRetour) {
     TEvenement ev;
-    ev.Type = 1;
+    ev.Type = TypeEvenement::Message;
     ev.Jour = 2; // lundi
     ev.Mois = 8; // août
     c.Evenements = {ev};
@@ -248,7 +250,7 @@ TEST_F(EnregistrementsTest, FichierEcritEnFrancaisReluEnAnglaisEtRetour) {
 }
 
 TEST_F(EnregistrementsTest, CopieGardeLeCompteurEtEffaceLance) {
-    TAvertissement source{3, 500, 4, "E", -1};
+    TAvertissement source{Ressource::Disque, 500, Unite::Mo, "E", -1};
     TAvertissement copie;
     copie.Copy(source);
     EXPECT_EQ(copie, source);
@@ -269,7 +271,7 @@ TEST_F(EnregistrementsTest, NombresHorsBornes) {
     c.ChargeEvenements();
     c.ChargeAvertissements();
     EXPECT_EQ(c.Evenements.size(), 255U);
-    EXPECT_EQ(c.Evenements[0].Type, 0);
+    EXPECT_EQ(c.Evenements[0].Type, TypeEvenement::Indefini);
     EXPECT_TRUE(c.Avertissements.empty());
 }
 

@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(OptionsTest, OuvrirEtAnnulerNeChangeRien) {
-    c.Avertissements = {{3, 500, 4, "D", 5}};
+    c.Avertissements = {{Ressource::Disque, 500, Unite::Mo, "D", 5}};
     TEvenement ev;
     ev.Nom = "x";
     ev.Lance = true;
@@ -65,7 +65,7 @@ TEST_F(OptionsTest, OkSansChangementNeChangeQueCeQueLesControlesImposent) {
     c.TauxTransparence = 200;
     c.Fonte.Nom = "Police inconnue";
     c.Fonte.Taille = 30;
-    c.Organisation = 2;
+    c.Organisation = Organisation::Colonne;
     c.Proxy = "";
     c.PortProxy = 3128;
     auto d = Ouvrir({3, 4});
@@ -80,7 +80,7 @@ TEST_F(OptionsTest, OkSansChangementNeChangeQueCeQueLesControlesImposent) {
     EXPECT_EQ(c.TauxTransparence, 199);
     EXPECT_EQ(c.Fonte.Nom, "MS Sans Serif");
     EXPECT_EQ(c.Fonte.Taille, 8);
-    EXPECT_EQ(c.Organisation, 2);
+    EXPECT_EQ(c.Organisation, Organisation::Colonne);
     EXPECT_EQ(c.Proxy, "");
     EXPECT_EQ(c.PortProxy, 3128);
     EXPECT_EQ(e.Reg.Lire("1024x768", "OuvertureDisque"), std::nullopt); // « Ok » n'écrit rien
@@ -106,7 +106,7 @@ TEST_F(OptionsTest, PoliceWindowsRemplaceeGardeeAuOk) {
 }
 
 TEST_F(OptionsTest, OrganisationRepetitionEtCurseur) {
-    c.Organisation = 2;
+    c.Organisation = Organisation::Colonne;
     c.RepeterAvertir = -1;
     auto d = Ouvrir();
     EXPECT_TRUE(d->ReorgAutoOption.Coche());
@@ -115,15 +115,15 @@ TEST_F(OptionsTest, OrganisationRepetitionEtCurseur) {
     d->ReorgManuelOption.Cocher();
     d->ReorgAutoOption.Cocher();
     ASSERT_TRUE(d->OkCmdClick());
-    EXPECT_EQ(c.Organisation, 2); // repassée en automatique : la valeur gardée
-    c.Organisation = 0;
+    EXPECT_EQ(c.Organisation, Organisation::Colonne); // repassée en automatique : la valeur gardée
+    c.Organisation = Organisation::Manuelle;
     c.RepeterAvertir = 60;
     d = Ouvrir();
     EXPECT_TRUE(d->RepeterOption.Coche());
     EXPECT_EQ(d->NiceAvertissementBox.Texte, "60");
     d->ReorgAutoOption.Cocher();
     ASSERT_TRUE(d->OkCmdClick());
-    EXPECT_EQ(c.Organisation, 3);
+    EXPECT_EQ(c.Organisation, Organisation::Avancee);
 
     struct Cas {
         int taux, position;
@@ -329,42 +329,47 @@ TEST_F(OptionsTest, StyleEtAide) {
     d->StyleComboChange();
     d->BordCombo.Selection = 2;
     d->BordComboChange();
-    EXPECT_EQ(d->FontPanel.Biseau, 2);
+    EXPECT_EQ(d->FontPanel.Biseau, Bord::Relief);
     d->AideCmdClick();
     EXPECT_EQ(Aides, std::vector<int>{6});
     ASSERT_TRUE(d->OkCmdClick());
     EXPECT_EQ(c.Fonte.Style, StyleItalique);
     EXPECT_EQ(c.Fonte.Nom, "DejaVu Sans");
-    EXPECT_EQ(c.Bord, 2);
+    EXPECT_EQ(c.Bord, Bord::Relief);
 }
 
 TEST(Legendes, RessourcesEtEvenements) {
-    EXPECT_EQ(Compile_Chaine_Ressource(3, "C", 500, 4), "Disque C < 500 Mo");
-    EXPECT_EQ(Compile_Chaine_Ressource(4, "", 90, 1), "Utilisation mémoire > 90 %");
-    EXPECT_EQ(Compile_Chaine_Ressource(2, "", 32, 2), "Mémoire physique < 32 octet(s)");
-    EXPECT_EQ(Compile_Chaine_Ressource(1, "", 7, 3), "Mémoire totale < 7 Ko");
-    EXPECT_EQ(Compile_Chaine_Ressource(9, "", 7, 9), "7");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::Disque, "C", 500, Unite::Mo), "Disque C < 500 Mo");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::ChargeMemoire, "", 90, Unite::Pourcent),
+              "Utilisation mémoire > 90 %");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::MemoirePhysique, "", 32, Unite::Octets),
+              "Mémoire physique < 32 octet(s)");
+    EXPECT_EQ(Compile_Chaine_Ressource(Ressource::MemoireTotale, "", 7, Unite::Ko), "Mémoire totale < 7 Ko");
+    EXPECT_EQ(Compile_Chaine_Ressource(static_cast<Ressource>(9), "", 7, static_cast<Unite>(9)), "7");
     const LocaleFrancaise fr;
     struct Cas {
-        std::uint8_t type;
+        TypeEvenement type;
         int jour, mois;
         const char* heure;
         const char* minute;
         const char* attendu;
     };
+    constexpr TypeEvenement Indefini = TypeEvenement::Indefini;
+    constexpr TypeEvenement Message = TypeEvenement::Message;
+    constexpr TypeEvenement Tache = TypeEvenement::Tache;
     const Cas cas[] = {
-        {1, 0, 0, "08:30", "", "Message tous les jours à 08:30"},
-        {2, 2, 4, "", "15", "Tâche les lundis d'avril 15 minutes après l'heure"},
-        {0, 12, 5, "", "", "<Indéfini> le 3 mai"},
-        {1, 9, 0, "", "00", "Message le week-end toutes les heures"},
-        {1, 12, 0, "", "1", "Message le 3 du mois 1 minute après l'heure"},
-        {1, -1, 0, "10:00", "", "Message  à 10:00"},
-        {1, 8, 0, "", "", "Message la semaine"},
-        {1, 8, 3, "", "", "Message les semaines de mars"},
-        {1, 0, 8, "", "", "Message au mois d'août"},
-        {1, 0, 6, "", "", "Message au mois de juin"},
-        {2, 2, 0, "", "", "Tâche le lundi"},
-        {7, 0, 0, "", "", "tous les jours"},
+        {Message, 0, 0, "08:30", "", "Message tous les jours à 08:30"},
+        {Tache, 2, 4, "", "15", "Tâche les lundis d'avril 15 minutes après l'heure"},
+        {Indefini, 12, 5, "", "", "<Indéfini> le 3 mai"},
+        {Message, 9, 0, "", "00", "Message le week-end toutes les heures"},
+        {Message, 12, 0, "", "1", "Message le 3 du mois 1 minute après l'heure"},
+        {Message, -1, 0, "10:00", "", "Message  à 10:00"},
+        {Message, 8, 0, "", "", "Message la semaine"},
+        {Message, 8, 3, "", "", "Message les semaines de mars"},
+        {Message, 0, 8, "", "", "Message au mois d'août"},
+        {Message, 0, 6, "", "", "Message au mois de juin"},
+        {Tache, 2, 0, "", "", "Tâche le lundi"},
+        {static_cast<TypeEvenement>(7), 0, 0, "", "", "tous les jours"},
     };
     for (const auto& k : cas) {
         EXPECT_EQ(Compile_Chaine_Evenement(k.type, k.jour, k.mois, k.heure, k.minute, fr), k.attendu);

@@ -6,7 +6,10 @@
 namespace pulsodex::test {
 namespace {
 
-TEvenement Evenement(std::uint8_t type, std::uint8_t jour, std::uint8_t mois, std::string heure,
+constexpr TypeEvenement Message = TypeEvenement::Message;
+constexpr TypeEvenement Tache = TypeEvenement::Tache;
+
+TEvenement Evenement(TypeEvenement type, std::uint8_t jour, std::uint8_t mois, std::string heure,
                      std::string minute, bool actif = true) {
     TEvenement e;
     e.Type = type;
@@ -39,8 +42,8 @@ protected:
 };
 
 TEST_F(PageAgendaTest, ChoisirUnEvenementCocheSonActivation) {
-    auto d = OuvrirAvec({Evenement(1, 0, 0, "08:30", ""), Evenement(2, 2, 4, "", "15"),
-                         Evenement(1, 9, 0, "", ""), Evenement(1, 3, 0, "09:00", "")});
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "08:30", ""), Evenement(Tache, 2, 4, "", "15"),
+                         Evenement(Message, 9, 0, "", ""), Evenement(Message, 3, 0, "09:00", "")});
     EXPECT_FALSE(d->JourList.Active);
     EXPECT_FALSE(d->AttributEvenementCmd.Active);
     EXPECT_TRUE(d->AjouterEvenementCmd.Active);
@@ -77,7 +80,7 @@ TEST_F(PageAgendaTest, ChoisirUnEvenementCocheSonActivation) {
 }
 
 TEST_F(PageAgendaTest, JourMoisEtActivationReecriventLaLigne) {
-    auto d = OuvrirAvec({Evenement(1, 0, 0, "08:30", "", false)});
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "08:30", "", false)});
     Choisir(*d, 0);
     d->JourList.Selection = 2;
     d->JourListClick();
@@ -109,7 +112,7 @@ TEST_F(PageAgendaTest, JourMoisEtActivationReecriventLaLigne) {
 }
 
 TEST_F(PageAgendaTest, ZoneDeLHeure) {
-    auto d = OuvrirAvec({Evenement(1, 0, 0, "08:30", "")});
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "08:30", "")});
     Choisir(*d, 0);
     d->AvertirHeureBox.Texte = "8:5";
     d->AvertirHeureBoxSortie();
@@ -137,7 +140,7 @@ TEST_F(PageAgendaTest, ZoneDeLHeure) {
 }
 
 TEST_F(PageAgendaTest, ZoneDeLaMinute) {
-    auto d = OuvrirAvec({Evenement(1, 0, 0, "", "15")});
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "", "15")});
     Choisir(*d, 0);
     d->AvertirRepeterBox.Texte = "75";
     d->AvertirRepeterBoxSortie();
@@ -162,8 +165,8 @@ TEST_F(PageAgendaTest, ZoneDeLaMinute) {
 }
 
 TEST_F(PageAgendaTest, EffacerChoisitLaLigneSuivanteOuLaPrecedente) {
-    auto d = OuvrirAvec(
-        {Evenement(1, 0, 0, "01:00", ""), Evenement(1, 0, 0, "", "02"), Evenement(1, 0, 0, "03:00", "")});
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "01:00", ""), Evenement(Message, 0, 0, "", "02"),
+                         Evenement(Message, 0, 0, "03:00", "")});
     d->EffacerEvenementCmdClick(); // sans ligne choisie : rien
     EXPECT_EQ(d->TempEvenement.size(), 3U);
     Choisir(*d, 1);
@@ -174,15 +177,15 @@ TEST_F(PageAgendaTest, EffacerChoisitLaLigneSuivanteOuLaPrecedente) {
     EXPECT_TRUE(d->AvertirHeureOption.Coche());
     EXPECT_EQ(d->EvenementList.Coches.size(), 2U);
 
-    auto f = OuvrirAvec(
-        {Evenement(1, 0, 0, "01:00", ""), Evenement(1, 0, 0, "", "02"), Evenement(1, 0, 0, "03:00", "")});
+    auto f = OuvrirAvec({Evenement(Message, 0, 0, "01:00", ""), Evenement(Message, 0, 0, "", "02"),
+                         Evenement(Message, 0, 0, "03:00", "")});
     Choisir(*f, 2);
     f->EffacerEvenementCmdClick();
     EXPECT_EQ(f->EvenementList.Selection, 1);
     EXPECT_TRUE(f->AvertirRepeterOption.Coche());
     EXPECT_EQ(f->AvertirRepeterBox.Texte, "02");
 
-    auto g = OuvrirAvec({Evenement(1, 0, 0, "01:00", "")});
+    auto g = OuvrirAvec({Evenement(Message, 0, 0, "01:00", "")});
     Choisir(*g, 0);
     g->EffacerEvenementCmdClick();
     EXPECT_TRUE(g->EvenementList.Elements.empty());
@@ -195,7 +198,7 @@ TEST_F(PageAgendaTest, EffacerChoisitLaLigneSuivanteOuLaPrecedente) {
 }
 
 TEST_F(PageAgendaTest, DecocherUneLigneDesactiveSansChangerLaLegende) {
-    auto d = OuvrirAvec({Evenement(1, 0, 0, "08:30", ""), Evenement(1, 0, 0, "09:30", "")});
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "08:30", ""), Evenement(Message, 0, 0, "09:30", "")});
     EXPECT_EQ(d->EvenementList.Coches, (std::vector<bool>{true, true}));
     Choisir(*d, 1);
     d->EvenementList.Coches[1] = false;
@@ -225,21 +228,21 @@ TEST_F(PageAgendaTest, AjouterUnEvenement) {
     EXPECT_TRUE(d->AttributEvenementCmd.Active);
     const TEvenement& n = d->TempEvenement[0];
     EXPECT_TRUE(n.Actif);
-    EXPECT_EQ(n.Type, 0);
+    EXPECT_EQ(n.Type, TypeEvenement::Indefini);
     EXPECT_EQ(n.Heure, "00:00");
     EXPECT_EQ(n.Minute, "00"); // les deux zones telles qu'elles sont
     EXPECT_EQ(n.Nom, "");
     EXPECT_FALSE(d->RemplissageEnCours);
 
     // Après un événement montré : ses jour, mois et activation.
-    d = OuvrirAvec({Evenement(1, 2, 4, "", "15")});
+    d = OuvrirAvec({Evenement(Message, 2, 4, "", "15")});
     Choisir(*d, 0);
     d->AjouterEvenementCmdClick();
     EXPECT_EQ(d->EvenementList.Elements[1], "<Indéfini> les lundis d'avril 15 minutes après l'heure");
 }
 
 TEST_F(PageAgendaTest, DeuxCentsEvenementsAuPlus) {
-    auto d = OuvrirAvec(ListeEvenements(200, Evenement(1, 0, 0, "", "")));
+    auto d = OuvrirAvec(ListeEvenements(200, Evenement(Message, 0, 0, "", "")));
     d->AjouterEvenementCmdClick();
     EXPECT_EQ(d->TempEvenement.size(), 200U);
     EXPECT_EQ(d->EvenementList.Elements.size(), 200U);
@@ -252,7 +255,7 @@ TEST_F(PageAgendaTest, DeuxCentsEvenementsAuPlus) {
 }
 
 TEST_F(PageAgendaTest, ProprietesDeLEvenement) {
-    TEvenement tache = Evenement(2, 0, 0, "08:30", "");
+    TEvenement tache = Evenement(Tache, 0, 0, "08:30", "");
     tache.Commande = "/opt/outils/sauve.sh";
     tache.Message = "ancien";
     auto d = OuvrirAvec({tache});
@@ -275,13 +278,14 @@ TEST_F(PageAgendaTest, ProprietesDeLEvenement) {
     d->AttributEvenementCmdClick(); // annulé : rien ne change
     ASSERT_EQ(recus.size(), 1U);
     EXPECT_EQ(recus[0], (ContenuEvenement{"ancien", "nom", "/opt/outils/sauve.sh", "", ""}));
-    EXPECT_EQ(d->TempEvenement[0].Type, 2);
+    EXPECT_EQ(d->TempEvenement[0].Type, TypeEvenement::Tache);
 
     // « Ok » sur la page du message : l'événement devient un message.
-    reponse = ResultatEvenement{1, {"Bonjour", "nom", "/opt/outils/sauve.sh", "-v", "/opt/outils/"}};
+    reponse = ResultatEvenement{TypeEvenement::Message,
+                                {"Bonjour", "nom", "/opt/outils/sauve.sh", "-v", "/opt/outils/"}};
     d->AttributEvenementCmdClick();
     const TEvenement& m = d->TempEvenement[0];
-    EXPECT_EQ(m.Type, 1);
+    EXPECT_EQ(m.Type, TypeEvenement::Message);
     EXPECT_EQ(m.Message, "Bonjour");
     EXPECT_EQ(m.Parametres, "-v");
     EXPECT_EQ(m.Repertoire, "/opt/outils/");
@@ -292,7 +296,7 @@ TEST_F(PageAgendaTest, ProprietesDeLEvenement) {
 
 TEST_F(PageAgendaTest, SeparateurDHeureDeLaLangue) {
     const LocalePoint point;
-    auto d = OuvrirAvec({Evenement(1, 0, 0, "08:30", "")}, &point);
+    auto d = OuvrirAvec({Evenement(Message, 0, 0, "08:30", "")}, &point);
     EXPECT_EQ(d->PermisHeure(), "0123456789.");
     EXPECT_EQ(d->AvertirHeureBox.Texte, "00.00");
     Choisir(*d, 0);
@@ -348,10 +352,10 @@ TEST(ZonesAgenda, LectureDesHeuresEtDesMinutes) {
     EXPECT_EQ(HeureAffichee("08:30", ""), "08:30");
 }
 
-TEST(EditeurEvenement, TypeRapporteEtParcourir) {
-    EXPECT_EQ(TypeRapporte("MessageSheet"), 1);
-    EXPECT_EQ(TypeRapporte("TacheSheet"), 2);
-    EXPECT_EQ(TypeRapporte(""), 0);
+TEST(TEvenementForm, TypeRapporteEtParcourir) {
+    EXPECT_EQ(TypeRapporte("MessageSheet"), TypeEvenement::Message);
+    EXPECT_EQ(TypeRapporte("TacheSheet"), TypeEvenement::Tache);
+    EXPECT_EQ(TypeRapporte(""), TypeEvenement::Indefini);
 
     ContenuEvenement c;
     AppliquerFichierChoisi(c, "/opt/outils/sauve.sh");

@@ -22,7 +22,8 @@ protected:
 };
 
 TEST_F(PageMessagesTest, ChoisirUneRegleRemplitLesControlesSansLaReecrire) {
-    auto d = OuvrirAvec({{1, 20, 1, "C", 0}, {3, 200, 4, "D", 5}});
+    auto d = OuvrirAvec({{Ressource::MemoireTotale, 20, Unite::Pourcent, "C", 0},
+                         {Ressource::Disque, 200, Unite::Mo, "D", 5}});
     EXPECT_EQ(d->AvertirList.Elements,
               (std::vector<std::string>{"Mémoire totale < 20 %", "Disque D < 200 Mo"}));
     EXPECT_EQ(d->AvertirList.Selection, -1);
@@ -41,12 +42,13 @@ TEST_F(PageMessagesTest, ChoisirUneRegleRemplitLesControlesSansLaReecrire) {
     EXPECT_EQ(d->SeuilBox.LongueurMax, 3U);
     // Ni la légende ni la règle (son compteur compris) ne sont réécrites.
     EXPECT_EQ(d->AvertirList.Elements[1], "Disque D < 200 Mo");
-    EXPECT_EQ(d->TempAvertissement[1], (TAvertissement{3, 200, 4, "D", 5}));
+    EXPECT_EQ(d->TempAvertissement[1], (TAvertissement{Ressource::Disque, 200, Unite::Mo, "D", 5}));
     EXPECT_FALSE(d->RemplissageEnCours);
 }
 
 TEST_F(PageMessagesTest, BoutonDeTypeDejaCocheNExecuteAucuneRegle) {
-    auto d = OuvrirAvec({{4, 90, 1, "C", 0}, {4, 80, 1, "C", 0}});
+    auto d = OuvrirAvec({{Ressource::ChargeMemoire, 90, Unite::Pourcent, "C", 0},
+                         {Ressource::ChargeMemoire, 80, Unite::Pourcent, "C", 0}});
     Choisir(*d, 0);
     // La règle du taux d'utilisation ne laisse que le pourcentage.
     EXPECT_EQ(Unites(*d), (std::vector<bool>{true, false, false, false}));
@@ -59,21 +61,23 @@ TEST_F(PageMessagesTest, BoutonDeTypeDejaCocheNExecuteAucuneRegle) {
 }
 
 TEST_F(PageMessagesTest, ChangerLeDisqueLeTypeOuLUniteReecritLaRegle) {
-    auto d = OuvrirAvec({{3, 200, 4, "D", 5}, {1, 512, 3, "C", 2}, {2, 20, 1, "C", 0}});
+    auto d = OuvrirAvec({{Ressource::Disque, 200, Unite::Mo, "D", 5},
+                         {Ressource::MemoireTotale, 512, Unite::Ko, "C", 2},
+                         {Ressource::MemoirePhysique, 20, Unite::Pourcent, "C", 0}});
     Choisir(*d, 0);
     d->EspaceDisqueCombo.Selection = 2; // E
     d->EspaceDisqueComboChange();
     EXPECT_EQ(d->AvertirList.Elements[0], "Disque E < 200 Mo");
-    EXPECT_EQ(d->TempAvertissement[0], (TAvertissement{3, 200, 4, "E", 0}));
+    EXPECT_EQ(d->TempAvertissement[0], (TAvertissement{Ressource::Disque, 200, Unite::Mo, "E", 0}));
     EXPECT_EQ(d->AvertirList.Selection, 0);
 
     // Mémoire en Ko vers le taux d'utilisation : même nombre, en pourcentage.
     Choisir(*d, 1);
     d->MemoryLoadOption.Cocher();
     EXPECT_EQ(d->AvertirList.Elements[1], "Utilisation mémoire > 512 %");
-    EXPECT_EQ(d->TempAvertissement[1].Ressource, 4);
+    EXPECT_EQ(d->TempAvertissement[1].Ressource, Ressource::ChargeMemoire);
     EXPECT_EQ(d->TempAvertissement[1].Seuil, 512);
-    EXPECT_EQ(d->TempAvertissement[1].Unite, 1);
+    EXPECT_EQ(d->TempAvertissement[1].Unite, Unite::Pourcent);
     EXPECT_EQ(d->SeuilBox.LongueurMax, 2U);
     EXPECT_EQ(d->SeuilBox.Texte, "512");
     EXPECT_FALSE(d->KiloOption.Active);
@@ -85,11 +89,11 @@ TEST_F(PageMessagesTest, ChangerLeDisqueLeTypeOuLUniteReecritLaRegle) {
     EXPECT_FALSE(d->EspaceDisqueCombo.Active);
     d->OctetOption.Cocher();
     EXPECT_EQ(d->AvertirList.Elements[2], "Mémoire totale < 20 octet(s)");
-    EXPECT_EQ(d->TempAvertissement[2].Unite, 2);
+    EXPECT_EQ(d->TempAvertissement[2].Unite, Unite::Octets);
 }
 
 TEST_F(PageMessagesTest, ZoneDuSeuil) {
-    auto d = OuvrirAvec({{1, 20, 1, "C", 3}});
+    auto d = OuvrirAvec({{Ressource::MemoireTotale, 20, Unite::Pourcent, "C", 3}});
     Choisir(*d, 0);
     // Vidée puis quittée : rien n'est écrit.
     d->SeuilBox.Texte.clear();
@@ -118,21 +122,24 @@ TEST_F(PageMessagesTest, AjouterApresLaRegleMontree) {
     auto d = OuvrirAvec({});
     d->AjouterAvertissementCmdClick();
     EXPECT_EQ(d->AvertirList.Elements, std::vector<std::string>{"Mémoire totale < 0 %"});
-    EXPECT_EQ(d->TempAvertissement[0], (TAvertissement{1, 0, 1, "C", 0}));
+    EXPECT_EQ(d->TempAvertissement[0],
+              (TAvertissement{Ressource::MemoireTotale, 0, Unite::Pourcent, "C", 0}));
     EXPECT_TRUE(d->SeuilBox.Active);
 
-    d = OuvrirAvec({{2, 20, 1, "C", 4}});
+    d = OuvrirAvec({{Ressource::MemoirePhysique, 20, Unite::Pourcent, "C", 4}});
     Choisir(*d, 0);
     d->AjouterAvertissementCmdClick();
     ASSERT_EQ(d->AvertirList.Elements.size(), 2U);
     EXPECT_EQ(d->AvertirList.Elements[1], "Mémoire physique < 0 %");
     EXPECT_EQ(d->AvertirList.Selection, 1);
-    EXPECT_EQ(d->TempAvertissement[1], (TAvertissement{2, 0, 1, "C", 0}));
+    EXPECT_EQ(d->TempAvertissement[1],
+              (TAvertissement{Ressource::MemoirePhysique, 0, Unite::Pourcent, "C", 0}));
     EXPECT_EQ(d->TempAvertissement[0].Compteur, 4);
 }
 
 TEST_F(PageMessagesTest, EffacerLaDerniereRegleDesactive) {
-    auto d = OuvrirAvec({{1, 20, 1, "C", 0}, {4, 90, 1, "C", 0}});
+    auto d = OuvrirAvec({{Ressource::MemoireTotale, 20, Unite::Pourcent, "C", 0},
+                         {Ressource::ChargeMemoire, 90, Unite::Pourcent, "C", 0}});
     d->EffacerAvertissementCmdClick(); // sans ligne choisie : rien
     EXPECT_EQ(d->TempAvertissement.size(), 2U);
     Choisir(*d, 0);
@@ -150,7 +157,8 @@ TEST_F(PageMessagesTest, EffacerLaDerniereRegleDesactive) {
 }
 
 TEST_F(PageMessagesTest, DeuxCentsReglesAuPlus) {
-    auto d = OuvrirAvec(ListeAvertissements(199, TAvertissement{1, 5, 1, "C", 0}));
+    auto d = OuvrirAvec(
+        ListeAvertissements(199, TAvertissement{Ressource::MemoireTotale, 5, Unite::Pourcent, "C", 0}));
     d->AjouterAvertissementCmdClick();
     EXPECT_TRUE(e.Boites.Montrees.empty());
     d->AjouterAvertissementCmdClick();
@@ -163,7 +171,8 @@ TEST_F(PageMessagesTest, DeuxCentsReglesAuPlus) {
 }
 
 TEST_F(PageMessagesTest, LettreSansCheminEtLecteurAjouteAilleurs) {
-    auto d = OuvrirAvec({{3, 10, 4, "Q", 0}, {3, 30, 4, "D", 0}});
+    auto d =
+        OuvrirAvec({{Ressource::Disque, 10, Unite::Mo, "Q", 0}, {Ressource::Disque, 30, Unite::Mo, "D", 0}});
     // Q n'a pas de chemin : le sélecteur ne montre rien, la règle garde Q.
     Choisir(*d, 0);
     EXPECT_EQ(d->EspaceDisqueCombo.Selection, -1);
@@ -180,12 +189,13 @@ TEST_F(PageMessagesTest, LettreSansCheminEtLecteurAjouteAilleurs) {
 }
 
 TEST_F(PageMessagesTest, OkRemetLesReglesModifiees) {
-    auto d = OuvrirAvec({{1, 20, 1, "C", 0}});
+    auto d = OuvrirAvec({{Ressource::MemoireTotale, 20, Unite::Pourcent, "C", 0}});
     Choisir(*d, 0);
     d->DisqueOption.Cocher();
     d->AjouterAvertissementCmdClick();
     ASSERT_TRUE(d->OkCmdClick());
-    EXPECT_EQ(e.Config.Avertissements, (ListeAvertissements{{3, 20, 4, "C", 0}, {3, 0, 4, "C", 0}}));
+    EXPECT_EQ(e.Config.Avertissements, (ListeAvertissements{{Ressource::Disque, 20, Unite::Mo, "C", 0},
+                                                            {Ressource::Disque, 0, Unite::Mo, "C", 0}}));
 }
 
 } // namespace

@@ -52,11 +52,11 @@ TEST_F(TConfigTest, PremierLancementEcritLaVersionEtPoseLaQuestionUneFois) {
     EXPECT_EQ(c.ChaineHeure, "hh:nn");
     EXPECT_EQ(c.RepeterAvertir, 60);
     EXPECT_TRUE(c.Sons);
-    EXPECT_EQ(c.Demarrage, 0);
-    EXPECT_EQ(c.ModeAffichageMemoire, 1);
-    EXPECT_EQ(c.ModeRafraichissementHorloge, 1);
-    EXPECT_EQ(c.Bord, 1);
-    EXPECT_EQ(c.Organisation, 3);
+    EXPECT_EQ(c.Demarrage, Demarrage::Visible);
+    EXPECT_EQ(c.ModeAffichageMemoire, ModeAffichageMemoire::Octets);
+    EXPECT_EQ(c.ModeRafraichissementHorloge, ModeRafraichissementHorloge::Minute);
+    EXPECT_EQ(c.Bord, Bord::Creux);
+    EXPECT_EQ(c.Organisation, Organisation::Avancee);
     EXPECT_TRUE(c.ModeServeur);
     EXPECT_FALSE(c.Verrouillage);
     EXPECT_TRUE(c.MultiResolution);
@@ -111,6 +111,12 @@ TEST_F(TConfigTest, FormeTexteDesBooleens) {
     }
 }
 
+// Le nombre d'un code, pour une table qui en mêle plusieurs.
+template <typename Code>
+constexpr int N(Code code) {
+    return static_cast<int>(code);
+}
+
 TEST_F(TConfigTest, FormesTexteDesEnumerations) {
     e.DejaLance();
     struct Cas {
@@ -119,38 +125,40 @@ TEST_F(TConfigTest, FormesTexteDesEnumerations) {
         int attendu;
     };
     const Cas cas[] = {
-        {"Organisation", "AVANCÉ", 0}, // la capitale accentuée reste : rien ne correspond
-        {"Organisation", "Avancé", 3},
-        {"Organisation", "AVANCE", 3},
-        {"Organisation", "Ligne", 1},
-        {"Organisation", "colonne", 2},
-        {"Organisation", "Sans", 0},
-        {"Organisation", "n'importe", 0},
-        {"Bord", "n'importe", 1},
-        {"Bord", "RELEVé", 2},
-        {"Bord", "Aucun", 0},
-        {"Bord", "Enfoncé", 1},
-        {"Demarrage", "Masqué", 1},
-        {"Demarrage", "ICONE", 1},
-        {"Demarrage", "normal", 0},
-        {"Demarrage", "caché", 0},
-        {"ModeAffichageMémoire", "Kilo Octets", 1},
-        {"ModeAffichageMémoire", "KO", 2},
-        {"ModeAffichageMémoire", "Mo", 3},
-        {"ModeAffichageMémoire", "Go", 1},
-        {"ModeRafraichissementHorloge", "Secondes", 2},
-        {"ModeRafraichissementHorloge", "2", 2},
-        {"ModeRafraichissementHorloge", "heure", 1},
+        // La capitale accentuée reste : rien ne correspond.
+        {"Organisation", "AVANCÉ", N(Organisation::Manuelle)},
+        {"Organisation", "Avancé", N(Organisation::Avancee)},
+        {"Organisation", "AVANCE", N(Organisation::Avancee)},
+        {"Organisation", "Ligne", N(Organisation::Ligne)},
+        {"Organisation", "colonne", N(Organisation::Colonne)},
+        {"Organisation", "Sans", N(Organisation::Manuelle)},
+        {"Organisation", "n'importe", N(Organisation::Manuelle)},
+        {"Bord", "n'importe", N(Bord::Creux)},
+        {"Bord", "RELEVé", N(Bord::Relief)},
+        {"Bord", "Aucun", N(Bord::Aucun)},
+        {"Bord", "Enfoncé", N(Bord::Creux)},
+        {"Demarrage", "Masqué", N(Demarrage::Masquee)},
+        {"Demarrage", "ICONE", N(Demarrage::Masquee)},
+        {"Demarrage", "normal", N(Demarrage::Visible)},
+        {"Demarrage", "caché", N(Demarrage::Visible)},
+        {"ModeAffichageMémoire", "Kilo Octets", N(ModeAffichageMemoire::Octets)},
+        {"ModeAffichageMémoire", "KO", N(ModeAffichageMemoire::Ko)},
+        {"ModeAffichageMémoire", "Mo", N(ModeAffichageMemoire::Mo)},
+        {"ModeAffichageMémoire", "Go", N(ModeAffichageMemoire::Octets)},
+        {"ModeRafraichissementHorloge", "Secondes", N(ModeRafraichissementHorloge::Seconde)},
+        {"ModeRafraichissementHorloge", "2", N(ModeRafraichissementHorloge::Seconde)},
+        {"ModeRafraichissementHorloge", "heure", N(ModeRafraichissementHorloge::Minute)},
     };
     for (const auto& k : cas) {
         e.Reg.EraseSection(res);
         reg.WriteString(res, k.valeur, k.texte);
         c.ChargeEnvironnement();
-        const int lu = std::string(k.valeur) == "Organisation"           ? c.Organisation
-                       : std::string(k.valeur) == "Bord"                 ? c.Bord
-                       : std::string(k.valeur) == "Demarrage"            ? c.Demarrage
-                       : std::string(k.valeur) == "ModeAffichageMémoire" ? c.ModeAffichageMemoire
-                                                                         : c.ModeRafraichissementHorloge;
+        const std::string valeur = k.valeur;
+        const int lu = valeur == "Organisation"           ? N(c.Organisation)
+                       : valeur == "Bord"                 ? N(c.Bord)
+                       : valeur == "Demarrage"            ? N(c.Demarrage)
+                       : valeur == "ModeAffichageMémoire" ? N(c.ModeAffichageMemoire)
+                                                          : N(c.ModeRafraichissementHorloge);
         EXPECT_EQ(lu, k.attendu) << k.valeur << " = " << k.texte;
     }
 }
@@ -189,7 +197,7 @@ TEST_F(TConfigTest, DeuxResolutionsCoteACote) {
     c.ChaineDate = "dd/mm";
     c.JaugeCpu = false;
     c.Proxy = "proxy.local";
-    c.Avertissements.push_back({1, 10, 1, "C", 0});
+    c.Avertissements.push_back({Ressource::MemoireTotale, 10, Unite::Pourcent, "C", 0});
     c.SauveTout();
 
     e.Affichage.TailleCourante = {1280, 1024};
@@ -215,11 +223,11 @@ TEST_F(TConfigTest, SauveEnvironnementEcritLesFormesFixes) {
     e.DejaLance();
     c.ChargeEnvironnement();
     c.Fonte.Style = StyleGras | StyleSouligne;
-    c.Demarrage = 1;
-    c.ModeAffichageMemoire = 2;
-    c.ModeRafraichissementHorloge = 2;
-    c.Bord = 2;
-    c.Organisation = 3;
+    c.Demarrage = Demarrage::Masquee;
+    c.ModeAffichageMemoire = ModeAffichageMemoire::Ko;
+    c.ModeRafraichissementHorloge = ModeRafraichissementHorloge::Seconde;
+    c.Bord = Bord::Relief;
+    c.Organisation = Organisation::Avancee;
     c.ModeServeur = false;
     c.Verrouillage = true;
     c.MultiResolution = false;
@@ -249,8 +257,8 @@ TEST_F(TConfigTest, SauveEnvironnementEcritLesFormesFixes) {
 
     c.ChargeEnvironnement();
     EXPECT_EQ(c.Fonte.Style, StyleStandard);
-    EXPECT_EQ(c.Demarrage, 1);
-    EXPECT_EQ(c.Bord, 2);
+    EXPECT_EQ(c.Demarrage, Demarrage::Masquee);
+    EXPECT_EQ(c.Bord, Bord::Relief);
     EXPECT_TRUE(c.ModeServeur);
 
     c.Verrouillage = true;
@@ -342,6 +350,84 @@ TEST_F(TConfigTest, DispositionParDefautEtSauvee) {
 
     c.Sauve_Position(0, -1, 180);
     EXPECT_TRUE(c.DispositionExiste(res));
+}
+
+// Chaque valeur de la table des réglages simples, avec un texte qui n'est pas
+// son défaut, avec la police et les énumérations : chargée, puis sauvée dans
+// un magasin vidé, elle revient à l'identique. MultiResolution, ModeServeur et
+// Verrouillage ne sont pas écrits par SauveEnvironnement.
+TEST(TConfigFichier, ChaqueValeurRevientALIdentique) {
+    constexpr std::string_view Ecrit = R"([General]
+PortProxy=3128
+Proxy=proxy.local
+TestMiseAJour=Oui
+Version=1.0 Béta 2
+
+[1024x768]
+AuDessus=Oui
+Bord=Relief
+ChaineDate=dd-mm
+ChaineHeure=hh:nn:ss
+ChargeProcesseur=Oui
+Couleur0To20=1
+Couleur21To40=2
+Couleur41To60=3
+Couleur61To100=4
+CouleurEcriture=5
+CouleurFond=6
+CouleurSuppression=7
+Date=Non
+Demarrage=Masqué
+Fonte\Couleur=255
+Fonte\Nom=DejaVu Sans
+Fonte\Style=Gras
+Fonte\Taille=10
+Heure=Non
+IndicateurRemplissageDisque=Non
+ListeDisques=CDE
+Mem=Non
+MemPhysique=Non
+MemoryLoad=Non
+ModeAffichageM%E9moire=Mo
+ModeRafraichissementHorloge=Seconde
+MoyenneChargeProcesseur=Oui
+Organisation=Ligne
+OuvertureDisque=explore
+Rafraichissement=250
+RepeterAvertir=-1
+Sons=Non
+TauxTransparence=128
+TempsMoyenneChargeProcesseur=5
+TotalDisque=Oui
+Transparence=Oui
+
+[Jauges]
+Cpu=Non
+CpuInverse=Non
+CpuMoy=Non
+CpuMoyInverse=Non
+Disque=Non
+DisqueInverse=Oui
+Mem=Non
+MemInverse=Oui
+MemPhysique=Non
+MemPhysiqueInverse=Oui
+MemoryLoad=Non
+MemoryLoadInverse=Oui
+)";
+    // Les trois valeurs que la sauvegarde n'écrit pas, chacune sous sa section.
+    const std::string lu = std::string(Ecrit) +
+                           "[General]\nMultiResolution=Non\n[1024x768]\nModeServeur=Non\nVerrouillage=Oui\n";
+    ConfigFichierEssai m{lu};
+    m.Config.ChargeEnvironnement();
+    EXPECT_TRUE(m.Boites.Montrees.empty());
+    EXPECT_FALSE(m.Config.MultiResolution);
+    EXPECT_FALSE(m.Config.ModeServeur);
+    EXPECT_TRUE(m.Config.Verrouillage);
+    m.Reg.EraseSection("");
+    m.Config.SauveEnvironnement();
+    ASSERT_TRUE(m.Config.Enregistrer());
+    EXPECT_EQ(m.Stockage.Octets, Ecrit);
 }
 
 TEST_F(TConfigTest, HauteurBoiteMesureLaPolice) {

@@ -52,19 +52,20 @@ TEST(Formats, PourcentageDisque) {
 TEST(Formats, ChaineMemoire) {
     struct Cas {
         std::int64_t libre;
-        std::uint8_t mode;
+        ModeAffichageMemoire mode;
         const char* attendu;
     };
+    using enum ModeAffichageMemoire;
     const Cas cas[] = {
-        {0, 1, "0 octet libre"},
-        {1, 1, "1 octet libre"},
-        {2, 1, "2 octets libres"},
-        {1234567, 1, "1 234 567 octets libres"},
-        {1572864, 3, "1,50 Mo libres"},
-        {1536, 2, "1,50 Ko libres"},
-        {1048064, 2, "1 023,50 Ko libres"},
-        {123456789012LL, 1, "123 456 789 012 octets libres"},
-        {7, 9, "7 octets libres"}, // mode inconnu : octets
+        {0, Octets, "0 octet libre"},
+        {1, Octets, "1 octet libre"},
+        {2, Octets, "2 octets libres"},
+        {1234567, Octets, "1 234 567 octets libres"},
+        {1572864, Mo, "1,50 Mo libres"},
+        {1536, Ko, "1,50 Ko libres"},
+        {1048064, Ko, "1 023,50 Ko libres"},
+        {123456789012LL, Octets, "123 456 789 012 octets libres"},
+        {7, static_cast<ModeAffichageMemoire>(9), "7 octets libres"}, // mode inconnu : octets
     };
     for (const auto& k : cas) {
         EXPECT_EQ(ChaineMemoire(k.libre, k.mode, Fr), k.attendu) << k.libre;

@@ -3,23 +3,30 @@
 // l'interface les reflète et transmet les gestes de l'utilisateur. Changer
 // l'état d'une case ou d'un bouton radio exécute sa règle quand l'état change
 // vraiment (un bouton radio : quand il devient coché) ; changer un texte, une
-// sélection ou un indice n'exécute rien.
+// sélection ou un indice n'exécute rien. Chaque contrôle porte son nom : la
+// fenêtre le donne au widget qui le reflète, et le focus le désigne par lui.
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "core/commun/Codes.h"
 #include "core/config/Police.h"
 
 namespace pulsodex {
 
 struct Controle {
+    explicit Controle(std::string_view nom = {}) : Nom(nom) {}
+    std::string_view Nom; // « DateCheck », « SeuilBox »…
     bool Active = true;
     bool Visible = true;
 };
 
 class CaseACocher : public Controle {
 public:
+    using Controle::Controle;
     [[nodiscard]] bool Coche() const { return m_coche; }
     void Cocher(bool coche);
     std::function<void()> Regle;
@@ -32,6 +39,7 @@ class GroupeRadio;
 
 class BoutonRadio : public Controle {
 public:
+    using Controle::Controle;
     [[nodiscard]] bool Coche() const { return m_coche; }
     // Coche ce bouton et décoche les autres du groupe ; la règle s'exécute
     // si le bouton ne l'était pas.
@@ -58,16 +66,45 @@ private:
 };
 
 struct ZoneTexte : Controle {
+    using Controle::Controle;
     std::string Texte;
     std::size_t LongueurMax = 0; // 0 : sans limite (en caractères, pour la frappe)
 };
 
 struct Etiquette : Controle {
+    using Controle::Controle;
     std::string Texte;
 };
 
+// Des boutons radio d'un même groupe, chacun pour un code.
+template <typename Code>
+using RadiosCodes = std::vector<std::pair<BoutonRadio*, Code>>;
+
+// Coche le bouton du code ; aucun changement pour un code sans bouton.
+template <typename Code>
+void CocherCode(const RadiosCodes<Code>& radios, Code code) {
+    for (const auto& [bouton, valeur] : radios) {
+        if (valeur == code) {
+            bouton->Cocher();
+            return;
+        }
+    }
+}
+
+// Le code du bouton coché ; defaut quand aucun ne l'est.
+template <typename Code>
+Code CodeCoche(const RadiosCodes<Code>& radios, Code defaut) {
+    for (const auto& [bouton, valeur] : radios) {
+        if (bouton->Coche()) {
+            return valeur;
+        }
+    }
+    return defaut;
+}
+
 // Liste, liste déroulante ou liste à cocher ; -1 : rien de choisi.
 struct Liste : Controle {
+    using Controle::Controle;
     std::vector<std::string> Elements;
     std::vector<bool> Coches; // liste à cocher seulement
     int Selection = -1;
@@ -82,11 +119,13 @@ struct Liste : Controle {
 
 // Forme colorée (un clic ouvre le choix de couleur).
 struct Forme : Controle {
+    using Controle::Controle;
     std::int32_t Couleur = 0;
 };
 
 class Curseur : public Controle {
 public:
+    using Controle::Controle;
     [[nodiscard]] int Position() const { return m_position; }
     // Bornée à Min..Max ; la règle s'exécute à chaque nouvelle position.
     void FixerPosition(int position);
@@ -100,10 +139,11 @@ private:
 
 // Le panneau d'exemple de la page « &Style » : police, couleurs, biseau.
 struct PanneauExemple : Controle {
+    using Controle::Controle;
     Police Fonte;
     std::int32_t CouleurTexte = 0;
     std::int32_t CouleurFond = 0;
-    std::uint8_t Biseau = 1; // 0 aucun, 1 creux, 2 relief
+    pulsodex::Bord Biseau = pulsodex::Bord::Creux;
 };
 
 } // namespace pulsodex

@@ -5,53 +5,79 @@
 
 namespace pulsodex {
 
-std::string Compile_Chaine_Ressource(std::uint8_t ressource, std::string_view disque, std::int32_t seuil,
-                                     std::uint8_t unite) {
+namespace {
+const char* SuffixeUnite(Unite unite) {
+    switch (unite) {
+    case Unite::Pourcent:
+        return " %";
+    case Unite::Octets:
+        return " octet(s)";
+    case Unite::Ko:
+        return " Ko";
+    case Unite::Mo:
+        return " Mo";
+    default:
+        return "";
+    }
+}
+
+const char* DebutEvenement(TypeEvenement type) {
+    switch (type) {
+    case TypeEvenement::Indefini:
+        return "<Indéfini> ";
+    case TypeEvenement::Message:
+        return "Message ";
+    case TypeEvenement::Tache:
+        return "Tâche ";
+    default:
+        return "";
+    }
+}
+} // namespace
+
+std::string Compile_Chaine_Ressource(Ressource ressource, std::string_view disque, std::int32_t seuil,
+                                     Unite unite) {
     std::string prefixe;
     switch (ressource) {
-    case 1:
+    case Ressource::MemoireTotale:
         prefixe = "Mémoire totale < ";
         break;
-    case 2:
+    case Ressource::MemoirePhysique:
         prefixe = "Mémoire physique < ";
         break;
-    case 3:
+    case Ressource::Disque:
         prefixe = "Disque " + std::string(disque) + " < ";
         break;
-    case 4:
+    case Ressource::ChargeMemoire:
         prefixe = "Utilisation mémoire > ";
         break;
     default:
         break;
     }
-    const char* suffixe = unite == 1   ? " %"
-                          : unite == 2 ? " octet(s)"
-                          : unite == 3 ? " Ko"
-                          : unite == 4 ? " Mo"
-                                       : "";
-    return prefixe + std::to_string(seuil) + suffixe;
+    return prefixe + std::to_string(seuil) + SuffixeUnite(unite);
 }
 
-std::string Compile_Chaine_Evenement(std::uint8_t type, int jour, int mois, std::string_view heure,
+std::string Compile_Chaine_Evenement(TypeEvenement type, int jour, int mois, std::string_view heure,
                                      std::string_view minute, const LocaleUtilisateur& locale) {
-    std::string texte = type == 0 ? "<Indéfini> " : type == 1 ? "Message " : type == 2 ? "Tâche " : "";
-    const std::string d = jour >= 0 && jour <= 40 ? TexteJour(locale, static_cast<std::uint8_t>(jour)) : "";
+    std::string texte = DebutEvenement(type);
+    const std::string d =
+        jour >= 0 && jour <= JourDuMoisMax ? TexteJour(locale, static_cast<std::uint8_t>(jour)) : "";
     const std::string m = mois >= 0 && mois <= 12 ? TexteMois(locale, static_cast<std::uint8_t>(mois)) : "";
     // « d' » devant avril et août, « de » ailleurs.
     const std::string de = mois == 4 || mois == 8 ? "d'" : "de ";
-    if (jour == 0) {
-        texte += mois == 0 ? "tous les jours" : mois > 0 ? "au mois " + de + m : "";
-    } else if (jour >= 1 && jour <= 9) {
-        if (mois == 0) {
-            texte += (jour == 8 ? "la " : "le ") + d;
+    if (jour == JourTous) {
+        texte += mois == MoisTous ? "tous les jours" : mois > 0 ? "au mois " + de + m : "";
+    } else if (jour >= 1 && jour <= JourWeekEnd) {
+        if (mois == MoisTous) {
+            texte += (jour == JourSemaine ? "la " : "le ") + d;
         } else if (mois > 0) {
             texte += "les " + d + "s " + de + m;
         }
-    } else if (jour >= 10) {
-        if (mois == 0) {
+    } else if (jour > JourWeekEnd) {
+        if (mois == MoisTous) {
             texte += "le " + d;
         } else if (mois > 0) {
-            texte += "le " + std::to_string(jour - 9) + " " + m;
+            texte += "le " + std::to_string(jour - DecalageJourDuMois) + " " + m;
         }
     }
     if (!heure.empty()) {

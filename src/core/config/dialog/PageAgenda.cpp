@@ -140,15 +140,15 @@ void TOptionsForm::AjouterEvenementCmdClick() {
     EvenementEnabled(true);
     TEvenement EvenementCourant;
     EvenementCourant.Actif = true;
-    EvenementCourant.Type = 0;
-    EvenementCourant.Jour = IndiceOu(JourList, 0);
-    EvenementCourant.Mois = IndiceOu(MoisList, 0);
+    EvenementCourant.Type = TypeEvenement::Indefini;
+    EvenementCourant.Jour = IndiceOu(JourList, JourTous);
+    EvenementCourant.Mois = IndiceOu(MoisList, MoisTous);
     EvenementCourant.Heure = TronquerCaracteres(HeureStockee(AvertirHeureBox.Texte, SeparateurHeure()), 5);
     EvenementCourant.Minute = TronquerCaracteres(AvertirRepeterBox.Texte, 2);
     EvenementCourant.Lance = false;
-    EvenementList.Elements.push_back(Compile_Chaine_Evenement(0, EvenementCourant.Jour, EvenementCourant.Mois,
-                                                              EvenementCourant.Heure, EvenementCourant.Minute,
-                                                              m_services.Locale));
+    EvenementList.Elements.push_back(Compile_Chaine_Evenement(EvenementCourant.Type, EvenementCourant.Jour,
+                                                              EvenementCourant.Mois, EvenementCourant.Heure,
+                                                              EvenementCourant.Minute, m_services.Locale));
     EvenementList.Coches.resize(EvenementList.Elements.size() - 1);
     EvenementList.Coches.push_back(true);
     TempEvenement.push_back(EvenementCourant);
@@ -233,7 +233,7 @@ void TOptionsForm::AvertirHeureBoxSortie() {
         m_services.Boites.Boite(TexteHeureIncorrecte(SeparateurHeure()), produit::Titre,
                                 IconeBoite::Avertissement, BoutonsBoite::Ok);
         AvertirHeureBox.Texte.clear();
-        Focus = "AvertirHeureBox";
+        DonnerFocus(AvertirHeureBox);
     }
     UpdateEvenement();
 }
@@ -250,7 +250,7 @@ void TOptionsForm::AvertirRepeterBoxSortie() {
         m_services.Boites.Boite(TexteMinuteIncorrecte, produit::Titre, IconeBoite::Avertissement,
                                 BoutonsBoite::Ok);
         AvertirRepeterBox.Texte.clear();
-        Focus = "AvertirRepeterBox";
+        DonnerFocus(AvertirRepeterBox);
     }
     UpdateEvenement();
 }

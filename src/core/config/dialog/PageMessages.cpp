@@ -30,7 +30,8 @@ std::optional<std::int32_t> LireSeuil(std::string_view texte) {
 void TOptionsForm::LierReglesMessages() {
     // Une règle sans ressource n'a pas de ligne : elle décalerait les
     // suivantes, et l'enregistrement l'écarte de toute façon.
-    std::erase_if(TempAvertissement, [](const TAvertissement& a) { return a.Ressource == 0; });
+    std::erase_if(TempAvertissement,
+                  [](const TAvertissement& a) { return a.Ressource == Ressource::Aucune; });
     for (BoutonRadio* b : {&MemOption, &RealMemOption, &DisqueOption}) {
         b->Regle = [this, b] {
             TypeMemoireOuDisque(*b);
@@ -68,11 +69,22 @@ void TOptionsForm::TypeTauxMemoire() {
     UpdateAvertissement();
 }
 
-void TOptionsForm::SetUnite(std::uint8_t unite) {
-    BoutonRadio* unites[] = {&PourcentOption, &OctetOption, &KiloOption, &MegaOption};
-    if (unite >= 1 && unite <= 4) {
-        unites[unite - 1]->Cocher();
-    }
+RadiosCodes<Ressource> TOptionsForm::RadiosRessource() {
+    return {{&MemOption, Ressource::MemoireTotale},
+            {&RealMemOption, Ressource::MemoirePhysique},
+            {&MemoryLoadOption, Ressource::ChargeMemoire},
+            {&DisqueOption, Ressource::Disque}};
+}
+
+RadiosCodes<Unite> TOptionsForm::RadiosUnite() {
+    return {{&PourcentOption, Unite::Pourcent},
+            {&OctetOption, Unite::Octets},
+            {&KiloOption, Unite::Ko},
+            {&MegaOption, Unite::Mo}};
+}
+
+void TOptionsForm::SetUnite(Unite unite) {
+    CocherCode(RadiosUnite(), unite);
 }
 
 void TOptionsForm::ChoisirEspaceDisque(std::string_view lettre) {
@@ -91,16 +103,8 @@ void TOptionsForm::ChoisirEspaceDisque(std::string_view lettre) {
 
 TAvertissement TOptionsForm::LireControlesAvertissement(const std::string& disque) {
     TAvertissement a;
-    a.Ressource = MemOption.Coche()          ? 1
-                  : RealMemOption.Coche()    ? 2
-                  : MemoryLoadOption.Coche() ? 4
-                  : DisqueOption.Coche()     ? 3
-                                             : 0;
-    a.Unite = PourcentOption.Coche() ? 1
-              : OctetOption.Coche()  ? 2
-              : KiloOption.Coche()   ? 3
-              : MegaOption.Coche()   ? 4
-                                     : 0;
+    a.Ressource = CodeCoche(RadiosRessource(), Ressource::Aucune);
+    a.Unite = CodeCoche(RadiosUnite(), Unite::Aucune);
     a.Seuil = LireSeuil(SeuilBox.Texte).value_or(0);
     // Une lettre sans chemin n'est pas dans le sélecteur : la règle la garde.
     if (const std::string* lecteur = EspaceDisqueCombo.Choisi()) {
@@ -119,14 +123,14 @@ void TOptionsForm::AvertirListClick() {
     }
     AvertissementEnabled(true);
     const TAvertissement r = TempAvertissement[static_cast<std::size_t>(AvertirList.Selection)];
-    BoutonRadio* types[] = {&MemOption, &RealMemOption, &DisqueOption, &MemoryLoadOption};
-    if (r.Ressource < 1 || r.Ressource > 4) {
+    const RadiosCodes<Ressource> types = RadiosRessource();
+    if (std::none_of(types.begin(), types.end(), [&r](const auto& t) { return t.second == r.Ressource; })) {
         return;
     }
     RemplissageEnCours = true;
-    types[r.Ressource - 1]->Cocher();
+    CocherCode(types, r.Ressource);
     SeuilBox.Texte = std::to_string(r.Seuil);
-    if (r.Ressource == 3) {
+    if (r.Ressource == Ressource::Disque) {
         ChoisirEspaceDisque(r.Disque);
     }
     SetUnite(r.Unite);
@@ -148,7 +152,7 @@ void TOptionsForm::UpdateAvertissement() {
         m_services.Boites.Boite(TexteEntierIncorrect, produit::Titre, IconeBoite::Avertissement,
                                 BoutonsBoite::Ok);
         SeuilBox.Texte = std::to_string(regle.Seuil);
-        Focus = "SeuilBox";
+        DonnerFocus(SeuilBox);
     }
     regle = LireControlesAvertissement(regle.Disque);
     AvertirList.Elements[i] =

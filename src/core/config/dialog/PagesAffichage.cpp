@@ -1,5 +1,7 @@
-// Pages d'affichage : couleurs et police des jauges, lecteurs, période de
-// rafraîchissement, délai des avertissements.
+// Règles des pages d'affichage : couleurs, police, transparence et lecteurs.
+#include <algorithm>
+#include <cmath>
+
 #include "core/commun/Produit.h"
 #include "core/commun/Textes.h"
 #include "core/config/dialog/CouleursSysteme.h"
@@ -7,6 +9,20 @@
 #include "core/interfaces/Presentateur.h"
 
 namespace pulsodex {
+
+namespace {
+int ArrondiPair(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+} // namespace
+
+int PositionDeTransparence(std::int32_t taux) {
+    return 100 - ArrondiPair(taux * 100.0 / 255.0);
+}
+
+std::int32_t TauxDeTransparence(int position) {
+    return ArrondiPair((100 - position) * 255.0 / 100.0);
+}
 
 void TOptionsForm::RemplirLecteurs() {
     // Le lecteur d'une règle de disque affichée reste choisi.
@@ -90,8 +106,13 @@ void TOptionsForm::StyleComboChange() {
                                 : std::uint8_t{StyleStandard};
 }
 
+Bord TOptionsForm::BordChoisi() const {
+    const int i = std::clamp(BordCombo.Selection, 0, static_cast<int>(std::size(BordsDuCombo)) - 1);
+    return BordsDuCombo[static_cast<std::size_t>(i)].Valeur;
+}
+
 void TOptionsForm::BordComboChange() {
-    FontPanel.Biseau = static_cast<std::uint8_t>(std::clamp(BordCombo.Selection, 0, 2));
+    FontPanel.Biseau = BordChoisi();
 }
 
 void TOptionsForm::AjouterDisqueCmdClick() {
@@ -125,29 +146,6 @@ void TOptionsForm::DisqueBoxSortie() {
     }
 }
 
-void TOptionsForm::RafraichissementBoxSortie() {
-    const auto valeur = LireEntierDecimal(RafraichissementBox.Texte);
-    if (!valeur) {
-        MontrerErreur(TexteEntierIncorrect, RafraichissementBox, "RafraichissementBox", "1000");
-    } else if (*valeur < 1 || *valeur > 65535) {
-        MontrerErreur(TexteRafraichissementInvalide, RafraichissementBox, "RafraichissementBox", "1000");
-    }
-}
-
-void TOptionsForm::NiceAvertissementBoxEntree() {
-    RepeterOption.Cocher();
-}
-
-void TOptionsForm::NiceAvertissementBoxSortie() {
-    if (NiceAvertissementBox.Texte.empty()) {
-        JamaisRepeterOption.Cocher();
-    }
-}
-
-void TOptionsForm::RepeterOptionEntree() {
-    Focus = "NiceAvertissementBox";
-}
-
 void TOptionsForm::SignalerLettresEpuisees() {
     m_services.Boites.Boite("Toutes les lettres de lecteur sont déjà attribuées.", produit::Titre,
                             IconeBoite::Avertissement, BoutonsBoite::Ok);
@@ -157,8 +155,8 @@ std::vector<std::string> TOptionsForm::MontagesSansLettre() const {
     std::vector<std::string> libres;
     for (const std::string& point : m_services.Montages) {
         bool pris = false;
-        for (char lettre = 'A'; lettre <= 'Z' && !pris; ++lettre) {
-            pris = m_services.Carte.CheminLettre(lettre) == point;
+        for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs && !pris; ++lecteur) {
+            pris = m_services.Carte.Chemin(lecteur) == point;
         }
         if (!pris) {
             libres.push_back(point);

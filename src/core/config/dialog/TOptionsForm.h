@@ -12,7 +12,7 @@
 
 #include "core/config/Enregistrements.h"
 #include "core/config/dialog/Controles.h"
-#include "core/config/dialog/EditeurEvenement.h"
+#include "core/config/dialog/TEvenementForm.h"
 #include "core/probes/CarteLecteurs.h"
 
 namespace pulsodex {
@@ -51,69 +51,83 @@ public:
     std::vector<bool> OngletsVisibles; // huit pages
     // Nom du contrôle qui doit prendre le focus (vide : aucun changement).
     std::string Focus;
+    void DonnerFocus(const Controle& controle) { Focus = controle.Nom; }
 
     // --- Page « &Afficher » ---
-    CaseACocher DateCheck, HeureCheck, MemCheck, RealMemCheck, MemoryLoadCheck, CpuCheck, CpuMoyCheck,
-        TotalCheck;
-    CaseACocher MemJaugeCheck, RealMemJaugeCheck, MemoryLoadJaugeCheck, CpuJaugeCheck, CpuMoyJaugeCheck,
-        DisqueJaugeCheck;
-    CaseACocher MemJaugeInverseCheck, RealMemJaugeInverseCheck, MemoryLoadJaugeInverseCheck,
-        CpuJaugeInverseCheck, CpuMoyJaugeInverseCheck, DisqueJaugeInverseCheck;
-    CaseACocher RemplissageCheck;
-    ZoneTexte CpuMoyEdit;
-    Forme EcritureShape, SuppressionShape;
-    Etiquette EcritureLabel, SuppressionLabel;
-    Liste DriveBox; // « C: / », « D: /home »…
-    Controle AjouterDisqueCmd, SupprimerDisqueCmd;
-    ZoneTexte DisqueBox;
+    CaseACocher DateCheck{"DateCheck"}, HeureCheck{"HeureCheck"}, MemCheck{"MemCheck"},
+        RealMemCheck{"RealMemCheck"}, MemoryLoadCheck{"MemoryLoadCheck"}, CpuCheck{"CpuCheck"},
+        CpuMoyCheck{"CpuMoyCheck"}, TotalCheck{"TotalCheck"};
+    CaseACocher MemJaugeCheck{"MemJaugeCheck"}, RealMemJaugeCheck{"RealMemJaugeCheck"},
+        MemoryLoadJaugeCheck{"MemoryLoadJaugeCheck"}, CpuJaugeCheck{"CpuJaugeCheck"},
+        CpuMoyJaugeCheck{"CpuMoyJaugeCheck"}, DisqueJaugeCheck{"DisqueJaugeCheck"};
+    CaseACocher MemJaugeInverseCheck{"MemJaugeInverseCheck"},
+        RealMemJaugeInverseCheck{"RealMemJaugeInverseCheck"},
+        MemoryLoadJaugeInverseCheck{"MemoryLoadJaugeInverseCheck"},
+        CpuJaugeInverseCheck{"CpuJaugeInverseCheck"}, CpuMoyJaugeInverseCheck{"CpuMoyJaugeInverseCheck"},
+        DisqueJaugeInverseCheck{"DisqueJaugeInverseCheck"};
+    CaseACocher RemplissageCheck{"RemplissageCheck"};
+    ZoneTexte CpuMoyEdit{"CpuMoyEdit"};
+    Forme EcritureShape{"EcritureShape"}, SuppressionShape{"SuppressionShape"};
+    Etiquette EcritureLabel{"EcritureLabel"}, SuppressionLabel{"SuppressionLabel"};
+    Liste DriveBox{"DriveBox"}; // « C: / », « D: /home »…
+    Controle AjouterDisqueCmd{"AjouterDisqueCmd"}, SupprimerDisqueCmd{"SupprimerDisqueCmd"};
+    ZoneTexte DisqueBox{"DisqueBox"};
 
     // --- Page « &Général » ---
-    BoutonRadio VisibleOption, MasqueOption;
-    CaseACocher DemarrageCheck;
-    BoutonRadio ReorgManuelOption, ReorgAutoOption;
-    BoutonRadio NormaleOption, AuDessusOption;
-    ZoneTexte ChaineDateBox, ChaineHeureBox;
-    BoutonRadio MemOctetOption, MemKiloOption, MemMegaOption;
-    BoutonRadio ShellNoneOption, ShellOpenOption, ShellExploreOption;
-    ZoneTexte RafraichissementBox;
-    BoutonRadio HorlogeMinuteOption, HorlogeSecondeOption;
-    BoutonRadio JamaisRepeterOption, RepeterOption;
-    ZoneTexte NiceAvertissementBox;
-    CaseACocher SonoreCheck;
+    BoutonRadio VisibleOption{"VisibleOption"}, MasqueOption{"MasqueOption"};
+    CaseACocher DemarrageCheck{"DemarrageCheck"};
+    BoutonRadio ReorgManuelOption{"ReorgManuelOption"}, ReorgAutoOption{"ReorgAutoOption"};
+    BoutonRadio NormaleOption{"NormaleOption"}, AuDessusOption{"AuDessusOption"};
+    ZoneTexte ChaineDateBox{"ChaineDateBox"}, ChaineHeureBox{"ChaineHeureBox"};
+    BoutonRadio MemOctetOption{"MemOctetOption"}, MemKiloOption{"MemKiloOption"},
+        MemMegaOption{"MemMegaOption"};
+    BoutonRadio ShellNoneOption{"ShellNoneOption"}, ShellOpenOption{"ShellOpenOption"},
+        ShellExploreOption{"ShellExploreOption"};
+    ZoneTexte RafraichissementBox{"RafraichissementBox"};
+    BoutonRadio HorlogeMinuteOption{"HorlogeMinuteOption"}, HorlogeSecondeOption{"HorlogeSecondeOption"};
+    BoutonRadio JamaisRepeterOption{"JamaisRepeterOption"}, RepeterOption{"RepeterOption"};
+    ZoneTexte NiceAvertissementBox{"NiceAvertissementBox"};
+    CaseACocher SonoreCheck{"SonoreCheck"};
 
     // --- Page « &Style » ---
-    Liste FontList, TailleList, StyleCombo, BordCombo, CouleurTexteCombo, CouleurFondCombo;
-    Forme CouleurTexteShape, CouleurFondShape;
-    CaseACocher TransparenceCheck;
-    Curseur TransparenceBar;
-    Etiquette TransparenceLabel;
-    Forme Shape1, Shape2, Shape3, Shape4;
-    PanneauExemple FontPanel;
+    Liste FontList{"FontList"}, TailleList{"TailleList"}, StyleCombo{"StyleCombo"}, BordCombo{"BordCombo"},
+        CouleurTexteCombo{"CouleurTexteCombo"}, CouleurFondCombo{"CouleurFondCombo"};
+    Forme CouleurTexteShape{"CouleurTexteShape"}, CouleurFondShape{"CouleurFondShape"};
+    CaseACocher TransparenceCheck{"TransparenceCheck"};
+    Curseur TransparenceBar{"TransparenceBar"};
+    Etiquette TransparenceLabel{"TransparenceLabel"};
+    Forme Shape1{"Shape1"}, Shape2{"Shape2"}, Shape3{"Shape3"}, Shape4{"Shape4"};
+    PanneauExemple FontPanel{"FontPanel"};
 
     // --- Page « &Messages » ---
-    Liste AvertirList;
-    Controle AjouterAvertissementCmd, EffacerAvertissementCmd;
-    BoutonRadio MemOption, RealMemOption, MemoryLoadOption, DisqueOption;
-    Liste EspaceDisqueCombo;
-    BoutonRadio PourcentOption, OctetOption, KiloOption, MegaOption;
-    ZoneTexte SeuilBox;
+    Liste AvertirList{"AvertirList"};
+    Controle AjouterAvertissementCmd{"AjouterAvertissementCmd"},
+        EffacerAvertissementCmd{"EffacerAvertissementCmd"};
+    BoutonRadio MemOption{"MemOption"}, RealMemOption{"RealMemOption"}, MemoryLoadOption{"MemoryLoadOption"},
+        DisqueOption{"DisqueOption"};
+    Liste EspaceDisqueCombo{"EspaceDisqueCombo"};
+    BoutonRadio PourcentOption{"PourcentOption"}, OctetOption{"OctetOption"}, KiloOption{"KiloOption"},
+        MegaOption{"MegaOption"};
+    ZoneTexte SeuilBox{"SeuilBox"};
 
     // --- Page « Agen&da » ---
-    Liste EvenementList; // à cocher : Coches = Actif
-    Controle AjouterEvenementCmd, AttributEvenementCmd, EffacerEvenementCmd;
-    Liste JourList, MoisList;
-    BoutonRadio AvertirLancementOption, AvertirHeureOption, AvertirRepeterOption;
-    ZoneTexte AvertirHeureBox, AvertirRepeterBox;
+    Liste EvenementList{"EvenementList"}; // à cocher : Coches = Actif
+    Controle AjouterEvenementCmd{"AjouterEvenementCmd"}, AttributEvenementCmd{"AttributEvenementCmd"},
+        EffacerEvenementCmd{"EffacerEvenementCmd"};
+    Liste JourList{"JourList"}, MoisList{"MoisList"};
+    BoutonRadio AvertirLancementOption{"AvertirLancementOption"}, AvertirHeureOption{"AvertirHeureOption"},
+        AvertirRepeterOption{"AvertirRepeterOption"};
+    ZoneTexte AvertirHeureBox{"AvertirHeureBox"}, AvertirRepeterBox{"AvertirRepeterBox"};
 
     // --- Page « Mise à jour » ---
-    CaseACocher MiseAJourCheck, ProxyCheck;
-    ZoneTexte ProxyEdit, ProxyPortEdit;
-    Etiquette ProxyLabel, ProxyPortLabel;
+    CaseACocher MiseAJourCheck{"MiseAJourCheck"}, ProxyCheck{"ProxyCheck"};
+    ZoneTexte ProxyEdit{"ProxyEdit"}, ProxyPortEdit{"ProxyPortEdit"};
+    Etiquette ProxyLabel{"ProxyLabel"}, ProxyPortLabel{"ProxyPortLabel"};
     std::string NoteConfidentialite;
 
     // --- Page cachée « A&vancé » ---
-    Liste CategorieList, ElementList;
-    Etiquette ElementLabel;
+    Liste CategorieList{"CategorieList"}, ElementList{"ElementList"};
+    Etiquette ElementLabel{"ElementLabel"};
 
     // --- Copies de travail et drapeau de remplissage ---
     ListeAvertissements TempAvertissement;
@@ -171,14 +185,25 @@ private:
     // Les cases et les formes liées chacune à un réglage, pour le remplissage et la recopie.
     std::vector<std::pair<CaseACocher*, bool TConfig::*>> CasesDesReglages();
     std::vector<std::pair<Forme*, std::int32_t TConfig::*>> FormesDesReglages();
+    // Les boutons radio des réglages codés, pour le remplissage et la recopie.
+    RadiosCodes<Demarrage> RadiosDemarrage();
+    RadiosCodes<ModeAffichageMemoire> RadiosModeMemoire();
+    RadiosCodes<ModeRafraichissementHorloge> RadiosHorloge();
+    // Le bord choisi dans BordCombo (« Aucun », « 3D Enfoncé », « 3D Relevé »).
+    [[nodiscard]] Bord BordChoisi() const;
     // Règles des pages « &Messages » et « Agen&da ».
     void LierReglesMessages();
     void LierReglesAgenda();
     void LierRegles();
     void ActiverSelon(const CaseACocher& interrupteur, std::initializer_list<Controle*> dependants);
     void RemplirLecteurs();
-    void MontrerErreur(const std::string& texte, ZoneTexte& zone, const std::string& nomZone,
-                       const std::string& remise);
+    void MontrerErreur(const std::string& texte, ZoneTexte& zone, const std::string& remise);
+    // Un entier de min à max ; sinon l'erreur est montrée, la zone remise et
+    // le focus lui revient (faux).
+    bool VerifierZone(ZoneTexte& zone, std::int64_t min, std::int64_t max, const std::string& horsBornes,
+                      const std::string& remise);
+    // Chaque zone numérique lue par la recopie, dans l'ordre ; s'arrête à la première invalide.
+    bool VerifierZonesNumeriques();
     void LibererCopies();
     [[nodiscard]] char LettreChoisie() const;
 
@@ -195,7 +220,7 @@ public:
     void SeuilBoxSortie();
     // Recopie les contrôles dans la règle choisie et sa légende.
     void UpdateAvertissement();
-    void SetUnite(std::uint8_t unite);
+    void SetUnite(Unite unite);
 
     // --- « Agen&da » : gestes de l'utilisateur ---
     void EvenementListClick();
@@ -224,6 +249,8 @@ public:
     std::function<std::optional<ResultatEvenement>(const ContenuEvenement&)> EditerEvenement;
 
 private:
+    RadiosCodes<Ressource> RadiosRessource();
+    RadiosCodes<Unite> RadiosUnite();
     void TypeMemoireOuDisque(const BoutonRadio& clique);
     void TypeTauxMemoire();
     // La règle que décrivent les contrôles ; disque : la lettre à garder
@@ -246,5 +273,17 @@ inline constexpr const char* TexteEntierIncorrect = "Valeur entière incorrecte.
 inline constexpr const char* TexteRafraichissementInvalide =
     "Valeur de rafraîchissement invalide (1 à 65535).";
 inline constexpr const char* TexteExemple = "AaBbCcDd%0123456789";
+
+// Les lignes de BordCombo, dans l'ordre.
+struct LigneBord {
+    Bord Valeur;
+    const char* Texte;
+};
+inline constexpr LigneBord BordsDuCombo[] = {
+    {Bord::Aucun, "Aucun"}, {Bord::Creux, "3D Enfoncé"}, {Bord::Relief, "3D Relevé"}};
+
+// Le curseur de transparence (0 : opaque) et l'opacité des réglages (255 : opaque).
+int PositionDeTransparence(std::int32_t taux);
+std::int32_t TauxDeTransparence(int position);
 
 } // namespace pulsodex

@@ -17,26 +17,26 @@
 #include "AttentesQt.h"
 #include "ui/app/TraductionsQt.h"
 #include "ui/shell/ChoixFichierTache.h"
-#include "ui/shell/TEvenementForm.h"
+#include "ui/shell/TEvenementFormQt.h"
 
 namespace pulsodex {
 namespace {
 
 // Exécute l'éditeur rempli ; l'action agit sur lui une fois ouvert.
 std::optional<ResultatEvenement> Executer(const ContenuEvenement& contenu,
-                                          const std::function<void(TEvenementForm&)>& action) {
+                                          const std::function<void(TEvenementFormQt&)>& action) {
     QTimer::singleShot(0, [action] {
-        TEvenementForm* editeur = TEvenementForm::EvenementForm();
+        TEvenementFormQt* editeur = TEvenementFormQt::EvenementForm();
         ASSERT_NE(editeur, nullptr);
         action(*editeur);
     });
-    return TEvenementForm::Editer(nullptr, contenu);
+    return TEvenementFormQt::Editer(nullptr, contenu);
 }
 
 const ContenuEvenement Plein{"Bonjour", "sauve", "/opt/outils/sauve.sh", "-v", "/opt/outils/"};
 
-TEST(TEvenementForm, PagesZonesEtOrdreDuClavier) {
-    TEvenementForm f;
+TEST(TEvenementFormQt, PagesZonesEtOrdreDuClavier) {
+    TEvenementFormQt f;
     EXPECT_EQ(f.windowTitle().toStdString(), "Propriétés de l'événement");
     EXPECT_EQ(f.PageControl->count(), 2);
     EXPECT_EQ(f.PageControl->tabText(0).toStdString(), "&Message");
@@ -50,35 +50,35 @@ TEST(TEvenementForm, PagesZonesEtOrdreDuClavier) {
     EXPECT_EQ(f.CommandeBox->nextInFocusChain(), f.RepBox);
     EXPECT_EQ(f.RepBox->nextInFocusChain(), f.ParamBox);
     EXPECT_EQ(f.ParamBox->nextInFocusChain(), f.ParcourirCmd);
-    EXPECT_EQ(TEvenementForm::EvenementForm(), &f);
+    EXPECT_EQ(TEvenementFormQt::EvenementForm(), &f);
 }
 
-TEST(TEvenementForm, TypeRapporteSelonLaPageEtLibereALaFermeture) {
-    auto r = Executer(Plein, [](TEvenementForm& f) { f.OkCmd->click(); });
+TEST(TEvenementFormQt, TypeRapporteSelonLaPageEtLibereALaFermeture) {
+    auto r = Executer(Plein, [](TEvenementFormQt& f) { f.OkCmd->click(); });
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->Type, 1); // la page du message, même si la tâche est remplie
+    EXPECT_EQ(r->Type, TypeEvenement::Message); // la page du message, même si la tâche est remplie
     EXPECT_EQ(r->Contenu, Plein);
-    EXPECT_EQ(TEvenementForm::EvenementForm(), nullptr);
+    EXPECT_EQ(TEvenementFormQt::EvenementForm(), nullptr);
 
-    r = Executer(Plein, [](TEvenementForm& f) {
+    r = Executer(Plein, [](TEvenementFormQt& f) {
         EXPECT_EQ(f.PageControl->currentWidget(), f.MessageSheet); // un nouvel éditeur
         f.PageControl->setCurrentWidget(f.TacheSheet);
         f.OkCmd->click();
     });
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->Type, 2);
+    EXPECT_EQ(r->Type, TypeEvenement::Tache);
     EXPECT_EQ(r->Contenu.Message, "Bonjour");
 
-    EXPECT_FALSE(Executer(Plein, [](TEvenementForm& f) {
+    EXPECT_FALSE(Executer(Plein, [](TEvenementFormQt& f) {
         f.NomBox->setText(QStringLiteral("autre"));
         f.CancelBtn->click();
     }));
-    EXPECT_FALSE(Executer(Plein, [](TEvenementForm& f) { f.close(); }));
-    EXPECT_EQ(TEvenementForm::EvenementForm(), nullptr);
+    EXPECT_FALSE(Executer(Plein, [](TEvenementFormQt& f) { f.close(); }));
+    EXPECT_EQ(TEvenementFormQt::EvenementForm(), nullptr);
 }
 
-TEST(TEvenementForm, ParcourirGardeLeNomDonne) {
-    TEvenementForm f;
+TEST(TEvenementFormQt, ParcourirGardeLeNomDonne) {
+    TEvenementFormQt f;
     std::optional<QString> choix = QStringLiteral("/opt/outils/sauve.sh");
     f.ChoisirFichier = [&choix] {
         return choix;

@@ -19,12 +19,12 @@ class TOptionsForm;
 class PageMessagesQt;
 class PageAgendaQt;
 
-class FenetreOptions : public QDialog {
+class TOptionsFormQt : public QDialog {
     Q_OBJECT
 public:
     // enregistrer : l'écriture des réglages de « Sauver » (vrai si elle a réussi).
-    FenetreOptions(TOptionsForm& etat, std::function<bool()> enregistrer, QWidget* parent = nullptr);
-    ~FenetreOptions() override;
+    TOptionsFormQt(TOptionsForm& etat, std::function<bool()> enregistrer, QWidget* parent = nullptr);
+    ~TOptionsFormQt() override;
 
     // État du cœur → widgets ; puis le focus demandé par une règle.
     void Refleter();

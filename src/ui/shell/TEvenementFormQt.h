@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/config/dialog/EditeurEvenement.h"
+#include "core/config/dialog/TEvenementForm.h"
 
 class QLineEdit;
 class QPushButton;
@@ -15,16 +15,16 @@ class QTabWidget;
 
 namespace pulsodex {
 
-class TEvenementForm final : public QDialog {
+class TEvenementFormQt final : public QDialog {
     Q_OBJECT
 public:
-    explicit TEvenementForm(QWidget* parent = nullptr);
-    ~TEvenementForm() override;
-    TEvenementForm(const TEvenementForm&) = delete;
-    TEvenementForm& operator=(const TEvenementForm&) = delete;
+    explicit TEvenementFormQt(QWidget* parent = nullptr);
+    ~TEvenementFormQt() override;
+    TEvenementFormQt(const TEvenementFormQt&) = delete;
+    TEvenementFormQt& operator=(const TEvenementFormQt&) = delete;
 
     // L'éditeur ouvert, nul quand il n'y en a pas.
-    static TEvenementForm* EvenementForm();
+    static TEvenementFormQt* EvenementForm();
     // Crée l'éditeur s'il n'existe pas, le remplit, l'exécute : le type et
     // les textes sur « Ok », rien sinon.
     static std::optional<ResultatEvenement> Editer(QWidget* parent, const ContenuEvenement& contenu);
@@ -32,7 +32,7 @@ public:
     void Remplir(const ContenuEvenement& contenu);
     [[nodiscard]] ContenuEvenement Contenu() const;
     // Le type rapporté au dernier « Ok ».
-    [[nodiscard]] std::uint8_t Type() const { return m_type; }
+    [[nodiscard]] TypeEvenement Type() const { return m_type; }
     void OkCmdClick();
     void ParcourirCmdClick();
 
@@ -54,7 +54,7 @@ public:
 private:
     std::optional<QString> ChoisirAvecBoite();
 
-    std::uint8_t m_type = 0;
+    TypeEvenement m_type = TypeEvenement::Indefini;
 };
 
 } // namespace pulsodex

@@ -1,15 +1,15 @@
-#include "core/config/dialog/EditeurEvenement.h"
+#include "core/config/dialog/TEvenementForm.h"
 
 namespace pulsodex {
 
-std::uint8_t TypeRapporte(std::string_view pageVisible) {
+TypeEvenement TypeRapporte(std::string_view pageVisible) {
     if (pageVisible == PageMessage) {
-        return 1;
+        return TypeEvenement::Message;
     }
     if (pageVisible == PageTache) {
-        return 2;
+        return TypeEvenement::Tache;
     }
-    return 0;
+    return TypeEvenement::Indefini;
 }
 
 void AppliquerFichierChoisi(ContenuEvenement& contenu, std::string_view fichier) {

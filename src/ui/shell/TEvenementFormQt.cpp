@@ -1,4 +1,4 @@
-#include "ui/shell/TEvenementForm.h"
+#include "ui/shell/TEvenementFormQt.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
@@ -20,8 +20,8 @@
 namespace pulsodex {
 
 namespace {
-QPointer<TEvenementForm>& Courant() {
-    static QPointer<TEvenementForm> courant;
+QPointer<TEvenementFormQt>& Courant() {
+    static QPointer<TEvenementFormQt> courant;
     return courant;
 }
 
@@ -32,7 +32,7 @@ QLineEdit* Zone(QWidget* parent, const char* nom) {
 }
 } // namespace
 
-TEvenementForm::TEvenementForm(QWidget* parent)
+TEvenementFormQt::TEvenementFormQt(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("EvenementForm"));
@@ -104,28 +104,28 @@ TEvenementForm::TEvenementForm(QWidget* parent)
     resize(380, 0);
 
     PageControl->setCurrentWidget(MessageSheet);
-    connect(OkCmd, &QPushButton::clicked, this, &TEvenementForm::OkCmdClick);
+    connect(OkCmd, &QPushButton::clicked, this, &TEvenementFormQt::OkCmdClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(ParcourirCmd, &QPushButton::clicked, this, &TEvenementForm::ParcourirCmdClick);
+    connect(ParcourirCmd, &QPushButton::clicked, this, &TEvenementFormQt::ParcourirCmdClick);
     ChoisirFichier = [this] {
         return ChoisirAvecBoite();
     };
 }
 
-TEvenementForm::~TEvenementForm() {
+TEvenementFormQt::~TEvenementFormQt() {
     if (Courant() == this) {
         Courant() = nullptr;
     }
 }
 
-TEvenementForm* TEvenementForm::EvenementForm() {
+TEvenementFormQt* TEvenementFormQt::EvenementForm() {
     return Courant().data();
 }
 
-std::optional<ResultatEvenement> TEvenementForm::Editer(QWidget* parent, const ContenuEvenement& contenu) {
-    TEvenementForm* editeur = EvenementForm();
+std::optional<ResultatEvenement> TEvenementFormQt::Editer(QWidget* parent, const ContenuEvenement& contenu) {
+    TEvenementFormQt* editeur = EvenementForm();
     if (editeur == nullptr) {
-        editeur = new TEvenementForm(parent);
+        editeur = new TEvenementFormQt(parent);
     }
     editeur->Remplir(contenu);
     std::optional<ResultatEvenement> resultat;
@@ -134,7 +134,7 @@ std::optional<ResultatEvenement> TEvenementForm::Editer(QWidget* parent, const C
         connect(editeur, &QDialog::accepted, editeur, [editeur, &resultat] {
             resultat = ResultatEvenement{editeur->Type(), editeur->Contenu()};
         });
-    const QPointer<TEvenementForm> garde = editeur;
+    const QPointer<TEvenementFormQt> garde = editeur;
     editeur->exec();
     if (garde) {
         disconnect(lecture);
@@ -142,7 +142,7 @@ std::optional<ResultatEvenement> TEvenementForm::Editer(QWidget* parent, const C
     return resultat;
 }
 
-void TEvenementForm::Remplir(const ContenuEvenement& contenu) {
+void TEvenementFormQt::Remplir(const ContenuEvenement& contenu) {
     MessageBox->setText(Q(contenu.Message));
     NomBox->setText(Q(contenu.Nom));
     CommandeBox->setText(Q(contenu.Commande));
@@ -150,18 +150,18 @@ void TEvenementForm::Remplir(const ContenuEvenement& contenu) {
     RepBox->setText(Q(contenu.Repertoire));
 }
 
-ContenuEvenement TEvenementForm::Contenu() const {
+ContenuEvenement TEvenementFormQt::Contenu() const {
     return {S(MessageBox->text()), S(NomBox->text()), S(CommandeBox->text()), S(ParamBox->text()),
             S(RepBox->text())};
 }
 
-void TEvenementForm::OkCmdClick() {
+void TEvenementFormQt::OkCmdClick() {
     const QWidget* page = PageControl->currentWidget();
     m_type = TypeRapporte(page != nullptr ? S(page->objectName()) : std::string());
     accept();
 }
 
-void TEvenementForm::ParcourirCmdClick() {
+void TEvenementFormQt::ParcourirCmdClick() {
     TraceProcedure trace("TEvenementForm.ParcourirCmdClick");
     const std::optional<QString> fichier = ChoisirFichier ? ChoisirFichier() : std::nullopt;
     if (!fichier || fichier->isEmpty()) {
@@ -172,7 +172,7 @@ void TEvenementForm::ParcourirCmdClick() {
     Remplir(contenu);
 }
 
-std::optional<QString> TEvenementForm::ChoisirAvecBoite() {
+std::optional<QString> TEvenementFormQt::ChoisirAvecBoite() {
     const std::unique_ptr<QFileDialog> boite(CreerChoixFichierTache(this));
     if (boite->exec() != QDialog::Accepted || boite->selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/commun/Codes.h"
+
 namespace pulsodex {
 
 // Les cinq zones de l'éditeur.
@@ -20,7 +22,7 @@ struct ContenuEvenement {
 
 // Ce que l'éditeur rend quand il se ferme par « Ok ».
 struct ResultatEvenement {
-    std::uint8_t Type = 0; // 1 message, 2 tâche, 0 ni l'un ni l'autre
+    TypeEvenement Type = TypeEvenement::Indefini;
     ContenuEvenement Contenu;
 };
 
@@ -28,7 +30,7 @@ inline constexpr std::string_view PageMessage = "MessageSheet";
 inline constexpr std::string_view PageTache = "TacheSheet";
 
 // Le type de l'événement selon la page visible à « Ok ».
-std::uint8_t TypeRapporte(std::string_view pageVisible);
+TypeEvenement TypeRapporte(std::string_view pageVisible);
 
 // « &Parcourir » : le fichier choisi devient la commande, son dossier (terminé
 // par « / ») le répertoire, et son nom sans extension le nom, si aucun nom

@@ -1,4 +1,4 @@
-#include "ui/config/FenetreOptions.h"
+#include "ui/config/TOptionsFormQt.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +26,7 @@
 
 namespace pulsodex {
 
-FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregistrer, QWidget* parent)
+TOptionsFormQt::TOptionsFormQt(TOptionsForm& etat, std::function<bool()> enregistrer, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_etat(etat), m_enregistrer(std::move(enregistrer)), m_liaisons([this] { Refleter(); }) {
@@ -80,7 +80,7 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
             Refleter();
         }
     });
-    connect(CancelBtn, &QPushButton::clicked, this, &FenetreOptions::reject);
+    connect(CancelBtn, &QPushButton::clicked, this, &TOptionsFormQt::reject);
     connect(AideCmd, &QPushButton::clicked, this, [this] { m_etat.AideCmdClick(); });
 
     auto* boutons = new QVBoxLayout;
@@ -98,15 +98,15 @@ FenetreOptions::FenetreOptions(TOptionsForm& etat, std::function<bool()> enregis
     Refleter();
 }
 
-FenetreOptions::~FenetreOptions() = default;
+TOptionsFormQt::~TOptionsFormQt() = default;
 
-void FenetreOptions::reject() {
+void TOptionsFormQt::reject() {
     // « Annuler » et la case de fermeture : rien ne change.
     m_etat.CancelBtnClick();
     QDialog::reject();
 }
 
-void FenetreOptions::Refleter() {
+void TOptionsFormQt::Refleter() {
     m_liaisons.Refleter();
     m_messages->Refleter();
     m_agenda->Refleter();
@@ -114,23 +114,25 @@ void FenetreOptions::Refleter() {
     RendreFocus(this, m_etat.Focus);
 }
 
-void FenetreOptions::RefleterExemple() {
+void TOptionsFormQt::RefleterExemple() {
     const PanneauExemple& e = m_etat.FontPanel;
     m_exemple->setFont(PoliceQt(e.Fonte));
     QPalette palette = m_exemple->palette();
     palette.setColor(QPalette::WindowText, CouleurQt(e.CouleurTexte));
     palette.setColor(QPalette::Window, CouleurQt(e.CouleurFond));
     m_exemple->setPalette(palette);
-    m_exemple->setFrameStyle(
-        e.Biseau == 0 ? QFrame::NoFrame : QFrame::Panel | (e.Biseau == 1 ? QFrame::Sunken : QFrame::Raised));
+    m_exemple->setFrameStyle(e.Biseau == Bord::Aucun
+                                 ? QFrame::NoFrame
+                                 : QFrame::Panel |
+                                       (e.Biseau == Bord::Creux ? QFrame::Sunken : QFrame::Raised));
 }
 
-QWidget* FenetreOptions::PageAvance() {
+QWidget* TOptionsFormQt::PageAvance() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "AvanceTabSheet");
-    auto* categories = Nomme(new QListWidget, "CategorieList");
-    auto* elements = Nomme(new QListWidget, "ElementList");
-    auto* description = Nomme(new QLabel, "ElementLabel");
+    auto* categories = new QListWidget;
+    auto* elements = new QListWidget;
+    auto* description = new QLabel;
     description->setWordWrap(true);
     m_liaisons.Lier(categories, d.CategorieList, nullptr);
     m_liaisons.Lier(elements, d.ElementList, nullptr);
@@ -144,32 +146,32 @@ QWidget* FenetreOptions::PageAvance() {
     return page;
 }
 
-QWidget* FenetreOptions::PageStyle() {
+QWidget* TOptionsFormQt::PageStyle() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "FontesTabSheet");
-    auto* polices = Nomme(new QListWidget, "FontList");
-    auto* tailles = Nomme(new QListWidget, "TailleList");
+    auto* polices = new QListWidget;
+    auto* tailles = new QListWidget;
     m_liaisons.Lier(polices, d.FontList, [&d] { d.FontListClick(); });
     m_liaisons.Lier(tailles, d.TailleList, [&d] { d.TailleListClick(); });
-    auto* style = Nomme(new QComboBox, "StyleCombo");
-    auto* bord = Nomme(new QComboBox, "BordCombo");
-    auto* couleurTexte = Nomme(new QComboBox, "CouleurTexteCombo");
-    auto* couleurFond = Nomme(new QComboBox, "CouleurFondCombo");
+    auto* style = new QComboBox;
+    auto* bord = new QComboBox;
+    auto* couleurTexte = new QComboBox;
+    auto* couleurFond = new QComboBox;
     m_liaisons.Lier(style, d.StyleCombo, [&d] { d.StyleComboChange(); });
     m_liaisons.Lier(bord, d.BordCombo, [&d] { d.BordComboChange(); });
     m_liaisons.Lier(couleurTexte, d.CouleurTexteCombo, [&d] { d.CouleurTexteComboChange(); });
     m_liaisons.Lier(couleurFond, d.CouleurFondCombo, [&d] { d.CouleurFondComboChange(); });
-    auto* formeTexte = new PastilleCouleur(QStringLiteral("CouleurTexteShape"));
-    auto* formeFond = new PastilleCouleur(QStringLiteral("CouleurFondShape"));
+    auto* formeTexte = new PastilleCouleur;
+    auto* formeFond = new PastilleCouleur;
     m_liaisons.Lier(formeTexte, d.CouleurTexteShape, [&d] { d.FormeClic(d.CouleurTexteShape); });
     m_liaisons.Lier(formeFond, d.CouleurFondShape, [&d] { d.FormeClic(d.CouleurFondShape); });
-    auto* transparence = Case("TransparenceCheck", "Transparence :");
-    auto* curseur = Nomme(new QSlider(Qt::Horizontal), "TransparenceBar");
+    auto* transparence = Case("Transparence :");
+    auto* curseur = new QSlider(Qt::Horizontal);
     curseur->setSingleStep(10);
     curseur->setPageStep(10);
     curseur->setTickInterval(10);
     curseur->setTickPosition(QSlider::TicksBelow);
-    auto* pourcent = Nomme(new QLabel, "TransparenceLabel");
+    auto* pourcent = new QLabel;
     m_liaisons.Lier(transparence, d.TransparenceCheck);
     m_liaisons.Lier(curseur, d.TransparenceBar);
     m_liaisons.Lier(pourcent, d.TransparenceLabel);
@@ -181,14 +183,15 @@ QWidget* FenetreOptions::PageStyle() {
                                                      {&d.Shape4, "00% - 20%"}};
     int rang = 0;
     for (const auto& [forme, texte] : formes) {
-        auto* pastille = new PastilleCouleur(QStringLiteral("Shape%1").arg(rang + 1));
+        auto* pastille = new PastilleCouleur;
         m_liaisons.Lier(pastille, *forme, [&d, forme = forme] { d.FormeClic(*forme); });
         jauges->addWidget(pastille, rang, 0);
         jauges->addWidget(new QLabel(QString::fromLatin1(texte)), rang, 1);
         ++rang;
     }
 
-    m_exemple = Nomme(new QLabel(QString::fromLatin1(TexteExemple)), "FontPanel");
+    m_exemple = new QLabel(QString::fromLatin1(TexteExemple));
+    NommerSelon(m_exemple, d.FontPanel);
     m_exemple->setAlignment(Qt::AlignCenter);
     m_exemple->setAutoFillBackground(true);
     m_exemple->setMinimumHeight(40);
@@ -228,7 +231,7 @@ QWidget* FenetreOptions::PageStyle() {
     return page;
 }
 
-QWidget* FenetreOptions::PageServeurs() {
+QWidget* TOptionsFormQt::PageServeurs() {
     // Page jamais montrée : une liste et deux boutons sans effet.
     auto* page = Nomme(new QWidget, "ServeursTabSheet");
     auto* liste = new QListWidget;
@@ -241,17 +244,16 @@ QWidget* FenetreOptions::PageServeurs() {
     return page;
 }
 
-QWidget* FenetreOptions::PageMiseAJour() {
+QWidget* TOptionsFormQt::PageMiseAJour() {
     TOptionsForm& d = m_etat;
     auto* page = Nomme(new QWidget, "MiseAJourTabSheet");
-    auto* verifier =
-        Case("MiseAJourCheck", "Vérifier au démarrage si une nouvelle version de Pulsodex XP est disponible");
+    auto* verifier = Case("Vérifier au démarrage si une nouvelle version de Pulsodex XP est disponible");
     m_liaisons.Lier(verifier, d.MiseAJourCheck);
-    auto* proxy = Case("ProxyCheck", "Ma connexion Internet requiert l'utilisation d'un serveur proxy");
-    auto* hote = Nomme(new QLineEdit, "ProxyEdit");
-    auto* port = Nomme(new QLineEdit, "ProxyPortEdit");
-    auto* etiquetteHote = Nomme(new QLabel, "ProxyLabel");
-    auto* etiquettePort = Nomme(new QLabel, "ProxyPortLabel");
+    auto* proxy = Case("Ma connexion Internet requiert l'utilisation d'un serveur proxy");
+    auto* hote = new QLineEdit;
+    auto* port = new QLineEdit;
+    auto* etiquetteHote = new QLabel;
+    auto* etiquettePort = new QLabel;
     m_liaisons.Lier(proxy, d.ProxyCheck);
     m_liaisons.Lier(hote, d.ProxyEdit);
     m_liaisons.Lier(port, d.ProxyPortEdit, std::string(TOptionsForm::ChiffresPermis));
@@ -275,7 +277,7 @@ QWidget* FenetreOptions::PageMiseAJour() {
     return page;
 }
 
-bool FenetreOptions::Sauvee() const {
+bool TOptionsFormQt::Sauvee() const {
     return m_etat.Enregistre;
 }
 

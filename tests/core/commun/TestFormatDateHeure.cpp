@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "ConfigEssai.h"
-#include "core/app/BandeHorloge.h"
 #include "core/commun/FormatDateHeure.h"
+#include "core/plateforme/Locale.h"
 
 namespace pulsodex::test {
 namespace {
@@ -62,26 +61,6 @@ TEST(FormatDateHeure, MotifsLongsSansPlantage) {
     std::string guillemet(255, '"');
     EXPECT_TRUE(FormaterDateHeure(guillemet, m, fr).empty());
     EXPECT_EQ(FormaterDateHeure(std::string(255, 'x'), m, fr), std::string(255, 'x'));
-}
-
-TEST(Horloge, MotifSelonDateEtHeure) {
-    ConfigEssai e;
-    TConfig& c = e.Config;
-    EXPECT_EQ(MotifHorloge(c), "dd/mm/yyyy - hh:nn");
-    c.Date = false;
-    EXPECT_EQ(MotifHorloge(c), "hh:nn");
-    c.Heure = false; // les deux éteints : le motif de l'heure
-    EXPECT_EQ(MotifHorloge(c), "hh:nn");
-    c.Date = true;
-    EXPECT_EQ(MotifHorloge(c), "dd/mm/yyyy");
-}
-
-TEST(Horloge, ProchainIntervalle) {
-    EXPECT_EQ(ProchainIntervalle(1, 42), 18000);
-    EXPECT_EQ(ProchainIntervalle(1, 0), 60000);
-    EXPECT_EQ(ProchainIntervalle(1, 59), 1000);
-    EXPECT_EQ(ProchainIntervalle(2, 42), 1000);
-    EXPECT_EQ(ProchainIntervalle(7, 0), 1000);
 }
 
 } // namespace

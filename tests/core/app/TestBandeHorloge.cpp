@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "ConfigEssai.h"
+#include "core/app/BandeHorloge.h"
+
+namespace pulsodex::test {
+namespace {
+
+TEST(Horloge, MotifSelonDateEtHeure) {
+    ConfigEssai e;
+    TConfig& c = e.Config;
+    EXPECT_EQ(MotifHorloge(c), "dd/mm/yyyy - hh:nn");
+    c.Date = false;
+    EXPECT_EQ(MotifHorloge(c), "hh:nn");
+    c.Heure = false; // les deux éteints : le motif de l'heure
+    EXPECT_EQ(MotifHorloge(c), "hh:nn");
+    c.Date = true;
+    EXPECT_EQ(MotifHorloge(c), "dd/mm/yyyy");
+}
+
+TEST(Horloge, ProchainIntervalle) {
+    using enum ModeRafraichissementHorloge;
+    EXPECT_EQ(ProchainIntervalle(Minute, 42), 18000);
+    EXPECT_EQ(ProchainIntervalle(Minute, 0), 60000);
+    EXPECT_EQ(ProchainIntervalle(Minute, 59), 1000);
+    EXPECT_EQ(ProchainIntervalle(Seconde, 42), 1000);
+    EXPECT_EQ(ProchainIntervalle(static_cast<ModeRafraichissementHorloge>(7), 0), 1000); // mode inconnu
+}
+
+} // namespace
+} // namespace pulsodex::test
