@@ -203,7 +203,8 @@ done | awk -v s="$((DUREE - CHAUFFE))" -v tours="$TOURS" '
     }
     END {
         printf "\nRégime établi : %d s après les 10 premières secondes ; CPU en ms", s
-        printf tours > 1 ? " ; médianes de %d tours.\n\n" : ".\n\n", tours
+        if (tours > 1) printf " ; médianes de %d tours.\n\n", tours
+        else printf ".\n\n"
         split("programme|CPU|ms/s|ms/h|rapport|réveils/s|fils|VmHWM Mio|rapport|PSS Mio|rapport|1re fenêtre ms|rapport", t, "|")
         split("10 9 7 9 8 10 5 10 8 8 8 15 8", l, " ")
         for (c = 1; c <= 13; ++c) printf "%s", cadrer(t[c], l[c] + (c > 1), c == 1)
