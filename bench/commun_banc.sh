@@ -19,12 +19,12 @@ reglages_pulsodex() {
 
 # La grande configuration, dans DOSSIER : celle de reglages_pulsodex, plus la
 # moyenne du processeur sur 60 minutes, les lecteurs C à J (C sur /, lu dans
-# le tic ; D à J sur sept dossiers, qui passent par le releveur), leur
-# total, 200 règles d'avertissement sur ces lecteurs, dont aucune ne sonne
-# (moins de 1 % ou de 1 Mo libre), et 200 événements de l'agenda, dont aucun
-# ne tombe pendant le banc (chaque jour, douze heures plus tard).
+# le tic ; D à J sur sept dossiers de LECTEURS, qui passent par le releveur),
+# leur total, 200 règles d'avertissement sur ces lecteurs, dont aucune ne
+# sonne (moins de 1 % ou de 1 Mo libre), et 200 événements de l'agenda, dont
+# aucun ne tombe pendant le banc (chaque jour, douze heures plus tard).
 reglages_grande() {
-    local dossier=$1 lettres=CDEFGHIJ heure i l
+    local dossier=$1 lecteurs=$2 lettres=CDEFGHIJ heure i l
     mkdir -p "$dossier/programme"
     heure=$(((10#$(date +%H) + 12) % 24))
     {
@@ -33,8 +33,8 @@ reglages_grande() {
         printf 'ChargeProcesseur=Oui\nMoyenneChargeProcesseur=Oui\nTempsMoyenneChargeProcesseur=60\n'
         printf 'ListeDisques=%s\nTotalDisque=Oui\n\n[Lecteurs]\nC=/\n' "$lettres"
         for l in D E F G H I J; do
-            mkdir -p "$dossier/lecteurs/$l"
-            printf '%s=%s\n' "$l" "$dossier/lecteurs/$l"
+            mkdir -p "$lecteurs/$l"
+            printf '%s=%s\n' "$l" "$lecteurs/$l"
         done
         printf '\n[Avertissement]\n'
         for ((i = 0; i < 200; i++)); do

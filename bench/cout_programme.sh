@@ -121,7 +121,7 @@ mesurer_pulsodex() {
     mesurer pulsodex QT_QPA_PLATFORM=xcb "$PULSODEX"
 }
 mesurer_grande() {
-    reglages_grande "$TEMP/grande"
+    reglages_grande "$TEMP/grande" "$LECTEURS"
     mesurer grande QT_QPA_PLATFORM=xcb PULSODEX_CONFIG="$TEMP/grande/Pulsodex.conf" \
         PULSODEX_REPERTOIRE="$TEMP/grande/programme" "$PULSODEX"
 }
@@ -131,6 +131,20 @@ mesurer_reference() {
 SUITE=(pulsodex grande reference)
 
 avertir_port_pris
+
+# Les lecteurs D à J de la grande configuration : sept dossiers d'un petit
+# tmpfs monté pour le banc quand on en a le droit (leur espace ne bouge pas :
+# le banc mesure le coût des relevés, pas celui des jauges qui changent) ;
+# sinon sept dossiers du dossier temporaire, sur un système de fichiers que
+# les autres programmes font bouger.
+LECTEURS="$TEMP/lecteurs"
+mkdir -p "$LECTEURS"
+if mount -t tmpfs -o size=8m pulsodex-banc "$LECTEURS" 2>/dev/null; then
+    trap 'umount "$LECTEURS"; nettoyer' EXIT
+    echo "lecteurs D à J de la grande : dossiers d'un tmpfs monté pour le banc" >&2
+else
+    echo "lecteurs D à J de la grande : dossiers de $TEMP (pas le droit de monter)" >&2
+fi
 
 # GKrellM : un dossier personnel temporaire, pour qu'il ne lise pas les
 # réglages de l'utilisateur ; ses moniteurs par défaut, relevés une fois par
