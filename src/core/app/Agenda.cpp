@@ -1,6 +1,5 @@
 #include "core/app/Agenda.h"
 
-
 #include "core/app/Avertissements.h"
 #include "core/app/FichierTexte.h"
 #include "core/commun/Trace.h"

@@ -127,27 +127,27 @@ std::int64_t SondeDisques::MyDiskSize(std::uint8_t lecteur) {
 
 std::string SondeDisques::GetDriveType32(std::uint8_t lecteur) {
     TraceProcedure trace("GetDriveType32");
-    return GenreDe(lecteur, true);
+    return std::string(GenreDe(lecteur, true));
 }
 
-std::string SondeDisques::GenreRepondant(std::uint8_t lecteur) {
+std::string_view SondeDisques::GenreRepondant(std::uint8_t lecteur) {
     return GenreDe(lecteur, false);
 }
 
-std::string SondeDisques::GenreDe(std::uint8_t lecteur, bool verifierDossier) {
+std::string_view SondeDisques::GenreDe(std::uint8_t lecteur, bool verifierDossier) {
     const std::string& chemin = m_carte.Chemin(lecteur);
     if (chemin.empty()) {
-        return std::string(UniteInvalide);
+        return UniteInvalide;
     }
     const Situation s = Situer(chemin);
     if (s.Lieu == nullptr || EstAutofs(*s.Lieu)) {
-        return std::string(UniteInconnue);
+        return UniteInconnue;
     }
     // Un dossier sous un point de montage : existe-t-il ? Une sonde bloquée ou
     // trop lente ne tranche pas ; on garde alors le genre du montage.
     if (verifierDossier && !s.NonMonte && chemin != s.Lieu->Point &&
         m_releveur.Interroger(chemin).Etat == EtatSonde::Absent) {
-        return std::string(UniteInvalide);
+        return UniteInvalide;
     }
     return Connaitre(s).Genre;
 }

@@ -11,6 +11,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/commun/LettresLecteurs.h"
@@ -55,7 +56,7 @@ public:
     std::string GetDriveType32(std::uint8_t lecteur);
     // Le même, pour un lecteur qui vient de répondre : son dossier existe, il
     // n'est pas interrogé de nouveau.
-    std::string GenreRepondant(std::uint8_t lecteur);
+    std::string_view GenreRepondant(std::uint8_t lecteur);
 
     // Les montages en cours qu'on peut proposer pour une lettre.
     std::vector<Montage> MontagesAChoisir();
@@ -96,7 +97,8 @@ private:
     bool Direct(const std::string& chemin, const Situation& s);
     ReponseSonde InterrogerDirect(const std::string& chemin);
     ReponseSonde Lire(std::uint8_t lecteur);
-    std::string GenreDe(std::uint8_t lecteur, bool verifierDossier);
+    // Valable jusqu'à la question suivante : le tic compare sans copier.
+    std::string_view GenreDe(std::uint8_t lecteur, bool verifierDossier);
     // Vide les réponses du tic ; dansTic : les suivantes sont gardées jusqu'au
     // prochain appel.
     void OublierTic(bool dansTic);
