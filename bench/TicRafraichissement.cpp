@@ -256,7 +256,7 @@ private:
     std::array<char, 16384> m_tampon{};
 };
 
-// Changements de contexte volontaires de tout le processus (fils des sondes compris).
+// Changements de contexte volontaires de tout le processus (releveur compris).
 long AttentesVolontaires() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -267,7 +267,7 @@ double Secondes(const timeval& t) {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
 }
 
-// Processeur des fils autres que celui-ci (les fils des sondes), en secondes.
+// Processeur des fils autres que celui-ci (le releveur), en secondes.
 double ProcesseurDesSondes() {
     rusage tout{};
     rusage fil{};
@@ -277,11 +277,11 @@ double ProcesseurDesSondes() {
            Secondes(fil.ru_stime);
 }
 
-// Le relevé d'un fil de sonde, hors du tic : une question par période comme la
+// Le relevé du releveur, hors du tic : une question par période comme la
 // fenêtre, ce fil-ci dormant entre deux, comme le programme au repos (le
 // relevé se fait à froid). /proc tient lieu de partage réseau : il est monté
 // partout et ne se lit pas sur le fil de l'interface. Affiche le processeur
-// des fils des sondes par relevé.
+// du releveur par relevé.
 void MesurerReleves() {
     using namespace std::chrono_literals;
     constexpr auto Periode = 250ms;
@@ -304,7 +304,7 @@ void MesurerReleves() {
     }
     const std::uint64_t releves = disques.Bilan().Releves - relevesAvant;
     if (releves > 0) {
-        std::printf("Relevé du fil de la sonde, une fois par période hors du tic : %.2f µs de processeur "
+        std::printf("Relevé du releveur, une fois par période hors du tic : %.2f µs de processeur "
                     "(%llu relevés)\n",
                     (ProcesseurDesSondes() - avant) * 1e6 / static_cast<double>(releves),
                     static_cast<unsigned long long>(releves));
