@@ -27,34 +27,29 @@ TEST(Concordance, JoursMoisHeuresMinutes) {
         DateHeure moment;
         bool attendu;
     };
+    // clang-format off
     const Cas cas[] = {
-        {0, 0, "", "", Moment(9, 0), true},
-        {11, 0, "", "", Moment(9, 0), false},
-        {12, 7, "", "", Moment(9, 0), true},                // samedi
-        {0, 2, "", "", Moment(9, 0), false},                // lundi
-        {0, 8, "", "", Moment(9, 0), false},                // semaine, un samedi
-        {0, 9, "", "", Moment(9, 0), true},                 // week-end, un samedi
-        {0, 9, "", "", Moment(9, 0, 0, 6, 1), true},        // un dimanche
-        {0, 8, "", "", Moment(9, 0, 0, 7, 2), true},        // un lundi
+        {0, 0, "", "", Moment(9, 0), true},        {11, 0, "", "", Moment(9, 0), false},
+        {12, 7, "", "", Moment(9, 0), true},       {0, 2, "", "", Moment(9, 0), false}, // samedi, pas lundi
+        {0, 8, "", "", Moment(9, 0), false},       {0, 9, "", "", Moment(9, 0), true},  // semaine, week-end un samedi
+        {0, 9, "", "", Moment(9, 0, 0, 6, 1), true},  // week-end un dimanche
+        {0, 8, "", "", Moment(9, 0, 0, 7, 2), true},  // semaine : un lundi,
+        {0, 8, "", "", Moment(9, 0, 0, 4, 6), true},  // un vendredi,
+        {0, 8, "", "", Moment(9, 0, 0, 6, 1), false}, // pas un dimanche
         {0, 14, "", "", Moment(9, 0), true},                // le 5 du mois
         {0, 40, "", "", Moment(9, 0, 0, 30, 2, 11), false}, // le 31, un mois de 30 jours
-        {0, 0, "07:30", "", Moment(7, 30, 59), true},
-        {0, 0, "07:30", "", Moment(7, 31), false},
+        {0, 0, "07:30", "", Moment(7, 30, 59), true}, {0, 0, "07:30", "", Moment(7, 31), false},
         {0, 0, "7:30", "", Moment(7, 30), false}, // sans le zéro : jamais
-        {0, 0, "", "5", Moment(0, 5), true},
-        {0, 0, "", "05", Moment(13, 5), true},
-        {0, 0, "", "5", Moment(13, 50), false},
-        {0, 0, "", "00", Moment(13, 0), true},
-        {0, 0, "23:59", "", Moment(23, 59), true},
-        {0, 0, "07h30", "", Moment(7, 30), false},
-        {0, 0, "07:30:00", "", Moment(7, 30), false},
-        {0, 0, "", "50", Moment(13, 50), true},
-        {0, 0, "", "005", Moment(0, 5), false},
-        {0, 0, "", "a", Moment(0, 5), false},
-    };
+        {0, 0, "", "5", Moment(0, 5), true},  {0, 0, "", "05", Moment(13, 5), true},
+        {0, 0, "", "5", Moment(13, 50), false}, {0, 0, "", "00", Moment(13, 0), true},
+        {0, 0, "23:59", "", Moment(23, 59), true}, {0, 0, "07h30", "", Moment(7, 30), false},
+        {0, 0, "07:30:00", "", Moment(7, 30), false}, {0, 0, "", "50", Moment(13, 50), true},
+        {0, 0, "", "005", Moment(0, 5), false}, {0, 0, "", "a", Moment(0, 5), false}};
+    // clang-format on
     for (const auto& k : cas) {
         EXPECT_EQ(ConcordanceDateHeure(k.mois, k.jour, k.heure, k.minute, k.moment), k.attendu)
-            << int(k.mois) << " " << int(k.jour) << " " << k.heure << " " << k.minute;
+            << int(k.mois) << " " << int(k.jour) << " " << k.heure << " " << k.minute << " le jour "
+            << k.moment.JourSemaine;
     }
 }
 
@@ -130,10 +125,9 @@ TEST_F(AgendaTest, AuLancementUneFoisParJourQuiConvient) {
     Tic(Moment(9, 0, 0, 6, 1));
     Tic(Moment(9, 0, 0, 5, 7, 1)); // le 5 janvier
     EXPECT_EQ(montres.size(), 2U);
-}
-
-TEST_F(AgendaTest, UneHeureEnModeSecondeUneSeuleFois) {
+    // À une heure, tic à chaque seconde : une fois, puis le lendemain ; sans son.
     evenements = {Message("07:30", "")};
+    montres.clear();
     sons = false;
     for (int s = 0; s < 60; ++s) {
         Tic(Moment(7, 30, s));
@@ -141,11 +135,10 @@ TEST_F(AgendaTest, UneHeureEnModeSecondeUneSeuleFois) {
     Tic(Moment(7, 31));
     Tic(Moment(7, 30)); // le lendemain, même heure
     ASSERT_EQ(montres.size(), 2U);
-    EXPECT_EQ(montres[0].second, 0); // sans son
-}
-
-TEST_F(AgendaTest, MinuteDeChaqueHeure) {
+    EXPECT_EQ(montres[0].second, 0);
+    // À la minute 5 de chaque heure.
     evenements = {Message("", "5")};
+    montres.clear();
     for (int h = 0; h < 3; ++h) {
         for (int m = 0; m < 60; ++m) {
             Tic(Moment(h, m));

@@ -97,18 +97,30 @@ TEST(Avertir, RepetitionEtReArmement) {
     }
 }
 
+// La charge se tait après une règle de mémoire déjà sonnée, quelle qu'elle soit.
 TEST(Avertir, LaChargeSeTaitApresUneMemoireDejaAlarmee) {
     DisquesFactices d;
-    const StatutMemoire m = Memoire(1, 100, 50, 100, 95);
-    ListeAvertissements apres{Regle(Totale, 10, Pourcent), Regle(Charge, 90, Pourcent)};
-    Alarmes a = EvaluerAvertissements(apres, m, 60, d);
-    EXPECT_TRUE(a.Totale);
-    EXPECT_FALSE(a.Charge);
-    EXPECT_EQ(apres[1].Compteur, 0); // reste armée
-    ListeAvertissements avant{Regle(Charge, 90, Pourcent), Regle(Totale, 10, Pourcent)};
-    a = EvaluerAvertissements(avant, m, 60, d);
-    EXPECT_TRUE(a.Totale && a.Charge);
-    EXPECT_EQ(PhraseAlarme(a), "La mémoire totale ainsi que la mémoire sont pratiquement remplis.");
+    const StatutMemoire m = Memoire(1, 100, 1, 100, 95);
+    struct Cas {
+        ListeAvertissements regles;
+        const char* phrase;
+        int compteurSeconde; // la charge tue reste armée
+    };
+    const Cas cas[] = {
+        {{Regle(Totale, 10, Pourcent), Regle(Charge, 90, Pourcent)},
+         "La mémoire totale est pratiquement remplie.",
+         0},
+        {{Regle(Physique, 10, Pourcent), Regle(Charge, 90, Pourcent)},
+         "La mémoire physique est pratiquement remplie.",
+         0},
+        {{Regle(Charge, 90, Pourcent), Regle(Totale, 10, Pourcent)},
+         "La mémoire totale ainsi que la mémoire sont pratiquement remplis.",
+         60},
+    };
+    for (auto k : cas) {
+        EXPECT_EQ(PhraseAlarme(EvaluerAvertissements(k.regles, m, 60, d)), k.phrase);
+        EXPECT_EQ(k.regles[1].Compteur, k.compteurSeconde) << k.phrase;
+    }
 }
 
 TEST(Avertir, DeuxReglesSurEDonnentEUneFois) {

@@ -20,7 +20,6 @@ TEST(Horloge, MotifSelonDateEtHeure) {
 
 TEST(Horloge, ProchainIntervalle) {
     using enum ModeRafraichissementHorloge;
-    EXPECT_EQ(ProchainIntervalle(Minute, 42), 18000);
     EXPECT_EQ(ProchainIntervalle(Minute, 0), 60000);
     EXPECT_EQ(ProchainIntervalle(Minute, 59), 1000);
     EXPECT_EQ(ProchainIntervalle(Seconde, 42), 1000);

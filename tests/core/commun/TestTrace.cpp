@@ -31,13 +31,10 @@ TEST(Trace, RendLeNomPrecedentALaSortieNormale) {
     EXPECT_EQ(Trace().Lire(), "TPulsodexForm.FormShow");
 }
 
-TEST(Trace, UneExceptionLaisseLeNomLePlusProfond) {
+TEST(Trace, UneExceptionLaisseLeNomLePlusProfondMaisPasUnGardeDansUnCatch) {
     FixerTrace("");
     EXPECT_THROW(Peinture(), std::runtime_error);
     EXPECT_EQ(Trace().Lire(), "ChaineTaille");
-}
-
-TEST(Trace, UnGardeDansUnBlocCatchRestaureNormalement) {
     // Une routine appelée pendant le traitement d'une exception restaure bien.
     FixerTrace("avant");
     try {

@@ -18,35 +18,18 @@ TEST(Protocole, TableDesCommandes) {
     const auto montrer = [](std::string texte) {
         return ActionCommande{"", false, std::move(texte)};
     };
+    // clang-format off
     const Cas cas[] = {
-        {"get\r\n", ok},
-        {"GET", ok},
-        {"GETX\r\n", ok},
-        {"Bye\r\n", bye},
-        {"BYEBYE", bye},
-        {"quit\r\n", bye},
-        {"QUITTER", bye},
-        {"SHOW Bonjour\r\n", montrer(" Bonjour")},
-        {"SHOW", montrer("")},
-        {"SHOW\r\n", montrer("")},
-        {"show  deux  blancs", montrer("  deux  blancs")},
+        {"get\r\n", ok}, {"GET", ok}, {"GETX\r\n", ok}, {"Bye\r\n", bye}, {"BYEBYE", bye}, {"quit\r\n", bye},
+        {"QUITTER", bye}, {"SHOW Bonjour\r\n", montrer(" Bonjour")}, {"SHOW", montrer("")},
+        {"SHOW\r\n", montrer("")}, {"show  deux  blancs", montrer("  deux  blancs")},
         {"SHOW a\r\nb\r\n", montrer(" ab\r\n")}, // seule la première paire part
-        {"GET\r\nGET\r\n", ok},
-        {"GET\r\nBYE\r\n", ok}, // «GETBYE» : un GET
-        {"KILL\r\n", rien},
-        {"HELP\r\n", rien},
-        {"GE", rien},
-        {"QUI", rien},
-        {"", rien},
-        {"\r\n", rien},
+        {"GET\r\nGET\r\n", ok}, {"GET\r\nBYE\r\n", ok}, // «GETBYE» : un GET
+        {"KILL\r\n", rien}, {"HELP\r\n", rien}, {"GE", rien}, {"QUI", rien}, {"", rien}, {"\r\n", rien},
         {"G\r\nET", ok}, // la paire ôtée recolle la commande
-        {"GET\0BYE"s, ok},
-        {"\0GET"s, rien},
-        {"SHO\0W"s, rien},
-        {"SHOW x\0y"s, montrer(" x")},
-        {" GET", rien},
-        {"\xC7\xC5T", rien}, // pas de majuscules hors a à z
-    };
+        {"GET\0BYE"s, ok}, {"\0GET"s, rien}, {"SHO\0W"s, rien}, {"SHOW x\0y"s, montrer(" x")}, {" GET", rien},
+        {"\xC7\xC5T", rien}}; // pas de majuscules hors a à z
+    // clang-format on
     for (const auto& c : cas) {
         EXPECT_EQ(TraiterLecture(c.octets), c.attendue) << c.octets;
     }

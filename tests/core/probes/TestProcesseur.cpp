@@ -48,6 +48,15 @@ TEST(Echantillonneur, PremierReleveNulPuisFractionOccupee) {
         },
         Erreur);
     EXPECT_THROW(static_cast<void>(cpu.CpuInstanceUsage(-1)), Erreur);
+
+    // Plusieurs processeurs : la charge est celle de l'ensemble, relevé en
+    // dernier, pas celle du premier (inactif) ni du deuxième (plein).
+    SourceCpuFactice trois;
+    trois.Releves = {{{100, 100}, {100, 100}, {200, 200}}, {{200, 200}, {200, 100}, {400, 300}}};
+    EchantillonneurCpu ensemble(trois);
+    EXPECT_EQ(ensemble.GetCpuLoad(), 0);
+    EXPECT_EQ(ensemble.GetCpuLoad(), 50);
+    EXPECT_EQ(ensemble.CpuInstanceCount(), 3);
 }
 
 TEST(Echantillonneur, CompteurQuiReculeEtProcesseursAjoutes) {
