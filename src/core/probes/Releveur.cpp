@@ -324,8 +324,17 @@ std::size_t Releveur::NombreChemins() const {
 Releveur::Compteurs Releveur::Bilan() const {
     std::lock_guard verrou(m_etat->Verrou);
     const Etat& e = *m_etat;
-    // Une cadence fixée que le releveur n'a pas encore prise compte déjà.
-    const bool enCadence = e.Echeance.has_value() || (e.Recaler && ProchaineEcheance(e, Montre::now()));
+    const Montre::time_point maintenant = Montre::now();
+    // Une cadence fixée que le releveur n'a pas encore prise compte déjà, comme
+    // les relevés de la dernière tournée qui ne sont pas encore faits (hors
+    // relevé bloqué).
+    bool enCadence = e.Echeance.has_value() || (e.Recaler && ProchaineEcheance(e, maintenant));
+    if (e.Cadence > Montre::duration::zero()) {
+        enCadence = enCadence || (e.EnMain != nullptr && maintenant - e.EnMain->Debut < m_delai);
+        for (const auto& [nom, c] : e.Chemins) {
+            enCadence = enCadence || c.AFaire;
+        }
+    }
     return Compteurs{e.Releves, e.Reveils, e.Tournees, enCadence, e.Fils};
 }
 

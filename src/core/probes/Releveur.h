@@ -53,8 +53,9 @@ public:
     [[nodiscard]] std::size_t NombreChemins() const;
 
     // Ce qu'ont fait les fils : relevés achevés, réveils du releveur, tournées
-    // de la cadence, s'il suit une cadence (faux au repos) et fils en vie (le
-    // releveur et ceux laissés à un relevé bloqué).
+    // de la cadence, s'il suit une cadence (faux au repos, une fois les relevés
+    // de la dernière tournée faits) et fils en vie (le releveur et ceux laissés
+    // à un relevé bloqué).
     struct Compteurs {
         std::uint64_t Releves = 0;
         std::uint64_t Reveils = 0;

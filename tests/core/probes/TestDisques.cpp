@@ -147,7 +147,8 @@ TEST_F(Disques, UneSondeParCheminEtNouvelleCarte) {
 TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
     m_sonde->Repondre("/home/paul", 10, 5);
     m_sonde->Repondre("/boot/efi", 10, 5);
-    const std::size_t fils = test::FilsDuProcessus();
+    // Les fils détachés des essais précédents finissent d'abord.
+    ASSERT_TRUE(test::AttendreQue([] { return test::FilsDuProcessus() == 1U; }, Garde));
     auto disques = Creer(Carte({{'D', "/home/paul"}, {'F', "/boot/efi"}}));
     EXPECT_EQ(disques->MyDiskFree(D), 5); // sonde créée avant la cadence
     disques->FixerCadence(10ms);
@@ -168,7 +169,7 @@ TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
     disques->ChangerCarte(Carte({{'D', "/home/paul"}}));
     EXPECT_EQ(disques->NombreSondes(), 1U);
     disques.reset();
-    EXPECT_EQ(test::FilsDuProcessus(), fils);
+    EXPECT_EQ(test::FilsDuProcessus(), 1U); // le releveur au repos a été attendu
 }
 
 TEST_F(Disques, LeGenreSuitLaTableDesMontages) {
