@@ -78,7 +78,9 @@ TEST_F(ReleveurTest, RepondDeNouveauQuandLeBlocageCesse) {
 // autre fil. Quand il rend la main, son fil s'arrête.
 TEST_F(ReleveurTest, UnCheminBloqueLesAutresSontRelevesParUnNouveauFil) {
     m_sonde->Bloquer("/mnt/nfs");
-    Releveur releveur(m_sonde, Delai);
+    // Un délai assez long pour que chaque relevé des autres tienne dedans,
+    // même sur une machine chargée.
+    Releveur releveur(m_sonde, 200ms);
     EXPECT_EQ(releveur.Interroger("/mnt/nfs").Etat, EtatSonde::Delai);
     const std::array<const char*, 3> autres{"/home/a", "/home/b", "/media/cle"};
     for (int tic = 1; tic <= 50; ++tic) {
