@@ -8,8 +8,10 @@
 // affiché à part.
 //
 //   bench_tic                      mesure (5 répétitions entrelacées)
-//   bench_tic --compter N          N tics puis N planchers, sans chronomètre
-//                                  (pour compter les instructions sous callgrind)
+//   bench_tic --compter N [grande] N tics puis N planchers, sans chronomètre
+//                                  (pour compter les instructions sous callgrind),
+//                                  avec les bandes du processeur ou la grande
+//                                  configuration
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <sys/resource.h>
@@ -80,7 +82,10 @@ namespace {
 
 using namespace pulsodex;
 
-enum class Bandes { Defaut, AvecProcesseur };
+// Grande : les bandes du processeur, la moyenne sur 60 minutes, les lecteurs
+// C à J (C sur /, lu dans le tic ; D à J sur sept dossiers, relevés par le
+// releveur), leur total et 200 règles sur ces lecteurs, dont aucune ne sonne.
+enum class Bandes { Defaut, AvecProcesseur, Grande };
 
 // L'écran factice ne change pas de taille : la boîte ne s'ouvre jamais.
 class DialogueAbsent : public DialogueResolution {
@@ -94,7 +99,7 @@ public:
 
 // Ce que fait MinuterieTimer, moins la peinture : les deux marqueurs, les
 // sondes et les comparaisons, les lecteurs (la configuration par défaut liste
-// C, soit /, interrogé par la sonde bornée de la couche des disques), les
+// C, soit /, interrogé par la couche des disques), les
 // avertissements, la surveillance de la résolution.
 class BancTic {
 public:
@@ -102,9 +107,20 @@ public:
         TConfig& c = m_essai.Config;
         m_essai.DejaLance();
         c.ChargeTout();
-        if (bandes == Bandes::AvecProcesseur) {
+        char modele[] = "/tmp/pulsodex-bench-XXXXXX";
+        if (::mkdtemp(modele) == nullptr) {
+            std::perror("mkdtemp");
+            std::exit(1);
+        }
+        m_dossier = modele;
+        m_quitter = m_dossier + "/" + MarqueurQuitter;
+        m_redemarrer = m_dossier + "/" + MarqueurRedemarrer;
+        if (bandes != Bandes::Defaut) {
             c.ChargeProcesseur = true;
             c.MoyenneChargeProcesseur = true;
+        }
+        if (bandes == Bandes::Grande) {
+            Agrandir(c);
         }
         m_resolution.Reinitialiser();
         // Comme la fenêtre : les sondes des lecteurs relèvent à la période du
@@ -125,14 +141,6 @@ public:
         for (std::size_t i = 1; i < m_lecteurs.size(); ++i) {
             m_additionnes.push_back(m_lecteurs[i].get());
         }
-        char modele[] = "/tmp/pulsodex-bench-XXXXXX";
-        if (::mkdtemp(modele) == nullptr) {
-            std::perror("mkdtemp");
-            std::exit(1);
-        }
-        m_dossier = modele;
-        m_quitter = m_dossier + "/" + MarqueurQuitter;
-        m_redemarrer = m_dossier + "/" + MarqueurRedemarrer;
     }
     ~BancTic() { std::filesystem::remove_all(m_dossier); }
     BancTic(const BancTic&) = delete;
@@ -145,6 +153,8 @@ public:
         }
         TConfig& c = m_essai.Config;
         const Redessins r = m_cycle.Echantillonner(c);
+        // Comme la fenêtre : chaque lecteur lu une fois pour son panneau et les règles.
+        const SondeDisques::LectureDuTic lecture(m_disques);
         for (const auto& disque : m_lecteurs) {
             benchmark::DoNotOptimize(
                 Traite_Disque(*disque, m_disques, c.IndicateurRemplissageDisque, m_format));
@@ -156,13 +166,37 @@ public:
         if (!PhraseAlarme(
                  EvaluerAvertissements(c.Avertissements, m_cycle.Memoire(), c.RepeterAvertir, m_disques))
                  .empty()) {
-            std::abort(); // aucune règle dans la configuration par défaut
+            std::abort(); // aucune règle ne sonne
         }
         m_resolution.Surveiller();
         return r;
     }
 
 private:
+    // Les lecteurs D à J dans des dossiers du dossier du banc, le total, la
+    // moyenne sur 60 minutes et 200 règles qui ne sonnent pas (moins de 1 %
+    // ou de 1 Mo libre).
+    void Agrandir(TConfig& c) {
+        c.TempsMoyenneChargeProcesseur = 60;
+        c.ListeDisques = "CDEFGHIJ";
+        c.TotalDisque = true;
+        CarteLecteurs carte = m_disques.Carte();
+        for (char lettre = 'D'; lettre <= 'J'; ++lettre) {
+            const std::string chemin = m_dossier + "/" + lettre;
+            std::filesystem::create_directory(chemin);
+            carte.Fixer(lettre, chemin);
+        }
+        m_disques.ChangerCarte(carte);
+        for (int i = 0; i < 200; ++i) {
+            TAvertissement r;
+            r.Ressource = Ressource::Disque;
+            r.Disque = std::string(1, c.ListeDisques[static_cast<std::size_t>(i) % c.ListeDisques.size()]);
+            r.Seuil = 1;
+            r.Unite = i % 2 != 0 ? Unite::Mo : Unite::Pourcent;
+            c.Avertissements.push_back(r);
+        }
+    }
+
     test::ConfigEssai m_essai;
     FormatNombres m_format = FormatNombres::De(m_essai.Locale);
     MemoireLinux m_memoireLinux;
@@ -222,7 +256,7 @@ private:
     std::array<char, 16384> m_tampon{};
 };
 
-// Changements de contexte volontaires de tout le processus (fils des sondes compris).
+// Changements de contexte volontaires de tout le processus (releveur compris).
 long AttentesVolontaires() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -233,7 +267,7 @@ double Secondes(const timeval& t) {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
 }
 
-// Processeur des fils autres que celui-ci (les fils des sondes), en secondes.
+// Processeur des fils autres que celui-ci (le releveur), en secondes.
 double ProcesseurDesSondes() {
     rusage tout{};
     rusage fil{};
@@ -243,11 +277,11 @@ double ProcesseurDesSondes() {
            Secondes(fil.ru_stime);
 }
 
-// Le relevé d'un fil de sonde, hors du tic : une question par période comme la
+// Le relevé du releveur, hors du tic : une question par période comme la
 // fenêtre, ce fil-ci dormant entre deux, comme le programme au repos (le
 // relevé se fait à froid). /proc tient lieu de partage réseau : il est monté
 // partout et ne se lit pas sur le fil de l'interface. Affiche le processeur
-// des fils des sondes par relevé.
+// du releveur par relevé.
 void MesurerReleves() {
     using namespace std::chrono_literals;
     constexpr auto Periode = 250ms;
@@ -270,7 +304,7 @@ void MesurerReleves() {
     }
     const std::uint64_t releves = disques.Bilan().Releves - relevesAvant;
     if (releves > 0) {
-        std::printf("Relevé du fil de la sonde, une fois par période hors du tic : %.2f µs de processeur "
+        std::printf("Relevé du releveur, une fois par période hors du tic : %.2f µs de processeur "
                     "(%llu relevés)\n",
                     (ProcesseurDesSondes() - avant) * 1e6 / static_cast<double>(releves),
                     static_cast<unsigned long long>(releves));
@@ -305,7 +339,7 @@ void Plancher(benchmark::State& etat, Bandes bandes) {
 // Le tic de la configuration par défaut ne lit que la mémoire ; avec les
 // bandes du processeur (celles que cout_programme.sh affiche), il lit aussi
 // /proc/stat. Chacun a son plancher. Le temps processeur compté est celui du
-// processus entier : le fil de la sonde bornée compte aussi.
+// processus entier : le fil du releveur compte aussi.
 BENCHMARK_CAPTURE(Tic, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Plancher, defaut, Bandes::Defaut)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur)
@@ -314,6 +348,8 @@ BENCHMARK_CAPTURE(Tic, processeur, Bandes::AvecProcesseur)
 BENCHMARK_CAPTURE(Plancher, processeur, Bandes::AvecProcesseur)
     ->Unit(benchmark::kMicrosecond)
     ->MeasureProcessCPUTime();
+// Sans plancher propre : comparé au tic avec les bandes du processeur.
+BENCHMARK_CAPTURE(Tic, grande, Bandes::Grande)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
 // Affichage ordinaire, plus les temps processeur retenus (la médiane quand il
 // y a des répétitions) pour les rapports de la fin.
@@ -356,6 +392,12 @@ public:
             std::printf("Rapport tic/plancher (%s) : %.2f  (tic %.2f µs, plancher %.2f µs ; cible <= 2)\n",
                         cas, tic->second / plancher->second, tic->second, plancher->second);
         }
+        const auto grande = m_temps.find("Tic/grande");
+        const auto processeur = m_temps.find("Tic/processeur");
+        if (grande != m_temps.end() && processeur != m_temps.end() && processeur->second > 0) {
+            std::printf("Rapport tic grande/processeur : %.2f  (tic %.2f µs contre %.2f µs)\n",
+                        grande->second / processeur->second, grande->second, processeur->second);
+        }
         return complet;
     }
 
@@ -365,8 +407,8 @@ private:
     bool m_erreur = false;
 };
 
-int Compter(long n) {
-    BancTic tic(Bandes::AvecProcesseur);
+int Compter(long n, Bandes bandes) {
+    BancTic tic(bandes);
     BancPlancher plancher(Bandes::AvecProcesseur);
     tic.Tic(); // le premier relevé dimensionne les tampons
     for (long i = 0; i < n; ++i) {
@@ -381,8 +423,9 @@ int Compter(long n) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "--compter") == 0) {
-        return Compter(std::strtol(argv[2], nullptr, 10));
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "--compter") == 0) {
+        const bool grande = argc == 4 && std::strcmp(argv[3], "grande") == 0;
+        return Compter(std::strtol(argv[2], nullptr, 10), grande ? Bandes::Grande : Bandes::AvecProcesseur);
     }
     // Par défaut : répétitions entrelacées au hasard (la machine est partagée),
     // médianes seules. Les options données ensuite l'emportent.

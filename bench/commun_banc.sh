@@ -17,6 +17,42 @@ reglages_pulsodex() {
     export PULSODEX_CONFIG="$1/Pulsodex.conf" PULSODEX_REPERTOIRE="$1/programme"
 }
 
+# La grande configuration, dans DOSSIER : celle de reglages_pulsodex, plus la
+# moyenne du processeur sur 60 minutes, les lecteurs C à J (C sur /, lu dans
+# le tic ; D à J sur sept dossiers de LECTEURS, qui passent par le releveur),
+# leur total, 200 règles d'avertissement sur ces lecteurs, dont aucune ne
+# sonne (moins de 1 % ou de 1 Mo libre), et 200 événements de l'agenda, dont
+# aucun ne tombe pendant le banc (chaque jour, douze heures plus tard).
+reglages_grande() {
+    local dossier=$1 lecteurs=$2 lettres=CDEFGHIJ heure i l
+    mkdir -p "$dossier/programme"
+    heure=$(((10#$(date +%H) + 12) % 24))
+    {
+        printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n'
+        printf 'NombreAvertissements=200\nNombreEvenement=200\n\n[1280x1024]\n'
+        printf 'ChargeProcesseur=Oui\nMoyenneChargeProcesseur=Oui\nTempsMoyenneChargeProcesseur=60\n'
+        printf 'ListeDisques=%s\nTotalDisque=Oui\n\n[Lecteurs]\nC=/\n' "$lettres"
+        for l in D E F G H I J; do
+            mkdir -p "$lecteurs/$l"
+            printf '%s=%s\n' "$l" "$lecteurs/$l"
+        done
+        printf '\n[Avertissement]\n'
+        for ((i = 0; i < 200; i++)); do
+            printf '%d\\Ressource=Disque\n%d\\Disque=%s\n' "$i" "$i" "${lettres:i%8:1}"
+            if ((i % 2)); then
+                printf '%d\\Unit%%E9=Mo\n%d\\Seuil=1\n' "$i" "$i"
+            else
+                printf '%d\\Unit%%E9=1\n%d\\Seuil=1\n' "$i" "$i" # 1 : pour cent
+            fi
+        done
+        printf '\n[Evenement]\n'
+        for ((i = 0; i < 200; i++)); do
+            printf '%d\\Actif=Oui\n%d\\Type=1\n%d\\Jour=0\n%d\\Mois=0\n' "$i" "$i" "$i" "$i"
+            printf '%d\\Heure=%02d:%02d\n%d\\Message=Rappel %d\n' "$i" "$heure" "$((i % 60))" "$i" "$i"
+        done
+    } >"$dossier/Pulsodex.conf"
+}
+
 # Le serveur de Pulsodex écoute sur 1109 : pris par un autre (un test de bout
 # en bout qui tourne), Pulsodex tourne sans lui, avec un fil de moins.
 avertir_port_pris() {
@@ -119,7 +155,7 @@ arreter() {
     wait "$1" 2>/dev/null || true
 }
 
-# Médiane des nombres lus sur l'entrée, un par ligne.
+# Médiane des nombres lus sur l'entrée, un par ligne, au format donné (%.1f par défaut).
 mediane() {
-    sort -g | awk '{ v[NR] = $1 } END { if (NR) printf "%.1f\n", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+    sort -g | awk -v f="${1:-%.1f}\n" '{ v[NR] = $1 } END { if (NR) printf f, NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }

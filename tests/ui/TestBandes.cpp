@@ -187,5 +187,62 @@ TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
     EXPECT_EQ(LegendeDisque(*f.Disque(2), FormatNombres{}), "E: Indisponible");
 }
 
+// F ne répond plus : à chaque tic, les panneaux et les règles de C, D et E
+// suivent leur espace. Chaque lecteur n'est lu qu'une fois par tic pour son
+// panneau et toutes ses règles ; F répond « occupé » sans nouveau fil.
+TEST(DisquesFenetre, UnLecteurBloqueLesAutresSuiventChaqueTic) {
+    FenetreEssai e;
+    e.Montages.Changer(RacineOverlay); // tous passent par le releveur
+    CarteLecteurs carte = FenetreEssai::CarteC();
+    carte.Fixer('D', "/home/a");
+    carte.Fixer('E', "/home/b");
+    carte.Fixer('F', "/mnt/nfs");
+    e.Disques.ChangerCarte(carte);
+    e.Sonde->Bloquer("/mnt/nfs");
+    e.Reg.WriteString(e.Res(), "ListeDisques", "CDEF");
+    e.Reg.WriteInteger(e.Res(), "Rafraichissement", 0); // un relevé par question
+    e.Reg.WriteString("", "NombreAvertissements", "6");
+    const char* regles[][3] = {{"D", "1", "Mo"}, {"D", "2", "Mo"}, {"D", "1", "%"},
+                               {"E", "1", "Mo"}, {"E", "1", "%"},  {"F", "1", "Mo"}};
+    for (int i = 0; i < 6; ++i) {
+        const std::string cle = "Avertissement\\" + std::to_string(i);
+        e.Reg.WriteString(cle, "Ressource", "Disque");
+        e.Reg.WriteString(cle, "Disque", regles[i][0]);
+        e.Reg.WriteString(cle, "Seuil", regles[i][1]);
+        e.Reg.WriteString(cle, "Unité", regles[i][2]);
+    }
+    const std::int64_t taille = 100LL << 30;
+    e.Sonde->Repondre("/", taille, 50LL << 30);
+    e.Sonde->Repondre("/home/a", taille, 40LL << 30);
+    e.Sonde->Repondre("/home/b", taille, 30LL << 30);
+    TPulsodexForm& f = e.Demarrer(); // F attend le délai une fois
+    EXPECT_EQ(LegendeDisque(*f.Disque(4), FormatNombres{}), "F: Indisponible");
+    struct Cas {
+        std::int64_t D, E;
+        std::size_t Messages;
+    };
+    const Cas tics[] = {
+        {40LL << 30, 30LL << 30, 0}, {39LL << 30, 31LL << 30, 0}, {38LL << 30, 32LL << 30, 0},
+        {37LL << 30, 33LL << 30, 0}, {36LL << 30, 34LL << 30, 0}, {1LL << 19, 35LL << 30, 1},
+    };
+    for (const Cas& k : tics) {
+        e.Sonde->Repondre("/home/a", taille, k.D);
+        e.Sonde->Repondre("/home/b", taille, k.E);
+        const int appels = e.Sonde->Appels();
+        f.MinuterieTimer();
+        EXPECT_EQ(f.Disque(2)->Libre, k.D);
+        EXPECT_EQ(f.Disque(3)->Libre, k.E);
+        EXPECT_EQ(e.Boites.Messages.size(), k.Messages) << k.D;
+        EXPECT_EQ(e.Sonde->Appels() - appels, 3) << k.D; // C, D et E, une fois chacun
+    }
+    ASSERT_EQ(e.Boites.Messages.size(), 1U);
+    EXPECT_EQ(e.Boites.Messages[0].Texte, "Le disque D est pratiquement remplit.");
+    EXPECT_EQ(e.Sonde->Bloquees(), 1);
+    // Le fil bloqué sur F et celui qui a pris la suite, pas un de plus.
+    EXPECT_EQ(e.Disques.Bilan().Fils, 2);
+    EXPECT_EQ(e.Sonde->FilsDistincts(), 2U);
+    e.Sonde->Liberer();
+}
+
 } // namespace
 } // namespace pulsodex::test

@@ -1,8 +1,5 @@
 #include "core/app/Agenda.h"
 
-#include <array>
-#include <cstdio>
-
 #include "core/app/Avertissements.h"
 #include "core/app/FichierTexte.h"
 #include "core/commun/Trace.h"
@@ -11,6 +8,15 @@
 #include "core/plateforme/Locale.h"
 
 namespace pulsodex {
+
+namespace {
+// Le texte est-il la valeur écrite sur deux chiffres (« 07 ») ? Sans rien
+// formater : 200 événements sont comparés à chaque tic de l'horloge.
+bool DeuxChiffres(std::string_view texte, int valeur) {
+    return texte.size() == 2 && valeur >= 0 && valeur <= 99 && texte[0] == '0' + valeur / 10 &&
+           texte[1] == '0' + valeur % 10;
+}
+} // namespace
 
 bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view heure,
                           std::string_view minute, const DateHeure& m) {
@@ -33,16 +39,15 @@ bool ConcordanceDateHeure(std::uint8_t mois, std::uint8_t jour, std::string_view
     if (!jourOk) {
         return false;
     }
-    std::array<char, 8> texte{};
     if (!heure.empty()) {
-        std::snprintf(texte.data(), texte.size(), "%02d:%02d", m.Heure, m.Minute);
-        return heure == texte.data();
+        return heure.size() == 5 && DeuxChiffres(heure.substr(0, 2), m.Heure) && heure[2] == ':' &&
+               DeuxChiffres(heure.substr(3), m.Minute);
     }
     if (minute.empty()) {
         return true; // au lancement : toute la journée
     }
-    std::snprintf(texte.data(), texte.size(), "%02d", m.Minute);
-    return (minute.size() == 1 ? "0" + std::string(minute) : std::string(minute)) == texte.data();
+    // Une minute d'un seul chiffre vaut avec un zéro devant.
+    return minute.size() == 1 ? m.Minute < 10 && minute[0] == '0' + m.Minute : DeuxChiffres(minute, m.Minute);
 }
 
 std::string MessageErreurLancement(int code) {

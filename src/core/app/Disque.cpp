@@ -42,9 +42,9 @@ bool TDisque::Refresh(SondeDisques& sonde, const FormatNombres& format) {
     }
     // La bulle n'est refaite que si le genre ou la taille change : un tic
     // ordinaire n'alloue rien.
-    std::string nom = sonde.GenreRepondant(Lecteur);
+    const std::string_view nom = sonde.GenreRepondant(Lecteur);
     if (nom != Nom || reponse.Taille != Taille) {
-        Nom = std::move(nom);
+        Nom = nom;
         Bulle = Nom + ChaineTaille(reponse.Taille, format);
     }
     Taille = reponse.Taille;
@@ -126,7 +126,10 @@ ActionsDisque TotaliserDisques(TDisque& total, const std::vector<const TDisque*>
         a.ActiviteChangee = EteindreTemoin(total, indicateur);
     } else {
         a.ActiviteChangee = AllumerTemoin(total, indicateur);
-        total.Bulle = total.Nom + ChaineTaille(total.Taille, format);
+        // La bulle ne suit que la taille : un tic ordinaire n'alloue rien.
+        if (total.Taille != taillePrecedente) {
+            total.Bulle = total.Nom + ChaineTaille(total.Taille, format);
+        }
         a.Repeindre = true;
     }
     total.LibreAvant = total.LibrePrecedent;

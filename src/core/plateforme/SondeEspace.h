@@ -10,7 +10,7 @@ enum class EtatSonde {
     Absent,  // le chemin n'existe pas
     Echec,   // toute autre erreur du système
     Delai,   // pas de réponse dans le délai
-    Occupee, // la sonde précédente du même chemin est encore bloquée
+    Occupee, // le relevé en cours du même chemin est encore bloqué
 };
 
 struct ReponseSonde {
@@ -20,7 +20,7 @@ struct ReponseSonde {
 };
 
 // L'interrogation de l'espace d'un chemin. Elle peut bloquer sans fin (serveur
-// réseau mort) : on ne l'appelle que depuis un fil de sonde, sauf pour les
+// réseau mort) : on ne l'appelle que depuis le releveur (Releveur.h), sauf pour les
 // montages locaux qui répondent de mémoire (EspaceDirect.h). Appelée par
 // plusieurs fils à la fois.
 class SondeEspace {

@@ -15,37 +15,30 @@ bool DiskExtensions() {
 SondeDisques::SondeDisques(CarteLecteurs carte, SourceMontages& montages, const InfosBlocs& blocs,
                            std::shared_ptr<SondeEspace> sonde, std::chrono::milliseconds delai)
     : m_carte(std::move(carte)), m_montages(montages), m_blocs(blocs), m_sonde(std::move(sonde)),
-      m_delai(delai) {}
+      m_delai(delai), m_releveur(m_sonde, delai) {}
 
 SondeDisques::~SondeDisques() = default;
 
 void SondeDisques::ChangerCarte(CarteLecteurs carte) {
     m_carte = std::move(carte);
-    for (auto it = m_sondes.begin(); it != m_sondes.end();) {
-        bool garde = it->second->Occupee();
-        for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs && !garde; ++lecteur) {
-            garde = m_carte.Chemin(lecteur) == it->first;
+    OublierTic(m_dansTic);
+    m_releveur.Retenir([this](const std::string& chemin) {
+        for (std::uint8_t lecteur = 1; lecteur <= NombreLecteurs; ++lecteur) {
+            if (m_carte.Chemin(lecteur) == chemin) {
+                return true;
+            }
         }
-        it = garde ? std::next(it) : m_sondes.erase(it);
-    }
+        return false;
+    });
 }
 
 void SondeDisques::FixerCadence(std::chrono::milliseconds cadence) {
-    m_cadence = cadence;
-    for (auto& entree : m_sondes) {
-        entree.second->FixerCadence(cadence);
-    }
+    m_releveur.FixerCadence(cadence);
 }
 
-SondeBornee::Compteurs SondeDisques::Bilan() const {
-    SondeBornee::Compteurs total;
-    for (const auto& entree : m_sondes) {
-        const SondeBornee::Compteurs c = entree.second->Bilan();
-        total.Releves += c.Releves;
-        total.Reveils += c.Reveils;
-        total.EnCadence = total.EnCadence || c.EnCadence;
-    }
-    return total;
+void SondeDisques::OublierTic(bool dansTic) {
+    m_tic.fill(std::nullopt);
+    m_dansTic = dansTic;
 }
 
 SondeDisques::Situation SondeDisques::Situer(const std::string& chemin) {
@@ -60,15 +53,6 @@ SondeDisques::Situation SondeDisques::Situer(const std::string& chemin) {
         }
     }
     return {MontageDe(table.Montes, chemin), false, &table};
-}
-
-SondeBornee& SondeDisques::SondePour(const std::string& chemin) {
-    auto it = m_sondes.find(chemin);
-    if (it == m_sondes.end()) {
-        it = m_sondes.emplace(chemin, std::make_unique<SondeBornee>(m_sonde, chemin, m_delai)).first;
-        it->second->FixerCadence(m_cadence);
-    }
-    return *it->second;
 }
 
 const SondeDisques::MontageConnu& SondeDisques::Connaitre(const Situation& s) {
@@ -102,6 +86,17 @@ ReponseSonde SondeDisques::InterrogerDirect(const std::string& chemin) {
 }
 
 ReponseSonde SondeDisques::Espace(std::uint8_t lecteur) {
+    if (!m_dansTic || lecteur >= m_tic.size()) {
+        return Lire(lecteur);
+    }
+    std::optional<ReponseSonde>& reponse = m_tic[lecteur];
+    if (!reponse) {
+        reponse = Lire(lecteur);
+    }
+    return *reponse;
+}
+
+ReponseSonde SondeDisques::Lire(std::uint8_t lecteur) {
     const std::string& chemin = m_carte.Chemin(lecteur);
     if (chemin.empty()) {
         return ReponseSonde{EtatSonde::Absent};
@@ -115,7 +110,7 @@ ReponseSonde SondeDisques::Espace(std::uint8_t lecteur) {
     if (Direct(chemin, s)) {
         return InterrogerDirect(chemin);
     }
-    return SondePour(chemin).Interroger();
+    return m_releveur.Interroger(chemin);
 }
 
 std::int64_t SondeDisques::MyDiskFree(std::uint8_t lecteur) {
@@ -132,27 +127,27 @@ std::int64_t SondeDisques::MyDiskSize(std::uint8_t lecteur) {
 
 std::string SondeDisques::GetDriveType32(std::uint8_t lecteur) {
     TraceProcedure trace("GetDriveType32");
-    return GenreDe(lecteur, true);
+    return std::string(GenreDe(lecteur, true));
 }
 
-std::string SondeDisques::GenreRepondant(std::uint8_t lecteur) {
+std::string_view SondeDisques::GenreRepondant(std::uint8_t lecteur) {
     return GenreDe(lecteur, false);
 }
 
-std::string SondeDisques::GenreDe(std::uint8_t lecteur, bool verifierDossier) {
+std::string_view SondeDisques::GenreDe(std::uint8_t lecteur, bool verifierDossier) {
     const std::string& chemin = m_carte.Chemin(lecteur);
     if (chemin.empty()) {
-        return std::string(UniteInvalide);
+        return UniteInvalide;
     }
     const Situation s = Situer(chemin);
     if (s.Lieu == nullptr || EstAutofs(*s.Lieu)) {
-        return std::string(UniteInconnue);
+        return UniteInconnue;
     }
     // Un dossier sous un point de montage : existe-t-il ? Une sonde bloquée ou
     // trop lente ne tranche pas ; on garde alors le genre du montage.
     if (verifierDossier && !s.NonMonte && chemin != s.Lieu->Point &&
-        SondePour(chemin).Interroger().Etat == EtatSonde::Absent) {
-        return std::string(UniteInvalide);
+        m_releveur.Interroger(chemin).Etat == EtatSonde::Absent) {
+        return UniteInvalide;
     }
     return Connaitre(s).Genre;
 }

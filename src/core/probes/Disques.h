@@ -2,18 +2,22 @@
 // Les trois questions sur un lecteur (espace libre, taille, genre), posées par
 // le fil de l'interface sans jamais l'arrêter : l'espace d'un montage local qui
 // le tient en mémoire est lu directement (voir EspaceDirect.h) ; sinon il vient
-// de la sonde bornée de son chemin, qui le relève à la cadence de la fenêtre.
+// du releveur, qui relève tous ces chemins à la cadence de la fenêtre.
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/commun/LettresLecteurs.h"
 #include "core/probes/CarteLecteurs.h"
 #include "core/probes/InterfacesDisques.h"
-#include "core/probes/SondeBornee.h"
+#include "core/probes/Releveur.h"
 
 namespace pulsodex {
 
@@ -23,6 +27,10 @@ bool DiskExtensions();
 // À n'utiliser que depuis un seul fil (celui de l'interface). Les sources de
 // montages et de blocs doivent vivre plus longtemps que l'objet ; la sonde
 // d'espace est partagée avec les fils qui peuvent lui survivre.
+//
+// Pendant un tic (LectureDuTic), chaque lecteur n'est lu qu'une fois : le
+// panneau et toutes les règles d'avertissement qui le nomment partagent cette
+// réponse.
 class SondeDisques : public EspaceLecteurs {
 public:
     SondeDisques(CarteLecteurs carte, SourceMontages& montages, const InfosBlocs& blocs,
@@ -32,8 +40,8 @@ public:
     SondeDisques& operator=(const SondeDisques&) = delete;
 
     [[nodiscard]] const CarteLecteurs& Carte() const { return m_carte; }
-    // Nouvelle carte (après la boîte de configuration) ; les sondes au repos des
-    // chemins qui n'ont plus de lettre sont arrêtées, les sondes bloquées gardées.
+    // Nouvelle carte (après la boîte de configuration) ; le releveur oublie les
+    // chemins qui n'ont plus de lettre, sauf ceux dont le relevé est en cours.
     void ChangerCarte(CarteLecteurs carte);
     // Période des relevés de chaque chemin (celle du rafraîchissement) ; nulle :
     // un relevé à chaque question.
@@ -48,14 +56,26 @@ public:
     std::string GetDriveType32(std::uint8_t lecteur);
     // Le même, pour un lecteur qui vient de répondre : son dossier existe, il
     // n'est pas interrogé de nouveau.
-    std::string GenreRepondant(std::uint8_t lecteur);
+    std::string_view GenreRepondant(std::uint8_t lecteur);
 
     // Les montages en cours qu'on peut proposer pour une lettre.
     std::vector<Montage> MontagesAChoisir();
-    // Nombre de sondes (une au plus par chemin, chacune avec un fil au plus).
-    [[nodiscard]] std::size_t NombreSondes() const { return m_sondes.size(); }
-    // Relevés et réveils de toutes les sondes ; EnCadence si l'une relève encore.
-    [[nodiscard]] SondeBornee::Compteurs Bilan() const;
+    // Nombre de chemins confiés au releveur.
+    [[nodiscard]] std::size_t NombreSondes() const { return m_releveur.NombreChemins(); }
+    // Relevés, réveils, tournées et fils du releveur.
+    [[nodiscard]] Releveur::Compteurs Bilan() const { return m_releveur.Bilan(); }
+
+    // Le temps d'un tic : chaque lecteur n'est lu qu'une fois.
+    class LectureDuTic {
+    public:
+        explicit LectureDuTic(SondeDisques& disques) : m_disques(disques) { m_disques.OublierTic(true); }
+        ~LectureDuTic() { m_disques.OublierTic(false); }
+        LectureDuTic(const LectureDuTic&) = delete;
+        LectureDuTic& operator=(const LectureDuTic&) = delete;
+
+    private:
+        SondeDisques& m_disques;
+    };
 
 private:
     // Où se trouve un chemin : son montage, ou le montage prévu non monté.
@@ -76,16 +96,22 @@ private:
     // montage direct ; un chemin trop lent une fois passe pour de bon par son fil.
     bool Direct(const std::string& chemin, const Situation& s);
     ReponseSonde InterrogerDirect(const std::string& chemin);
-    SondeBornee& SondePour(const std::string& chemin);
-    std::string GenreDe(std::uint8_t lecteur, bool verifierDossier);
+    ReponseSonde Lire(std::uint8_t lecteur);
+    // Valable jusqu'à la question suivante : le tic compare sans copier.
+    std::string_view GenreDe(std::uint8_t lecteur, bool verifierDossier);
+    // Vide les réponses du tic ; dansTic : les suivantes sont gardées jusqu'au
+    // prochain appel.
+    void OublierTic(bool dansTic);
 
     CarteLecteurs m_carte;
     SourceMontages& m_montages;
     const InfosBlocs& m_blocs;
     std::shared_ptr<SondeEspace> m_sonde;
     std::chrono::milliseconds m_delai;
-    std::chrono::milliseconds m_cadence{0};
-    std::map<std::string, std::unique_ptr<SondeBornee>, std::less<>> m_sondes;
+    Releveur m_releveur;
+    // Les réponses du tic en cours, par lecteur (1 = A .. 26 = Z).
+    std::array<std::optional<ReponseSonde>, NombreLecteurs + 1> m_tic{};
+    bool m_dansTic = false;
     // Par point de montage, pour une version de la table.
     std::map<std::string, MontageConnu, std::less<>> m_connus;
     std::uint64_t m_versionConnus = 0;

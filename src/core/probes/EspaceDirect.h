@@ -1,7 +1,7 @@
 #pragma once
 // Les montages dont l'espace se lit sur le fil de l'interface : le noyau le
 // tient en mémoire pour ces systèmes de fichiers locaux, la question ne touche
-// ni le réseau ni le disque. Les autres passent par un fil de sonde borné.
+// ni le réseau ni le disque. Les autres passent par le releveur (Releveur.h).
 #include <chrono>
 #include <string_view>
 #include <vector>

@@ -12,7 +12,7 @@ namespace pulsodex {
 // du lecteur (1 = A .. 26 = Z), sans paramètres ni dossier de travail, fenêtre
 // normale ; sa réponse est ignorée. Rien pour un verbe vide, le total (0) ou
 // une lettre sans chemin. Le lanceur examine le dossier, ce qui resterait
-// bloqué sur un montage mort : un lecteur qui ne répond pas à la sonde bornée
+// bloqué sur un montage mort : un lecteur qui ne répond pas au releveur
 // n'est donc pas ouvert. Vrai quand le dossier a été confié au lanceur.
 bool OuvrirDisque(SondeDisques& disques, std::uint8_t lecteur, std::string_view verbe, Lanceur& lanceur);
 

@@ -127,6 +127,8 @@ void Tics::Rafraichir() {
         }
         // Une jauge n'est redessinée que si sa valeur a changé.
         m_bandes.Redessiner(m_cycle.Echantillonner(*m_config));
+        // Chaque lecteur est lu une fois pour son panneau et toutes les règles.
+        const SondeDisques::LectureDuTic lecture(m_services.Disques);
         m_disques.Traiter(*m_config);
         if (m_fenetre.Fermee()) {
             return;

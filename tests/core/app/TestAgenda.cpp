@@ -41,7 +41,10 @@ TEST(Concordance, JoursMoisHeuresMinutes) {
         {0, 0, "07:30", "", Moment(7, 30, 59), true}, {0, 0, "07:30", "", Moment(7, 31), false},
         {0, 0, "7:30", "", Moment(7, 30), false}, // sans le zéro : jamais
         {0, 0, "", "5", Moment(0, 5), true},  {0, 0, "", "05", Moment(13, 5), true},
-        {0, 0, "", "5", Moment(13, 50), false}, {0, 0, "", "00", Moment(13, 0), true}};
+        {0, 0, "", "5", Moment(13, 50), false}, {0, 0, "", "00", Moment(13, 0), true},
+        {0, 0, "23:59", "", Moment(23, 59), true}, {0, 0, "07h30", "", Moment(7, 30), false},
+        {0, 0, "07:30:00", "", Moment(7, 30), false}, {0, 0, "", "50", Moment(13, 50), true},
+        {0, 0, "", "005", Moment(0, 5), false}, {0, 0, "", "a", Moment(0, 5), false}};
     // clang-format on
     for (const auto& k : cas) {
         EXPECT_EQ(ConcordanceDateHeure(k.mois, k.jour, k.heure, k.minute, k.moment), k.attendu)

@@ -147,28 +147,29 @@ TEST_F(Disques, UneSondeParCheminEtNouvelleCarte) {
 TEST_F(Disques, LaCadenceVautPourChaqueCheminEtSArreteSansQuestion) {
     m_sonde->Repondre("/home/paul", 10, 5);
     m_sonde->Repondre("/boot/efi", 10, 5);
-    const std::size_t fils = test::FilsDuProcessus();
+    // Les fils détachés des essais précédents finissent d'abord.
+    ASSERT_TRUE(test::AttendreQue([] { return test::FilsDuProcessus() == 1U; }, Garde));
     auto disques = Creer(Carte({{'D', "/home/paul"}, {'F', "/boot/efi"}}));
     EXPECT_EQ(disques->MyDiskFree(D), 5); // sonde créée avant la cadence
     disques->FixerCadence(10ms);
     EXPECT_EQ(disques->MyDiskFree(F), 5); // et après
     m_sonde->Repondre("/home/paul", 10, 4);
     m_sonde->Repondre("/boot/efi", 10, 3);
-    // Chaque fil relève de lui-même : les nouvelles valeurs arrivent.
+    // Le releveur relève les deux chemins de lui-même : les nouvelles valeurs arrivent.
     const auto limite = std::chrono::steady_clock::now() + Garde;
     test::AttendreQue([&] { return disques->MyDiskFree(D) == 4 && disques->MyDiskFree(F) == 3; }, limite);
     EXPECT_EQ(disques->MyDiskFree(D), 4);
     EXPECT_EQ(disques->MyDiskFree(F), 3);
     EXPECT_EQ(disques->NombreSondes(), 2U);
-    EXPECT_EQ(m_sonde->FilsDistincts(), 2U);
-    // Sans question (fenêtre cachée, minuteur arrêté), les fils se reposent.
+    EXPECT_EQ(m_sonde->FilsDistincts(), 1U); // un seul fil pour tous les chemins
+    // Sans question (fenêtre cachée, minuteur arrêté), le releveur se repose.
     test::AttendreQue([&] { return !disques->Bilan().EnCadence; }, limite);
     EXPECT_FALSE(disques->Bilan().EnCadence);
-    // Une lettre retirée : son fil s'arrête ; les autres à la destruction.
+    // Une lettre retirée : son chemin est oublié ; le fil s'arrête à la destruction.
     disques->ChangerCarte(Carte({{'D', "/home/paul"}}));
     EXPECT_EQ(disques->NombreSondes(), 1U);
     disques.reset();
-    EXPECT_EQ(test::FilsDuProcessus(), fils);
+    EXPECT_EQ(test::FilsDuProcessus(), 1U); // le releveur au repos a été attendu
 }
 
 TEST_F(Disques, LeGenreSuitLaTableDesMontages) {
