@@ -304,21 +304,6 @@ std::ptrdiff_t Recevoir(Poignee fd, std::span<char> zone) {
     }
 }
 
-bool EnvoyerTout(Poignee fd, std::string_view donnees, const Reveil* reveil, milliseconds delai) {
-    const auto fin = Horloge::now() + delai;
-    while (!donnees.empty()) {
-        const std::ptrdiff_t n = Envoyer(fd, donnees);
-        if (n >= 0) {
-            donnees.remove_prefix(static_cast<std::size_t>(n));
-            continue;
-        }
-        if (AttendreEcriture(fd, reveil, milliseconds(Reste(fin))) != Attente::Prete) {
-            return false;
-        }
-    }
-    return true;
-}
-
 Descripteur Connecter(const std::string& hote, std::uint16_t port, milliseconds delai, const Reveil* reveil) {
     addrinfo indices{};
     indices.ai_family = AF_UNSPEC;

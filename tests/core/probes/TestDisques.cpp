@@ -66,7 +66,6 @@ TEST_F(Disques, LecteurSainEtLecteurSansLettre) {
         EXPECT_EQ(disques->GetDriveType32(lecteur), "Unité invalide");
     }
     EXPECT_EQ(m_sonde->Appels(), 2);
-    EXPECT_TRUE(DiskExtensions());
 }
 
 TEST_F(Disques, DossierSousUnMontage) {
