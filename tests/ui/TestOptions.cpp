@@ -41,6 +41,17 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_FALSE(fenetre.Pages->isTabVisible(2));
     EXPECT_FALSE(fenetre.Pages->isTabVisible(6));
     EXPECT_EQ(fenetre.Pages->tabText(7).toStdString(), "Mise à jour");
+    // Ctrl+Tab et Ctrl+Maj+Tab passent les pages cachées.
+    std::vector<int> vues;
+    for (const auto sens : {Qt::ControlModifier, Qt::ControlModifier, Qt::ControlModifier,
+                            Qt::ControlModifier, Qt::ControlModifier, Qt::ControlModifier}) {
+        QTest::keyClick(fenetre.Pages, Qt::Key_Tab, sens);
+        vues.push_back(fenetre.Pages->currentIndex());
+    }
+    QTest::keyClick(fenetre.Pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    vues.push_back(fenetre.Pages->currentIndex());
+    EXPECT_EQ(vues, (std::vector<int>{1, 3, 4, 5, 7, 0, 7}));
+    fenetre.Pages->setCurrentIndex(0);
     const std::pair<const char*, CaseACocher*> cases[] = {
         {"DateCheck", &etat->DateCheck},         {"CpuCheck", &etat->CpuCheck},
         {"MemJaugeCheck", &etat->MemJaugeCheck}, {"CpuJaugeInverseCheck", &etat->CpuJaugeInverseCheck},

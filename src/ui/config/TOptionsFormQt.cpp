@@ -51,7 +51,10 @@ TOptionsFormQt::TOptionsFormQt(TOptionsForm& etat, std::function<bool()> enregis
     Pages->addTab(PageServeurs(), QStringLiteral("Serveu&rs"));
     Pages->addTab(PageMiseAJour(), QStringLiteral("Mise à jour"));
     for (int i = 0; i < Pages->count(); ++i) {
-        Pages->setTabVisible(i, m_etat.OngletsVisibles[static_cast<std::size_t>(i)]);
+        // Ctrl+Tab ne saute que les pages désactivées : une page cachée l'est aussi.
+        const bool visible = m_etat.OngletsVisibles[static_cast<std::size_t>(i)];
+        Pages->setTabVisible(i, visible);
+        Pages->setTabEnabled(i, visible);
     }
     Pages->setCurrentIndex(m_etat.PageActive);
 
