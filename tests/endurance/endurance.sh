@@ -62,7 +62,9 @@ fermeur() {
         local f
         f=$(fenetre "Alarme Pulsodex")
         if [ -n "$f" ]; then
-            xdotool key --window "$f" Return 2>/dev/null
+            # Une vraie frappe sur la fenêtre active : un évènement envoyé à
+            # une fenêtre sans le focus est ignoré.
+            xdotool windowactivate --sync "$f" key Return 2>/dev/null
             echo >>"$TEMP_E2E/alarmes"
         fi
         sleep 0.2
