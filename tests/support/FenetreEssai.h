@@ -50,7 +50,7 @@ struct FenetreEssai {
                                 Demarrages, Locale, Mesureur, Infos, Montre, Memoire, Processeur, Identite,
                                 Lancement, Disques, Deconnexions, Dossier.string() + "/", "/opt/pulsodex"});
             // Jamais le vrai port 1109 dans un test : la boucle locale, un port libre.
-            m_fenetre->FixerEcouteServeur("127.0.0.1", 0);
+            m_fenetre->Reseau().FixerEcoute("127.0.0.1", 0);
             m_fenetre->Reseau().FixerEcouteMesures("127.0.0.1", 0);
         }
         return *m_fenetre;

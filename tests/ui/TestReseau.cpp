@@ -118,8 +118,8 @@ TEST(ServeurBureau, UneBoiteDemandeeAvantLArretNeSOuvrePlus) {
 TEST(FenetreReseau, ServeurSelonLeReglageFermeALaFermeture) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
-    ASSERT_TRUE(f.Serveur()->Serveur().Actif());
-    const std::uint16_t port = f.Serveur()->Serveur().Port();
+    ASSERT_TRUE(f.Reseau().Serveur()->Serveur().Actif());
+    const std::uint16_t port = f.Reseau().Serveur()->Serveur().Port();
     ClientEssai c = ClientSalue(port);
     c.Envoyer("GET\r\n");
     EXPECT_EQ(c.Ligne(), "OK");
@@ -127,7 +127,7 @@ TEST(FenetreReseau, ServeurSelonLeReglageFermeALaFermeture) {
     f.Config()->ModeServeur = false;
     f.Cacher();
     f.show();
-    EXPECT_FALSE(f.Serveur()->Serveur().Actif());
+    EXPECT_FALSE(f.Reseau().Serveur()->Serveur().Actif());
     EXPECT_TRUE(c.FinDeConnexion()); // un client encore connecté est congédié
     EXPECT_FALSE(ClientEssai(port).Connecte());
 }
@@ -216,15 +216,15 @@ TEST(FenetreReseau, MiseAJourSelonLaReponseEtLOrigine) {
         e.Reg.WriteString("", "TestMiseAJour", k.menu ? "Non" : "Oui");
         TPulsodexForm& f = e.Demarrer();
         if (k.menu) {
-            EXPECT_EQ(f.Verification(), nullptr) << k.texte;
+            EXPECT_EQ(f.Reseau().Verification(), nullptr) << k.texte;
             Enfant<QAction>(f, "MiseAJourMenu")->trigger();
             ASSERT_NE(QApplication::overrideCursor(), nullptr);
             EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         } else {
             EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         }
-        ASSERT_NE(f.Verification(), nullptr);
-        ASSERT_TRUE(AttendreEvenements([&] { return !f.Verification()->EnCours(); })) << k.texte;
+        ASSERT_NE(f.Reseau().Verification(), nullptr);
+        ASSERT_TRUE(AttendreEvenements([&] { return !f.Reseau().Verification()->EnCours(); })) << k.texte;
         EXPECT_EQ(QApplication::overrideCursor(), nullptr) << k.texte;
         ASSERT_EQ(e.Boites.Montrees.size(), k.texte.empty() ? 0U : 1U) << k.texte;
         if (!k.texte.empty()) {
@@ -280,7 +280,7 @@ TEST(FenetreReseau, FermerPendantUneVerificationNeMontreRien) {
     f.MiseAJourMenuClick();
     ASSERT_TRUE(muet.Requete().has_value());
     f.FormClose(); // n'attend pas les 30 secondes de lecture
-    EXPECT_FALSE(f.Verification()->EnCours());
+    EXPECT_FALSE(f.Reseau().Verification()->EnCours());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     QApplication::processEvents();
     EXPECT_TRUE(e.Boites.Montrees.empty());

@@ -98,14 +98,6 @@ const Echantillons& TPulsodexForm::Courants() const {
     return m_tics->Courants();
 }
 
-ServeurBureau* TPulsodexForm::Serveur() const {
-    return m_reseau->Serveur();
-}
-
-VerificationMiseAJour* TPulsodexForm::Verification() const {
-    return m_reseau->Verification();
-}
-
 bool TPulsodexForm::DansLaBarre() const {
     return m_rangement->DansLaBarre();
 }
@@ -446,10 +438,6 @@ void TPulsodexForm::TraiteErreur(const std::string& message) {
 }
 
 // --- Réseau ---
-
-void TPulsodexForm::FixerEcouteServeur(std::string adresse, std::uint16_t port) {
-    m_reseau->FixerEcoute(std::move(adresse), port);
-}
 
 void TPulsodexForm::MiseAJourMenuClick() {
     if (!m_fermee && m_config) {

@@ -33,12 +33,10 @@ class PanneauDisque;
 class PanneauxDisques;
 class RangementBarre;
 class ReseauFenetre;
-class ServeurBureau;
 class TCpuInfo;
 class TDisque;
 class TTaskBarIcon;
 class Tics;
-class VerificationMiseAJour;
 
 class TPulsodexForm : public QWidget {
     Q_OBJECT
@@ -82,12 +80,8 @@ public:
     void AProposMenuClick();
     void MiseAJourMenuClick();
 
-    // Serveur de contrôle : adresse et port d'écoute (les tests prennent la
-    // boucle locale et un port libre) ; nul tant qu'il n'a pas été activé.
-    void FixerEcouteServeur(std::string adresse, std::uint16_t port);
-    [[nodiscard]] ServeurBureau* Serveur() const;
-    [[nodiscard]] VerificationMiseAJour* Verification() const;
-    // Les services réseau (page des mesures comprise).
+    // Les services réseau : serveur de contrôle, vérification des mises à
+    // jour, page des mesures (les tests y fixent l'écoute).
     [[nodiscard]] ReseauFenetre& Reseau() const { return *m_reseau; }
 
     // Gestionnaire des exceptions échappées d'un gestionnaire d'événement.
