@@ -1,7 +1,9 @@
 # Outils communs des tests de bout en bout : le bureau privé (Xvfb, openbox,
 # trayer, weston), attentes bornées, lancement et arrêt du programme.
+# Chaque script le charge en premier ; son premier argument est le programme.
 # shellcheck shell=bash
-
+set -u
+PULSODEX=${1:?chemin de pulsodex}
 SAUT=77 # code « test sauté » pour CTest
 
 exiger() {
@@ -10,48 +12,45 @@ exiger() {
     done
 }
 
+# echec MESSAGE... : le dit et arrête le test.
+echec() {
+    echo "$*"
+    exit 1
+}
+
 # Le bureau des utilisateurs : français, un gestionnaire de fenêtres (openbox)
 # et une zone de notification (trayer) sur un Xvfb privé. Tout ce qui est
 # démarré ici est arrêté à la sortie, dans l'ordre inverse.
 PIDS_E2E=()
+TEMP_E2E=$(mktemp -d)
+trap nettoyer EXIT
+# Le dossier d'exécution de la session (prises locales, compositeur) : privé.
+export XDG_RUNTIME_DIR="$TEMP_E2E/execution"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$TEMP_E2E/programme"
+locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8' || echec "locale fr_FR.UTF-8 absente : lancer scripts/dependances.sh (en root)"
+export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
+unset LANGUAGE
 
-preparer_e2e() {
-    [ -n "${TEMP_E2E:-}" ] && return 0
-    TEMP_E2E=$(mktemp -d)
-    trap nettoyer EXIT
-    # Le dossier d'exécution de la session (prises locales, compositeur) : privé.
-    export XDG_RUNTIME_DIR="$TEMP_E2E/execution"
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-    if ! locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8'; then
-        echo "locale fr_FR.UTF-8 absente : lancer scripts/dependances.sh (en root)"
-        exit 1
-    fi
-    export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
-    unset LANGUAGE
-}
-
-# Démarre un Xvfb privé (1280x1024 ou la TAILLE donnée) et exporte DISPLAY.
-# Un numéro d'écran tiré au hasard loin des premiers (qu'un bureau ou un autre
-# Xvfb occupe souvent) ; l'écran obtenu est vérifié, un autre essayé au besoin.
-# -noreset : sans lui, Xvfb se réinitialise au départ de son dernier client
-# (la vérification) et refuse un instant les connexions suivantes.
-demarrer_xvfb_nu() {
-    exiger Xvfb xdotool
-    preparer_e2e
-    local taille=${1:-1280x1024} essai numero pid
+# demarrer_x PROGRAMME [TAILLE] : un serveur X privé (Xvfb ou Xephyr, 1280x1024
+# ou la TAILLE donnée), exporte DISPLAY. Un numéro d'écran tiré au hasard loin
+# des premiers, vérifié, un autre essayé au besoin. -noreset (Xvfb) : sans lui,
+# le serveur se réinitialise au départ de la vérification et refuse un instant
+# les connexions suivantes.
+demarrer_x() {
+    exiger "$1" xdotool
+    local essai numero options=(-screen 0 "${2:-1280x1024}x24" -noreset)
+    [ "$1" = Xephyr ] && options=(-screen "${2:-1280x1024}" -resizeable)
     for essai in 1 2 3 4 5; do
         numero=$((200 + RANDOM % 700))
-        Xvfb ":$numero" -screen 0 "${taille}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-        pid=$!
-        if attendre_tant_que_vivant "$pid" 10 env DISPLAY=":$numero" xdotool getdisplaygeometry; then
-            PIDS_E2E+=("$pid")
+        "$1" ":$numero" "${options[@]}" -nolisten tcp >/dev/null 2>&1 &
+        if attendre_tant_que_vivant $! 10 env DISPLAY=":$numero" xdotool getdisplaygeometry; then
+            PIDS_E2E+=($!)
             export DISPLAY=":$numero"
             return 0
         fi
-        arreter_pid "$pid"
+        arreter_pid $!
     done
-    echo "Xvfb n'a pas démarré"
-    exit 1
+    echec "$1 n'a pas démarré"
 }
 
 # Le gestionnaire de fenêtres puis la zone de notification, en bas à droite,
@@ -60,33 +59,30 @@ demarrer_bureau() {
     exiger openbox trayer xprop xwininfo
     openbox --sm-disable >/dev/null 2>&1 &
     PIDS_E2E+=($!)
-    attendre_tant_que_vivant $! 10 gestionnaire_present || { echo "openbox n'a pas démarré"; exit 1; }
+    attendre_tant_que_vivant $! 10 gestionnaire_present || echec "openbox n'a pas démarré"
     trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
         --SetPartialStrut false --transparent false >/dev/null 2>&1 &
     PIDS_E2E+=($!)
-    attendre_tant_que_vivant $! 10 zone_notification_presente || { echo "trayer n'a pas démarré"; exit 1; }
+    attendre_tant_que_vivant $! 10 zone_notification_presente || echec "trayer n'a pas démarré"
 }
 
 # Le bureau entier, ce que les tests de bout en bout prennent par défaut.
 demarrer_xvfb() {
-    demarrer_xvfb_nu "$@"
+    demarrer_x Xvfb "$@"
     demarrer_bureau
 }
 
-# Un compositeur Wayland sans écran (weston), avec XWayland quand « --xwayland »
-# est donné : exporte WAYLAND_DISPLAY, et X_WESTON, l'écran X de son XWayland
-# (démarré au premier client). Le journal de weston note aussi les demandes
-# des fenêtres X (portée xwm-wm-x11) dans JOURNAL_WESTON.
+# Un compositeur Wayland sans écran (weston) avec XWayland : exporte
+# WAYLAND_DISPLAY, et X_WESTON, l'écran X de son XWayland. Le journal de weston
+# note aussi les demandes des fenêtres X (portée xwm-wm-x11) dans JOURNAL_WESTON.
 demarrer_weston() {
-    exiger weston
-    preparer_e2e
+    exiger weston Xwayland xdotool
     JOURNAL_WESTON="$TEMP_E2E/weston.log"
-    weston --backend=headless-backend.so --socket=pulsodex-wayland --width=1280 --height=1024 \
-        --idle-time=0 --logger-scopes=log,xwm-wm-x11 --log="$JOURNAL_WESTON" "$@" >/dev/null 2>&1 &
+    weston --backend=headless-backend.so --socket=pulsodex-wayland --width=1280 --height=1024 --xwayland \
+        --idle-time=0 --logger-scopes=log,xwm-wm-x11 --log="$JOURNAL_WESTON" >/dev/null 2>&1 &
     PIDS_E2E+=($!)
-    local pret=(test -S "$XDG_RUNTIME_DIR/pulsodex-wayland")
-    [ "${1:-}" = --xwayland ] && pret=(grep -q 'xserver listening on display' "$JOURNAL_WESTON")
-    attendre_tant_que_vivant $! 10 "${pret[@]}" || { echo "weston n'a pas démarré"; cat "$JOURNAL_WESTON"; exit 1; }
+    attendre_tant_que_vivant $! 10 grep -q 'xserver listening on display' "$JOURNAL_WESTON" ||
+        { cat "$JOURNAL_WESTON"; echec "weston n'a pas démarré"; }
     export WAYLAND_DISPLAY=pulsodex-wayland
     X_WESTON=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$JOURNAL_WESTON")
 }
@@ -96,8 +92,8 @@ gestionnaire_present() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window 
 # après son panneau : deux fenêtres « trayer ».
 zone_notification_presente() { [ "$(xwininfo -root -tree | grep -c '"trayer"')" -ge 2 ]; }
 
-# attendre_tant_que_vivant PID DELAI_S COMMANDE... : comme attendre, mais
-# abandonne dès que le processus PID a disparu.
+# attendre_tant_que_vivant PID DELAI_S COMMANDE... : répète la commande jusqu'à
+# ce qu'elle réussisse ; abandonne dès que le processus PID a disparu.
 attendre_tant_que_vivant() {
     local pid=$1 fin=$((SECONDS + $2))
     shift 2
@@ -106,6 +102,11 @@ attendre_tant_que_vivant() {
         sleep 0.05
     done
     return 1
+}
+
+# attendre DELAI_S COMMANDE... : répète la commande jusqu'à ce qu'elle réussisse.
+attendre() {
+    attendre_tant_que_vivant $$ "$@" || { echo "délai dépassé : ${*:2}"; return 1; }
 }
 
 # arreter_pid PID : SIGTERM, SIGKILL s'il est encore là 5 s après, puis sa fin.
@@ -128,50 +129,63 @@ nettoyer() {
     rm -rf "$TEMP_E2E"
 }
 
-# attendre DELAI_S COMMANDE... : répète la commande jusqu'à ce qu'elle réussisse.
-attendre() {
-    local delai=$1
-    shift
-    local fin=$((SECONDS + delai))
-    while [ $SECONDS -lt $fin ]; do
-        if "$@" >/dev/null 2>&1; then
-            return 0
-        fi
-        sleep 0.1
-    done
-    echo "délai dépassé : $*"
-    return 1
-}
-
 # Identifiant de la fenêtre visible dont le titre est exactement $1.
-fenetre() {
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
-
+fenetre() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 fenetre_presente() { [ -n "$(fenetre "$1")" ]; }
+fenetre_absente() { ! fenetre_presente "$1"; }
+# Nombre de fenêtres visibles de titre $1.
+fenetres_nommees() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | wc -l; }
 
 # L'icône du programme PID dans la zone de notification : sa fenêtre visible
 # que le gestionnaire de fenêtres ne gère pas (pas de WM_STATE), logée dans trayer.
 icone_de() {
     local w
     for w in $(xdotool search --onlyvisible --pid "$1" 2>/dev/null); do
-        if ! xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state'; then
-            echo "$w"
-            return 0
-        fi
+        xprop -id "$w" WM_STATE 2>/dev/null | grep -q 'window state' || { echo "$w" && return 0; }
     done
     return 1
 }
 
-# Nombre de fenêtres visibles du programme (menus ouverts compris).
-fenetres_du_programme() { xdotool search --onlyvisible --pid "$PROGRAMME_PID" 2>/dev/null | wc -l; }
-fenetres_au_moins() { [ "$(fenetres_du_programme)" -ge "$1" ]; }
+# La barre : sa géométrie (xdotool) contient-elle $1 ?
+barre_a() { xdotool getwindowgeometry "$BARRE" | grep -q -- "$1"; }
+
+# L'empreinte MD5 des rangées de pixels HAUT à BAS (comprises, bornées à
+# l'image) de la barre, lues dans l'image XWD de « xwd -id » : son en-tête
+# (25 mots gros-boutistes) puis 12 octets par couleur avant les rangées.
+empreinte() {
+    local image="$TEMP_E2E/image.xwd" e bas
+    xwd -silent -id "$BARRE" >"$image" 2>/dev/null || return 1
+    read -ra e < <(od -An -v -w100 -tu4 --endian=big -N100 "$image")
+    bas=$(($2 < e[5] - 1 ? $2 : e[5] - 1))
+    tail -c +$((e[0] + e[19] * 12 + $1 * e[12] + 1)) "$image" | head -c $(((bas - $1 + 1) * e[12])) | md5sum
+}
+# rangees_changent HAUT BAS : ces rangées changent-elles, sur quelques secondes ?
+rangees_changent() {
+    local premiere i
+    premiere=$(empreinte "$1" "$2") || return 1
+    for i in $(seq 1 30); do
+        sleep 0.2
+        [ "$(empreinte "$1" "$2")" != "$premiere" ] && return 0
+    done
+    echo "rangées $1 à $2 figées"
+    return 1
+}
+
+# Le port 1109 est-il tenu par notre programme ?
+le_notre() { ss -Hltnp 'sport = :1109' 2>/dev/null | grep -q "pid=$PROGRAMME_PID,"; }
 
 # reglages_de_base [LIGNE...] : le fichier des réglages d'un programme déjà
 # lancé une fois (pas de question de mise à jour), suivi des lignes données.
 reglages_de_base() {
     printf '[General]\nVersion=1.0 Béta 2\nTestMiseAJour=Non\n' >"$TEMP_E2E/Pulsodex.conf"
     [ $# -eq 0 ] || printf '%s\n' "$@" >>"$TEMP_E2E/Pulsodex.conf"
+}
+
+# reglages_contiennent LIGNE... : chaque ligne est dans le fichier des réglages.
+reglages_contiennent() {
+    for ligne in "$@"; do
+        grep -qxF -- "$ligne" "$PULSODEX_CONFIG" || { cat "$PULSODEX_CONFIG"; echec "absent des réglages : $ligne"; }
+    done
 }
 
 # Lance le programme avec des réglages et un dossier temporaires.
@@ -184,25 +198,32 @@ lancer_pulsodex() {
     PROGRAMME_PID=$!
 }
 
-# Attend la fin du programme (borné) et rend son code de sortie.
-attendre_fin() {
-    local delai=$1
-    local fin=$((SECONDS + delai))
-    while kill -0 "$PROGRAMME_PID" 2>/dev/null; do
-        if [ $SECONDS -ge $fin ]; then
-            echo "le programme ne s'est pas arrêté"
-            return 1
-        fi
-        sleep 0.1
-    done
-    wait "$PROGRAMME_PID"
+# Lance le programme et attend sa barre, dont l'identifiant va dans BARRE.
+lancer_barre() {
+    lancer_pulsodex "$@"
+    attendre 15 fenetre_presente "Pulsodex XP" || exit 1
+    BARRE=$(fenetre "Pulsodex XP")
 }
 
-# arreter_programme SIGNAL : envoie le signal et attend la fin (borné) ; rend
-# le code de attendre_fin. Le programme n'est oublié que s'il a fini sans
-# erreur : sinon le nettoyage de la sortie le tue encore.
+# Attend la fin du programme (borné) : le programme est oublié s'il a fini
+# avec le code 0 ; sinon le nettoyage de la sortie le tue encore.
+attendre_fin() {
+    attendre_tant_que_vivant "$PROGRAMME_PID" "$1" false
+    kill -0 "$PROGRAMME_PID" 2>/dev/null && { echo "le programme ne s'est pas arrêté"; return 1; }
+    wait "$PROGRAMME_PID" || { echo "code de sortie $?"; return 1; }
+    PROGRAMME_PID=
+}
+
+# arreter_programme SIGNAL : envoie le signal et attend la fin (code 0).
 arreter_programme() {
     kill "-$1" "$PROGRAMME_PID"
-    attendre_fin 15 || return
-    PROGRAMME_PID=
+    attendre_fin 15
+}
+
+# Le marqueur « Pulsodex.quit » déposé dans le dossier du programme le ferme
+# en deux tics (et de la marge pour une machine chargée) ; il a disparu ensuite.
+quitter_par_le_marqueur() {
+    touch "$PULSODEX_REPERTOIRE/Pulsodex.quit"
+    attendre_fin 10 || exit 1
+    [ ! -e "$PULSODEX_REPERTOIRE/Pulsodex.quit" ] || echec "le marqueur est resté"
 }

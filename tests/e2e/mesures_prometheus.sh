@@ -4,8 +4,6 @@
 # dossier de données temporaire ; la mémoire physique libre stockée suit
 # MemAvailable et l'espace libre de chaque lecteur suit statvfs, à quelques
 # pour cent près ; promtool accepte la page. Page éteinte : port fermé.
-set -u
-PULSODEX=${1:?chemin de pulsodex}
 source "$(dirname "$0")/commun.sh"
 exiger prometheus promtool python3 stat
 demarrer_xvfb
@@ -14,119 +12,62 @@ port_libre() { python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.
 PORT=$(port_libre)
 PORT_PROMETHEUS=$(port_libre)
 export PULSODEX_ECOUTE_MESURES=127.0.0.1
-
-# Sortie d'un GET : en-têtes puis corps (python3, sans autre outil).
-obtenir() {
-    python3 - "$1" <<'FIN'
-import sys, urllib.request
-with urllib.request.urlopen(sys.argv[1], timeout=5) as r:
-    print(r.headers.get("Content-Type"))
-    sys.stdout.write(r.read().decode())
-FIN
+# La page : son type de contenu sur la première ligne, puis le corps.
+page_prete() {
+    python3 -c 'import sys, urllib.request as u; r = u.urlopen(sys.argv[1], timeout=5)
+print(r.headers["Content-Type"]); print(r.read().decode(), end="")' "http://127.0.0.1:$PORT/metrics" >"$TEMP_E2E/page"
 }
-page_prete() { obtenir "http://127.0.0.1:$PORT/metrics" >"$TEMP_E2E/page" 2>/dev/null; }
-
-# La valeur stockée d'une requête PromQL, par série : « étiquette valeur ».
-requete() {
-    python3 - "$PORT_PROMETHEUS" "$1" "${2:-}" <<'FIN'
-import json, sys, urllib.parse, urllib.request
-port, expr, etiquette = sys.argv[1], sys.argv[2], sys.argv[3]
-url = f"http://127.0.0.1:{port}/api/v1/query?" + urllib.parse.urlencode({"query": expr})
-with urllib.request.urlopen(url, timeout=5) as r:
-    donnees = json.load(r)
-for serie in donnees["data"]["result"]:
-    print(serie["metric"].get(etiquette, "-"), serie["value"][1])
-FIN
-}
-cible_en_service() {
-    python3 - "$PORT_PROMETHEUS" <<'FIN'
-import json, sys, urllib.request
-with urllib.request.urlopen(f"http://127.0.0.1:{sys.argv[1]}/api/v1/targets", timeout=5) as r:
-    cibles = json.load(r)["data"]["activeTargets"]
-sys.exit(0 if cibles and all(c["health"] == "up" for c in cibles) else 1)
-FIN
-}
+# La valeur stockée d'une requête PromQL ; les lecteurs : « dossier valeur » par série.
+requete() { promtool query instant "http://127.0.0.1:$PORT_PROMETHEUS" "$1"; }
+valeur() { requete "$1" | sed -n 's/.* => \([^ ]*\) @.*/\1/p'; }
+lecteurs() { requete pulsodex_lecteur_libre_bytes | sed -n 's/.*dossier="\([^"]*\)".* => \([^ ]*\) @.*/\1 \2/p'; }
 # proches A B : A et B à 5 % près (de B).
-proches() { python3 -c "import sys; a, b = float(sys.argv[1]), float(sys.argv[2]); sys.exit(0 if abs(a - b) <= 0.05 * b else 1)" "$1" "$2"; }
+proches() { python3 -c "import sys; a, b = float(sys.argv[1]), float(sys.argv[2]); sys.exit(abs(a - b) > 0.05 * b)" "$1" "$2"; }
 
 mkdir -p "$TEMP_E2E/d"
 reglages_de_base "PublierMesures=Oui" "PortMesures=$PORT" "[Lecteurs]" "C=/" "D=$TEMP_E2E/d" \
     "[1280x1024]" "ListeDisques=CD" "ModeServeur=Non"
-lancer_pulsodex
-attendre 15 fenetre_presente "Pulsodex XP" || exit 1
+lancer_barre
 attendre 5 page_prete || exit 1
-head -n 1 "$TEMP_E2E/page" | grep -qx 'text/plain; version=0.0.4; charset=utf-8' ||
-    { echo "type de contenu : $(head -n 1 "$TEMP_E2E/page")"; exit 1; }
-tail -n +2 "$TEMP_E2E/page" >"$TEMP_E2E/mesures"
-if ! promtool check metrics <"$TEMP_E2E/mesures"; then
-    echo "promtool refuse la page :"
-    cat "$TEMP_E2E/mesures"
-    exit 1
-fi
+type=$(head -n 1 "$TEMP_E2E/page")
+[ "$type" = 'text/plain; version=0.0.4; charset=utf-8' ] || echec "type de contenu : $type"
+tail -n +2 "$TEMP_E2E/page" | promtool check metrics || { cat "$TEMP_E2E/page"; echec "promtool refuse la page"; }
 
-cat >"$TEMP_E2E/prometheus.yml" <<FIN
-global:
-  scrape_interval: 1s
-  evaluation_interval: 1s
-scrape_configs:
-  - job_name: pulsodex
-    static_configs:
-      - targets: ["127.0.0.1:$PORT"]
-FIN
+printf 'global:\n  scrape_interval: 1s\nscrape_configs:\n  - job_name: pulsodex\n    static_configs:\n' \
+    >"$TEMP_E2E/prometheus.yml"
+printf '      - targets: ["127.0.0.1:%s"]\n' "$PORT" >>"$TEMP_E2E/prometheus.yml"
 prometheus --config.file="$TEMP_E2E/prometheus.yml" --storage.tsdb.path="$TEMP_E2E/donnees" \
     --web.listen-address="127.0.0.1:$PORT_PROMETHEUS" --log.level=warn >"$TEMP_E2E/prometheus.log" 2>&1 &
 PIDS_E2E+=($!)
-releve_stocke() { [ -n "$(requete pulsodex_lecteur_libre_bytes)" ]; }
-if ! attendre 20 cible_en_service || ! attendre 10 releve_stocke; then
-    echo "Prometheus n'a rien relevé :"
-    cat "$TEMP_E2E/prometheus.log"
-    exit 1
-fi
+attendre 30 eval '[ -n "$(lecteurs)" ]' || { cat "$TEMP_E2E/prometheus.log"; echec "Prometheus n'a rien relevé"; }
 
-# (Les produits en arithmétique entière du shell : awk écrirait « 2,3e+10 » en français.)
-# Mémoire : la valeur stockée face à MemAvailable, relu juste après (quelques
+# La valeur stockée face à celle du système, relue juste après (plusieurs
 # essais : la machine vit entre le relevé et la lecture).
 memoire_conforme() {
     local stockee disponible
-    stockee=$(requete pulsodex_memoire_physique_libre_bytes | awk '{print $2}')
+    stockee=$(valeur pulsodex_memoire_physique_libre_bytes)
     disponible=$(($(awk '/^MemAvailable:/ {print $2}' /proc/meminfo) * 1024))
     echo "mémoire physique libre : stockée $stockee, MemAvailable $disponible"
     proches "$stockee" "$disponible"
 }
-# Lecteurs : chacun répond, et son espace libre stocké suit f_bfree × f_frsize.
+# Lecteurs : les deux répondent, et leur espace libre stocké suit f_bfree × f_frsize.
 lecteurs_conformes() {
-    local dossier stockee libre blocs taille n=0
-    [ "$(requete 'min(pulsodex_lecteur_repond)' | awk '{print $2}')" = 1 ] || return 1
+    local dossier stockee blocs taille
+    [ "$(valeur 'min(pulsodex_lecteur_repond)')" = 1 ] && [ "$(lecteurs | wc -l)" -eq 2 ] || return 1
     while read -r dossier stockee; do
         read -r blocs taille < <(stat -f -c '%f %S' "$dossier")
-        libre=$((blocs * taille))
-        echo "lecteur $dossier : stocké $stockee, statvfs $libre"
-        proches "$stockee" "$libre" || return 1
-        n=$((n + 1))
-    done < <(requete pulsodex_lecteur_libre_bytes dossier)
-    [ "$n" -eq 2 ]
+        echo "lecteur $dossier : stocké $stockee, statvfs $((blocs * taille))"
+        proches "$stockee" $((blocs * taille)) || return 1
+    done < <(lecteurs)
 }
 for verification in memoire_conforme lecteurs_conformes; do
-    ok=0
-    for essai in 1 2 3; do
-        if $verification; then
-            ok=1
-            break
-        fi
-        sleep 1
-    done
-    [ $ok -eq 1 ] || { echo "$verification : écart de plus de 5 %"; exit 1; }
+    attendre 5 $verification || { $verification; echec "$verification : écart de plus de 5 %"; }
 done
 arreter_programme TERM || exit 1
 
-# Page éteinte : le port reste fermé.
-sed -i 's/^PublierMesures=Oui$/PublierMesures=Non/' "$TEMP_E2E/Pulsodex.conf"
-grep -qx 'PublierMesures=Non' "$TEMP_E2E/Pulsodex.conf" || { echo "réglage non écrit"; exit 1; }
-lancer_pulsodex
-attendre 15 fenetre_presente "Pulsodex XP" || exit 1
-if (exec 4<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null; then
-    echo "le port $PORT répond alors que PublierMesures vaut Non"
-    exit 1
-fi
+sed -i 's/^PublierMesures=Oui$/PublierMesures=Non/' "$PULSODEX_CONFIG"
+reglages_contiennent PublierMesures=Non
+lancer_barre
+(exec 4<>"/dev/tcp/127.0.0.1/$PORT") 2>/dev/null && echec "le port $PORT répond alors que PublierMesures vaut Non"
 arreter_programme TERM || exit 1
 echo "ok"
