@@ -12,17 +12,15 @@
 //   essai_reglages verifier FICHIER SECTION
 //       le fichier se lit proprement et les 40 valeurs sont du même tour ;
 //       écrit ce tour.
-//   essai_reglages lire FICHIER SECTION NOM
 //   essai_reglages ecrire FICHIER SECTION NOM TEXTE
 //       code 0 si la valeur a atteint le disque ; sinon 1 et la cause.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "core/commun/Fichiers.h"
-#include "core/commun/Textes.h"
 #include "core/config/FichierIni.h"
 #include "core/config/RegistreFichier.h"
 #include "linux/HorlogeLinux.h"
@@ -44,13 +42,7 @@ std::string Texte(const std::string& section, long tour) {
 
 // Le tour d'une valeur écrite par Texte ; -1 si elle n'en vient pas.
 long Tour(const std::string& section, const std::string& texte) {
-    const std::string prefixe = section + "-";
-    if (!texte.starts_with(prefixe)) {
-        return -1;
-    }
-    const std::string reste = texte.substr(prefixe.size());
-    const auto tour = LireEntierDecimal(reste.substr(0, reste.find('-')));
-    return tour ? static_cast<long>(*tour) : -1;
+    return texte.starts_with(section + '-') ? std::atol(&texte[section.size() + 1]) : -1;
 }
 
 // Le fichier et son registre, sur l'horloge et le verrou du système.
@@ -62,20 +54,18 @@ struct Reglages {
     RegistreFichier Reg;
 };
 
-int Tours(const std::string& fichier, const std::string& section, long nombre, const char* etape,
+int Tours(const std::string& fichier, const std::string& section, long nombre, const std::string& etape,
           long tourArret) {
     Reglages r(fichier);
     long fait = 0;
-    if (etape != nullptr) {
-        const EtapeEcriture arret = std::strcmp(etape, "verrou") == 0       ? EtapeEcriture::VerrouPris
-                                    : std::strcmp(etape, "temporaire") == 0 ? EtapeEcriture::TemporaireEcrit
-                                                                            : EtapeEcriture::FichierRemplace;
-        r.Stockage.Observateur = [&fait, arret, tourArret](EtapeEcriture e) {
-            if (e == arret && fait + 1 == tourArret) {
-                std::raise(SIGKILL);
-            }
-        };
-    }
+    const EtapeEcriture arret = etape == "verrou"       ? EtapeEcriture::VerrouPris
+                                : etape == "temporaire" ? EtapeEcriture::TemporaireEcrit
+                                                        : EtapeEcriture::FichierRemplace;
+    r.Stockage.Observateur = [&fait, arret, tourArret](EtapeEcriture e) {
+        if (e == arret && fait + 1 == tourArret) {
+            std::raise(SIGKILL);
+        }
+    };
     long tour = std::max(0L, Tour(section, r.Reg.ReadString(section, Nom(0), ""))) + 1;
     for (; nombre == 0 || fait < nombre; ++fait, ++tour) {
         for (int i = 0; i < NombreValeurs; ++i) {
@@ -108,17 +98,15 @@ int Verifier(const std::string& fichier, const std::string& section) {
         std::printf("fichier illisible ou abîmé\n");
         return 1;
     }
-    long tour = -2;
+    long tour = -1;
     for (int i = 0; i < NombreValeurs; ++i) {
-        const auto valeur = lecture.Valeurs.find(section + "\\" + Nom(i));
-        const bool presente = valeur != lecture.Valeurs.end();
-        const long t = presente ? Tour(section, valeur->second) : -1;
-        if (!presente || valeur->second != Texte(section, t) || (tour != -2 && t != tour)) {
-            std::printf("contenu mêlé : %s = %s\n", Nom(i).c_str(),
-                        presente ? valeur->second.c_str() : "(absente)");
+        const auto v = lecture.Valeurs.find(section + "\\" + Nom(i));
+        const std::string texte = v == lecture.Valeurs.end() ? "(absente)" : v->second;
+        tour = i == 0 ? Tour(section, texte) : tour; // les 40 sont du tour de la première
+        if (texte != Texte(section, tour)) {
+            std::printf("contenu mêlé : %s = %s\n", Nom(i).c_str(), texte.c_str());
             return 1;
         }
-        tour = t;
     }
     std::printf("%ld\n", tour);
     return 0;
@@ -127,30 +115,20 @@ int Verifier(const std::string& fichier, const std::string& section) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const auto arg = [&](int i) {
-        return std::string(i < argc ? argv[i] : "");
-    };
-    const std::string fichier = arg(2);
-    if (arg(1) == "tours" && (argc == 5 || argc == 7)) {
-        return Tours(fichier, arg(3), std::strtol(argv[4], nullptr, 10), argc == 7 ? argv[5] : nullptr,
-                     argc == 7 ? std::strtol(argv[6], nullptr, 10) : 0);
+    const std::vector<std::string> a(argv + 1, argv + argc);
+    if ((a.size() == 4 || a.size() == 6) && a[0] == "tours") {
+        return Tours(a[1], a[2], std::stol(a[3]), a.size() > 4 ? a[4] : "",
+                     a.size() > 4 ? std::stol(a[5]) : 0);
     }
-    if (arg(1) == "verifier" && argc == 4) {
-        return Verifier(fichier, arg(3));
+    if (a.size() == 3 && a[0] == "verifier") {
+        return Verifier(a[1], a[2]);
     }
-    if (arg(1) == "lire" && argc == 5) {
-        std::printf("%s\n", Reglages(fichier).Reg.ReadString(arg(3), arg(4), "(absente)").c_str());
-        return 0;
-    }
-    if (arg(1) == "ecrire" && argc == 6) {
-        Reglages r(fichier);
-        r.Reg.WriteString(arg(3), arg(4), arg(5));
-        if (r.Reg.Synchroniser()) {
-            return 0;
-        }
+    if (a.size() == 5 && a[0] == "ecrire") {
+        Reglages r(a[1]);
+        r.Reg.WriteString(a[2], a[3], a[4]);
+        const bool ecrit = r.Reg.Synchroniser();
         std::printf("%s\n", r.Reg.ErreurEcriture().c_str());
-        return 1;
+        return ecrit ? 0 : 1;
     }
-    std::fprintf(stderr, "usage : essai_reglages tours|verifier|lire|ecrire FICHIER SECTION …\n");
-    return 2;
+    return 2; // usage : voir plus haut
 }
