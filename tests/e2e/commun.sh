@@ -13,10 +13,7 @@ exiger() {
 }
 
 # echec MESSAGE... : le dit et arrête le test.
-echec() {
-    echo "$*"
-    exit 1
-}
+echec() { echo "$*"; exit 1; }
 
 # Le bureau des utilisateurs : français, un gestionnaire de fenêtres (openbox)
 # et une zone de notification (trayer) sur un Xvfb privé. Tout ce qui est
@@ -67,10 +64,7 @@ demarrer_bureau() {
 }
 
 # Le bureau entier, ce que les tests de bout en bout prennent par défaut.
-demarrer_xvfb() {
-    demarrer_x Xvfb "$@"
-    demarrer_bureau
-}
+demarrer_xvfb() { demarrer_x Xvfb "$@" && demarrer_bureau; }
 
 # Un compositeur Wayland sans écran (weston) avec XWayland : exporte
 # WAYLAND_DISPLAY, et X_WESTON, l'écran X de son XWayland. Le journal de weston
@@ -215,10 +209,7 @@ attendre_fin() {
 }
 
 # arreter_programme SIGNAL : envoie le signal et attend la fin (code 0).
-arreter_programme() {
-    kill "-$1" "$PROGRAMME_PID"
-    attendre_fin 15
-}
+arreter_programme() { kill "-$1" "$PROGRAMME_PID"; attendre_fin 15; }
 
 # Le marqueur « Pulsodex.quit » déposé dans le dossier du programme le ferme
 # en deux tics (et de la marge pour une machine chargée) ; il a disparu ensuite.
