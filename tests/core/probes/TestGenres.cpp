@@ -25,30 +25,20 @@ TEST_F(Genres, ChaqueFamilleSurLaTableDUnBureau) {
     };
     const Cas cas[] = {
         {"/", "Disque local"},
-        {"/home", "Disque local"}, // btrfs : majeur nul, trouvé par le nom de sa source
-        {"/boot/efi", "Disque local"},
-        {"/donnees", "Disque local"},
-        {"/snap/core22/1122", "Disque local"},
+        {"/home", "Disque local"},                      // btrfs : majeur nul, trouvé par le nom de sa source
         {"/run/media/paul/Sauvegarde", "Disque local"}, // disque USB non amovible pour le noyau
         {"/media/paul/CLE USB", "Disque amovible"},
         {"/media/paul/DVD Vacances", "Cédérom"},
         {"/mnt/iso", "Cédérom"},
         {"/tmp", "Emulation de disque en mémoire vive"},
-        {"/mnt/ram", "Emulation de disque en mémoire vive"},
-        {"/run", "Emulation de disque en mémoire vive"},
         {"/mnt/nas", "Connexion réseau //nas/partage"},
         {"/mnt/nfs", "Connexion réseau serveur:/export/donnees"},
-        {"/mnt/hote", "Connexion réseau hostshare"},
-        {"/mnt/ceph", "Connexion réseau 10.0.0.1:6789:/"},
         {"/home/paul/distant", "Connexion réseau paul@hote.lan:/srv"},
-        {"/mnt/web", "Connexion réseau https://dav.exemple.fr/fichiers"},
         {"/mnt/v6", "Connexion réseau [fe80::1]:/export"},
         {"/mnt/sans source", "Connexion réseau"},
         {"/mnt/auto", "Connexion réseau archive:/vieux"},
         {"/mnt/vide", "Unité inconnue"},
-        {"/mnt/inconnu", "Unité inconnue"},
         {"/proc", "Unité inconnue"},
-        {"/sys/fs/cgroup", "Unité inconnue"},
     };
     for (const auto& k : cas) {
         EXPECT_EQ(GenreAu(k.point), k.genre) << k.point;
@@ -64,7 +54,6 @@ TEST_F(Genres, PeripheriqueBlocDuDisquePourUnePartition) {
     cle.Peripherique = "0:99"; // le nom de la source suffit
     EXPECT_EQ(m_blocs.Chercher(cle)->Nom, "sdb");
     EXPECT_FALSE(m_blocs.Chercher({"0:40", "/", "/mnt/nas", "cifs", "//nas/partage"}));
-    EXPECT_FALSE(m_blocs.Chercher({"8:99", "/", "/x", "ext4", "/dev/sdz9"}));
     EXPECT_FALSE(BlocsSys("/chemin/absent").Chercher(cle));
 }
 
@@ -80,7 +69,6 @@ TEST(GenresWindows, TypesDeLecteur) {
         {2, "", "Disque amovible"},
         {3, "", "Disque local"},
         {4, "\\\\nas\\partage", "Connexion réseau \\\\nas\\partage"},
-        {4, "", "Connexion réseau"},
         {5, "", "Cédérom"},
         {6, "", "Emulation de disque en mémoire vive"},
         {7, "", "Unité inconnue"},
@@ -102,14 +90,10 @@ TEST(GenresReseau, SourcesEtLibelles) {
         {"[fe80::1]:/x", true},
         {"https://a.b/c", true},
         {"/dev/sda1", false},
-        {"UUID=abc", false},
-        {"systemd-1", false},
         {":/x", false},
         {"///x", false},
         {"", false},
-        {"pool/donnees", false},
         {"a b:/x", false},
-        {"[]:/x", false},
         {"[fe80::1/x", false},
     };
     for (const auto& k : cas) {
