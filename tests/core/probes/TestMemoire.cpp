@@ -25,21 +25,16 @@ TEST(Meminfo, NoyauRecentEtAncien) {
     EXPECT_EQ(ancien->AvailPhys, (112304LL + 150272 + 932512) * 1024);
     EXPECT_EQ(ancien->TotalPageFile, (2061876LL + 1048572) * 1024);
     EXPECT_EQ(ancien->MemoryLoad, 42); // 1 - 1195088 / 2061876 = 42,04 %
-
-    // Un vrai fichier d'une machine Debian 12 se lit.
-    auto reel = LireMeminfo(LireDonnee("proc/debian12/meminfo"));
-    ASSERT_TRUE(reel);
-    EXPECT_GT(reel->TotalPhys, 0);
-    EXPECT_LE(reel->AvailPhys, reel->TotalPhys);
 }
 
 TEST(Meminfo, ReleveIncompletOuAbsurde) {
-    EXPECT_FALSE(LireMeminfo(""));
-    EXPECT_FALSE(LireMeminfo("MemFree: 10 kB\n"));
-    EXPECT_FALSE(LireMeminfo("MemTotal: 0 kB\nMemAvailable: 0 kB\n"));
+    for (const char* texte :
+         {"", "MemFree: 10 kB\n", "MemTotal: 0 kB\nMemAvailable: 0 kB\n", "MemTotal: abc kB\nMemFree: 1 kB\n",
+          "MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n",
+          "MemTotal: 2251799813685248 kB\nMemFree: 1 kB\n"}) {
+        EXPECT_FALSE(LireMeminfo(texte)) << texte;
+    }
     EXPECT_FALSE(LireMeminfo(LireDonnee("proc/tronque/meminfo")));
-    EXPECT_FALSE(LireMeminfo("MemTotal: abc kB\nMemFree: 1 kB\n"));
-    EXPECT_FALSE(LireMeminfo("MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n"));
     // Des champs énormes, chacun lisible seul, ne font pas déborder leurs sommes.
     const auto enorme = LireMeminfo("MemTotal: 2251799813685247 kB\nMemFree: 2251799813685247 kB\n"
                                     "Buffers: 2251799813685247 kB\nCached: 2251799813685247 kB\n"
@@ -47,7 +42,6 @@ TEST(Meminfo, ReleveIncompletOuAbsurde) {
     ASSERT_TRUE(enorme);
     EXPECT_EQ(enorme->AvailPhys, enorme->TotalPhys);
     EXPECT_EQ(enorme->AvailPageFile, enorme->TotalPageFile);
-    EXPECT_FALSE(LireMeminfo("MemTotal: 2251799813685248 kB\nMemFree: 1 kB\n"));
     // Disponible au-delà du total : ramené au total.
     auto s = LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n");
     ASSERT_TRUE(s);
@@ -90,7 +84,6 @@ TEST(Memoire, PourcentagesArrondis) {
     EXPECT_EQ(sondes.GetCurrentRealMem(), 400);
     EXPECT_EQ(sondes.GetMemoryLoad(), 60);
     EXPECT_EQ(SondesMemoire::GetMemPercent(500, 0), 0); // total nul : pas de division
-    EXPECT_EQ(sondes.Releve(), source.Statut);
 }
 
 } // namespace
