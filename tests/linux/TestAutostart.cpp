@@ -50,11 +50,7 @@ TEST_F(AutostartTest, LEntreeDeLUtilisateurMasqueCelleDeLaMachine) {
 }
 
 TEST(LireExec, EntreesCacheesOuDesactivees) {
-    struct Cas {
-        const char* contenu;
-        std::optional<std::string> attendu;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, std::optional<std::string>> cas[] = {
         {"[Desktop Entry]\nExec=/bin/x\n", "/bin/x"},
         {"[Desktop Entry]\r\nExec=\r\n", ""},
         {"[Desktop Entry]\nExec = /bin/x\nHidden=true\n", ""},
@@ -65,8 +61,8 @@ TEST(LireExec, EntreesCacheesOuDesactivees) {
         {"[Autre]\nHidden=true\n", std::nullopt},
         {"[Desktop Entry]\nExecutable=/bin/y\nExec=/bin/x\n", "/bin/x"},
     };
-    for (const Cas& c : cas) {
-        EXPECT_EQ(LireExec(c.contenu), c.attendu) << c.contenu;
+    for (const auto& [contenu, attendu] : cas) {
+        EXPECT_EQ(LireExec(contenu), attendu) << contenu;
     }
 }
 
@@ -81,11 +77,7 @@ TEST_F(AutostartTest, EmplacementNonInscriptibleIgnore) {
 }
 
 TEST(LigneExec, EchappeCommeLeVeulentLesFichiersDesktop) {
-    struct Cas {
-        const char* chemin;
-        const char* ligne;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"/usr/bin/pulsodex", R"("/usr/bin/pulsodex")"},
         {"/a b/p", R"("/a b/p")"},
         {"/a\"b/p", R"("/a\\"b/p")"},
@@ -93,8 +85,8 @@ TEST(LigneExec, EchappeCommeLeVeulentLesFichiersDesktop) {
         {"/a\\b/p", R"("/a\\\\b/p")"},
         {"/100%/p", R"("/100%%/p")"},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(LigneExec(k.chemin), k.ligne) << k.chemin;
+    for (const auto& [chemin, ligne] : cas) {
+        EXPECT_EQ(LigneExec(chemin), ligne) << chemin;
     }
 }
 

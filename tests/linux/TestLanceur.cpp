@@ -20,11 +20,7 @@ const std::string Outil = test::CheminDonnee("outils/ecrire_arguments.sh");
 
 TEST(DecouperParametres, CommeLesProgrammesWindowsSansRienInterpreter) {
     using V = std::vector<std::string>;
-    struct Cas {
-        const char* texte;
-        V attendu;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, V> cas[] = {
         {"", V{}},
         {"  -a \t b ", V{"-a", "b"}},
         {"--titre=l'été.txt", V{"--titre=l'été.txt"}},
@@ -38,8 +34,8 @@ TEST(DecouperParametres, CommeLesProgrammesWindowsSansRienInterpreter) {
         {"x\"y z\"w \"\"", V{"xy zw", ""}},
         {"$(rm -rf /) ; `id` $HOME", V{"$(rm", "-rf", "/)", ";", "`id`", "$HOME"}},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(DecouperParametres(k.texte), k.attendu) << k.texte;
+    for (const auto& [texte, attendu] : cas) {
+        EXPECT_EQ(DecouperParametres(texte), attendu) << texte;
     }
 }
 

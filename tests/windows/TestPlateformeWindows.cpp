@@ -145,18 +145,14 @@ TEST(DisquesWindows, LesLecteursDeWine) {
     EXPECT_EQ(montages.Table().Version, version); // rien n'a changé
 
     const BlocsWindows blocs;
-    struct Cas {
-        const char* point;
-        const char* genre;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"C:\\", "Disque local"},
         {"Z:\\", "Disque local"},
         {"Q:\\", "Unité invalide"},
     };
-    for (const auto& k : cas) {
-        const Montage m{"", "\\", k.point, "", ""};
-        EXPECT_EQ(blocs.Genre(m, blocs.Chercher(m)), k.genre) << k.point;
+    for (const auto& [point, genre] : cas) {
+        const Montage m{"", "\\", point, "", ""};
+        EXPECT_EQ(blocs.Genre(m, blocs.Chercher(m)), genre) << point;
     }
 
     SondeEspaceWindows espace;
@@ -171,16 +167,12 @@ TEST(DisquesWindows, LesLecteursDeWine) {
 }
 
 TEST(LanceurWindows, CodesDeShellExecute) {
-    struct Cas {
-        unsigned long erreur;
-        int code;
-    };
-    const Cas cas[] = {
+    const std::pair<unsigned long, int> cas[] = {
         {ERROR_FILE_NOT_FOUND, 2},  {ERROR_PATH_NOT_FOUND, 3}, {ERROR_ACCESS_DENIED, 5},
         {ERROR_NO_ASSOCIATION, 31}, {ERROR_OUTOFMEMORY, 0},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(CodeLancement(k.erreur), k.code) << k.erreur;
+    for (const auto& [erreur, code] : cas) {
+        EXPECT_EQ(CodeLancement(erreur), code) << erreur;
     }
     LanceurWindows lanceur;
     EXPECT_EQ(lanceur.ShellExecute("open", "C:\\pulsodex-absent.exe", "", "", ModeFenetre::Cachee), 2);

@@ -10,11 +10,7 @@ namespace {
 const FormatNombres Fr{" ", ","};
 
 TEST(Formats, ChaineTaille) {
-    struct Cas {
-        std::int64_t taille;
-        const char* attendu;
-    };
-    const Cas cas[] = {
+    const std::pair<std::int64_t, const char*> cas[] = {
         {-1, ""},
         {1024, ""},
         {1025, " (1,00 Ko)"},
@@ -23,8 +19,8 @@ TEST(Formats, ChaineTaille) {
         {1610612736, " (1,50 Go)"},
         {5LL << 40, " (5 120,00 Go)"}, // pas d'unité au-delà du Go
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(ChaineTaille(k.taille, Fr), k.attendu) << k.taille;
+    for (const auto& [taille, attendu] : cas) {
+        EXPECT_EQ(ChaineTaille(taille, Fr), attendu) << taille;
     }
 }
 

@@ -19,11 +19,7 @@ protected:
 };
 
 TEST_F(Genres, ChaqueFamilleSurLaTableDUnBureau) {
-    struct Cas {
-        const char* point;
-        const char* genre;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"/", "Disque local"},
         {"/home", "Disque local"},                      // btrfs : majeur nul, trouvé par le nom de sa source
         {"/run/media/paul/Sauvegarde", "Disque local"}, // disque USB non amovible pour le noyau
@@ -40,8 +36,8 @@ TEST_F(Genres, ChaqueFamilleSurLaTableDUnBureau) {
         {"/mnt/vide", "Unité inconnue"},
         {"/proc", "Unité inconnue"},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(GenreAu(k.point), k.genre) << k.point;
+    for (const auto& [point, genre] : cas) {
+        EXPECT_EQ(GenreAu(point), genre) << point;
     }
 }
 
@@ -79,11 +75,7 @@ TEST(GenresWindows, TypesDeLecteur) {
 }
 
 TEST(GenresReseau, SourcesEtLibelles) {
-    struct Cas {
-        const char* source;
-        bool reseau;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, bool> cas[] = {
         {"serveur:/export", true},
         {"//nas/partage", true},
         {"paul@hote:/srv", true},
@@ -96,8 +88,8 @@ TEST(GenresReseau, SourcesEtLibelles) {
         {"a b:/x", false},
         {"[fe80::1/x", false},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(EstSourceReseau(k.source), k.reseau) << k.source;
+    for (const auto& [source, reseau] : cas) {
+        EXPECT_EQ(EstSourceReseau(source), reseau) << source;
     }
     // Une source d'allure réseau ne change pas un type connu.
     EXPECT_FALSE(EstReseau({"0:1", "/", "/x", "tmpfs", "a:b"}));

@@ -46,12 +46,9 @@ TEST(IdentificationProcesseur, ChaineDeMarqueOuLesTables) {
 TEST(IdentificationProcesseur, Transmeta) {
     ReponsesCpuid r = ReponsesDe("GenuineTMx86", 0x00000543);
     AjouterMarque(r, 0x80860003, 0x80860006, 0x80860006, "Transmeta(tm) Crusoe(tm) TM5800 - 933 MHz");
-    EXPECT_EQ(NomProcesseur(r), "Transmeta(tm) Crusoe(tm) TM5800 - 933 MHz");
     // La plage étendue ordinaire ne compte pas pour Transmeta.
-    ReponsesCpuid sans = ReponsesDe("GenuineTMx86", 0x00000543);
-    AjouterMarque(sans, 0x80000002, 0x80000004, 0x80000004, "Autre");
-    sans.Fonctions[0x80860000] = {0x80860005, 0, 0, 0};
-    EXPECT_EQ(NomProcesseur(sans), "Transmeta x86 Family 5 Model 4 Stepping 3 (Brand 0)");
+    AjouterMarque(r, 0x80000002, 0x80000004, 0x80000004, "Autre");
+    EXPECT_EQ(NomProcesseur(r), "Transmeta(tm) Crusoe(tm) TM5800 - 933 MHz");
 }
 
 TEST(IdentificationProcesseur, NomParLesTables) {
@@ -65,23 +62,17 @@ TEST(IdentificationProcesseur, NomParLesTables) {
     const Cas cas[] = {
         {"GenuineIntel", 0x6B1, 3, 1, "Intel Celeron"},
         {"GenuineIntel", 0x6B4, 3, 1, "Intel Pentium III Xeon"},
-        {"GenuineIntel", 0x683, 2, 1, "Intel Pentium III"},
-        {"GenuineIntel", 0x6B1, 6, 1, "Intel Mobile Pentium III"},
-        {"GenuineIntel", 0xF24, 15, 1, "Intel Mobile Celeron"},
         {"GenuineIntel", 0xF12, 8, 1, "Intel Pentium 4"},
         {"GenuineIntel", 0xF13, 9, 1, "Intel Pentium Processor"},
         {"GenuineIntel", 0xF12, 11, 1, "Intel Pentium 4 Xeon MP"},
         {"GenuineIntel", 0xF13, 11, 1, "Intel Pentium 4 Xeon"},
-        {"GenuineIntel", 0xF24, 12, 1, "Intel Pentium 4 Xeon MP"},
         {"GenuineIntel", 0xF12, 14, 1, "Intel Pentium 4 Xeon"},
         {"GenuineIntel", 0xF27, 14, 1, "Intel Mobile Pentium 4"},
         {"GenuineIntel", 0x695, 22, 1, "Intel Pentium M"},
         // Indice sans ligne : la famille et le modèle décident.
         {"GenuineIntel", 0x695, 5, 1, "Intel x86 Family 6 Model 9 Stepping 5 (Brand 5)"},
         {"GenuineIntel", 0x433, 0, 1, "Intel 80486 DX2 / i487"},
-        {"GenuineIntel", 0x570, 0, 1, "Intel Pentium P55C"},
         {"GenuineIntel", 0x461, 0, 1, "Intel x86 Family 4 Model 6 Stepping 1 (Brand 0)"},
-        {"GenuineIntel", 0x617, 0, 1, "Intel Pentium Pro"},
         {"GenuineIntel", 0x633, 0, 1, "Intel Pentium II (Model \"Klamath\")"},
         {"GenuineIntel", 0x1632, 0, 1, "Intel Pentium II Overdrive (Model \"Klamath\")"},
         // Modèle 5 selon le cache : 128 Ko, 512 Ko, 1 Mo.
@@ -92,8 +83,6 @@ TEST(IdentificationProcesseur, NomParLesTables) {
         {"GenuineIntel", 0x66A, 0, 0x4201, "Intel Mobile Pentium II"},
         {"GenuineIntel", 0x672, 0, 1, "Intel Pentium III (Model \"Katmai\")"},
         {"GenuineIntel", 0x686, 0, 0x8201, "Intel Pentium III (Model \"Coppermine\")"},
-        {"GenuineIntel", 0x6A0, 0, 1, "Intel Pentium III Xeon (Model \"Cascades\")"},
-        {"GenuineIntel", 0x6F1, 0, 1, "Intel Pentium 4"},
         // Modèle étendu : ce n'est plus une ligne de la table.
         {"GenuineIntel", 0x106A5, 0, 1, "Intel x86 Family 6 Model 26 Stepping 5 (Brand 0)"},
         {"GenuineIntel", 0xF29, 0, 1, "Intel x86 Family 15 Model 2 Stepping 9 (Brand 0)"},
@@ -104,8 +93,6 @@ TEST(IdentificationProcesseur, NomParLesTables) {
         {"CyrixInstead", 0x673, 0, 1, "Via Cyrix III"},
         {"CentaurHauls", 0x585, 0, 1, "IDT WinChip 2"},
         {"CentaurHauls", 0x663, 0, 1, "Via x86 Family 6 Model 6 Stepping 3 (Brand 0)"},
-        {"NexGenDriven", 0x500, 0, 1, "NexGen Nx586"},
-        {"UMC UMC UMC ", 0x421, 0, 1, "UMC U5D"},
         {"RiseRiseRise", 0x520, 0, 1, "Rise iDragon II"},
         {"HygonGenuine", 0x900F01, 0, 1, "Unknown x86 Family 24 Model 0 Stepping 1 (Brand 0)"},
         {"BadCpuVendor", 0x6D2, 0x12, 1, "Unknown x86 Family 6 Model 13 Stepping 2 (Brand 18)"},

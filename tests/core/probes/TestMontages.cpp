@@ -16,11 +16,7 @@ std::vector<std::string> Resume(const std::vector<Montage>& montages) {
 }
 
 TEST(Montages, EchappementsOctaux) {
-    struct Cas {
-        const char* texte;
-        std::string attendu;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, std::string> cas[] = {
         {R"(/media/CLE\040USB)", "/media/CLE USB"},
         {R"(\303\251t\303\251)", "été"},
         {R"(fin\04)", R"(fin\04)"},
@@ -28,8 +24,8 @@ TEST(Montages, EchappementsOctaux) {
         {R"(\9xx\400)", R"(\9xx\400)"},
         {R"(\\040)", "\\ "},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(DecoderOctal(k.texte), k.attendu) << k.texte;
+    for (const auto& [texte, attendu] : cas) {
+        EXPECT_EQ(DecoderOctal(texte), attendu) << texte;
     }
 }
 
@@ -62,11 +58,7 @@ TEST(Montages, MountinfoAbimeToleréEtFstab) {
 }
 
 TEST(Montages, NormaliserChemin) {
-    struct Cas {
-        const char* chemin;
-        const char* attendu;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"//", "/"},
         {"/home//paul/./x/", "/home/paul/x"},
         {"/a/b/../c", "/a/c"},
@@ -80,8 +72,8 @@ TEST(Montages, NormaliserChemin) {
         {"C:dossier", ""},
         {"\\\\serveur\\partage", ""},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(NormaliserChemin(k.chemin), k.attendu) << k.chemin;
+    for (const auto& [chemin, attendu] : cas) {
+        EXPECT_EQ(NormaliserChemin(chemin), attendu) << chemin;
     }
 }
 

@@ -77,19 +77,6 @@ TEST_F(ReleveurTest, UnCheminBloqueLesAutresSontRelevesParUnNouveauFil) {
     EXPECT_EQ(m_sonde->FilsDistincts(), 2U);
 }
 
-TEST_F(ReleveurTest, DestructionAuReposEtSansQuestion) {
-    m_sonde->Repondre("/", 1, 1);
-    // Les fils détachés des essais précédents finissent d'abord.
-    ASSERT_TRUE(test::AttendreQue([] { return test::FilsDuProcessus() == 1U; }, Garde));
-    {
-        Releveur jamais(m_sonde);
-        Releveur servi(m_sonde);
-        EXPECT_EQ(servi.Interroger("/").Etat, EtatSonde::Ok);
-        EXPECT_EQ(jamais.Bilan().Fils, 0);
-    }
-    EXPECT_EQ(test::FilsDuProcessus(), 1U); // le fil au repos a été attendu
-}
-
 TEST_F(ReleveurTest, CheminsOubliesSaufCeluiEnCoursDeReleve) {
     m_sonde->Repondre("/home/a", 1, 1);
     m_sonde->Repondre("/home/b", 1, 1);
