@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <tuple>
@@ -10,34 +8,6 @@
 #include "Fichiers.h"
 #include "linux/DisquesLinux.h"
 #include "linux/ExecuteurLinux.h"
-
-namespace {
-
-// Relancé par les essais de l'exécuteur, ce programme d'essai joue le rôle
-// d'un programme externe selon PULSODEX_ENFANT_ESSAI, avant même main().
-[[maybe_unused]] const bool EnfantEssai = [] {
-    const char* role = std::getenv("PULSODEX_ENFANT_ESSAI");
-    if (role == nullptr) {
-        return false;
-    }
-    const std::string r(role);
-    if (r == "occupe") {
-        std::fputs("umount: /mnt/nas: target is busy.\n", stderr);
-        std::_Exit(32);
-    }
-    if (r == "pendu") {
-        for (;;) {
-            ::pause();
-        }
-    }
-    if (r == "langue") {
-        const char* langue = std::getenv("LC_ALL");
-        std::fputs(langue == nullptr ? "(aucune)" : langue, stderr);
-    }
-    std::_Exit(0);
-}();
-
-} // namespace
 
 namespace pulsodex {
 namespace {
@@ -94,32 +64,28 @@ TEST_F(DossierEssai, FichiersOuvertsParLesLiensDesDescripteurs) {
     EXPECT_FALSE(FichiersOuvertsSous((m_racine / "absent").string(), "/mnt/nas"));
 }
 
-class ExecuteurLinuxTest : public ::testing::Test {
-protected:
-    CommandeProgramme Enfant(const char* role, std::chrono::milliseconds delai) {
-        return {{fs::read_symlink("/proc/self/exe").string()},
-                {std::string("PULSODEX_ENFANT_ESSAI=") + role, "LC_ALL=C"},
-                delai};
-    }
-    ExecuteurLinux m_executeur;
-};
+// Une commande du shell, LC_ALL=C ajouté à son environnement.
+CommandeProgramme Shell(const char* script) {
+    return {{"/bin/sh", "-c", script}, {"LC_ALL=C"}, 10s};
+}
 
 // Lancé, fini, code et sortie d'erreur, comparés d'un coup.
 std::tuple<bool, bool, int, std::string> Resume(const ResultatProgramme& r) {
     return {r.Lance, r.Termine, r.Code, r.Erreurs};
 }
 
-TEST_F(ExecuteurLinuxTest, CodeSortieDErreurDelaiEtProgrammeAbsent) {
-    EXPECT_EQ(Resume(m_executeur.Executer(Enfant("occupe", 10s))),
+TEST(ExecuteurLinux, CodeSortieDErreurDelaiEtProgrammeAbsent) {
+    ExecuteurLinux executeur;
+    EXPECT_EQ(Resume(executeur.Executer(Shell("echo 'umount: /mnt/nas: target is busy.' >&2; exit 32"))),
               std::tuple(true, true, 32, std::string("umount: /mnt/nas: target is busy.\n")));
     // La variable ajoutée remplace celle du parent.
-    EXPECT_EQ(Resume(m_executeur.Executer(Enfant("langue", 10s))),
+    EXPECT_EQ(Resume(executeur.Executer(Shell("printf %s \"$LC_ALL\" >&2"))),
               std::tuple(true, true, 0, std::string("C")));
-    EXPECT_FALSE(m_executeur.Executer(Enfant("pendu", 50ms)).Termine);
-    const ResultatProgramme absent = m_executeur.Executer({{"pulsodex-programme-qui-n-existe-pas"}, {}, 1s});
+    EXPECT_FALSE(executeur.Executer({{"sleep", "100"}, {}, 50ms}).Termine);
+    const ResultatProgramme absent = executeur.Executer({{"pulsodex-programme-qui-n-existe-pas"}, {}, 1s});
     EXPECT_FALSE(absent.Lance);
     EXPECT_EQ(absent.ErreurLancement, ENOENT);
-    EXPECT_FALSE(m_executeur.Executer({}).Lance);
+    EXPECT_FALSE(executeur.Executer({}).Lance);
 }
 
 } // namespace
