@@ -26,6 +26,9 @@ TEST(CarteLecteurs, PremierLancementDUnBureau) {
               "K: /home/paul/distant, L: /media/paul/CLE USB, M: /media/paul/DVD Vacances, "
               "N: /run/media/paul/Sauvegarde, O: /mnt/web, P: /mnt/sans source, Q: /mnt/auto, R: /mnt/iso, "
               "S: /mnt/inconnu, T: /donnees, U: /mnt/v6");
+    const auto proposes = MontagesProposes(Bureau());
+    ASSERT_EQ(proposes.size(), 19U); // la racine et les 18 autres lettres
+    EXPECT_EQ(proposes.front().Point, "/");
 }
 
 TEST(CarteLecteurs, PremierLancementDansUnConteneur) {
@@ -48,6 +51,9 @@ TEST(CarteLecteurs, LettresJusquAZSeulement) {
 }
 
 TEST(CarteLecteurs, EcriteUneFoisPuisGardee) {
+    RegistreMemoire protege;
+    protege.ProtegerEnEcriture(true);
+    EXPECT_EQ(ChargerLecteurs(protege, Bureau()).CheminLettre('D'), "/home"); // non inscriptible
     RegistreMemoire reg;
     const CarteLecteurs premiere = ChargerLecteurs(reg, Bureau());
     EXPECT_EQ(reg.Lire("Lecteurs", "C"), "/");
@@ -63,12 +69,6 @@ TEST(CarteLecteurs, EcriteUneFoisPuisGardee) {
     reg.WriteString("Lecteurs", "GH", "/x");
     reg.WriteString("Lecteurs", "1", "/y");
     EXPECT_EQ(Libelles(ChargerLecteurs(reg, Bureau())), "C: /, E: /srv/partage");
-}
-
-TEST(CarteLecteurs, RegistreNonInscriptible) {
-    RegistreMemoire reg;
-    reg.ProtegerEnEcriture(true);
-    EXPECT_EQ(ChargerLecteurs(reg, Bureau()).CheminLettre('D'), "/home");
 }
 
 TEST(CarteLecteurs, AttribuerLaProchaineLettreLibre) {
@@ -87,13 +87,6 @@ TEST(CarteLecteurs, AttribuerLaProchaineLettreLibre) {
     EXPECT_EQ(carte.Attribuer("/mnt/de-trop"), std::nullopt);
     carte.Retirer('Q');
     EXPECT_EQ(carte.Attribuer("/mnt/de-trop"), 'Q');
-}
-
-TEST(CarteLecteurs, MontagesProposesAvecLaRacine) {
-    const auto proposes = MontagesProposes(Bureau());
-    ASSERT_FALSE(proposes.empty());
-    EXPECT_EQ(proposes.front().Point, "/");
-    EXPECT_EQ(proposes.size(), 19U); // la racine et les 18 autres lettres
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 namespace pulsodex {
 namespace {
 
+using V = std::vector<std::string>;
+
 ResultatProgramme Fini(int code, const char* erreurs) {
     return ResultatProgramme{true, 0, true, code, erreurs};
 }
@@ -45,16 +47,14 @@ TEST_F(DeconnexionTest, DemontageParUmountOuParFusermountAuPointDeMontage) {
     EXPECT_EQ(Deconnecter("E:"), DeconnexionReussie);
     ASSERT_EQ(m_executeur.Commandes.size(), 1U);
     const CommandeProgramme& c = m_executeur.Commandes[0];
-    EXPECT_EQ(c.Arguments, (std::vector<std::string>{"umount", "/mnt/nfs"}));
-    EXPECT_EQ(c.Environnement, (std::vector<std::string>{"LC_ALL=C"}));
+    EXPECT_EQ(c.Arguments, (V{"umount", "/mnt/nfs"}));
+    EXPECT_EQ(c.Environnement, (V{"LC_ALL=C"}));
     EXPECT_GT(c.Delai.count(), 0);
     m_executeur.Rendre(Introuvable()); // pas de fusermount3 : on essaie fusermount
     EXPECT_EQ(Deconnecter("F:"), DeconnexionReussie);
     ASSERT_EQ(m_executeur.Commandes.size(), 3U);
-    EXPECT_EQ(m_executeur.Commandes[1].Arguments,
-              (std::vector<std::string>{"fusermount3", "-u", "/home/paul/distant"}));
-    EXPECT_EQ(m_executeur.Commandes[2].Arguments,
-              (std::vector<std::string>{"fusermount", "-u", "/home/paul/distant"}));
+    EXPECT_EQ(m_executeur.Commandes[1].Arguments, (V{"fusermount3", "-u", "/home/paul/distant"}));
+    EXPECT_EQ(m_executeur.Commandes[2].Arguments, (V{"fusermount", "-u", "/home/paul/distant"}));
 }
 
 TEST_F(DeconnexionTest, RienALancerPourUnLecteurNonConnecte) {
@@ -87,7 +87,7 @@ TEST_F(DeconnexionTest, LesEchecsRapportes) {
         m_executeur.Rendre(k.resultat);
         EXPECT_EQ(Deconnecter("G:"), k.attendu) << k.resultat.Erreurs;
     }
-    EXPECT_EQ(m_fichiersDemandes, (std::vector<std::string>{"/mnt/nas", "/mnt/nas"}));
+    EXPECT_EQ(m_fichiersDemandes, (V{"/mnt/nas", "/mnt/nas"}));
 }
 
 TEST_F(DeconnexionTest, EchecInconnuMaisPointDisparu) {

@@ -5,41 +5,25 @@
 namespace pulsodex {
 namespace {
 
-VersionWindows Version(std::uint32_t plateforme, std::uint32_t majeure, std::uint32_t mineure, const char* sp,
+VersionWindows Version(std::uint32_t plateforme, std::uint32_t majeure, std::uint32_t mineure, std::string sp,
                        std::uint32_t build) {
-    VersionWindows v;
-    v.GetVersion = majeure | (mineure << 8U);
-    v.VersionExOk = true;
-    v.Plateforme = plateforme;
-    v.Majeure = majeure;
-    v.Mineure = mineure;
-    v.ServicePack = sp;
-    v.Build = build;
-    return v;
+    return {majeure | (mineure << 8U), true, majeure, mineure, build, plateforme, std::move(sp)};
 }
 
 TEST(WinVer, NomsDeWindows) {
-    struct Cas {
-        VersionWindows v;
-        const char* attendu;
-    };
-    VersionWindows echec;
-    echec.GetVersion = 4 | (10U << 8U);
-    std::string spNul("Service Pack 1\0xyz", 18);
-    VersionWindows avecNul = Version(2, 5, 0, "", 2195);
-    avecNul.ServicePack = spNul;
-    const Cas cas[] = {
-        {echec, "Windows 4.10"},
+    const std::pair<VersionWindows, const char*> cas[] = {
+        {VersionWindows{4 | (10U << 8U), false, 0, 0, 0, 0, ""}, "Windows 4.10"}, // sans GetVersionEx
         {Version(0, 3, 10, "", 0), "Windows 3.10 + Win32s  (Build 0)"},
         {Version(1, 4, 10, " A ", 0x040A07CE), "Windows 98  A  (Build 1998)"},
         {Version(1, 4, 90, "", 3000), "Windows Millenium  (Build 3000)"},
         {Version(2, 4, 0, "Service Pack 6", 1381), "Windows NT 4.0 Service Pack 6 (Build 1381)"},
-        {avecNul, "Windows 2000 Service Pack 1 (Build 2195)"},
+        {Version(2, 5, 0, std::string("Service Pack 1\0xyz", 18), 2195),
+         "Windows 2000 Service Pack 1 (Build 2195)"},
         {Version(2, 5, 1, "Service Pack 2", 2600), "Windows XP Service Pack 2 (Build 2600)"},
         {Version(2, 5, 2, "", 3790), "Windows 2003 Serveur  (Build 3790)"},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(WinVerWindows(k.v), k.attendu);
+    for (const auto& [version, attendu] : cas) {
+        EXPECT_EQ(WinVerWindows(version), attendu);
     }
     EXPECT_TRUE(Windows2000Windows(Version(2, 5, 0, "", 0)));
     EXPECT_FALSE(Windows2000Windows(Version(1, 4, 90, "", 0)));
