@@ -8,16 +8,10 @@ namespace pulsodex::test {
 namespace {
 
 TEST(Meminfo, NoyauRecentEtAncien) {
-    const std::string recent =
-        "MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
-        "MemAvailable:    4000000 kB\nSwapTotal:       2000000 kB\nSwapFree:        1500000 kB\n";
-    auto s = LireMeminfo(recent);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->TotalPhys, 16000000LL * 1024);
-    EXPECT_EQ(s->AvailPhys, 4000000LL * 1024);
-    EXPECT_EQ(s->TotalPageFile, 18000000LL * 1024);
-    EXPECT_EQ(s->AvailPageFile, 5500000LL * 1024);
-    EXPECT_EQ(s->MemoryLoad, 75);
+    EXPECT_EQ(LireMeminfo(
+                  "MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
+                  "MemAvailable:    4000000 kB\nSwapTotal:       2000000 kB\nSwapFree:        1500000 kB\n"),
+              (StatutMemoire{16000000LL * 1024, 4000000LL * 1024, 18000000LL * 1024, 5500000LL * 1024, 75}));
 
     // Sans MemAvailable : libre + tampons + cache.
     auto ancien = LireMeminfo(LireDonnee("proc/ancien_noyau/meminfo"));
@@ -43,21 +37,16 @@ TEST(Meminfo, ReleveIncompletOuAbsurde) {
     EXPECT_EQ(enorme->AvailPhys, enorme->TotalPhys);
     EXPECT_EQ(enorme->AvailPageFile, enorme->TotalPageFile);
     // Disponible au-delà du total : ramené au total.
-    auto s = LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n");
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->AvailPhys, 100 * 1024);
-    EXPECT_EQ(s->MemoryLoad, 0);
+    EXPECT_EQ(LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n"),
+              (StatutMemoire{100 * 1024, 100 * 1024, 100 * 1024, 100 * 1024, 0}));
 }
 
 // Tout se lit en un passage, dans n'importe quel ordre ; la première ligne
 // d'un nom décide, un nom qui n'en est que le début ne compte pas.
 TEST(Meminfo, OrdreQuelconqueEtPremiereLigneQuiDecide) {
-    auto s = LireMeminfo("SwapFree: 10 kB\nMemAvailableX: 1 kB\nMemTotal: 100 kB\nSwapTotal: 20 kB\n"
-                         "MemAvailable: 40 kB\nMemTotal: 999 kB\nMemAvailable: 1 kB\n");
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->TotalPhys, 100 * 1024);
-    EXPECT_EQ(s->AvailPhys, 40 * 1024);
-    EXPECT_EQ(s->AvailPageFile, 50 * 1024);
+    EXPECT_EQ(LireMeminfo("SwapFree: 10 kB\nMemAvailableX: 1 kB\nMemTotal: 100 kB\nSwapTotal: 20 kB\n"
+                          "MemAvailable: 40 kB\nMemTotal: 999 kB\nMemAvailable: 1 kB\n"),
+              (StatutMemoire{100 * 1024, 40 * 1024, 120 * 1024, 50 * 1024, 60}));
     // Une première ligne illisible décide aussi : pas de repli sur la suivante.
     EXPECT_FALSE(LireMeminfo("MemTotal: kB\nMemTotal: 100 kB\nMemFree: 1 kB\n"));
 }

@@ -15,20 +15,6 @@ std::vector<std::string> Resume(const std::vector<Montage>& montages) {
     return lignes;
 }
 
-TEST(Montages, EchappementsOctaux) {
-    const std::pair<const char*, std::string> cas[] = {
-        {R"(/media/CLE\040USB)", "/media/CLE USB"},
-        {R"(\303\251t\303\251)", "été"},
-        {R"(fin\04)", R"(fin\04)"},
-        {R"(fin\)", R"(fin\)"},
-        {R"(\9xx\400)", R"(\9xx\400)"},
-        {R"(\\040)", "\\ "},
-    };
-    for (const auto& [texte, attendu] : cas) {
-        EXPECT_EQ(DecoderOctal(texte), attendu) << texte;
-    }
-}
-
 TEST(Montages, MountinfoAbimeToleréEtFstab) {
     const auto m = LireMountinfo(test::LireDonnee("montages/abime.mountinfo"));
     EXPECT_EQ(Resume(m), (std::vector<std::string>{
@@ -57,23 +43,35 @@ TEST(Montages, MountinfoAbimeToleréEtFstab) {
               }));
 }
 
-TEST(Montages, NormaliserChemin) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"//", "/"},
-        {"/home//paul/./x/", "/home/paul/x"},
-        {"/a/b/../c", "/a/c"},
-        {"/../..", "/"},
-        {"home", ""},
-        // Les lecteurs de Windows : la lettre en capitale, « \\ » partout.
-        {"C:\\", "C:\\"},
-        {"c:/Temp/", "C:\\Temp"},
-        {"D:\\a\\..\\b//./c\\", "D:\\b\\c"},
-        {"Z:\\..", "Z:\\"},
-        {"C:dossier", ""},
-        {"\\\\serveur\\partage", ""},
+// Les échappements octaux des tables, puis les chemins réduits.
+TEST(Montages, EchappementsOctauxEtCheminsNormalises) {
+    struct Cas {
+        std::string (*fonction)(std::string_view);
+        const char* texte;
+        std::string attendu;
     };
-    for (const auto& [chemin, attendu] : cas) {
-        EXPECT_EQ(NormaliserChemin(chemin), attendu) << chemin;
+    const Cas cas[] = {
+        {DecoderOctal, R"(/media/CLE\040USB)", "/media/CLE USB"},
+        {DecoderOctal, R"(\303\251t\303\251)", "été"},
+        {DecoderOctal, R"(fin\04)", R"(fin\04)"},
+        {DecoderOctal, R"(fin\)", R"(fin\)"},
+        {DecoderOctal, R"(\9xx\400)", R"(\9xx\400)"},
+        {DecoderOctal, R"(\\040)", "\\ "},
+        {NormaliserChemin, "//", "/"},
+        {NormaliserChemin, "/home//paul/./x/", "/home/paul/x"},
+        {NormaliserChemin, "/a/b/../c", "/a/c"},
+        {NormaliserChemin, "/../..", "/"},
+        {NormaliserChemin, "home", ""},
+        // Les lecteurs de Windows : la lettre en capitale, « \\ » partout.
+        {NormaliserChemin, "C:\\", "C:\\"},
+        {NormaliserChemin, "c:/Temp/", "C:\\Temp"},
+        {NormaliserChemin, "D:\\a\\..\\b//./c\\", "D:\\b\\c"},
+        {NormaliserChemin, "Z:\\..", "Z:\\"},
+        {NormaliserChemin, "C:dossier", ""},
+        {NormaliserChemin, "\\\\serveur\\partage", ""},
+    };
+    for (const auto& k : cas) {
+        EXPECT_EQ(k.fonction(k.texte), k.attendu) << k.texte;
     }
 }
 
