@@ -51,18 +51,14 @@ TEST(Echantillonneur, PremierReleveNulPuisFractionOccupee) {
 }
 
 TEST(Echantillonneur, CompteurQuiReculeEtProcesseursAjoutes) {
-    ProcesseurLinux deux(CheminDonnee("proc/deux_cpu"));
-    ProcesseurLinux recule(CheminDonnee("proc/compteur_recule"));
-    ProcesseurLinux quatre(CheminDonnee("proc/quatre_cpu"));
-    std::vector<CompteursCpu> a;
-    std::vector<CompteursCpu> b;
-    std::vector<CompteursCpu> d;
-    ASSERT_TRUE(deux.Lire(a));
-    ASSERT_TRUE(recule.Lire(b));
-    ASSERT_TRUE(quatre.Lire(d));
-
+    const auto lire = [](const char* dossier) {
+        std::vector<CompteursCpu> c;
+        EXPECT_TRUE(ProcesseurLinux(CheminDonnee(dossier)).Lire(c)) << dossier;
+        return c;
+    };
+    const auto deux = lire("proc/deux_cpu");
     SourceCpuFactice source;
-    source.Releves = {a, b, a, d, a};
+    source.Releves = {deux, lire("proc/compteur_recule"), deux, lire("proc/quatre_cpu"), deux};
     EchantillonneurCpu cpu(source);
     EXPECT_EQ(cpu.GetCpuLoad(), 0);
     EXPECT_EQ(cpu.GetCpuLoad(), 0); // compteurs en recul (reprise) : 0, jamais énorme
