@@ -86,7 +86,7 @@ TEST_F(ReleveurTest, EnCadenceLaQuestionLitLeDernierReleveSansToucherLeSysteme) 
     EXPECT_EQ(m_sonde->Appels(), 1);
     // À la cadence courte, le releveur relève de lui-même, sans question.
     releveur.FixerCadence(10ms);
-    ASSERT_TRUE(m_sonde->AttendreAppels(2, Garde));
+    ASSERT_TRUE(test::AttendreQue([&] { return m_sonde->Appels() >= 2; }, Garde));
     EXPECT_TRUE(test::AttendreQue([&] { return releveur.Interroger("/home").Libre == 300; }, Garde));
     EXPECT_EQ(m_sonde->FilsDistincts(), 1U);
 }
@@ -129,7 +129,7 @@ TEST_F(ReleveurTest, SansQuestionLaCadenceSArretePuisReprend) {
     // Une question relance la cadence : le releveur relève de nouveau de lui-même.
     m_sonde->Repondre("/", 10, 4);
     EXPECT_EQ(releveur.Interroger("/").Etat, EtatSonde::Ok);
-    ASSERT_TRUE(m_sonde->AttendreAppels(appels + 2, Garde));
+    ASSERT_TRUE(test::AttendreQue([&] { return m_sonde->Appels() >= appels + 2; }, Garde));
     ASSERT_TRUE(test::AttendreQue(repos, Garde));
     EXPECT_EQ(releveur.Interroger("/").Libre, 4);
 }
