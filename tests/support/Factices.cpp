@@ -114,7 +114,6 @@ std::string StockageMemoire::Remplacer(std::string_view octets) {
         return "« " + Chemin() + " » : " + EchecEcriture;
     }
     Octets = Substitut ? *Substitut : std::string(octets);
-    ++Ecritures;
     return {};
 }
 

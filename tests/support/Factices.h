@@ -168,7 +168,6 @@ public:
     std::string EchecEcriture;            // non vide : Remplacer échoue avec cette cause
     std::string EchecCopie;               // non vide : GarderCopie échoue avec cette cause
     std::optional<std::string> Substitut; // écrit à la place (un autre a écrit juste après)
-    int Ecritures = 0;
 
     [[nodiscard]] std::string Chemin() const override { return "/essai/Pulsodex.conf"; }
     ContenuReglages Lire() override { return {Octets, {}}; }

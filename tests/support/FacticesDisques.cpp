@@ -4,34 +4,10 @@
 
 namespace pulsodex::test {
 
-void SondeEspaceFactice::Repondre(const std::string& chemin, std::int64_t taille, std::int64_t libre) {
-    std::lock_guard verrou(m_verrou);
-    m_reponses[chemin] = ReponseSonde{EtatSonde::Ok, taille, libre};
-}
-
-void SondeEspaceFactice::Bloquer(const std::string& chemin) {
-    std::lock_guard verrou(m_verrou);
-    m_bloques.insert(chemin);
-}
-
-void SondeEspaceFactice::Retarder(const std::string& chemin, std::chrono::milliseconds duree) {
-    std::lock_guard verrou(m_verrou);
-    m_retards[chemin] = duree;
-}
-
-void SondeEspaceFactice::Liberer() {
-    {
-        std::lock_guard verrou(m_verrou);
-        m_bloques.clear();
-    }
-    m_signal.notify_all();
-}
-
 ReponseSonde SondeEspaceFactice::Interroger(const std::string& chemin) {
     std::unique_lock verrou(m_verrou);
     ++m_appels;
     m_fils.insert(std::this_thread::get_id());
-    m_signal.notify_all();
     if (m_bloques.count(chemin) != 0) {
         ++m_bloquees;
         m_signal.notify_all();
@@ -49,29 +25,9 @@ ReponseSonde SondeEspaceFactice::Interroger(const std::string& chemin) {
     return it == m_reponses.end() ? ReponseSonde{EtatSonde::Absent} : it->second;
 }
 
-int SondeEspaceFactice::Appels() const {
-    std::lock_guard verrou(m_verrou);
-    return m_appels;
-}
-
-int SondeEspaceFactice::Bloquees() const {
-    std::lock_guard verrou(m_verrou);
-    return m_bloquees;
-}
-
-std::size_t SondeEspaceFactice::FilsDistincts() const {
-    std::lock_guard verrou(m_verrou);
-    return m_fils.size();
-}
-
 bool SondeEspaceFactice::AttendreBloquees(int n, std::chrono::seconds delai) {
     std::unique_lock verrou(m_verrou);
     return m_signal.wait_for(verrou, delai, [&] { return m_bloquees == n; });
-}
-
-bool SondeEspaceFactice::AttendreAppels(int n, std::chrono::seconds delai) {
-    std::unique_lock verrou(m_verrou);
-    return m_signal.wait_for(verrou, delai, [&] { return m_appels >= n; });
 }
 
 bool SondeEspaceFactice::FinitPendantLeBlocage(const std::function<void()>& action) {

@@ -23,28 +23,47 @@ namespace pulsodex::test {
 // questions retenues rendent alors Echec, les suivantes la réponse prévue.
 class SondeEspaceFactice : public SondeEspace {
 public:
-    void Repondre(const std::string& chemin, std::int64_t taille, std::int64_t libre);
-    void Bloquer(const std::string& chemin);
+    void Repondre(const std::string& chemin, std::int64_t taille, std::int64_t libre) {
+        Sous([&] { m_reponses[chemin] = ReponseSonde{EtatSonde::Ok, taille, libre}; });
+    }
+    void Bloquer(const std::string& chemin) {
+        Sous([&] { m_bloques.insert(chemin); });
+    }
     // La prochaine question de ce chemin tarde d'autant avant sa réponse.
-    void Retarder(const std::string& chemin, std::chrono::milliseconds duree);
-    void Liberer();
+    void Retarder(const std::string& chemin, std::chrono::milliseconds duree) {
+        Sous([&] { m_retards[chemin] = duree; });
+    }
+    void Liberer() {
+        Sous([&] { m_bloques.clear(); });
+    }
     ReponseSonde Interroger(const std::string& chemin) override;
 
-    [[nodiscard]] int Appels() const;
-    [[nodiscard]] int Bloquees() const;
-    [[nodiscard]] std::size_t FilsDistincts() const;
+    [[nodiscard]] int Appels() const {
+        return Sous([&] { return m_appels; });
+    }
+    [[nodiscard]] int Bloquees() const {
+        return Sous([&] { return m_bloquees; });
+    }
+    [[nodiscard]] std::size_t FilsDistincts() const {
+        return Sous([&] { return m_fils.size(); });
+    }
     // Attend que n questions exactement soient retenues ; faux au bout du délai.
     bool AttendreBloquees(int n, std::chrono::seconds delai);
-    // Attend qu'il y ait eu au moins n appels ; faux au bout du délai.
-    bool AttendreAppels(int n, std::chrono::seconds delai);
     // Fait l'action sur un autre fil une fois une question retenue ; vrai quand
     // elle finit sans attendre que la question soit rendue. Sinon libère tout
     // (l'essai ne reste pas pendu) et rend faux.
     bool FinitPendantLeBlocage(const std::function<void()>& action);
 
 private:
+    // Fait l'action sous le verrou, puis réveille ceux qui attendent.
+    template <typename Action>
+    auto Sous(Action action) const -> decltype(action()) {
+        std::lock_guard verrou(m_verrou);
+        m_signal.notify_all();
+        return action();
+    }
     mutable std::mutex m_verrou;
-    std::condition_variable m_signal;
+    mutable std::condition_variable m_signal;
     std::map<std::string, ReponseSonde> m_reponses;
     std::set<std::string> m_bloques;
     std::map<std::string, std::chrono::milliseconds> m_retards;

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "Fichiers.h"
@@ -38,14 +36,10 @@ TEST_F(RegistreTest, ChaqueFormeDeValeurFaitLAllerRetour) {
     };
     const Cas cas[] = {
         {"", "Version", "1.0 Béta 2"},
-        {"", "PortProxy", "8080"},
         {"1024x768", "CouleurFond", "-2147483633"},
-        {"1024x768", "Sons", "Oui"},
         {"1024x768", "ModeAffichageMémoire", "Ko"},
         {"1024x768", "ChaineDate", ""},
-        {"1024x768", "ListeDisques", std::string(255, 'C')},
         {"1024x768\\Fonte", "Nom", "MS Sans Serif"},
-        {"1024x768\\Emplacement", "Break0", "1"},
         {"Evenement\\0", "Commande", "\"C:\\Program Files\\x.exe\" /a"},
         {"Avertissement\\0", "Message", "Mémoire « basse » : 5 %\r\nsuite"},
     };
@@ -59,13 +53,9 @@ TEST_F(RegistreTest, ChaqueFormeDeValeurFaitLAllerRetour) {
     for (const auto& k : cas) {
         EXPECT_EQ(relu.Lire(k.section, k.nom), k.texte) << k.section << " " << k.nom;
     }
-    EXPECT_EQ(relu.ReadInteger("1024x768", "CouleurFond", 0), -2147483633);
-    EXPECT_FALSE(relu.Lire("1024x768", "Absent"));
     EXPECT_FALSE(relu.Lire("Absente", "Nom"));
     EXPECT_EQ(relu.NomsValeurs("1024x768"),
-              (std::vector<std::string>{"ChaineDate", "CouleurFond", "ListeDisques", "ModeAffichageMémoire",
-                                        "Sons"}));
-    EXPECT_TRUE(relu.SectionExiste("1024x768\\Fonte"));
+              (std::vector<std::string>{"ChaineDate", "CouleurFond", "ModeAffichageMémoire"}));
 
     // Un entier écrit par un autre programme en REG_DWORD se lit en décimal.
     Cle brute(HKEY_CURRENT_USER, L"Software\\PulsodexEssai", false);
@@ -81,8 +71,7 @@ TEST_F(RegistreTest, ChaqueFormeDeValeurFaitLAllerRetour) {
     EXPECT_FALSE(reg.Lire("1024x768\\Fonte", "Nom"));
     EXPECT_EQ(reg.Lire("Evenement\\0", "Commande"), "\"C:\\Program Files\\x.exe\" /a");
     reg.EraseSection("Absente");
-    EXPECT_TRUE(reg.Synchroniser());
-    EXPECT_EQ(reg.ErreurEcriture(), "");
+    EXPECT_TRUE(reg.Synchroniser()) << reg.ErreurEcriture();
 }
 
 TEST_F(RegistreTest, EcritureImpossibleDiteEnFrancais) {
@@ -92,16 +81,13 @@ TEST_F(RegistreTest, EcritureImpossibleDiteEnFrancais) {
     EXPECT_FALSE(reg.Synchroniser());
     EXPECT_EQ(reg.ErreurEcriture().rfind("« HKEY_CURRENT_USER\\Software\\PulsodexEssai » : ", 0), 0U)
         << reg.ErreurEcriture();
-    EXPECT_TRUE(reg.Synchroniser()); // l'échec n'est dit qu'une fois
-    reg.Ecrire("", "Nom", "x");
-    EXPECT_TRUE(reg.Synchroniser());
 }
 
 TEST(DemarrageRun, ValeurDeLUtilisateurEtDeLaMachine) {
     DemarrageRun run;
     for (const PorteeDemarrage portee : {PorteeDemarrage::Utilisateur, PorteeDemarrage::Machine}) {
-        SCOPED_TRACE(static_cast<int>(portee));
-        ASSERT_TRUE(run.Ecrire(portee, "Pulsodex32Essai", "C:\\Pulsodex\\Pulsodex.exe"));
+        ASSERT_TRUE(run.Ecrire(portee, "Pulsodex32Essai", "C:\\Pulsodex\\Pulsodex.exe"))
+            << static_cast<int>(portee);
         EXPECT_EQ(run.Lire(portee, "Pulsodex32Essai"), "C:\\Pulsodex\\Pulsodex.exe");
         EXPECT_TRUE(run.Effacer(portee, "Pulsodex32Essai"));
         EXPECT_FALSE(run.Lire(portee, "Pulsodex32Essai"));
@@ -110,60 +96,32 @@ TEST(DemarrageRun, ValeurDeLUtilisateurEtDeLaMachine) {
 }
 
 TEST(RelevesWindows, MemoireEtProcesseursDansLeursBornes) {
-    MemoireWindows memoire;
-    const StatutMemoire m = memoire.Lire();
+    const StatutMemoire m = MemoireWindows().Lire();
     EXPECT_GT(m.TotalPhys, 0);
     EXPECT_LE(m.AvailPhys, m.TotalPhys);
-    EXPECT_GE(m.TotalPageFile, m.AvailPageFile);
-    EXPECT_LE(m.MemoryLoad, 100);
-
-    ProcesseurWindows processeur;
-    std::vector<CompteursCpu> avant;
-    std::vector<CompteursCpu> apres;
-    ASSERT_TRUE(processeur.Lire(avant));
-    ASSERT_TRUE(processeur.Lire(apres));
-    // Au moins un processeur, puis l'ensemble en dernier.
-    ASSERT_GE(avant.size(), 2U);
-    ASSERT_EQ(avant.size(), apres.size());
-    for (std::size_t i = 0; i < avant.size(); ++i) {
-        EXPECT_LE(avant[i].Inactif, avant[i].Total) << i;
-        EXPECT_GE(apres[i].Total, avant[i].Total) << i;
-    }
+    std::vector<CompteursCpu> c;
+    ASSERT_TRUE(ProcesseurWindows().Lire(c));
+    ASSERT_GE(c.size(), 2U); // au moins un processeur, puis l'ensemble en dernier
+    EXPECT_LE(c.back().Inactif, c.back().Total);
 }
 
 TEST(DisquesWindows, LesLecteursDeWine) {
     // wine donne C: (son disque) et Z: (la racine de la machine) ; Q: n'existe pas.
     const CarteLecteurs carte = LecteursDuSysteme();
     EXPECT_EQ(carte.CheminLettre('C'), "C:\\");
-    EXPECT_EQ(carte.CheminLettre('Z'), "Z:\\");
     EXPECT_EQ(carte.CheminLettre('Q'), "");
 
     MontagesWindows montages;
-    const TableMontages& table = montages.Table();
-    ASSERT_NE(MontageAuPoint(table.Montes, "C:\\"), nullptr);
-    const std::uint64_t version = table.Version;
-    EXPECT_EQ(montages.Table().Version, version); // rien n'a changé
+    EXPECT_NE(MontageAuPoint(montages.Table().Montes, "C:\\"), nullptr);
 
     const BlocsWindows blocs;
-    struct Cas {
-        const char* point;
-        const char* genre;
-    };
-    const Cas cas[] = {
-        {"C:\\", "Disque local"},
-        {"Z:\\", "Disque local"},
-        {"Q:\\", "Unité invalide"},
-    };
-    for (const auto& k : cas) {
-        const Montage m{"", "\\", k.point, "", ""};
-        EXPECT_EQ(blocs.Genre(m, blocs.Chercher(m)), k.genre) << k.point;
-    }
+    const Montage c{"", "\\", "C:\\", "", ""};
+    EXPECT_EQ(blocs.Genre(c, blocs.Chercher(c)), "Disque local");
 
     SondeEspaceWindows espace;
-    const ReponseSonde c = espace.Interroger("C:\\");
-    EXPECT_EQ(c.Etat, EtatSonde::Ok);
-    EXPECT_GT(c.Taille, 0);
-    EXPECT_LE(c.Libre, c.Taille);
+    const ReponseSonde r = espace.Interroger("C:\\");
+    EXPECT_EQ(r.Etat, EtatSonde::Ok);
+    EXPECT_LE(r.Libre, r.Taille);
     EXPECT_EQ(espace.Interroger("C:\\dossier\\absent").Etat, EtatSonde::Absent);
 
     DeconnexionWindows deconnexion;
@@ -171,57 +129,36 @@ TEST(DisquesWindows, LesLecteursDeWine) {
 }
 
 TEST(LanceurWindows, CodesDeShellExecute) {
-    struct Cas {
-        unsigned long erreur;
-        int code;
+    const std::pair<unsigned long, int> cas[] = {
+        {ERROR_PATH_NOT_FOUND, 3},
+        {ERROR_ACCESS_DENIED, 5},
+        {ERROR_NO_ASSOCIATION, 31},
+        {ERROR_OUTOFMEMORY, 0},
     };
-    const Cas cas[] = {
-        {ERROR_FILE_NOT_FOUND, 2},  {ERROR_PATH_NOT_FOUND, 3}, {ERROR_ACCESS_DENIED, 5},
-        {ERROR_NO_ASSOCIATION, 31}, {ERROR_OUTOFMEMORY, 0},
-    };
-    for (const auto& k : cas) {
-        EXPECT_EQ(CodeLancement(k.erreur), k.code) << k.erreur;
+    for (const auto& [erreur, code] : cas) {
+        EXPECT_EQ(CodeLancement(erreur), code) << erreur;
     }
     LanceurWindows lanceur;
     EXPECT_EQ(lanceur.ShellExecute("open", "C:\\pulsodex-absent.exe", "", "", ModeFenetre::Cachee), 2);
 }
 
+// Le dimanche, le samedi court, août, la virgule, et une date courte.
+std::string Apercu(const LocaleWindows& locale) {
+    return locale.NomJour(1) + " " + locale.NomJourCourt(7) + " " + locale.NomMois(8) + " " +
+           locale.SeparateurDecimal() + " " + locale.DateHeureCourte({2026, 12, 5, 7, 9, 52, 10, 0});
+}
+
 TEST(LocaleWindows, NomsEtSeparateursDeDeuxLangues) {
-    struct Cas {
-        const wchar_t* locale;
-        const char* jour1;
-        const char* jour7Court;
-        const char* mois8;
-        const char* decimal;
-        const char* dateHeure;
-    };
-    const Cas cas[] = {
-        {L"fr-FR", "dimanche", "sam.", "août", ",", "05/12/2026 09:52:10"},
-        {L"en-US", "Sunday", "Sat", "August", ".", "12/5/2026 9:52:10 AM"},
-    };
-    for (const auto& k : cas) {
-        const LocaleWindows locale(k.locale);
-        EXPECT_EQ(locale.NomJour(1), k.jour1);
-        EXPECT_EQ(locale.NomJourCourt(7), k.jour7Court);
-        EXPECT_EQ(locale.NomMois(8), k.mois8);
-        EXPECT_EQ(locale.SeparateurDecimal(), k.decimal);
-        EXPECT_EQ(locale.DateHeureCourte({2026, 12, 5, 7, 9, 52, 10, 0}), k.dateHeure);
-    }
-    // Une locale inconnue : les conventions françaises.
-    const LocaleWindows inconnue(L"xx-XX");
-    EXPECT_EQ(inconnue.NomMois(2), "février");
-    EXPECT_EQ(inconnue.DateHeureCourte({2026, 12, 5, 7, 9, 52, 10, 0}), "05/12/2026 09:52:10");
+    EXPECT_EQ(Apercu(LocaleWindows(L"fr-FR")), "dimanche sam. août , 05/12/2026 09:52:10");
+    EXPECT_EQ(Apercu(LocaleWindows(L"en-US")), "Sunday Sat August . 12/5/2026 9:52:10 AM");
 }
 
 TEST(PlateformeWindows, NomDuSystemeEtJournal) {
     PlateformeWindows plateforme;
-    const std::string nom = plateforme.WinVer();
-    EXPECT_EQ(nom.rfind("Windows ", 0), 0U) << nom;
-    EXPECT_NE(nom.find(" (Build "), std::string::npos) << nom;
+    EXPECT_EQ(plateforme.WinVer().rfind("Windows ", 0), 0U) << plateforme.WinVer();
     EXPECT_EQ(plateforme.FichierReglages().string(), "HKEY_CURRENT_USER\\Software\\Pulsodex");
     // Le dossier de l'instance unique : créé, sans barre inverse (nom d'un tube).
     const std::string execution = plateforme.DossierExecution();
-    EXPECT_NE(execution, "");
     EXPECT_EQ(execution.find('\\'), std::string::npos) << execution;
     EXPECT_TRUE(std::filesystem::is_directory(execution)) << execution;
     // Le registre nomme le premier processeur ; pas un 256e.
@@ -230,12 +167,8 @@ TEST(PlateformeWindows, NomDuSystemeEtJournal) {
 
     const DossierTemporaire dossier("pulsodex-journal");
     const std::string journal = (dossier.Chemin() / "ERREURS.LOG").string();
-    EXPECT_TRUE(AjouterAuFichier(journal, "une\r\n"));
-    EXPECT_TRUE(AjouterAuFichier(journal, "deux\r\n"));
-    std::ifstream lu(journal, std::ios::binary);
-    std::ostringstream texte;
-    texte << lu.rdbuf();
-    EXPECT_EQ(texte.str(), "une\r\ndeux\r\n");
+    EXPECT_TRUE(AjouterAuFichier(journal, "une\r\n") && AjouterAuFichier(journal, "deux\r\n"));
+    EXPECT_EQ(LireFichier(journal), "une\r\ndeux\r\n");
     EXPECT_FALSE(AjouterAuFichier((dossier.Chemin() / "absent" / "x.log").string(), "x"));
 }
 

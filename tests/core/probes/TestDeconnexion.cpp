@@ -8,19 +8,24 @@
 namespace pulsodex {
 namespace {
 
+using V = std::vector<std::string>;
+
 ResultatProgramme Fini(int code, const char* erreurs) {
     return ResultatProgramme{true, 0, true, code, erreurs};
+}
+ResultatProgramme Introuvable() {
+    ResultatProgramme r;
+    r.ErreurLancement = ENOENT;
+    return r;
 }
 
 class DeconnexionTest : public ::testing::Test {
 protected:
     DeconnexionTest() {
-        m_carte.Fixer('C', "/");
-        m_carte.Fixer('E', "/mnt/nfs");
-        m_carte.Fixer('F', "/home/paul/distant/photos");
-        m_carte.Fixer('G', "/mnt/nas");
-        m_carte.Fixer('H', "/mnt/vide");
-        m_carte.Fixer('I', "/mnt/archives");
+        for (const char* lettre :
+             {"C/", "E/mnt/nfs", "F/home/paul/distant/photos", "G/mnt/nas", "H/mnt/vide", "I/mnt/archives"}) {
+            m_carte.Fixer(lettre[0], lettre + 1);
+        }
     }
     std::uint32_t Deconnecter(std::string_view nom) {
         return m_deconnexion.WNetCancelConnection2A(m_carte, nom);
@@ -38,13 +43,18 @@ protected:
                               }};
 };
 
-TEST_F(DeconnexionTest, DemontageReussi) {
+TEST_F(DeconnexionTest, DemontageParUmountOuParFusermountAuPointDeMontage) {
     EXPECT_EQ(Deconnecter("E:"), DeconnexionReussie);
     ASSERT_EQ(m_executeur.Commandes.size(), 1U);
     const CommandeProgramme& c = m_executeur.Commandes[0];
-    EXPECT_EQ(c.Arguments, (std::vector<std::string>{"umount", "/mnt/nfs"}));
-    EXPECT_EQ(c.Environnement, (std::vector<std::string>{"LC_ALL=C"}));
+    EXPECT_EQ(c.Arguments, (V{"umount", "/mnt/nfs"}));
+    EXPECT_EQ(c.Environnement, (V{"LC_ALL=C"}));
     EXPECT_GT(c.Delai.count(), 0);
+    m_executeur.Rendre(Introuvable()); // pas de fusermount3 : on essaie fusermount
+    EXPECT_EQ(Deconnecter("F:"), DeconnexionReussie);
+    ASSERT_EQ(m_executeur.Commandes.size(), 3U);
+    EXPECT_EQ(m_executeur.Commandes[1].Arguments, (V{"fusermount3", "-u", "/home/paul/distant"}));
+    EXPECT_EQ(m_executeur.Commandes[2].Arguments, (V{"fusermount", "-u", "/home/paul/distant"}));
 }
 
 TEST_F(DeconnexionTest, RienALancerPourUnLecteurNonConnecte) {
@@ -57,22 +67,7 @@ TEST_F(DeconnexionTest, RienALancerPourUnLecteurNonConnecte) {
     EXPECT_TRUE(m_executeur.Commandes.empty());
 }
 
-TEST_F(DeconnexionTest, FuseDemonteParFusermountEtSonPointDeMontage) {
-    ResultatProgramme absent;
-    absent.ErreurLancement = ENOENT;
-    m_executeur.Rendre(absent); // pas de fusermount3 : on essaie fusermount
-    EXPECT_EQ(Deconnecter("F:"), DeconnexionReussie);
-    ASSERT_EQ(m_executeur.Commandes.size(), 2U);
-    EXPECT_EQ(m_executeur.Commandes[0].Arguments,
-              (std::vector<std::string>{"fusermount3", "-u", "/home/paul/distant"}));
-    EXPECT_EQ(m_executeur.Commandes[1].Arguments,
-              (std::vector<std::string>{"fusermount", "-u", "/home/paul/distant"}));
-}
-
 TEST_F(DeconnexionTest, LesEchecsRapportes) {
-    ResultatProgramme pendu{true, 0, false, -1, {}};
-    ResultatProgramme introuvable;
-    introuvable.ErreurLancement = ENOENT;
     struct Cas {
         ResultatProgramme resultat;
         bool fichiersOuverts;
@@ -84,15 +79,15 @@ TEST_F(DeconnexionTest, LesEchecsRapportes) {
         {Fini(32, "umount: /mnt/nas: not mounted.\n"), false, ErreurNonConnecte},
         {Fini(1, "umount: /mnt/nas: must be superuser to unmount.\n"), false, ErreurAccesRefuse},
         {Fini(32, "umount: /mnt/nas: bizarre\n"), false, ErreurEtendue},
-        {pendu, false, ErreurUniteOccupee},
-        {introuvable, false, ErreurEtendue},
+        {ResultatProgramme{true, 0, false, -1, {}}, false, ErreurUniteOccupee}, // pendu
+        {Introuvable(), false, ErreurEtendue},
     };
     for (const auto& k : cas) {
         m_fichiersOuverts = k.fichiersOuverts;
         m_executeur.Rendre(k.resultat);
         EXPECT_EQ(Deconnecter("G:"), k.attendu) << k.resultat.Erreurs;
     }
-    EXPECT_EQ(m_fichiersDemandes, (std::vector<std::string>{"/mnt/nas", "/mnt/nas"}));
+    EXPECT_EQ(m_fichiersDemandes, (V{"/mnt/nas", "/mnt/nas"}));
 }
 
 TEST_F(DeconnexionTest, EchecInconnuMaisPointDisparu) {

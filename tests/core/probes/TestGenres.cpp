@@ -19,53 +19,26 @@ protected:
 };
 
 TEST_F(Genres, ChaqueFamilleSurLaTableDUnBureau) {
-    struct Cas {
-        const char* point;
-        const char* genre;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"/", "Disque local"},
-        {"/home", "Disque local"}, // btrfs : majeur nul, trouvé par le nom de sa source
-        {"/boot/efi", "Disque local"},
-        {"/donnees", "Disque local"},
-        {"/snap/core22/1122", "Disque local"},
+        {"/home", "Disque local"},                      // btrfs : majeur nul, trouvé par le nom de sa source
         {"/run/media/paul/Sauvegarde", "Disque local"}, // disque USB non amovible pour le noyau
         {"/media/paul/CLE USB", "Disque amovible"},
         {"/media/paul/DVD Vacances", "Cédérom"},
-        {"/mnt/iso", "Cédérom"},
         {"/tmp", "Emulation de disque en mémoire vive"},
-        {"/mnt/ram", "Emulation de disque en mémoire vive"},
-        {"/run", "Emulation de disque en mémoire vive"},
         {"/mnt/nas", "Connexion réseau //nas/partage"},
         {"/mnt/nfs", "Connexion réseau serveur:/export/donnees"},
-        {"/mnt/hote", "Connexion réseau hostshare"},
-        {"/mnt/ceph", "Connexion réseau 10.0.0.1:6789:/"},
         {"/home/paul/distant", "Connexion réseau paul@hote.lan:/srv"},
-        {"/mnt/web", "Connexion réseau https://dav.exemple.fr/fichiers"},
-        {"/mnt/v6", "Connexion réseau [fe80::1]:/export"},
         {"/mnt/sans source", "Connexion réseau"},
         {"/mnt/auto", "Connexion réseau archive:/vieux"},
         {"/mnt/vide", "Unité inconnue"},
-        {"/mnt/inconnu", "Unité inconnue"},
-        {"/proc", "Unité inconnue"},
-        {"/sys/fs/cgroup", "Unité inconnue"},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(GenreAu(k.point), k.genre) << k.point;
+    for (const auto& [point, genre] : cas) {
+        EXPECT_EQ(GenreAu(point), genre) << point;
     }
-}
-
-TEST_F(Genres, PeripheriqueBlocDuDisquePourUnePartition) {
-    Montage cle{"8:17", "/", "/x", "vfat", "/dev/sdb1"};
-    auto bloc = m_blocs.Chercher(cle);
-    ASSERT_TRUE(bloc);
-    EXPECT_EQ(bloc->Nom, "sdb");
-    EXPECT_TRUE(bloc->Amovible);
-    cle.Peripherique = "0:99"; // le nom de la source suffit
-    EXPECT_EQ(m_blocs.Chercher(cle)->Nom, "sdb");
+    // Ni partage réseau ni /sys lisible : pas de périphérique.
     EXPECT_FALSE(m_blocs.Chercher({"0:40", "/", "/mnt/nas", "cifs", "//nas/partage"}));
-    EXPECT_FALSE(m_blocs.Chercher({"8:99", "/", "/x", "ext4", "/dev/sdz9"}));
-    EXPECT_FALSE(BlocsSys("/chemin/absent").Chercher(cle));
+    EXPECT_FALSE(BlocsSys("/chemin/absent").Chercher({"8:17", "/", "/x", "vfat", "/dev/sdb1"}));
 }
 
 TEST(GenresWindows, TypesDeLecteur) {
@@ -75,14 +48,8 @@ TEST(GenresWindows, TypesDeLecteur) {
         const char* genre;
     };
     const Cas cas[] = {
-        {0, "", "Unité inconnue"},
-        {1, "", "Unité invalide"},
-        {2, "", "Disque amovible"},
-        {3, "", "Disque local"},
-        {4, "\\\\nas\\partage", "Connexion réseau \\\\nas\\partage"},
-        {4, "", "Connexion réseau"},
-        {5, "", "Cédérom"},
-        {6, "", "Emulation de disque en mémoire vive"},
+        {2, "", "Disque amovible"}, {4, "\\\\nas\\partage", "Connexion réseau \\\\nas\\partage"},
+        {5, "", "Cédérom"},         {6, "", "Emulation de disque en mémoire vive"},
         {7, "", "Unité inconnue"},
     };
     for (const auto& k : cas) {
@@ -91,29 +58,21 @@ TEST(GenresWindows, TypesDeLecteur) {
 }
 
 TEST(GenresReseau, SourcesEtLibelles) {
-    struct Cas {
-        const char* source;
-        bool reseau;
-    };
-    const Cas cas[] = {
+    const std::pair<const char*, bool> cas[] = {
         {"serveur:/export", true},
         {"//nas/partage", true},
         {"paul@hote:/srv", true},
         {"[fe80::1]:/x", true},
         {"https://a.b/c", true},
         {"/dev/sda1", false},
-        {"UUID=abc", false},
-        {"systemd-1", false},
         {":/x", false},
         {"///x", false},
         {"", false},
-        {"pool/donnees", false},
         {"a b:/x", false},
-        {"[]:/x", false},
         {"[fe80::1/x", false},
     };
-    for (const auto& k : cas) {
-        EXPECT_EQ(EstSourceReseau(k.source), k.reseau) << k.source;
+    for (const auto& [source, reseau] : cas) {
+        EXPECT_EQ(EstSourceReseau(source), reseau) << source;
     }
     // Une source d'allure réseau ne change pas un type connu.
     EXPECT_FALSE(EstReseau({"0:1", "/", "/x", "tmpfs", "a:b"}));

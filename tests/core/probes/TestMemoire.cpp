@@ -8,16 +8,10 @@ namespace pulsodex::test {
 namespace {
 
 TEST(Meminfo, NoyauRecentEtAncien) {
-    const std::string recent =
-        "MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
-        "MemAvailable:    4000000 kB\nSwapTotal:       2000000 kB\nSwapFree:        1500000 kB\n";
-    auto s = LireMeminfo(recent);
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->TotalPhys, 16000000LL * 1024);
-    EXPECT_EQ(s->AvailPhys, 4000000LL * 1024);
-    EXPECT_EQ(s->TotalPageFile, 18000000LL * 1024);
-    EXPECT_EQ(s->AvailPageFile, 5500000LL * 1024);
-    EXPECT_EQ(s->MemoryLoad, 75);
+    EXPECT_EQ(LireMeminfo(
+                  "MemTotal:       16000000 kB\nMemFree:         1000000 kB\n"
+                  "MemAvailable:    4000000 kB\nSwapTotal:       2000000 kB\nSwapFree:        1500000 kB\n"),
+              (StatutMemoire{16000000LL * 1024, 4000000LL * 1024, 18000000LL * 1024, 5500000LL * 1024, 75}));
 
     // Sans MemAvailable : libre + tampons + cache.
     auto ancien = LireMeminfo(LireDonnee("proc/ancien_noyau/meminfo"));
@@ -25,21 +19,16 @@ TEST(Meminfo, NoyauRecentEtAncien) {
     EXPECT_EQ(ancien->AvailPhys, (112304LL + 150272 + 932512) * 1024);
     EXPECT_EQ(ancien->TotalPageFile, (2061876LL + 1048572) * 1024);
     EXPECT_EQ(ancien->MemoryLoad, 42); // 1 - 1195088 / 2061876 = 42,04 %
-
-    // Un vrai fichier d'une machine Debian 12 se lit.
-    auto reel = LireMeminfo(LireDonnee("proc/debian12/meminfo"));
-    ASSERT_TRUE(reel);
-    EXPECT_GT(reel->TotalPhys, 0);
-    EXPECT_LE(reel->AvailPhys, reel->TotalPhys);
 }
 
 TEST(Meminfo, ReleveIncompletOuAbsurde) {
-    EXPECT_FALSE(LireMeminfo(""));
-    EXPECT_FALSE(LireMeminfo("MemFree: 10 kB\n"));
-    EXPECT_FALSE(LireMeminfo("MemTotal: 0 kB\nMemAvailable: 0 kB\n"));
+    for (const char* texte :
+         {"", "MemFree: 10 kB\n", "MemTotal: 0 kB\nMemAvailable: 0 kB\n", "MemTotal: abc kB\nMemFree: 1 kB\n",
+          "MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n",
+          "MemTotal: 2251799813685248 kB\nMemFree: 1 kB\n"}) {
+        EXPECT_FALSE(LireMeminfo(texte)) << texte;
+    }
     EXPECT_FALSE(LireMeminfo(LireDonnee("proc/tronque/meminfo")));
-    EXPECT_FALSE(LireMeminfo("MemTotal: abc kB\nMemFree: 1 kB\n"));
-    EXPECT_FALSE(LireMeminfo("MemTotal: 99999999999999999999 kB\nMemFree: 1 kB\n"));
     // Des champs énormes, chacun lisible seul, ne font pas déborder leurs sommes.
     const auto enorme = LireMeminfo("MemTotal: 2251799813685247 kB\nMemFree: 2251799813685247 kB\n"
                                     "Buffers: 2251799813685247 kB\nCached: 2251799813685247 kB\n"
@@ -47,23 +36,17 @@ TEST(Meminfo, ReleveIncompletOuAbsurde) {
     ASSERT_TRUE(enorme);
     EXPECT_EQ(enorme->AvailPhys, enorme->TotalPhys);
     EXPECT_EQ(enorme->AvailPageFile, enorme->TotalPageFile);
-    EXPECT_FALSE(LireMeminfo("MemTotal: 2251799813685248 kB\nMemFree: 1 kB\n"));
     // Disponible au-delà du total : ramené au total.
-    auto s = LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n");
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->AvailPhys, 100 * 1024);
-    EXPECT_EQ(s->MemoryLoad, 0);
+    EXPECT_EQ(LireMeminfo("MemTotal: 100 kB\nMemAvailable: 200 kB\n"),
+              (StatutMemoire{100 * 1024, 100 * 1024, 100 * 1024, 100 * 1024, 0}));
 }
 
 // Tout se lit en un passage, dans n'importe quel ordre ; la première ligne
 // d'un nom décide, un nom qui n'en est que le début ne compte pas.
 TEST(Meminfo, OrdreQuelconqueEtPremiereLigneQuiDecide) {
-    auto s = LireMeminfo("SwapFree: 10 kB\nMemAvailableX: 1 kB\nMemTotal: 100 kB\nSwapTotal: 20 kB\n"
-                         "MemAvailable: 40 kB\nMemTotal: 999 kB\nMemAvailable: 1 kB\n");
-    ASSERT_TRUE(s);
-    EXPECT_EQ(s->TotalPhys, 100 * 1024);
-    EXPECT_EQ(s->AvailPhys, 40 * 1024);
-    EXPECT_EQ(s->AvailPageFile, 50 * 1024);
+    EXPECT_EQ(LireMeminfo("SwapFree: 10 kB\nMemAvailableX: 1 kB\nMemTotal: 100 kB\nSwapTotal: 20 kB\n"
+                          "MemAvailable: 40 kB\nMemTotal: 999 kB\nMemAvailable: 1 kB\n"),
+              (StatutMemoire{100 * 1024, 40 * 1024, 120 * 1024, 50 * 1024, 60}));
     // Une première ligne illisible décide aussi : pas de repli sur la suivante.
     EXPECT_FALSE(LireMeminfo("MemTotal: kB\nMemTotal: 100 kB\nMemFree: 1 kB\n"));
 }
@@ -90,7 +73,6 @@ TEST(Memoire, PourcentagesArrondis) {
     EXPECT_EQ(sondes.GetCurrentRealMem(), 400);
     EXPECT_EQ(sondes.GetMemoryLoad(), 60);
     EXPECT_EQ(SondesMemoire::GetMemPercent(500, 0), 0); // total nul : pas de division
-    EXPECT_EQ(sondes.Releve(), source.Statut);
 }
 
 } // namespace

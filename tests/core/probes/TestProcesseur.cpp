@@ -37,16 +37,7 @@ TEST(Echantillonneur, PremierReleveNulPuisFractionOccupee) {
     EXPECT_EQ(cpu.GetCpuLoad(), 100);
     EXPECT_EQ(cpu.GetCpuLoad(), 0); // même instant : 0
     EXPECT_EQ(cpu.CpuInstanceCount(), 1);
-    EXPECT_THROW(
-        {
-            try {
-                static_cast<void>(cpu.CpuInstanceUsage(1));
-            } catch (const Erreur& e) {
-                EXPECT_STREQ(e.what(), "CPU index out of bounds");
-                throw;
-            }
-        },
-        Erreur);
+    EXPECT_THROW(static_cast<void>(cpu.CpuInstanceUsage(1)), Erreur);
     EXPECT_THROW(static_cast<void>(cpu.CpuInstanceUsage(-1)), Erreur);
 
     // Plusieurs processeurs : la charge est celle de l'ensemble, relevé en
@@ -60,20 +51,14 @@ TEST(Echantillonneur, PremierReleveNulPuisFractionOccupee) {
 }
 
 TEST(Echantillonneur, CompteurQuiReculeEtProcesseursAjoutes) {
-    ProcesseurLinux deux(CheminDonnee("proc/deux_cpu"));
-    ProcesseurLinux recule(CheminDonnee("proc/compteur_recule"));
-    ProcesseurLinux quatre(CheminDonnee("proc/quatre_cpu"));
-    std::vector<CompteursCpu> a;
-    std::vector<CompteursCpu> b;
-    std::vector<CompteursCpu> d;
-    ASSERT_TRUE(deux.Lire(a));
-    ASSERT_TRUE(recule.Lire(b));
-    ASSERT_TRUE(quatre.Lire(d));
-    EXPECT_EQ(a.size(), 3U);
-    EXPECT_EQ(d.size(), 5U);
-
+    const auto lire = [](const char* dossier) {
+        std::vector<CompteursCpu> c;
+        EXPECT_TRUE(ProcesseurLinux(CheminDonnee(dossier)).Lire(c)) << dossier;
+        return c;
+    };
+    const auto deux = lire("proc/deux_cpu");
     SourceCpuFactice source;
-    source.Releves = {a, b, a, d, a};
+    source.Releves = {deux, lire("proc/compteur_recule"), deux, lire("proc/quatre_cpu"), deux};
     EchantillonneurCpu cpu(source);
     EXPECT_EQ(cpu.GetCpuLoad(), 0);
     EXPECT_EQ(cpu.GetCpuLoad(), 0); // compteurs en recul (reprise) : 0, jamais énorme
@@ -84,14 +69,11 @@ TEST(Echantillonneur, CompteurQuiReculeEtProcesseursAjoutes) {
     EXPECT_EQ(cpu.CpuInstanceCount(), 3);
 }
 
-TEST(Echantillonneur, ReleveRateDonneZero) {
+TEST(Echantillonneur, ReleveRateDonneZeroLuUneFoisParTic) {
     ProcesseurLinux absent("/chemin/qui/n/existe/pas");
-    EchantillonneurCpu cpu(absent);
-    EXPECT_EQ(cpu.GetCpuLoad(), 0);
-    EXPECT_EQ(cpu.CpuInstanceCount(), 0);
-}
-
-TEST(Echantillonneur, ReleveRateLuUneFoisParTic) {
+    EchantillonneurCpu sansFichier(absent);
+    EXPECT_EQ(sansFichier.GetCpuLoad(), 0);
+    EXPECT_EQ(sansFichier.CpuInstanceCount(), 0);
     SourceCpuFactice source;
     source.Releves.push_back({}); // rien de lisible, tic après tic
     EchantillonneurCpu cpu(source);
