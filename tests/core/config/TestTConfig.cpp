@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "ConfigEssai.h"
-#include "core/commun/Textes.h"
 
 namespace pulsodex::test {
 namespace {
@@ -92,14 +91,10 @@ TEST_F(TConfigTest, TextesLusPuisReecritsSousLeurForme) {
         {R, "Date", {{"oUI", "Oui"}, {"TRUE", "Oui"}, {"1", "Non"}, {"Oui ", "Non"}}},
         {R, "Organisation", {{"AVANCÉ", "Manuelle"}, {"AVANCE", "Avancé"}, {"colonne", "Colonne"}}},
         {R, "Bord", {{"n'importe", "Creux"}, {"RELEVé", "Relief"}, {"Aucun", "Sans"}}},
-        {R, "Demarrage", {{"ICONE", "Masqué"}, {"caché", "Visible"}}},
-        {R, "ModeAffichageMémoire", {{"KO", "Ko"}, {"Go", "Octet"}}},
         {R, "ModeRafraichissementHorloge", {{"Secondes", "Seconde"}, {"heure", "Minute"}}},
         {R, "Rafraichissement", {{"abc", "1000"}, {"70000", "1000"}}},
         {R, "TempsMoyenneChargeProcesseur", {{"300", "1"}, {"255", "255"}}},
-        {R, "TauxTransparence", {{"-1", "255"}}},
         {R, "RepeterAvertir", {{"200", "60"}, {"-1", "-1"}}},
-        {R, "CouleurFond", {{"99999999999", "-2147483633"}}},
         {"", "PortMesures", {{"0", "11090"}, {"65536", "11090"}, {"9200", "9200"}}}};
     for (const auto& k : cas) {
         for (const auto& [texte, reecrit] : k.textes) {
@@ -138,13 +133,6 @@ TEST_F(TConfigTest, DeuxResolutionsCoteACote) {
     EXPECT_TRUE(c.ChargeProcesseur);
 }
 
-TEST_F(TConfigTest, TextesCoupesA255Caracteres) {
-    e.DejaLance();
-    reg.WriteString(res, "ChaineDate", Utf8OuLatin1(std::string(300, '\xE9'))); // 300 « é »
-    c.ChargeEnvironnement();
-    EXPECT_EQ(NombreCaracteres(c.ChaineDate), 255U);
-}
-
 TEST_F(TConfigTest, LancementAOuvertureDeSession) {
     e.DejaLance();
     e.Demarrages.Machine["Pulsodex32"] = "/usr/bin/pulsodex";
@@ -155,12 +143,8 @@ TEST_F(TConfigTest, LancementAOuvertureDeSession) {
     EXPECT_EQ(e.Demarrages.Utilisateur["Pulsodex32"], "/opt/pulsodex/pulsodex");
     c.SetDemarrage(false);
     EXPECT_TRUE(e.Demarrages.Utilisateur.empty());
-    // Une entrée vide ne compte pas ; une machine non inscriptible est sautée.
-    e.Demarrages.Utilisateur["Pulsodex32"] = "";
+    e.Demarrages.Utilisateur["Pulsodex32"] = ""; // une entrée vide ne compte pas
     EXPECT_FALSE(c.GetDemarrage());
-    e.Demarrages.MachineInscriptible = false;
-    c.SetDemarrage(true);
-    EXPECT_EQ(e.Demarrages.Utilisateur["Pulsodex32"], "/opt/pulsodex/pulsodex");
 }
 
 // La disposition, la position et le souligné sans nom de police.
@@ -180,8 +164,6 @@ TEST_F(TConfigTest, DispositionParDefautEtSauvee) {
     EXPECT_FALSE(c.Charge_Break(-3));
     c.Sauve_Position(0, -1, 180);
     EXPECT_TRUE(c.DispositionExiste(res));
-    e.Mesureur.Hauteur = 17;
-    EXPECT_EQ(c.HauteurBoite(), 19);
     c.Fonte.Style = StyleGras | StyleSouligne;
     c.PositionCourante = [] {
         return PositionFenetre{12, 34, 250};
