@@ -28,10 +28,6 @@ TEST(Enregistrement, UnEchecDitUneFoisSaufDemandeExplicite) {
     const auto& boite = e.Boites.Montrees[0];
     EXPECT_EQ(std::tuple(boite.Icone, boite.Boutons),
               std::tuple(IconeBoite::Avertissement, BoutonsBoite::Ok));
-    EXPECT_EQ(boite.Texte,
-              "Les réglages n'ont pas pu être enregistrés dans « essai.conf » : le disque est plein.\n\nLe "
-              "fichier des réglages garde son contenu précédent. Pulsodex continue de fonctionner et "
-              "enregistrera vos changements à la prochaine sauvegarde réussie.");
     EXPECT_FALSE(c.Enregistrer(TConfig::AvisEchec::Toujours)); // demandé : redit
     EXPECT_EQ(e.Boites.Montrees.size(), 2U);
     e.Reg.FaireEchouerDisque(false);

@@ -17,25 +17,6 @@ protected:
 using Magasins = ::testing::Types<test::RegistreEnMemoire, test::RegistreSurFichierEnMemoire>;
 TYPED_TEST_SUITE(Registres, Magasins);
 
-// Un texte qui n'est pas un entier de 32 bits donne le défaut, même lu en booléen.
-TYPED_TEST(Registres, LecturesTypeesAvecDefauts) {
-    Registre& reg = this->reg;
-    for (const auto& [nom, texte] :
-         {std::pair{"n", "42"}, {"x", "4 2"}, {"grand", "2147483648"}, {"b", "Oui"}}) {
-        reg.WriteString("A", nom, texte);
-    }
-    EXPECT_EQ(std::vector({reg.ReadInteger("A", "n", 7), reg.ReadInteger("A", "x", 7),
-                           reg.ReadInteger("A", "grand", 7), reg.ReadInteger("A", "absent", 7),
-                           reg.ReadInteger("B", "n", 7)}),
-              std::vector({42, 7, 7, 7, 7}));
-    EXPECT_EQ(reg.ReadString("A", "absent", "d"), "d");
-    EXPECT_FALSE(reg.ReadBool("A", "b", false));
-    reg.WriteBool("A", "b", true);
-    EXPECT_EQ(reg.Lire("A", "b"), "1");
-    EXPECT_TRUE(reg.ReadBool("A", "b", false));
-    EXPECT_EQ(reg.ReadBorne("A", "n", 1, 0, 40), 1);
-}
-
 TYPED_TEST(Registres, EffacerUneSectionEmporteSesSousCles) {
     Registre& reg = this->reg;
     reg.WriteString("Evenement\\1", "Nom", "a");
