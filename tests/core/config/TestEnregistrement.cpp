@@ -129,39 +129,32 @@ TEST(EnregistrementFichier, EchecsAvecLeurCauseEtFichierIntact) {
 // plus de cinq secondes est repris. Le temps est celui du verrou, factice.
 TEST(EnregistrementFichier, VerrouAbandonneReprisSansAttendre) {
     using namespace std::chrono_literals;
-    struct Cas {
-        const char* Nom;
-        bool Tenu;
-        std::chrono::seconds Age;
-        bool Reussi;
-        int Pauses;
-    };
-    const Cas cas[] = {
+    // Le verrou, tenu ou non, son âge ; l'écriture réussie, les pauses.
+    const std::tuple<const char*, bool, std::chrono::seconds, bool, int> cas[] = {
         {"laissé vide par un arrêt brutal", false, 0s, true, 0},
         {"tenu par un programme vivant", true, 0s, false, 50},
-        {"tenu depuis dix secondes", true, 10s, true, 1},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.Nom);
+        {"tenu depuis dix secondes", true, 10s, true, 1}};
+    for (const auto& [nom, tenu, age, reussi, pauses] : cas) {
+        SCOPED_TRACE(nom);
         DossierTemporaire dossier;
         const std::string verrou = (dossier / "Pulsodex.conf.lock").string();
-        const int tenu = ::open(verrou.c_str(), O_RDWR | O_CREAT, 0644);
-        ASSERT_GE(tenu, 0);
-        if (c.Tenu) {
-            ASSERT_EQ(::flock(tenu, LOCK_EX | LOCK_NB), 0);
+        const int fd = ::open(verrou.c_str(), O_RDWR | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        if (tenu) {
+            ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
         }
         ReglagesEssai r(dossier / "Pulsodex.conf");
-        r.Temps.Instant = std::chrono::system_clock::now() + c.Age;
+        r.Temps.Instant = std::chrono::system_clock::now() + age;
         r.Reg.WriteString("", "Proxy", "p");
-        EXPECT_EQ(r.Reg.Synchroniser(), c.Reussi);
-        EXPECT_EQ(r.Temps.Pauses, c.Pauses);
-        EXPECT_EQ(std::filesystem::exists(verrou), !c.Reussi);
-        EXPECT_EQ(LireFichier(dossier / "Pulsodex.conf"), c.Reussi ? "[General]\nProxy=p\n" : "");
-        EXPECT_EQ(r.Reg.ErreurEcriture(), c.Reussi
+        EXPECT_EQ(r.Reg.Synchroniser(), reussi);
+        EXPECT_EQ(r.Temps.Pauses, pauses);
+        EXPECT_EQ(std::filesystem::exists(verrou), !reussi);
+        EXPECT_EQ(LireFichier(dossier / "Pulsodex.conf"), reussi ? "[General]\nProxy=p\n" : "");
+        EXPECT_EQ(r.Reg.ErreurEcriture(), reussi
                                               ? ""
                                               : "« " + (dossier / "Pulsodex.conf").string() +
                                                     " » : un autre programme écrit ce fichier en ce moment");
-        ::close(tenu);
+        ::close(fd);
     }
 }
 
