@@ -101,7 +101,7 @@ TEST_F(OptionsTest, AjoutEtRetraitDeDisques) {
 
 // À la validation, une zone fausse : rien n'est appliqué, le dialogue reste
 // ouvert. Le proxy et la publication des mesures sont cochés partout.
-TEST_F(OptionsTest, ZoneInvalideALaSortieOuALaValidation) {
+TEST_F(OptionsTest, ZoneInvalideALaValidation) {
     std::unique_ptr<TOptionsForm> d;
     struct Cas {
         ZoneTexte TOptionsForm::*zone;

@@ -177,16 +177,15 @@ TEST(TConfigValeurs, ChaqueValeurRevientALIdentique) {
         "[General]\nPortMesures=9200\nPortProxy=3128\nProxy=proxy.local\nPublierMesures=Oui\n"
         "TestMiseAJour=Oui\nVersion=1.0 Béta 2\n\n[1024x768]\nAuDessus=Oui\nBord=Relief\nChaineDate=dd-mm\n"
         "ChaineHeure=hh:nn:ss\nChargeProcesseur=Oui\nCouleur0To20=1\nCouleur21To40=2\nCouleur41To60=3\n"
-        "Couleur61To100=4\nCouleurEcriture=5\nCouleurFond=6\nCouleurSuppression=7\nDate=Non\nDemarrage="
-        "Masqué\n"
-        "Fonte\\Couleur=255\nFonte\\Nom=DejaVu Sans\nFonte\\Style=Gras\nFonte\\Taille=10\nHeure=Non\n"
-        "IndicateurRemplissageDisque=Non\nListeDisques=CDE\nMem=Non\nMemPhysique=Non\nMemoryLoad=Non\n"
-        "ModeAffichageM%E9moire=Mo\nModeRafraichissementHorloge=Seconde\nMoyenneChargeProcesseur=Oui\n"
-        "Organisation=Ligne\nOuvertureDisque=explore\nRafraichissement=250\nRepeterAvertir=-1\nSons=Non\n"
-        "TauxTransparence=128\nTempsMoyenneChargeProcesseur=5\nTotalDisque=Oui\nTransparence=Oui\n\n"
-        "[Jauges]\nCpu=Non\nCpuInverse=Non\nCpuMoy=Non\nCpuMoyInverse=Non\nDisque=Non\nDisqueInverse=Oui\n"
-        "Mem=Non\nMemInverse=Oui\nMemPhysique=Non\nMemPhysiqueInverse=Oui\nMemoryLoad=Non\n"
-        "MemoryLoadInverse=Oui\n";
+        "Couleur61To100=4\nCouleurEcriture=5\nCouleurFond=6\nCouleurSuppression=7\nDate=Non\n"
+        "Demarrage=Masqué\nFonte\\Couleur=255\nFonte\\Nom=DejaVu Sans\nFonte\\Style=Gras\n"
+        "Fonte\\Taille=10\nHeure=Non\nIndicateurRemplissageDisque=Non\nListeDisques=CDE\nMem=Non\n"
+        "MemPhysique=Non\nMemoryLoad=Non\nModeAffichageM%E9moire=Mo\nModeRafraichissementHorloge=Seconde\n"
+        "MoyenneChargeProcesseur=Oui\nOrganisation=Ligne\nOuvertureDisque=explore\nRafraichissement=250\n"
+        "RepeterAvertir=-1\nSons=Non\nTauxTransparence=128\nTempsMoyenneChargeProcesseur=5\n"
+        "TotalDisque=Oui\nTransparence=Oui\n\n[Jauges]\nCpu=Non\nCpuInverse=Non\nCpuMoy=Non\n"
+        "CpuMoyInverse=Non\nDisque=Non\nDisqueInverse=Oui\nMem=Non\nMemInverse=Oui\nMemPhysique=Non\n"
+        "MemPhysiqueInverse=Oui\nMemoryLoad=Non\nMemoryLoadInverse=Oui\n";
     ConfigFichierEssai m{fichier};
     m.Reg.WriteString("", "MultiResolution", "Non");
     m.Reg.WriteString("1024x768", "ModeServeur", "Non");
