@@ -139,11 +139,12 @@ TEST(JoursMois, TextesDeJoursEtDeMois) {
 // laisse les clés au-delà, cachées par le nombre.
 TEST_F(EnregistrementsTest, AllerRetourDesEvenementsDUneLangueAUneAutre) {
     // Actif, type, nom, commande, paramètres, répertoire, jour, mois, heure, minute, message, mode, lancé.
-    const TEvenement a(true, TypeEvenement::Tache, "Sauvegarde", "/usr/bin/rsync", "-a \"/home/moi\" /mnt",
-                       "/tmp/", 10, 4, "08:30", "", "Bonjour, le monde", ModeLancement::Agrandi, false);
-    const TEvenement b(false, TypeEvenement::Message, "", "", "", "", 2, 8, "", "5", "", ModeLancement::Icone,
-                       false);
-    c.Evenements = {a, b};
+    const ListeEvenements evenements = {TEvenement{true, TypeEvenement::Tache, "Sauvegarde", "/usr/bin/rsync",
+                                                   "-a \"/home/moi\" /mnt", "/tmp/", 10, 4, "08:30", "",
+                                                   "Bonjour, le monde", ModeLancement::Agrandi, false},
+                                        TEvenement{false, TypeEvenement::Message, "", "", "", "", 2, 8, "",
+                                                   "5", "", ModeLancement::Icone, false}};
+    c.Evenements = evenements;
     c.Evenements[0].Lance = true;
     c.SauveEvenements();
     const std::tuple<const char*, const char*, const char*> ecrits[] = {
@@ -158,12 +159,12 @@ TEST_F(EnregistrementsTest, AllerRetourDesEvenementsDUneLangueAUneAutre) {
     TConfig anglais{TConfig::Services{reg, e.Boites, e.Affichage, e.Demarrages, anglaise, nullptr, ""}};
     anglais.ChargeEnvironnement();
     anglais.ChargeEvenements();
-    EXPECT_EQ(anglais.Evenements, (ListeEvenements{a, b}));
+    EXPECT_EQ(anglais.Evenements, evenements);
     anglais.SauveEvenements();
     EXPECT_EQ(reg.Lire("Evenement\\1", "Jour"), "Monday");
     EXPECT_EQ(reg.Lire("Evenement\\1", "Mois"), "August");
     c.ChargeEvenements();
-    EXPECT_EQ(c.Evenements, (ListeEvenements{a, b}));
+    EXPECT_EQ(c.Evenements, evenements);
     c.Evenements.resize(1);
     c.SauveEvenements();
     EXPECT_EQ(reg.Lire("", "NombreEvenement"), "1");

@@ -12,8 +12,7 @@ constexpr TypeEvenement Tache = TypeEvenement::Tache;
 // Un événement actif nommé « nom ».
 TEvenement Evenement(TypeEvenement type, std::uint8_t jour, std::uint8_t mois, const char* heure,
                      const char* minute) {
-    return TEvenement(true, type, "nom", "", "", "", jour, mois, heure, minute, "", ModeLancement::Normal,
-                      false);
+    return {true, type, "nom", "", "", "", jour, mois, heure, minute, "", ModeLancement::Normal, false};
 }
 
 class PageAgendaTest : public ::testing::Test, protected DialogueEssai {
@@ -108,8 +107,9 @@ TEST_F(PageAgendaTest, ProprietesDeLEvenement) {
     reponse = ResultatEvenement{Message, {"Bonjour", "nom", "/opt/outils/sauve.sh", "-v", "/opt/"}};
     d->AttributEvenementCmdClick();
     ASSERT_TRUE(d->OkCmdClick());
-    EXPECT_EQ(e.Config.Evenements[0], TEvenement(true, Message, "nom", "/opt/outils/sauve.sh", "-v", "/opt/",
-                                                 0, 0, "08:30", "", "Bonjour", ModeLancement::Normal, false));
+    EXPECT_EQ(e.Config.Evenements[0],
+              (TEvenement{true, Message, "nom", "/opt/outils/sauve.sh", "-v", "/opt/", 0, 0, "08:30", "",
+                          "Bonjour", ModeLancement::Normal, false}));
 }
 
 TEST(ZonesAgenda, LectureDesHeuresEtDesMinutes) {
