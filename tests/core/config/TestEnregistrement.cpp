@@ -25,9 +25,6 @@ TEST(Enregistrement, UnEchecDitUneFoisSaufDemandeExplicite) {
     EXPECT_FALSE(c.Enregistrer());
     EXPECT_FALSE(c.Enregistrer());
     ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-    const auto& boite = e.Boites.Montrees[0];
-    EXPECT_EQ(std::tuple(boite.Icone, boite.Boutons),
-              std::tuple(IconeBoite::Avertissement, BoutonsBoite::Ok));
     EXPECT_FALSE(c.Enregistrer(TConfig::AvisEchec::Toujours)); // demandé : redit
     EXPECT_EQ(e.Boites.Montrees.size(), 2U);
     e.Reg.FaireEchouerDisque(false);

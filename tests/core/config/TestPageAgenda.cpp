@@ -15,6 +15,12 @@ TEvenement Evenement(TypeEvenement type, std::uint8_t jour, std::uint8_t mois, c
     return {true, type, "nom", "", "", "", jour, mois, heure, minute, "", ModeLancement::Normal, false};
 }
 
+// Une langue dont les heures s'écrivent « 08.30 » : l'agenda garde « hh:nn ».
+class LocalePoint : public LocaleFrancaise {
+public:
+    [[nodiscard]] std::string SeparateurHeure() const override { return "."; }
+};
+
 class PageAgendaTest : public ::testing::Test, protected DialogueEssai {
 protected:
     std::unique_ptr<TOptionsForm> OuvrirAvec(ListeEvenements evenements) {
@@ -29,7 +35,6 @@ protected:
 
 TEST_F(PageAgendaTest, ChoisirUnEvenementCocheSonActivation) {
     auto d = OuvrirAvec({Evenement(Tache, 2, 4, "", "15"), Evenement(Message, 9, 0, "", "")});
-    EXPECT_FALSE(d->JourList.Active);
     Choisir(*d, 0);
     EXPECT_TRUE(d->AvertirRepeterOption.Coche());
     EXPECT_EQ(d->AvertirRepeterBox.Texte, "15");
@@ -73,7 +78,6 @@ TEST_F(PageAgendaTest, AjouterUnEvenementEtDeuxCentsAuPlus) {
     d->AjouterEvenementCmdClick();
     EXPECT_EQ(d->EvenementList.Elements, std::vector<std::string>{"<Indéfini> tous les jours à 00:00"});
     EXPECT_EQ(d->EvenementList.Coches, std::vector<bool>{true});
-    EXPECT_TRUE(d->AttributEvenementCmd.Active);
     // Après un événement montré : ses jour, mois et activation.
     d = OuvrirAvec({Evenement(Message, 2, 4, "", "15")});
     Choisir(*d, 0);
@@ -110,6 +114,20 @@ TEST_F(PageAgendaTest, ProprietesDeLEvenement) {
     EXPECT_EQ(e.Config.Evenements[0],
               (TEvenement{true, Message, "nom", "/opt/outils/sauve.sh", "-v", "/opt/", 0, 0, "08:30", "",
                           "Bonjour", ModeLancement::Normal, false}));
+}
+
+TEST_F(PageAgendaTest, SeparateurDHeureDeLaLangue) {
+    const LocalePoint point;
+    e.Config.Evenements = {Evenement(Message, 0, 0, "08:30", "")};
+    auto d = Ouvrir(&point);
+    Choisir(*d, 0);
+    EXPECT_EQ(d->AvertirHeureBox.Texte, "08.30");
+    d->AvertirHeureBox.Texte = "7.5";
+    d->AvertirHeureBoxSortie();
+    EXPECT_EQ(d->TempEvenement[0].Heure, "07:05");
+    d->AvertirHeureBox.Texte = "7,5";
+    d->AvertirHeureBoxSortie();
+    EXPECT_EQ(e.Boites.Montrees.at(0).Texte, "Heure incorrecte. L'heure doit être au format \"hh.mm\".");
 }
 
 TEST(ZonesAgenda, LectureDesHeuresEtDesMinutes) {

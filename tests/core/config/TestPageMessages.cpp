@@ -31,13 +31,11 @@ TEST_F(PageMessagesTest, ChoisirPuisChangerLeTypeOuLUnite) {
     EXPECT_EQ(d->TempAvertissement[0],
               (TAvertissement{Ressource::ChargeMemoire, 512, Unite::Pourcent, "C", 0}));
     EXPECT_EQ(Unites(*d), (std::vector<bool>{true, false, false, false}));
-    EXPECT_EQ(d->SeuilBox.LongueurMax, 2U);
     d->MemOption.Cocher(); // de retour vers la mémoire totale : en Mo
     EXPECT_EQ(d->AvertirList.Elements[0], "Mémoire totale < 512 Mo");
     Choisir(*d, 1);
     EXPECT_TRUE(d->DisqueOption.Coche() && d->MegaOption.Coche());
     EXPECT_EQ(Unites(*d), (std::vector<bool>{true, true, true, true}));
-    EXPECT_EQ(d->SeuilBox.LongueurMax, 3U);
     EXPECT_EQ(d->TempAvertissement[1], (TAvertissement{Ressource::Disque, 200, Unite::Mo, "D", 5}));
 }
 

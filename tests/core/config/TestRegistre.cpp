@@ -7,29 +7,22 @@ namespace pulsodex {
 namespace {
 
 // Les deux registres du programme : en mémoire, et sur le fichier des réglages.
-
-template <typename Magasin>
-class Registres : public ::testing::Test {
-protected:
-    Magasin m;
-    Registre& reg = m.Reg;
-};
-using Magasins = ::testing::Types<test::RegistreEnMemoire, test::RegistreSurFichierEnMemoire>;
-TYPED_TEST_SUITE(Registres, Magasins);
-
-TYPED_TEST(Registres, EffacerUneSectionEmporteSesSousCles) {
-    Registre& reg = this->reg;
-    reg.WriteString("Evenement\\1", "Nom", "a");
-    reg.WriteString("Evenement\\10", "Nom", "b");
-    reg.WriteString("Evenement\\1\\Sous", "Nom", "c");
-    reg.WriteString("Evenement\\1", "Type", "2");
-    EXPECT_EQ(reg.NomsValeurs("Evenement\\1"), (std::vector<std::string>{"Nom", "Type"}));
-    reg.EraseSection("Evenement\\1");
-    EXPECT_FALSE(reg.SectionExiste("Evenement\\1"));
-    EXPECT_FALSE(reg.Lire("Evenement\\1\\Sous", "Nom"));
-    EXPECT_EQ(reg.Lire("Evenement\\10", "Nom"), "b");
-    EXPECT_TRUE(reg.SectionExiste("Evenement"));
-    EXPECT_TRUE(reg.Synchroniser());
+TEST(Registres, EffacerUneSectionEmporteSesSousCles) {
+    test::RegistreEnMemoire memoire;
+    test::RegistreSurFichierEnMemoire fichier;
+    for (Registre* reg : std::initializer_list<Registre*>{&memoire.Reg, &fichier.Reg}) {
+        reg->WriteString("Evenement\\1", "Nom", "a");
+        reg->WriteString("Evenement\\10", "Nom", "b");
+        reg->WriteString("Evenement\\1\\Sous", "Nom", "c");
+        reg->WriteString("Evenement\\1", "Type", "2");
+        EXPECT_EQ(reg->NomsValeurs("Evenement\\1"), (std::vector<std::string>{"Nom", "Type"}));
+        reg->EraseSection("Evenement\\1");
+        EXPECT_FALSE(reg->SectionExiste("Evenement\\1"));
+        EXPECT_FALSE(reg->Lire("Evenement\\1\\Sous", "Nom"));
+        EXPECT_EQ(reg->Lire("Evenement\\10", "Nom"), "b");
+        EXPECT_TRUE(reg->SectionExiste("Evenement"));
+        EXPECT_TRUE(reg->Synchroniser());
+    }
 }
 
 // Chaque défaut ne coûte que sa ligne (ou le bloc d'un en-tête abîmé) ; ce qui
