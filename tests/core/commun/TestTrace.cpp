@@ -8,34 +8,19 @@
 namespace pulsodex {
 namespace {
 
-void Interieure() {
-    TraceProcedure trace("ChaineTaille");
-    throw std::runtime_error("débordement");
-}
-
-void Peinture() {
-    TraceProcedure trace("TPulsodexForm.MemPaintBoxPaint");
-    Interieure();
-}
-
-TEST(Trace, RendLeNomPrecedentALaSortieNormale) {
+// Sortie normale : le nom précédent revient ; une exception qui s'échappe
+// laisse le nom le plus profond, mais un garde posé dans un catch restaure.
+// Le nom est coupé à 255 octets sans casser un caractère.
+TEST(Trace, NomRenduALaSortieNormaleSeulementEtCoupe) {
     FixerTrace("TPulsodexForm.FormShow");
-    {
-        TraceProcedure externe("TConfig.ChargeTout");
-        {
-            TraceProcedure interne("TConfig.ChargeEnvironnement");
-            EXPECT_EQ(Trace().Lire(), "TConfig.ChargeEnvironnement");
-        }
-        EXPECT_EQ(Trace().Lire(), "TConfig.ChargeTout");
-    }
+    { TraceProcedure interne("TConfig.ChargeTout"); }
     EXPECT_EQ(Trace().Lire(), "TPulsodexForm.FormShow");
-}
-
-TEST(Trace, UneExceptionLaisseLeNomLePlusProfondMaisPasUnGardeDansUnCatch) {
-    FixerTrace("");
-    EXPECT_THROW(Peinture(), std::runtime_error);
-    EXPECT_EQ(Trace().Lire(), "ChaineTaille");
-    // Une routine appelée pendant le traitement d'une exception restaure bien.
+    const auto peinture = [] {
+        TraceProcedure trace("TPulsodexForm.MemPaintBoxPaint");
+        throw std::runtime_error("débordement");
+    };
+    EXPECT_THROW(peinture(), std::runtime_error);
+    EXPECT_EQ(Trace().Lire(), "TPulsodexForm.MemPaintBoxPaint");
     FixerTrace("avant");
     try {
         throw std::runtime_error("x");
@@ -43,15 +28,10 @@ TEST(Trace, UneExceptionLaisseLeNomLePlusProfondMaisPasUnGardeDansUnCatch) {
         { TraceProcedure trace("WinVer"); }
         EXPECT_EQ(Trace().Lire(), "avant");
     }
-}
-
-TEST(Trace, CoupeA255OctetsSansCasserUnCaractere) {
-    std::string nom(254, 'a');
-    nom += "é"; // deux octets : ne tient pas entier dans 255
-    FixerTrace(nom);
+    FixerTrace(std::string(254, 'a') + "é"); // « é » ne tient pas entier dans 255 octets
     EXPECT_EQ(Trace().Lire(), std::string(254, 'a'));
     FixerTrace(std::string(300, 'b'));
-    EXPECT_EQ(Trace().Lire().size(), 255U);
+    EXPECT_EQ(Trace().Lire(), std::string(255, 'b'));
 }
 
 } // namespace

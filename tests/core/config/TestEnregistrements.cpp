@@ -24,77 +24,54 @@ protected:
     RegistreMemoire& reg = e.Reg;
 };
 
-TEST_F(EnregistrementsTest, CleSansRessourceEffaceeEtIndicesRenumerotes) {
-    reg.WriteString("", "NombreAvertissements", "3");
+// Une clé sans ressource est effacée sans rien dire ; une ressource inconnue
+// est annoncée une fois et sa clé effacée ; les suivantes sont renumérotées.
+TEST_F(EnregistrementsTest, ClesSansRessourceOuInconnuesEffaceesEtIndicesRenumerotes) {
+    reg.WriteString("", "NombreAvertissements", "5");
     reg.WriteString("Avertissement\\0", "Ressource", "Mémoire");
     reg.WriteString("Avertissement\\0", "Seuil", "15");
     reg.WriteString("Avertissement\\0", "Unité", "%");
     reg.WriteString("Avertissement\\1", "Seuil", "99"); // pas de Ressource
-    reg.WriteString("Avertissement\\2", "Ressource", "Disque");
-    reg.WriteString("Avertissement\\2", "Seuil", "500");
-    reg.WriteString("Avertissement\\2", "Disque", "E:");
+    reg.WriteString("Avertissement\\2", "Ressource", "Processeur");
+    reg.WriteString("Avertissement\\3", "Ressource", "non_trouve");
+    reg.WriteString("Avertissement\\4", "Ressource", "Disque");
+    reg.WriteString("Avertissement\\4", "Seuil", "500");
+    reg.WriteString("Avertissement\\4", "Disque", "E:");
     c.ChargeAvertissements();
-    ASSERT_EQ(c.Avertissements.size(), 2U);
-    EXPECT_TRUE(e.Boites.Montrees.empty()); // effacement silencieux
-    EXPECT_FALSE(reg.SectionExiste("Avertissement\\1"));
-    EXPECT_EQ(c.Avertissements[0], (TAvertissement{Ressource::MemoireTotale, 15, Unite::Pourcent, "C", 0}));
-    EXPECT_EQ(c.Avertissements[1], (TAvertissement{Ressource::Disque, 500, Unite::Mo, "E", 0}));
-
+    EXPECT_EQ(c.Avertissements, (ListeAvertissements{{Ressource::MemoireTotale, 15, Unite::Pourcent, "C", 0},
+                                                     {Ressource::Disque, 500, Unite::Mo, "E", 0}}));
+    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
+    EXPECT_EQ(e.Boites.Montrees[0].Texte,
+              "L'avertissement \"processeur\" n'est pas reconnu par Pulsodex XP V1.0 Béta 2.");
+    EXPECT_FALSE(reg.SectionExiste("Avertissement\\1") || reg.SectionExiste("Avertissement\\2") ||
+                 reg.SectionExiste("Avertissement\\3"));
     c.SauveAvertissements();
     EXPECT_EQ(reg.Lire("", "NombreAvertissements"), "2");
     EXPECT_EQ(reg.Lire("Avertissement\\1", "Disque"), "E");
     EXPECT_EQ(reg.Lire("Avertissement\\1", "Unité"), "Mo");
-    EXPECT_TRUE(reg.SectionExiste("Avertissement\\2")); // l'ancienne clé 2 reste, cachée par le nombre
 }
 
 TEST_F(EnregistrementsTest, RessourcesEtUnitesSousToutesLeursFormes) {
-    struct Cas {
-        const char* ressource;
-        const char* unite;
-        Ressource attendueRessource;
-        Unite attendueUnite;
-        const char* reecrite;
-    };
     using enum Unite;
     constexpr Ressource Physique = Ressource::MemoirePhysique;
-    // clang-format off
-    const Cas cas[] = {
-        {"PHYSIQUE", "Ko", Physique, Ko, "Mémoire physique"},
-        {"memoire physique", "kilo octets", Physique, Octets, "Mémoire physique"},
-        {"mem", "OCTETS", Ressource::MemoireTotale, Octets, "Mémoire"},
-        {"Utilisation", "Ko", Ressource::ChargeMemoire, Pourcent, "Utilisation mémoire"}, // toujours en %
-        {"DISK", "Go", Ressource::Disque, Aucune, "Disque"}, {"Disque", "4", Ressource::Disque, Mo, "Disque"}};
-    // clang-format on
-    for (const auto& k : cas) {
-        reg.EraseSection("Avertissement\\0");
+    // Ressource et unité lues, la règle qui en sort, la ressource réécrite.
+    const std::tuple<const char*, const char*, TAvertissement, const char*> cas[] = {
+        {"PHYSIQUE", "Ko", {Physique, 10, Ko, "C", 0}, "Mémoire physique"},
+        {"memoire physique", "kilo octets", {Physique, 10, Octets, "C", 0}, "Mémoire physique"},
+        {"DISK", "Go", {Ressource::Disque, 10, Aucune, "C", 0}, "Disque"},
+        {"Disque", "4", {Ressource::Disque, 10, Mo, "C", 0}, "Disque"},
+        {"Utilisation", "Ko", {Ressource::ChargeMemoire, 10, Pourcent, "C", 0}, "Utilisation mémoire"}};
+    for (const auto& [ressource, unite, regle, reecrite] : cas) {
         reg.WriteString("", "NombreAvertissements", "1");
-        reg.WriteString("Avertissement\\0", "Ressource", k.ressource);
-        reg.WriteString("Avertissement\\0", "Unité", k.unite);
+        reg.WriteString("Avertissement\\0", "Ressource", ressource);
+        reg.WriteString("Avertissement\\0", "Unité", unite);
         c.ChargeAvertissements();
-        ASSERT_EQ(c.Avertissements.size(), 1U) << k.ressource;
-        EXPECT_EQ(c.Avertissements[0], (TAvertissement{k.attendueRessource, 10, k.attendueUnite, "C", 0}))
-            << k.ressource;
+        EXPECT_EQ(c.Avertissements, ListeAvertissements{regle}) << ressource;
         c.SauveAvertissements();
-        EXPECT_EQ(reg.Lire("Avertissement\\0", "Ressource"), k.reecrite);
+        EXPECT_EQ(reg.Lire("Avertissement\\0", "Ressource"), reecrite);
     }
-    // La règle de charge n'écrit que son seuil.
-    c.Avertissements = {{Ressource::ChargeMemoire, 90, Unite::Pourcent, "C", 0}};
-    c.SauveAvertissements();
+    // La règle de charge, en dernier, n'écrit que son seuil (toujours en %).
     EXPECT_FALSE(reg.Lire("Avertissement\\0", "Unité").has_value());
-    EXPECT_EQ(reg.Lire("Avertissement\\0", "Seuil"), "90");
-}
-
-TEST_F(EnregistrementsTest, RessourceInconnueAnnonceeEtAbandonnee) {
-    reg.WriteString("", "NombreAvertissements", "2");
-    reg.WriteString("Avertissement\\0", "Ressource", "Processeur");
-    reg.WriteString("Avertissement\\1", "Ressource", "non_trouve");
-    c.ChargeAvertissements();
-    EXPECT_TRUE(c.Avertissements.empty());
-    ASSERT_EQ(e.Boites.Montrees.size(), 1U);
-    EXPECT_EQ(e.Boites.Montrees[0].Texte,
-              "L'avertissement \"processeur\" n'est pas reconnu par Pulsodex XP V1.0 Béta 2.");
-    EXPECT_EQ(e.Boites.Montrees[0].Icone, IconeBoite::Information);
-    EXPECT_FALSE(reg.SectionExiste("Avertissement\\0") || reg.SectionExiste("Avertissement\\1"));
 }
 
 TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineNEnAPas) {
@@ -114,117 +91,82 @@ TEST_F(EnregistrementsTest, NombreLuDansLaResolutionQuandLaRacineNEnAPas) {
     // anciens enregistrements ne reviennent pas.
     c.Avertissements.clear();
     c.Evenements.clear();
-    c.SauveAvertissements();
-    c.SauveEvenements();
-    c.ChargeAvertissements();
-    c.ChargeEvenements();
+    c.SauveTout();
+    c.ChargeTout();
     EXPECT_TRUE(c.Avertissements.empty() && c.Evenements.empty());
 }
 
-TEST_F(EnregistrementsTest, HeureOuMinuteSelonLaLongueur) {
-    struct Cas {
-        const char* texte;
-        const char* heure;
-        const char* minute;
-    };
-    const Cas cas[] = {{"07:30", "07:30", ""},
-                       {"5", "", "5"},
-                       {"05", "", "05"},
-                       {"7:30", "7:30", ""},
-                       {"07:30:15", "07:30", ""}};
-    for (const auto& k : cas) {
+// « Heure » tient l'heure ou, sur deux caractères au plus, la minute ; des
+// nombres hors bornes sont ramenés.
+TEST_F(EnregistrementsTest, HeureOuMinuteSelonLaLongueurEtNombresHorsBornes) {
+    const std::tuple<const char*, const char*, const char*> cas[] = {
+        {"7:30", "7:30", ""}, {"05", "", "05"}, {"5", "", "5"}, {"07:30:15", "07:30", ""}};
+    for (const auto& [texte, heure, minute] : cas) {
         reg.WriteString("", "NombreEvenement", "1");
-        reg.WriteString("Evenement\\0", "Heure", k.texte);
+        reg.WriteString("Evenement\\0", "Heure", texte);
         c.ChargeEvenements();
         ASSERT_EQ(c.Evenements.size(), 1U);
-        EXPECT_EQ(c.Evenements[0].Heure, k.heure) << k.texte;
-        EXPECT_EQ(c.Evenements[0].Minute, k.minute) << k.texte;
+        EXPECT_EQ(c.Evenements[0].Heure, heure) << texte;
+        EXPECT_EQ(c.Evenements[0].Minute, minute) << texte;
     }
+    reg.WriteString("", "NombreEvenement", "300");
+    reg.WriteString("Evenement\\0", "Type", "999");
+    reg.WriteString("", "NombreAvertissements", "-4");
+    c.ChargeTout();
+    EXPECT_EQ(c.Evenements.size(), 255U);
+    EXPECT_EQ(c.Evenements[0].Type, TypeEvenement::Indefini);
+    EXPECT_TRUE(c.Avertissements.empty());
 }
 
-TEST_F(EnregistrementsTest, TextesDeJoursEtDeMois) {
+TEST(JoursMois, TextesDeJoursEtDeMois) {
     const LocaleFrancaise fr;
-    struct Cas {
-        const char* texte;
-        std::uint8_t jour;
-    };
-    const Cas jours[] = {{"Tous", 0},       {"dimanche", 1},  {"LUNDI", 2},      {"samedi", 7},
-                         {"Semaine", 8},    {"week-end", 9},  {"1 du mois", 10}, {"31 du mois", 40},
-                         {"32 du mois", 0}, {"0 du mois", 0}, {"+1 du mois", 0}, {"Monday", 2},
-                         {"n'importe", 0},  {"", 0}};
-    for (const auto& k : jours) {
-        EXPECT_EQ(LireTexteJour(fr, k.texte), k.jour) << k.texte;
+    const std::pair<const char*, int> jours[] = {
+        {"Tous", 0},       {"dimanche", 1},   {"LUNDI", 2},       {"samedi", 7},     {"Semaine", 8},
+        {"week-end", 9},   {"1 du mois", 10}, {"31 du mois", 40}, {"32 du mois", 0}, {"0 du mois", 0},
+        {"+1 du mois", 0}, {"Monday", 2},     {"n'importe", 0}};
+    for (const auto& [texte, jour] : jours) {
+        EXPECT_EQ(LireTexteJour(fr, texte), jour) << texte;
     }
     EXPECT_EQ(TexteJour(fr, 40), "31 du mois");
-    EXPECT_EQ(TexteJour(fr, 8), "semaine");
-    EXPECT_EQ(TexteMois(fr, 0), "Tous");
     EXPECT_EQ(LireTexteMois(fr, "FÉVRIER"), 2);
     EXPECT_EQ(LireTexteMois(fr, "august"), 8);
-    EXPECT_EQ(ChoixJours(fr).size(), 41U);
-    EXPECT_EQ(ChoixMois(fr).size(), 13U);
 }
 
 // Écrits en français, relus sous une locale anglaise puis réécrits en anglais :
-// les choix sont gardés ; « Lance » ne l'est jamais.
+// les choix sont gardés ; « Lance » ne l'est jamais. Une liste raccourcie
+// laisse les clés au-delà, cachées par le nombre.
 TEST_F(EnregistrementsTest, AllerRetourDesEvenementsDUneLangueAUneAutre) {
-    TEvenement a;
-    a.Actif = true;
-    a.Type = TypeEvenement::Tache;
-    a.Nom = "Sauvegarde";
-    a.Commande = "/usr/bin/rsync";
-    a.Parametres = "-a \"/home/moi\" /mnt";
-    a.Repertoire = "/tmp/";
-    a.Jour = 10;
-    a.Mois = 4;
-    a.Heure = "08:30";
-    a.Message = "Bonjour, le monde";
-    a.ModeLancement = ModeLancement::Agrandi;
-    TEvenement b;
-    b.Type = TypeEvenement::Message;
-    b.Jour = 2;
-    b.Mois = 8;
-    b.Minute = "5";
-    b.ModeLancement = ModeLancement::Icone;
-    c.Evenements = {a, b};
+    // Actif, type, nom, commande, paramètres, répertoire, jour, mois, heure, minute, message, mode, lancé.
+    const ListeEvenements evenements = {TEvenement{true, TypeEvenement::Tache, "Sauvegarde", "/usr/bin/rsync",
+                                                   "-a \"/home/moi\" /mnt", "/tmp/", 10, 4, "08:30", "",
+                                                   "Bonjour, le monde", ModeLancement::Agrandi, false},
+                                        TEvenement{false, TypeEvenement::Message, "", "", "", "", 2, 8, "",
+                                                   "5", "", ModeLancement::Icone, false}};
+    c.Evenements = evenements;
     c.Evenements[0].Lance = true;
     c.SauveEvenements();
-    const std::pair<const char*, const char*> ecrits[] = {
-        {"Jour", "1 du mois"}, {"Mois", "avril"}, {"Actif", "Oui"}, {"ModeLancement", "agrandi"}};
-    for (const auto& [nom, texte] : ecrits) {
-        EXPECT_EQ(reg.Lire("Evenement\\0", nom), texte) << nom;
+    const std::tuple<const char*, const char*, const char*> ecrits[] = {
+        {"Evenement\\0", "Jour", "1 du mois"}, {"Evenement\\0", "Mois", "avril"},
+        {"Evenement\\0", "Actif", "Oui"},      {"Evenement\\0", "ModeLancement", "agrandi"},
+        {"Evenement\\1", "Heure", "5"},        {"Evenement\\1", "ModeLancement", "icone"},
+        {"Evenement\\1", "Jour", "lundi"},     {"Evenement\\1", "Mois", "août"}};
+    for (const auto& [section, nom, texte] : ecrits) {
+        EXPECT_EQ(reg.Lire(section, nom), texte) << section << nom;
     }
-    EXPECT_EQ(reg.Lire("Evenement\\1", "Heure"), "5");
-    EXPECT_EQ(reg.Lire("Evenement\\1", "ModeLancement"), "icone");
-    EXPECT_EQ(reg.Lire("Evenement\\1", "Jour"), "lundi");
-    EXPECT_EQ(reg.Lire("Evenement\\1", "Mois"), "août");
-
     LocaleAnglaise anglaise;
     TConfig anglais{TConfig::Services{reg, e.Boites, e.Affichage, e.Demarrages, anglaise, nullptr, ""}};
     anglais.ChargeEnvironnement();
     anglais.ChargeEvenements();
-    EXPECT_EQ(anglais.Evenements, (ListeEvenements{a, b}));
+    EXPECT_EQ(anglais.Evenements, evenements);
     anglais.SauveEvenements();
     EXPECT_EQ(reg.Lire("Evenement\\1", "Jour"), "Monday");
     EXPECT_EQ(reg.Lire("Evenement\\1", "Mois"), "August");
     c.ChargeEvenements();
-    EXPECT_EQ(c.Evenements, (ListeEvenements{a, b}));
-
-    // Liste raccourcie : les clés au-delà restent, cachées par le nombre.
+    EXPECT_EQ(c.Evenements, evenements);
     c.Evenements.resize(1);
     c.SauveEvenements();
     EXPECT_EQ(reg.Lire("", "NombreEvenement"), "1");
     EXPECT_TRUE(reg.SectionExiste("Evenement\\1"));
-}
-
-TEST_F(EnregistrementsTest, NombresHorsBornes) {
-    reg.WriteString("", "NombreEvenement", "300");
-    reg.WriteString("Evenement\\0", "Type", "999");
-    reg.WriteString("", "NombreAvertissements", "-4");
-    c.ChargeEvenements();
-    c.ChargeAvertissements();
-    EXPECT_EQ(c.Evenements.size(), 255U);
-    EXPECT_EQ(c.Evenements[0].Type, TypeEvenement::Indefini);
-    EXPECT_TRUE(c.Avertissements.empty());
 }
 
 } // namespace
