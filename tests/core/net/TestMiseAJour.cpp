@@ -20,33 +20,26 @@ ParametresMiseAJour VersFactice(const ServeurWebFactice& serveur) {
 }
 
 TEST(MiseAJour, LireVersionDistante) {
-    struct Cas {
-        const char* reponse;
-        const char* attendue;
-    };
     // clang-format off
-    const Cas cas[] = {
+    const std::pair<const char*, const char*> cas[] = {
         {"HTTP/1.1 200 OK\r\n\r\npulsodex xp: 010003\r\n", "010003"}, {"PULSODEX XP:010003", "010003"}, // au bout
         {"PULSODEX XP:010003\n<p>", "010003"}, {"PULSODEX XP: \t010004  \r\nPULSODEX XP: 9", "010004"},
         {"Pulsodex Xp:7", "7"}, {"PULSODEX XP:", ""}, {"PULSODEX XP:\r\n010003", ""}, {"PULSODEX XP:5\r", "5"},
         {"PULSODEX XP :010003", ""}, {"rien ici", ""}, {"", ""}};
     // clang-format on
-    for (const auto& c : cas) {
-        EXPECT_EQ(LireVersionDistante(c.reponse), c.attendue) << c.reponse;
+    for (const auto& [reponse, attendue] : cas) {
+        EXPECT_EQ(LireVersionDistante(reponse), attendue) << reponse;
     }
 }
 
 TEST(MiseAJour, VersionsComparees) {
     EXPECT_EQ(LireVersionLocale(), "010002");
-    struct Cas {
-        const char* distante;
-        EtatMiseAJour attendu;
-    };
     using enum EtatMiseAJour;
-    const Cas cas[] = {{"010003", Disponible}, {"010002", AJour},  {"9999", AJour},
-                       {"", Inconnu},          {"1.0.3", Inconnu}, {"99999999999999999999", Inconnu}};
-    for (const auto& c : cas) {
-        EXPECT_EQ(ComparerVersions(c.distante, "010002"), c.attendu) << c.distante;
+    const std::pair<const char*, EtatMiseAJour> cas[] = {
+        {"010003", Disponible}, {"010002", AJour},  {"9999", AJour},
+        {"", Inconnu},          {"1.0.3", Inconnu}, {"99999999999999999999", Inconnu}};
+    for (const auto& [distante, attendu] : cas) {
+        EXPECT_EQ(ComparerVersions(distante, "010002"), attendu) << distante;
     }
 }
 
@@ -68,8 +61,8 @@ TEST(MiseAJour, AdresseEtRequetes) {
 TEST(MiseAJour, PageDirecteDuFauxServeur) {
     ServeurWebFactice serveur(
         "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n<p>pulsodex xp: 010003\r\n</p>");
-    const std::string page = TelechargerPageDirecte(VersFactice(serveur));
-    EXPECT_EQ(page, "HTTP/1.1 200 OK\r\nCONTENT-TYPE: TEXT/HTML\r\n\r\n<P>PULSODEX XP: 010003\r\n</P>");
+    EXPECT_EQ(TelechargerPageDirecte(VersFactice(serveur)),
+              "HTTP/1.1 200 OK\r\nCONTENT-TYPE: TEXT/HTML\r\n\r\n<P>PULSODEX XP: 010003\r\n</P>");
     EXPECT_EQ(serveur.Requete(),
               "GET /maj.html HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(serveur.Port()) + "\r\n\r\n");
     // La marque au bout, au-delà de 1024 octets, ou après un octet nul qui coupe la réponse.
@@ -91,19 +84,12 @@ TEST(MiseAJour, ParLeMandataire) {
     p.Delais = {5s, 10s};
     EXPECT_EQ(VerifierMiseAJour(p), EtatMiseAJour::Disponible);
     EXPECT_EQ(mandataire.Requete(), "GET http://www.pulsodex.org/maj.html HTTP/1.1\r\n\r\n");
-    // Un port de mandataire hors des bornes : pas de connexion.
-    for (const std::int32_t port : {0, -1, 65536}) {
-        p.PortProxy = port;
-        EXPECT_EQ(TelechargerPageProxy(p), "") << port;
-    }
 }
 
-TEST(MiseAJour, ServeurMuetOuAbsentVersionInconnue) {
+TEST(MiseAJour, ServeurMuetVersionInconnue) {
     ServeurWebFactice muet("", true);
     ParametresMiseAJour p = VersFactice(muet);
     p.Delais.Lecture = 200ms;
-    EXPECT_EQ(VerifierMiseAJour(p), EtatMiseAJour::Inconnu);
-    p.Serveur.Port = test::PortFerme();
     EXPECT_EQ(VerifierMiseAJour(p), EtatMiseAJour::Inconnu);
 }
 

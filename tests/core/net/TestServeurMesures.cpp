@@ -20,18 +20,10 @@ constexpr const char* ReponsePage =
 // Un serveur sur la boucle locale et un port libre, dont la page est « page ».
 class ServeurMesuresTest : public ::testing::Test {
 protected:
-    // Les délais en millisecondes ; 0 : ceux par défaut.
-    void Demarrer(int delais = 0) {
-        ParametresMesures p;
-        p.ClientsMax = 32;
-        if (delais != 0) {
-            p.DelaiLecture = p.DelaiEcriture = std::chrono::milliseconds(delais);
-        }
-        p.Adresse = "127.0.0.1";
-        p.Port = 0;
-        m_serveur = std::make_unique<ServeurMesures>(p, [this] { return m_page; });
+    void Demarrer(std::chrono::milliseconds delais = 5s) {
+        m_serveur = std::make_unique<ServeurMesures>(
+            ParametresMesures{"127.0.0.1", 0, 32, 8192, delais, delais}, [this] { return m_page; });
         m_serveur->Activer();
-        ASSERT_NE(m_serveur->Port(), 0);
     }
 
     // Envoie la requête et rend tout ce qui est arrivé jusqu'à la fin ; rien
@@ -98,7 +90,7 @@ TEST_F(ServeurMesuresTest, DeuxCentsClientsServisOuFermesPuisRetourALaBase) {
 TEST_F(ServeurMesuresTest, ClientLentRepondu408ClientQuiNeLitPasFerme) {
     // Une page de 16 Mo, plus que ce que tiennent les tampons de la boucle locale.
     m_page = std::string(16 << 20, 'x');
-    Demarrer(200);
+    Demarrer(200ms);
     // Une requête jamais finie : 408 au bout du délai de lecture.
     const auto lent = Echange("GET /metrics HTTP/1.1\r\nHost: x\r\n");
     ASSERT_TRUE(lent.has_value());
