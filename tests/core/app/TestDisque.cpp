@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 
-#include "Attentes.h"
 #include "ConfigEssai.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
@@ -139,37 +135,6 @@ TEST_F(DisqueTest, EmplacementsEtTotalDesLecteursQuiRepondent) {
     f.Creer("cd;", true, true, disques, fr);
     EXPECT_EQ(f.Nombre(), 0);
     EXPECT_FALSE(f.AvecTotal());
-}
-
-// Un vrai dossier : un fichier écrit entre deux tics allume l'écriture. Le
-// fil de la sonde relève à la cadence du rafraîchissement : le changement se
-// voit au plus une période plus tard.
-TEST(DisqueReel, FichierEcritEntreDeuxTics) {
-    namespace fs = std::filesystem;
-    const DossierTemporaire temporaire("pulsodex-disque");
-    const fs::path dossier = temporaire.Chemin();
-    CarteLecteurs carte;
-    carte.Fixer('D', dossier.string());
-    MontagesProc montages;
-    BlocsSys blocs;
-    SondeDisques disques(carte, montages, blocs, std::make_shared<SondeEspaceStatvfs>());
-    disques.FixerCadence(100ms);
-    const FormatNombres fr{" ", ","};
-    TDisque d(1, D, true, disques, fr);
-    ASSERT_GT(d.Taille, 0);
-    Traite_Disque(d, disques, true, fr);
-    std::ofstream(dossier / "gros", std::ios::binary) << std::string(16 << 20, 'x');
-    ::sync();
-    // Les tics qui suivent, jusqu'au relevé qui voit l'écriture.
-    AttendreQue(
-        [&] {
-            if (d.Activite == Activite::Repos) {
-                Traite_Disque(d, disques, true, fr);
-            }
-            return d.Activite != Activite::Repos;
-        },
-        10s);
-    EXPECT_EQ(d.Activite, Activite::Ecriture);
 }
 
 } // namespace
