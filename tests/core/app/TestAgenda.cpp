@@ -68,15 +68,12 @@ TEST(Concordance, MessagesDErreurDeLancement) {
 class AgendaTest : public ::testing::Test {
 protected:
     void Tic(const DateHeure& m) { LancerEvenements(evenements, m, sons, messageEnCours, services); }
+    // Actif, type, nom, commande, paramètres, répertoire, jour, mois, heure, minute, message.
     static TEvenement Message(const char* heure, const char* minute, std::uint8_t jour = 0) {
-        TEvenement e;
-        e.Actif = true;
-        e.Type = TypeEvenement::Message;
-        e.Heure = heure;
-        e.Minute = minute;
-        e.Jour = jour;
-        e.Message = "Réunion";
-        return e;
+        return {true, TypeEvenement::Message, "", "", "", "", jour, 0, heure, minute, "Réunion"};
+    }
+    static TEvenement Tache(const char* nom) {
+        return {true, TypeEvenement::Tache, nom, "", "", "", 0, 0, "", "", ""};
     }
 
     DossierTemporaire dossier{"pulsodex-agenda"};
@@ -106,50 +103,52 @@ protected:
         }};
 };
 
-TEST_F(AgendaTest, AuLancementUneFoisParJourQuiConvient) {
-    evenements = {Message("", "")};
-    Tic(Moment(9, 0));
-    Tic(Moment(9, 1));
-    Tic(Moment(23, 59));
-    ASSERT_EQ(montres.size(), 1U);
-    EXPECT_EQ(montres[0], (std::pair<std::string, std::uint16_t>{"Réunion", 0x40}));
-    // Un jour précis : repart quand un nouveau jour qui convient commence.
-    evenements = {Message("", "", 14)}; // le 5 du mois
-    montres.clear();
-    Tic(Moment(9, 0));
-    Tic(Moment(9, 0, 0, 6, 1));
-    Tic(Moment(9, 0, 0, 5, 7, 1)); // le 5 janvier
-    EXPECT_EQ(montres.size(), 2U);
-    // À une heure, tic à chaque seconde : une fois, puis le lendemain ; sans son.
-    evenements = {Message("07:30", "")};
-    montres.clear();
-    sons = false;
-    for (int s = 0; s < 60; ++s) {
-        Tic(Moment(7, 30, s));
+TEST_F(AgendaTest, UneFoisParOccasionEtPasPendantUnAutreMessage) {
+    struct Cas {
+        const char* nom;
+        TEvenement evenement;
+        std::vector<std::pair<DateHeure, bool>> tics; // le moment, un autre message ouvert
+        std::size_t montres;
+    };
+    const Cas cas[] = {
+        {"au lancement, une fois par jour",
+         Message("", ""),
+         {{Moment(9, 0), false}, {Moment(23, 59), false}},
+         1},
+        {"le 5, puis le 5 janvier",
+         Message("", "", 14),
+         {{Moment(9, 0), false}, {Moment(9, 0, 0, 6, 1), false}, {Moment(9, 0, 0, 5, 7, 1), false}},
+         2},
+        {"à 07:30, tic à chaque seconde, puis de nouveau après 07:31",
+         Message("07:30", ""),
+         {{Moment(7, 30), false}, {Moment(7, 30, 59), false}, {Moment(7, 31), false}, {Moment(7, 30), false}},
+         2},
+        {"au lancement : juste après l'autre",
+         Message("", ""),
+         {{Moment(9, 0), true}, {Moment(9, 1), false}},
+         1},
+        {"à 09:00 : perdu si l'autre dure plus que la minute",
+         Message("09:00", ""),
+         {{Moment(9, 0), true}, {Moment(9, 1), false}},
+         0},
+    };
+    for (const auto& k : cas) {
+        evenements = {k.evenement};
+        montres.clear();
+        for (const auto& [moment, autre] : k.tics) {
+            messageEnCours = autre;
+            Tic(moment);
+        }
+        EXPECT_EQ(montres.size(), k.montres) << k.nom;
     }
-    Tic(Moment(7, 31));
-    Tic(Moment(7, 30)); // le lendemain, même heure
-    ASSERT_EQ(montres.size(), 2U);
-    EXPECT_EQ(montres[0].second, 0);
-}
-
-TEST_F(AgendaTest, MessageDuPendantUnAutre) {
-    // Au lancement : montré juste après l'autre fenêtre.
-    evenements = {Message("", "")};
-    messageEnCours = true;
-    Tic(Moment(9, 0));
-    EXPECT_TRUE(montres.empty());
-    messageEnCours = false;
-    Tic(Moment(9, 1));
-    EXPECT_EQ(montres.size(), 1U);
-    // À une heure : perdu si l'autre fenêtre dure plus que la minute.
-    evenements = {Message("09:00", "")};
     montres.clear();
-    messageEnCours = true;
-    Tic(Moment(9, 0));
-    messageEnCours = false;
-    Tic(Moment(9, 1));
-    EXPECT_TRUE(montres.empty());
+    for (const bool son : {true, false}) {
+        sons = son;
+        evenements = {Message("", "")};
+        Tic(Moment(9, 0));
+    }
+    EXPECT_EQ(montres,
+              (std::vector<std::pair<std::string, std::uint16_t>>{{"Réunion", 0x40}, {"Réunion", 0}}));
 }
 
 TEST_F(AgendaTest, TicsPendantUnMessageOuvert) {
@@ -168,10 +167,7 @@ TEST_F(AgendaTest, TicsPendantUnMessageOuvert) {
 }
 
 TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
-    TEvenement tache;
-    tache.Actif = true;
-    tache.Type = TypeEvenement::Tache;
-    tache.Nom = "Sauve\r\ngarde"; // une ligne forgée n'en fait pas deux
+    TEvenement tache = Tache("Sauve\r\ngarde"); // une ligne forgée n'en fait pas deux
     tache.Commande = "/opt/absent";
     tache.ModeLancement = ModeLancement::Icone;
     TEvenement inactive = tache;
@@ -233,13 +229,7 @@ TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
         services.LancerTache = [&file](TacheALancer t) {
             file.Ajouter(std::move(t));
         };
-        TEvenement a;
-        a.Actif = true;
-        a.Type = TypeEvenement::Tache;
-        a.Nom = "A";
-        evenements = {a, a, a};
-        evenements[1].Nom = "B";
-        evenements[2].Nom = "C";
+        evenements = {Tache("A"), Tache("B"), Tache("C")};
         Tic(Moment(9, 0)); // revient alors que A est bloqué
         ASSERT_TRUE(retenu->Attendre([&] { return retenu->Lances.size() == 1; }));
         EXPECT_FALSE(file.AttendreVide(std::chrono::milliseconds(0)));
