@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <condition_variable>
+#include <atomic>
 #include <filesystem>
 #include <mutex>
-#include <thread>
+#include <semaphore>
 
+#include "Attentes.h"
 #include "Factices.h"
 #include "Fichiers.h"
 #include "core/app/Agenda.h"
@@ -191,54 +192,44 @@ TEST_F(AgendaTest, TachesLanceesEtEchecsDansTachesErr) {
     EXPECT_EQ(lanceur.Appels.size(), 2U);
 }
 
-// Chaque lancement attend une permission ; Fini dit que la file a fini son
-// fil et rendu son état.
-struct LanceurRetenu {
-    std::mutex Verrou;
-    std::condition_variable Signal;
-    int Permis = 0;
-    bool Fini = false;
-    std::vector<std::string> Lances;
-
-    void Executer(const TacheALancer& t) {
-        std::unique_lock verrou(Verrou);
-        Lances.push_back(t.Nom);
-        Signal.notify_all();
-        Signal.wait(verrou, [this] { return Permis > 0; });
-        --Permis;
-    }
-    bool Attendre(const std::function<bool()>& condition) {
-        std::unique_lock verrou(Verrou);
-        return Signal.wait_for(verrou, std::chrono::seconds(5), condition);
-    }
-    void Changer(const std::function<void()>& changement) {
-        const std::scoped_lock verrou(Verrou);
-        changement();
-        Signal.notify_all();
-    }
-};
-
 // Les tâches partent sur un autre fil, dans l'ordre, sans retenir le tic ; une
 // file détruite pendant un lancement bloqué n'attend pas et n'en lance plus.
+// Chaque lancement attend une permission ; le témoin part avec l'état de la
+// file, quand son fil a fini.
 TEST_F(AgendaTest, FileTachesLanceAilleursDansLOrdre) {
-    auto retenu = std::make_shared<LanceurRetenu>();
+    struct Retenue {
+        std::counting_semaphore<16> Permis{0};
+        std::mutex Verrou;
+        std::vector<std::string> Lances;
+        std::atomic<bool> Fini = false;
+    };
+    auto r = std::make_shared<Retenue>();
+    const auto lances = [r] {
+        const std::lock_guard verrou(r->Verrou);
+        return r->Lances;
+    };
     {
-        std::shared_ptr<void> temoin(nullptr,
-                                     [retenu](void*) { retenu->Changer([&] { retenu->Fini = true; }); });
-        FileTaches file([retenu, temoin = std::move(temoin)](const TacheALancer& t) { retenu->Executer(t); });
+        std::shared_ptr<void> temoin(nullptr, [r](void*) { r->Fini = true; });
+        FileTaches file([r, temoin = std::move(temoin)](const TacheALancer& t) {
+            {
+                const std::lock_guard verrou(r->Verrou);
+                r->Lances.push_back(t.Nom);
+            }
+            r->Permis.acquire();
+        });
         services.LancerTache = [&file](TacheALancer t) {
             file.Ajouter(std::move(t));
         };
         evenements = {Tache("A"), Tache("B"), Tache("C")};
         Tic(Moment(9, 0)); // revient alors que A est bloqué
-        ASSERT_TRUE(retenu->Attendre([&] { return retenu->Lances.size() == 1; }));
+        ASSERT_TRUE(AttendreQue([&] { return lances().size() == 1; }));
         EXPECT_FALSE(file.AttendreVide(std::chrono::milliseconds(0)));
-        retenu->Changer([&] { retenu->Permis = 1; });
-        ASSERT_TRUE(retenu->Attendre([&] { return retenu->Lances.size() == 2; }));
+        r->Permis.release();
+        ASSERT_TRUE(AttendreQue([&] { return lances().size() == 2; }));
     } // détruite pendant que B est bloqué, C en attente
-    retenu->Changer([&] { retenu->Permis = 10; });
-    ASSERT_TRUE(retenu->Attendre([&] { return retenu->Fini; }));
-    EXPECT_EQ(retenu->Lances, (std::vector<std::string>{"A", "B"}));
+    r->Permis.release(10);
+    ASSERT_TRUE(AttendreQue([&] { return r->Fini.load(); }));
+    EXPECT_EQ(lances(), (std::vector<std::string>{"A", "B"}));
     EXPECT_TRUE(lanceur.Appels.empty());
 }
 

@@ -24,16 +24,6 @@ TEST(HistoriqueCpu, MoyenneGlissante) {
 
     // Fenêtre nulle : l'échantillon seul.
     EXPECT_EQ(f.MoyenneCpu(77, 0, 1000), 77);
-
-    // Raccourcie (1 minute à 20 s : N = 3), elle garde les plus récents ;
-    // rallongée, elle grandit sans rien perdre.
-    HistoriqueCpu r;
-    for (int v : {10, 20, 30, 40}) {
-        r.MoyenneCpu(static_cast<std::uint8_t>(v), 1, 1000);
-    }
-    EXPECT_EQ(r.MoyenneCpu(50, 1, 20000), 40);
-    EXPECT_EQ(r.Longueur(), 3U);
-    EXPECT_EQ(r.MoyenneCpu(60, 1, 1000), 45);
 }
 
 class CycleTest : public ::testing::Test {
