@@ -28,23 +28,21 @@ TEST(Concordance, JoursMoisHeuresMinutes) {
         DateHeure moment;
         bool attendu;
     };
+    // Jour 2 : lundi ; 8 : semaine, vendredi compris, pas le dimanche ; 9 : week-end ; 14 : le 5 ;
+    // 40 : le 31, jamais en novembre. Une heure sans le zéro ne vaut jamais.
     // clang-format off
     const Cas cas[] = {
-        {0, 0, "", "", Moment(9, 0), true},        {11, 0, "", "", Moment(9, 0), false},
-        {12, 7, "", "", Moment(9, 0), true},       {0, 2, "", "", Moment(9, 0), false}, // samedi, pas lundi
-        {0, 8, "", "", Moment(9, 0), false},       {0, 9, "", "", Moment(9, 0), true},  // semaine, week-end un samedi
-        {0, 9, "", "", Moment(9, 0, 0, 6, 1), true},  // week-end un dimanche
-        {0, 8, "", "", Moment(9, 0, 0, 7, 2), true},  // semaine : un lundi,
-        {0, 8, "", "", Moment(9, 0, 0, 4, 6), true},  // un vendredi,
-        {0, 8, "", "", Moment(9, 0, 0, 6, 1), false}, // pas un dimanche
-        {0, 14, "", "", Moment(9, 0), true},                // le 5 du mois
-        {0, 40, "", "", Moment(9, 0, 0, 30, 2, 11), false}, // le 31, un mois de 30 jours
+        {0, 0, "", "", Moment(9, 0), true}, {11, 0, "", "", Moment(9, 0), false},
+        {12, 7, "", "", Moment(9, 0), true}, {0, 2, "", "", Moment(9, 0), false},
+        {0, 8, "", "", Moment(9, 0), false}, {0, 9, "", "", Moment(9, 0), true},
+        {0, 9, "", "", Moment(9, 0, 0, 6, 1), true}, {0, 8, "", "", Moment(9, 0, 0, 7, 2), true},
+        {0, 8, "", "", Moment(9, 0, 0, 4, 6), true}, {0, 8, "", "", Moment(9, 0, 0, 6, 1), false},
+        {0, 14, "", "", Moment(9, 0), true}, {0, 40, "", "", Moment(9, 0, 0, 30, 2, 11), false},
         {0, 0, "07:30", "", Moment(7, 30, 59), true}, {0, 0, "07:30", "", Moment(7, 31), false},
-        {0, 0, "7:30", "", Moment(7, 30), false}, // sans le zéro : jamais
-        {0, 0, "", "5", Moment(0, 5), true},  {0, 0, "", "05", Moment(13, 5), true},
+        {0, 0, "7:30", "", Moment(7, 30), false}, {0, 0, "07h30", "", Moment(7, 30), false},
+        {0, 0, "", "5", Moment(0, 5), true}, {0, 0, "", "05", Moment(13, 5), true},
         {0, 0, "", "5", Moment(13, 50), false}, {0, 0, "", "00", Moment(13, 0), true},
-        {0, 0, "07h30", "", Moment(7, 30), false}, {0, 0, "", "50", Moment(13, 50), true},
-        {0, 0, "", "005", Moment(0, 5), false}};
+        {0, 0, "", "50", Moment(13, 50), true}, {0, 0, "", "005", Moment(0, 5), false}};
     // clang-format on
     for (const auto& k : cas) {
         EXPECT_EQ(ConcordanceDateHeure(k.mois, k.jour, k.heure, k.minute, k.moment), k.attendu)
