@@ -38,6 +38,7 @@ TEST(Avertir, SeuilsEtArrondis) {
         {Regle(Totale, 10, Pourcent), Memoire(105, 1000, 0, 1, 0), false},     // 10,5 : au pair, 10
         {Regle(Totale, 10, Pourcent), Memoire(95, 1000, 0, 1, 0), false},      // 9,5 : au pair, 10
         {Regle(Physique, 2, Mo), Memoire(0, 1, 1572864, 1 << 30, 0), false},   // 1,5 Mo : au pair, 2
+        {Regle(Physique, 3, Mo), Memoire(0, 1, 2621440, 1 << 30, 0), true},    // 2,5 Mo : au pair, 2 < 3
         {Regle(Physique, 2, Ko), Memoire(0, 1, 1536, 1 << 30, 0), false},      // 1,5 Ko → 2
         {Regle(Physique, 2, Ko), Memoire(0, 1, 1535, 1 << 30, 0), true},       // 1,499 Ko → 1
         {Regle(Physique, 1000, Octets), Memoire(0, 1, 999, 1 << 30, 0), true}, // octets
