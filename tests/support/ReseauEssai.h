@@ -1,11 +1,9 @@
 #pragma once
 // Doublures réseau sur la boucle locale : un client du protocole à lignes et
 // un faux serveur web qui répond une fois.
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,7 +20,8 @@ class ClientEssai {
 public:
     explicit ClientEssai(std::uint16_t port);
     [[nodiscard]] bool Connecte() const { return m_prise.Valide(); }
-    void Envoyer(std::string_view donnees);
+    // Faux quand le serveur a déjà fermé.
+    bool Envoyer(std::string_view donnees);
     // Une ligne reçue, sans son CR LF ; rien si la connexion se ferme ou si
     // le délai passe avant.
     std::optional<std::string> Ligne(std::chrono::milliseconds delai = 10s);
@@ -30,24 +29,23 @@ public:
     // restait à lire est dans Recu().
     bool FinDeConnexion(std::chrono::milliseconds delai = 10s);
     [[nodiscard]] const std::string& Recu() const { return m_recu; }
-    void Fermer() { m_prise.Fermer(); }
 
 private:
-    enum class Lecture { Donnees, Fin, Delai };
-    Lecture Lire(std::chrono::steady_clock::time_point limite);
+    // Vrai quand des octets sont arrivés avant la limite ; m_ferme dit si
+    // la connexion est finie.
+    bool Lire(std::chrono::steady_clock::time_point limite);
 
     net::Descripteur m_prise;
     std::string m_recu;
+    bool m_ferme = false;
 };
 
-// Accepte une connexion, lit la requête, envoie `Reponse` et ferme ; muet,
-// il garde la connexion ouverte sans rien dire jusqu'à sa destruction.
+// Accepte une connexion, lit la requête, envoie `Reponse` et ferme quand le
+// client part ; muet, il n'envoie rien.
 class ServeurWebFactice {
 public:
     explicit ServeurWebFactice(std::string reponse, bool muet = false);
     ~ServeurWebFactice();
-    ServeurWebFactice(const ServeurWebFactice&) = delete;
-    ServeurWebFactice& operator=(const ServeurWebFactice&) = delete;
 
     [[nodiscard]] std::uint16_t Port() const { return m_port; }
     // La requête reçue, dès qu'elle est complète (ligne vide finale).
@@ -57,13 +55,11 @@ private:
     void Servir();
 
     std::string m_reponse;
-    bool m_muet;
     net::Descripteur m_ecoute;
     std::uint16_t m_port = 0;
     net::Reveil m_fin;
-    std::mutex m_mutex;
-    std::condition_variable m_recue;
-    std::optional<std::string> m_requete;
+    std::promise<std::string> m_requete;
+    std::shared_future<std::string> m_recue = m_requete.get_future().share();
     std::thread m_fil;
 };
 

@@ -29,16 +29,13 @@ TEST(DispositionBandes, RangeesEtDerniereBandeQuiPrendLeReste) {
                   B(-3, true, false, 40), B(-4, false, false, 70), B(-5, true, true, 30, 24)},
                  300);
     EXPECT_EQ(d.Hauteur, 20 + 24);
-    EXPECT_EQ(d.Placements[1].Gauche, 0);
     EXPECT_EQ(d.Placements[3].Gauche, 150);
     EXPECT_EQ(d.Placements[3].Largeur, 150);
     EXPECT_FALSE(d.Placements[4].Visible);
     EXPECT_EQ(d.Placements[5].Haut, 20);
     EXPECT_EQ(d.Placements[5].Largeur, 300);
-    EXPECT_EQ(Disposer({}, 120).Hauteur, 0);
     // Trop étroit : la rangée se partage la largeur, rien ne sort du conteneur.
     const Disposition etroite = Disposer({B(-1, true, true, 200), B(-2, true, false, 10)}, 100);
-    EXPECT_EQ(etroite.Placements[0].Largeur, 50);
     EXPECT_EQ(etroite.Placements[1].Gauche, 50);
     EXPECT_EQ(etroite.Placements[1].Largeur, 50);
 }
@@ -113,26 +110,19 @@ TEST(ModeleBandes, GlisserDeposer) {
         const char* nom;
         int bande, x, y;
         std::vector<int> ordre;
-        std::vector<bool> ruptures;
-        int hauteur;
+        std::vector<std::pair<bool, int>> formes;
     };
     const Cas cas[] = {
-        {"c devant a", 2, 10, 5, {-3, -1, -2, -4}, {1, 0, 0, 1}, 40},
-        {"a au bout de la rangée de d", 0, 250, 25, {-2, -3, -4, -1}, {1, 0, 1, 0}, 40},
-        {"b sous toutes les rangées", 1, 50, 200, {-1, -3, -4, -2}, {1, 0, 1, 1}, 60},
-        {"b reposée sur elle-même", 1, 120, 5, {-1, -2, -3, -4}, {1, 0, 0, 1}, 40},
-        {"d seule, au bout de sa rangée", 3, 290, 25, {-1, -2, -3, -4}, {1, 0, 0, 1}, 40},
+        {"c devant a", 2, 10, 5, {-3, -1, -2, -4}, {{1, 100}, {0, 100}, {0, 100}, {1, 100}}},
+        {"a après d", 0, 250, 25, {-2, -3, -4, -1}, {{1, 100}, {0, 100}, {1, 100}, {0, 100}}},
+        {"b sous tout", 1, 50, 200, {-1, -3, -4, -2}, {{1, 100}, {0, 100}, {1, 100}, {1, 100}}},
+        {"b sur elle-même", 1, 120, 5, {-1, -2, -3, -4}, {{1, 100}, {0, 100}, {0, 100}, {1, 100}}},
     };
     for (const auto& k : cas) {
         ModeleBandes r = m();
         r.Deposer(k.bande, k.x, k.y, 300);
         EXPECT_EQ(Ordre(r), k.ordre) << k.nom;
-        std::vector<bool> ruptures;
-        for (const Bande& b : r.Bandes()) {
-            ruptures.push_back(b.Rupture);
-        }
-        EXPECT_EQ(ruptures, k.ruptures) << k.nom;
-        EXPECT_EQ(r.Disposer(300).Hauteur, k.hauteur) << k.nom;
+        EXPECT_EQ(Formes(r), k.formes) << k.nom;
     }
     // Sur une rangée déjà pleine (deux disques de 90 dans 180) : la bande reste
     // visible là où elle est lâchée, les trois se partagent la rangée.
@@ -145,8 +135,6 @@ TEST(ModeleBandes, GlisserDeposer) {
     // Bord droit de a (x = 100) : pris ; celui de c (dernière) : non.
     EXPECT_EQ(m().BordDroitSous(101, 5, 300), 0);
     EXPECT_EQ(m().BordDroitSous(299, 5, 300), -1);
-    EXPECT_EQ(m().BandeSous(150, 5, 300), 1);
-    EXPECT_EQ(m().BandeSous(150, 60, 300), -1);
 }
 
 class PersistanceTest : public ::testing::Test {
@@ -163,12 +151,6 @@ protected:
 };
 
 TEST_F(PersistanceTest, AllerRetourAvecDesBandesCachees) {
-    ModeleBandes premier = Conception();
-    premier.A(1).Rupture = false;
-    RestaurerDisposition(premier, c, cles); // premier lancement : la conception, à rupture
-    EXPECT_EQ(Ordre(premier), Ordre(Conception()));
-    EXPECT_EQ(Formes(premier), Formes(Conception()));
-
     ModeleBandes m = Conception();
     ReorgOrdre(m, {-6, -4, -1});
     m.A(0).Largeur = 90;
@@ -229,11 +211,9 @@ TEST(GeometrieFenetre, RameneeSurLesEcransPresents) {
     };
     // clang-format off
     const Cas cas[] = {
-        {{1200, 0, 180, 60}, un, {1100, 0, 180, 60}},      {{0, 990, 180, 60}, un, {0, 940, 180, 60}},
-        {{10, 10, 180, 60}, un, {10, 10, 180, 60}},        {{500, 500, 2000, 2000}, un, {0, 0, 2000, 2000}},
-        {{-50, -20, 180, 60}, un, {0, 0, 180, 60}},        {{1600, 100, 180, 60}, deux, {1600, 100, 180, 60}},
-        {{1200, 100, 180, 60}, deux, {1200, 100, 180, 60}}, {{2500, 100, 180, 60}, deux, {2380, 100, 180, 60}},
-        {{1600, 1000, 180, 60}, deux, {1600, 964, 180, 60}}, {{1600, 100, 180, 60}, un, {1100, 100, 180, 60}},
+        {{0, 990, 180, 60}, un, {0, 940, 180, 60}},        {{500, 500, 2000, 2000}, un, {0, 0, 2000, 2000}},
+        {{1600, 100, 180, 60}, deux, {1600, 100, 180, 60}}, {{1200, 100, 180, 60}, deux, {1200, 100, 180, 60}},
+        {{2500, 100, 180, 60}, deux, {2380, 100, 180, 60}}, {{1600, 100, 180, 60}, un, {1100, 100, 180, 60}},
         {{5000, 3000, 180, 60}, deux, {2380, 964, 180, 60}}, {{100, 100, 180, 60}, droiteSeul, {1280, 100, 180, 60}},
         {{-1000, 100, 180, 60}, aGauche, {-1000, 100, 180, 60}}, {{-1000, 100, 180, 60}, deux, {0, 100, 180, 60}},
         {{0, 0, 180, 60}, barreEnHaut, {0, 30, 180, 60}},   {{-7, 5000, 180, 60}, aucun, {-7, 5000, 180, 60}}};
@@ -249,7 +229,7 @@ TEST(GeometrieFenetre, RameneeSurLesEcransPresents) {
 }
 
 // Sous Wayland avec XWayland, X11, où la barre se place et reste au-dessus ;
-// le choix de l'utilisateur prime toujours.
+// le choix de l'utilisateur prime toujours (ces deux cas sont vus de bout en bout).
 TEST(Affichage, GreffonImpose) {
     struct Cas {
         EnvironnementAffichage env;
@@ -258,11 +238,8 @@ TEST(Affichage, GreffonImpose) {
     };
     // clang-format off
     const Cas cas[] = {
-        {{"", "wayland-0", ":0"}, false, "xcb"}, {{"", "wayland-0", ""}, false, "wayland"},
-        {{"", "", ":0"}, false, ""},             {{"wayland", "wayland-0", ":0"}, false, ""},
-        {{"offscreen", "", ""}, true, ""},       {{"", "", ""}, false, ""},
-        {{"", "", ""}, true, "offscreen"},       {{"", "", ":0"}, true, ""},
-        {{"", "wayland-0", ":0"}, true, "xcb"}};
+        {{"", "wayland-0", ""}, false, "wayland"}, {{"", "", ":0"}, false, ""}, {{"offscreen", "", ""}, true, ""},
+        {{"", "", ""}, true, "offscreen"}, {{"", "", ":0"}, true, ""}, {{"", "wayland-0", ":0"}, true, "xcb"}};
     // clang-format on
     for (const auto& k : cas) {
         EXPECT_EQ(PlateformeImposee(k.env, k.capture), k.attendu)
@@ -271,9 +248,8 @@ TEST(Affichage, GreffonImpose) {
     }
 }
 
-TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
-    EXPECT_EQ(LecteursListes("C5d;E", false), (std::vector<std::uint8_t>{3, 5}));
-    EXPECT_TRUE(LecteursListes("cd;1", false).empty());
+// Le tri des lettres est vu par la fenêtre.
+TEST(Lecteurs, VingtSeptEmplacementsAuPlus) {
     // 26 lettres + le total : la dernière lettre n'a plus d'emplacement.
     const std::string toutes = "ABCDEFGHIJKLMNOPQRSTUVWXYZAB";
     EXPECT_EQ(LecteursListes(toutes, false).size(), 27U);
@@ -283,35 +259,22 @@ TEST(Lecteurs, LettresMajusculesSeulementDansLeurOrdre) {
 // Les bandes fixes cachées sortent de l'ordre des arrangements, les lecteurs
 // (clés 1 à n) y restent toujours.
 TEST(BandesFixes, ClesCanoniquesSelonLesInterrupteurs) {
-    struct Cas {
-        bool date, heure, mem, physique, charge, cpu, moyenne;
-        int disques;
-        std::vector<int> attendu;
-        bool publier, echantillonnee;
-    };
-    const Cas cas[] = {
-        {true, true, true, true, true, false, false, 0, {-1, -2, -3, -4}, false, true},
-        {false, true, false, false, false, false, false, 1, {-1, 1}, false, false},
-        {false, false, false, false, false, false, false, 2, {1, 2}, false, false},
-        {false, false, false, true, false, false, true, 0, {-3, -6}, false, true},
-        {true, false, false, false, false, true, false, 0, {-1, -5}, false, true},
-        // La page des mesures demande le tic, même sans bande à servir.
-        {true, false, false, false, false, false, false, 0, {-1}, true, true},
-    };
-    for (const auto& k : cas) {
-        test::ConfigEssai e;
-        TConfig& c = e.Config;
-        c.Date = k.date;
-        c.Heure = k.heure;
-        c.Mem = k.mem;
-        c.MemPhysique = k.physique;
-        c.MemoryLoad = k.charge;
-        c.ChargeProcesseur = k.cpu;
-        c.MoyenneChargeProcesseur = k.moyenne;
-        c.PublierMesures = k.publier;
-        EXPECT_EQ(ClesCanoniques(k.disques, c), k.attendu) << k.disques;
-        EXPECT_EQ(BandeEchantillonnee(c), k.echantillonnee);
-    }
+    test::ConfigEssai e;
+    TConfig& c = e.Config;
+    c.Date = c.Heure = c.Mem = c.MemPhysique = c.MemoryLoad = true;
+    c.ChargeProcesseur = c.MoyenneChargeProcesseur = c.PublierMesures = false;
+    EXPECT_EQ(ClesCanoniques(0, c), (std::vector<int>{-1, -2, -3, -4}));
+    EXPECT_TRUE(BandeEchantillonnee(c));
+    c.Date = c.Mem = c.MemPhysique = c.MemoryLoad = false;
+    EXPECT_EQ(ClesCanoniques(1, c), (std::vector<int>{-1, 1})); // l'heure seule
+    EXPECT_FALSE(BandeEchantillonnee(c));
+    c.Heure = false;
+    c.MemPhysique = c.MoyenneChargeProcesseur = true;
+    EXPECT_EQ(ClesCanoniques(0, c), (std::vector<int>{-3, -6}));
+    c.Date = c.PublierMesures = true; // la page des mesures demande le tic, même sans bande à servir
+    c.MemPhysique = c.MoyenneChargeProcesseur = false;
+    EXPECT_EQ(ClesCanoniques(0, c), (std::vector<int>{-1}));
+    EXPECT_TRUE(BandeEchantillonnee(c));
     EXPECT_EQ(ClesDesBandes(2), (std::vector<int>{-1, -2, -3, -4, -5, -6, 1, 2}));
 }
 

@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
 
-#include "Attentes.h"
 #include "ConfigEssai.h"
 #include "Factices.h"
 #include "FacticesDisques.h"
@@ -45,84 +41,52 @@ TEST_F(DisqueTest, TemoinDEcritureUnTicPuisNeutre) {
     SondeDisques disques = Sonde({{'C', "/"}});
     sonde->Repondre("/", 1000, 600);
     TDisque d(1, C, true, disques, fr); // la création interroge déjà C
-    EXPECT_EQ(d.Libre, 600);
-    EXPECT_EQ(d.Bulle, "Disque local");
-    // Premier tic : jamais de témoin.
-    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{true, false, false}));
-    EXPECT_EQ(d.Activite, Activite::Repos);
-    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{}));
-    sonde->Repondre("/", 1000, 500); // écriture
-    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{true, true, false}));
-    EXPECT_EQ(d.Activite, Activite::Ecriture);
-    EXPECT_EQ(Traite_Disque(d, disques, true, fr), (ActionsDisque{false, true, false}));
-    EXPECT_EQ(d.Activite, Activite::Repos);
-    sonde->Repondre("/", 1000, 700); // suppression
-    Traite_Disque(d, disques, true, fr);
-    EXPECT_EQ(d.Activite, Activite::Suppression);
-    // Sans témoin : la jauge change, le témoin non.
-    sonde->Repondre("/", 1000, 100);
-    EXPECT_EQ(Traite_Disque(d, disques, false, fr), (ActionsDisque{true, false, false}));
+    // L'espace libre, le témoin allumé, puis ce que le tic fait. Premier tic : jamais de témoin ; sans
+    // témoin, la jauge change, le témoin non.
+    const std::tuple<std::int64_t, bool, ActionsDisque, Activite> cas[] = {
+        {600, true, {true, false, false}, Activite::Repos},
+        {600, true, {}, Activite::Repos},
+        {500, true, {true, true, false}, Activite::Ecriture},
+        {500, true, {false, true, false}, Activite::Repos},
+        {700, true, {true, true, false}, Activite::Suppression},
+        {100, false, {true, false, false}, Activite::Suppression},
+    };
+    for (const auto& [libre, temoin, actions, activite] : cas) {
+        sonde->Repondre("/", 1000, libre);
+        EXPECT_EQ(Traite_Disque(d, disques, temoin, fr), actions) << libre;
+        EXPECT_EQ(d.Activite, activite) << libre;
+    }
     EXPECT_EQ(LegendeDisque(d, fr), "C: 100,00 octets");
 }
 
-TEST_F(DisqueTest, EchecUneFoisPuisAttenteDeSoixanteTics) {
+// Après un échec, 59 tics sautés, le 60e interroge ; la bulle suit la taille,
+// y compris quand le lecteur revient à la même taille après l'échec.
+TEST_F(DisqueTest, EchecPuisAttenteDeSoixanteTicsEtBulle) {
     SondeDisques disques = Sonde({{'C', "/"}, {'E', "/media/paul/DVD Vacances"}});
-    // E : un DVD sans réponse.
-    TDisque e(1, E, true, disques, fr);
-    EXPECT_EQ(e.Nom, "Cédérom");
-    const ActionsDisque a = Traite_Disque(e, disques, true, fr);
-    EXPECT_TRUE(a.Repeindre);
-    EXPECT_FALSE(a.ProposerDeconnexion);
+    TDisque e(1, E, true, disques, fr); // un DVD sans réponse
+    EXPECT_EQ(Traite_Disque(e, disques, true, fr), (ActionsDisque{true, false, false}));
     EXPECT_EQ(LegendeDisque(e, fr), "E: Vide");
-    EXPECT_EQ(e.Libre, -1);
-    // Après l'échec (à la création), 59 tics sautés, le 60e interroge.
     const int appels = sonde->Appels();
     for (int i = 2; i < 60; ++i) {
         EXPECT_EQ(Traite_Disque(e, disques, true, fr), ActionsDisque{});
     }
     EXPECT_EQ(sonde->Appels(), appels);
-    sonde->Repondre("/media/paul/DVD Vacances", 4700000000, 100);
-    EXPECT_EQ(Traite_Disque(e, disques, true, fr).Repeindre, true); // le disque inséré
-    EXPECT_EQ(sonde->Appels(), appels + 1);
-    EXPECT_EQ(e.Activite, Activite::Repos); // son retour n'est pas une suppression
-    EXPECT_EQ(LegendeDisque(e, fr), "E: 100,00 octets");
-}
-
-// La bulle n'est refaite qu'au changement, mais suit toujours la taille, y
-// compris quand le lecteur revient à la même taille après un échec.
-TEST_F(DisqueTest, LaBulleSuitLaTailleEtRevientApresUnEchec) {
-    SondeDisques disques = Sonde({{'C', "/"}});
     constexpr std::int64_t Go = 1LL << 30;
-    sonde->Repondre("/", 3 * Go, Go);
-    TDisque d(1, C, true, disques, fr);
-    EXPECT_EQ(d.Bulle, "Disque local (3,00 Go)");
-    struct Cas {
-        std::int64_t taille;
-        int tics;
-        const char* bulle;
-    };
-    // Une réponse sans taille est un échec ; 60 tics avant d'interroger de nouveau.
-    const Cas cas[] = {{4 * Go, 1, "Disque local (4,00 Go)"},
-                       {-1, 1, "Disque local"},
-                       {4 * Go, 60, "Disque local (4,00 Go)"}};
-    for (const auto& k : cas) {
-        sonde->Repondre("/", k.taille, k.taille < 0 ? -1 : Go);
-        for (int i = 0; i < k.tics; ++i) {
-            Traite_Disque(d, disques, true, fr);
+    sonde->Repondre("/media/paul/DVD Vacances", 4 * Go, 100);
+    EXPECT_TRUE(Traite_Disque(e, disques, true, fr).Repeindre); // le disque inséré
+    EXPECT_EQ(e.Activite, Activite::Repos);                     // son retour n'est pas une suppression
+    EXPECT_EQ(LegendeDisque(e, fr), "E: 100,00 octets");
+    EXPECT_EQ(e.Bulle, "Cédérom (4,00 Go)");
+    // Une réponse sans taille est un échec.
+    const std::tuple<std::int64_t, int, const char*> cas[] = {
+        {5 * Go, 1, "Cédérom (5,00 Go)"}, {-1, 1, "Cédérom"}, {5 * Go, 60, "Cédérom (5,00 Go)"}};
+    for (const auto& [taille, tics, bulle] : cas) {
+        sonde->Repondre("/media/paul/DVD Vacances", taille, taille < 0 ? -1 : Go);
+        for (int i = 0; i < tics; ++i) {
+            Traite_Disque(e, disques, true, fr);
         }
-        EXPECT_EQ(d.Bulle, k.bulle);
+        EXPECT_EQ(e.Bulle, bulle);
     }
-}
-
-TEST_F(DisqueTest, LettreSansCheminEtLecteurANonInterrogeALaCreation) {
-    SondeDisques disques = Sonde({{'A', "/media/paul/CLE USB"}});
-    const int appels = sonde->Appels();
-    TDisque a(1, 1, true, disques, fr);
-    EXPECT_EQ(sonde->Appels(), appels);
-    TDisque z(2, 26, true, disques, fr);
-    EXPECT_EQ(z.Nom, "Unité invalide");
-    Traite_Disque(z, disques, true, fr);
-    EXPECT_EQ(LegendeDisque(z, fr), "Z: Indisponible");
 }
 
 // L'emplacement 1 est le total, les lecteurs de la liste suivent ; le total
@@ -134,13 +98,9 @@ TEST_F(DisqueTest, EmplacementsEtTotalDesLecteursQuiRepondent) {
     f.Creer("C9dD", true, true, disques, fr); // D ne répond pas
     ASSERT_EQ(f.Nombre(), 3);
     EXPECT_EQ(f.Disque(3)->Lecteur, D);
-    EXPECT_EQ(f.Disque(4), nullptr);
-    EXPECT_EQ(f.Disque(1)->Bulle, "Total des unités");
-    ActionsDisque a = f.Traiter(disques, true, fr)[0];
+    EXPECT_EQ(f.Traiter(disques, true, fr)[0], (ActionsDisque{true, false, false})); // neutre au premier tic
     const TDisque& total = *f.Disque(1);
     EXPECT_EQ(total.Taille, 1000);
-    EXPECT_TRUE(a.Repeindre);
-    EXPECT_EQ(total.Activite, Activite::Repos); // neutre au premier tic
     EXPECT_EQ(LegendeDisque(total, fr), "400,00 octets");
     // Le relevé des mesures : les lecteurs de la liste sans le total, D muet ;
     // la moyenne du processeur, bande éteinte, n'y est pas.
@@ -151,78 +111,20 @@ TEST_F(DisqueTest, EmplacementsEtTotalDesLecteursQuiRepondent) {
     echantillons.ChargeCpuMoyenne = 9;
     ReleveMesures r;
     RemplirReleve(r, e.Config, StatutMemoire{1, 2, 3, 4, 5}, echantillons, f, disques.Carte(), 3);
-    EXPECT_TRUE(r.Pret);
     EXPECT_EQ(r.Memoire, (StatutMemoire{1, 2, 3, 4, 5}));
     EXPECT_EQ(r.ChargeCpu, std::optional<std::uint8_t>(12));
     EXPECT_FALSE(r.ChargeCpuMoyenne.has_value());
     EXPECT_EQ(r.Lecteurs,
               (std::vector<LecteurReleve>{{'C', "/", true, 400, 1000}, {'D', "/home", false, 0, 0}}));
     EXPECT_EQ(r.AlarmesTenues, 3);
-    EXPECT_EQ(f.Traiter(disques, true, fr)[0], ActionsDisque{});
     sonde->Repondre("/", 1000, 300);
-    a = f.Traiter(disques, true, fr)[0];
-    EXPECT_TRUE(a.Repeindre && a.ActiviteChangee);
+    EXPECT_EQ(f.Traiter(disques, true, fr)[0], (ActionsDisque{true, true, false}));
     EXPECT_EQ(total.Activite, Activite::Ecriture);
     EXPECT_EQ(total.Bulle, "Total des unités"); // 1000 octets : pas de taille entre parenthèses
-    // Sans total, les lecteurs commencent à l'emplacement 1 ; sans lettre, rien.
+    // Sans total, les lecteurs commencent à l'emplacement 1.
     f.Creer("DC", false, true, disques, fr);
     ASSERT_EQ(f.Nombre(), 2);
     EXPECT_EQ(f.Disque(1)->Lecteur, D);
-    f.Creer("cd;", true, true, disques, fr);
-    EXPECT_EQ(f.Nombre(), 0);
-    EXPECT_FALSE(f.AvecTotal());
-}
-
-TEST_F(DisqueTest, SondeBloqueeLeTicContinue) {
-    SondeDisques disques = Sonde({{'C', "/"}, {'F', "/mnt/nfs"}});
-    sonde->Bloquer("/mnt/nfs");
-    TDisque f(1, 6, true, disques, fr); // la création attend au plus le délai
-    Traite_Disque(f, disques, true, fr);
-    EXPECT_EQ(LegendeDisque(f, fr), "F: Indisponible");
-    // Au 60e tic, la sonde toujours bloquée répond « occupée » sans nouveau fil.
-    for (int i = 0; i < 120; ++i) {
-        Traite_Disque(f, disques, true, fr);
-    }
-    EXPECT_EQ(disques.NombreSondes(), 1U);
-    EXPECT_EQ(sonde->Bloquees(), 1);
-}
-
-// Un vrai dossier : un fichier écrit entre deux tics allume l'écriture. Le
-// fil de la sonde relève à la cadence du rafraîchissement : le changement se
-// voit au plus une période plus tard.
-TEST(DisqueReel, FichierEcritEntreDeuxTics) {
-    namespace fs = std::filesystem;
-    const DossierTemporaire temporaire("pulsodex-disque");
-    const fs::path dossier = temporaire.Chemin();
-    CarteLecteurs carte;
-    carte.Fixer('D', dossier.string());
-    MontagesProc montages;
-    BlocsSys blocs;
-    SondeDisques disques(carte, montages, blocs, std::make_shared<SondeEspaceStatvfs>());
-    disques.FixerCadence(100ms);
-    const FormatNombres fr{" ", ","};
-    TDisque d(1, D, true, disques, fr);
-    ASSERT_GT(d.Taille, 0);
-    Traite_Disque(d, disques, true, fr);
-    EXPECT_EQ(d.Activite, Activite::Repos);
-    {
-        std::ofstream f(dossier / "gros", std::ios::binary);
-        const std::string bloc(1 << 20, 'x');
-        for (int i = 0; i < 16; ++i) {
-            f << bloc;
-        }
-    }
-    ::sync();
-    // Les tics qui suivent, jusqu'au relevé qui voit l'écriture.
-    AttendreQue(
-        [&] {
-            if (d.Activite == Activite::Repos) {
-                Traite_Disque(d, disques, true, fr);
-            }
-            return d.Activite != Activite::Repos;
-        },
-        10s);
-    EXPECT_EQ(d.Activite, Activite::Ecriture);
 }
 
 } // namespace
