@@ -5,8 +5,7 @@
 namespace pulsodex {
 namespace {
 
-// L'emplacement de l'aide et ses ancres sont vérifiés par la fenêtre d'aide et
-// par l'installation ; ici, la date de compilation en français.
+// La date de compilation en français.
 TEST(Compilation, LigneDeLaBoiteAPropos) {
     EXPECT_EQ(LigneCompilation("Windows", 32, "Feb  7 2004"),
               "Compilé pour Windows 32 bits le 07 Février 2004");
