@@ -22,28 +22,22 @@ std::vector<int> Ordre(const TPulsodexForm& f) {
 }
 
 TEST(BandesFenetre, ReorganisationParLeMenu) {
-    struct Cas {
-        const char* action;
-        const char* organisation;
-        int largeurA404; // la première bande, la fenêtre élargie à 404
-    };
-    for (const Cas& k : {Cas{"enLigneManuelMenu", "Manuelle", 44}, Cas{"enLigneAutoMenu", "Ligne", 100}}) {
-        FenetreEssai e;
-        TPulsodexForm& f = e.Demarrer();
-        // Avancée par défaut, dans l'ordre canonique : la mémoire physique avant le taux.
-        EXPECT_EQ(Ordre(f), (std::vector<int>{-1, -2, -3, -4, -5, -6}));
-        EXPECT_EQ(f.height(), 84);
-        Enfant<QAction>(f, k.action)->trigger();
-        EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), k.organisation);
-        EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
-        EXPECT_EQ(f.height(), 24);
-        f.resize(404, f.height());
-        EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, k.largeurA404) << k.action;
-        // Un second clic : manuelle, en ligne à la largeur du moment.
-        Enfant<QAction>(f, k.action)->trigger();
-        EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), "Manuelle");
-        EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100) << k.action;
-    }
+    FenetreEssai e;
+    TPulsodexForm& f = e.Demarrer();
+    // Avancée par défaut, dans l'ordre canonique : la mémoire physique avant le taux.
+    EXPECT_EQ(Ordre(f), (std::vector<int>{-1, -2, -3, -4, -5, -6}));
+    EXPECT_EQ(f.height(), 84);
+    Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), "Ligne");
+    EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
+    EXPECT_EQ(f.height(), 24);
+    f.resize(404, f.height());
+    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100);
+    // Manuelle : en ligne à la largeur du moment, qui ne suit plus la fenêtre.
+    Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
+    EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), "Manuelle");
+    f.resize(180, f.height());
+    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100);
 }
 
 // Envoie un événement de souris au contrôle.
@@ -90,13 +84,10 @@ TEST(DisquesFenetre, PanneauxDuTotalEtDesLecteurs) {
     EXPECT_EQ(f.Disque(2)->Lecteur, 3);
     PanneauDisque* total = f.PanneauDuDisque(1);
     PanneauDisque* c = f.PanneauDuDisque(2);
-    EXPECT_EQ(c->objectName().toStdString(), "DisquePanel2");
     EXPECT_EQ(c->DisquePaintBox->objectName().toStdString(), "DisquePaintBox2");
     // Avec témoin : jauge à 14 ; texte de 15 pixels : jauge de 13.
     EXPECT_EQ(c->DisquePaintBox->geometry(), QRect(14, 3, c->width() - 17, 13));
     EXPECT_EQ(c->RemplissagePaintBox->geometry(), QRect(3, 3, 6, 13));
-    EXPECT_EQ(c->DisquePaintBox->toolTip().toStdString(), "Disque local (100,00 Go)");
-    EXPECT_EQ(total->DisquePaintBox->toolTip().toStdString(), "Total des unités (200,00 Go)");
     // Disposition avancée : le total et C d'abord ensemble.
     EXPECT_EQ(total->y(), c->y());
     f.Cacher(); // le démontage enregistre les bandes des lecteurs et libère les panneaux
@@ -138,7 +129,7 @@ TEST(DisquesFenetre, LegendesEntieresDansLaFenetreParDefaut) {
 constexpr const char* RacineOverlay = "22 1 0:31 / / rw - overlay overlay rw\n";
 
 // Les sondes relèvent d'elles-mêmes à la période de la fenêtre ; sans minuteur
-// (période nulle), un relevé par question ; un disque ext4 est lu sans fil.
+// (période nulle), un relevé par question.
 TEST(DisquesFenetre, LesSondesSuiventLaPeriodeDuRafraichissement) {
     struct Cas {
         int Periode;
@@ -154,13 +145,6 @@ TEST(DisquesFenetre, LesSondesSuiventLaPeriodeDuRafraichissement) {
         EXPECT_EQ(e.Disques.Bilan().Releves, k.Releves) << k.Periode;
         EXPECT_EQ(e.Disques.Bilan().EnCadence, k.EnCadence) << k.Periode;
     }
-    FenetreEssai e;
-    e.Reg.WriteString(e.Res(), "ListeDisques", "C");
-    e.Sonde->Repondre("/", 1000, 10);
-    TPulsodexForm& f = e.Demarrer();
-    EXPECT_EQ(f.Disque(1)->Libre, 10);
-    EXPECT_EQ(e.Disques.NombreSondes(), 0U);
-    EXPECT_EQ(e.Sonde->FilsDistincts(), 1U);
 }
 
 TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
@@ -187,60 +171,39 @@ TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
     EXPECT_EQ(LegendeDisque(*f.Disque(2), FormatNombres{}), "E: Indisponible");
 }
 
-// F ne répond plus : à chaque tic, les panneaux et les règles de C, D et E
-// suivent leur espace. Chaque lecteur n'est lu qu'une fois par tic pour son
-// panneau et toutes ses règles ; F répond « occupé » sans nouveau fil.
+// E ne répond plus : à chaque tic, le panneau et les règles de D suivent son
+// espace ; chaque lecteur n'est lu qu'une fois par tic pour son panneau et ses règles.
 TEST(DisquesFenetre, UnLecteurBloqueLesAutresSuiventChaqueTic) {
     FenetreEssai e;
     e.Montages.Changer(RacineOverlay); // tous passent par le releveur
     CarteLecteurs carte = FenetreEssai::CarteC();
     carte.Fixer('D', "/home/a");
-    carte.Fixer('E', "/home/b");
-    carte.Fixer('F', "/mnt/nfs");
+    carte.Fixer('E', "/mnt/nfs");
     e.Disques.ChangerCarte(carte);
     e.Sonde->Bloquer("/mnt/nfs");
-    e.Reg.WriteString(e.Res(), "ListeDisques", "CDEF");
+    e.Reg.WriteString(e.Res(), "ListeDisques", "CDE");
     e.Reg.WriteInteger(e.Res(), "Rafraichissement", 0); // un relevé par question
-    e.Reg.WriteString("", "NombreAvertissements", "6");
-    const char* regles[][3] = {{"D", "1", "Mo"}, {"D", "2", "Mo"}, {"D", "1", "%"},
-                               {"E", "1", "Mo"}, {"E", "1", "%"},  {"F", "1", "Mo"}};
-    for (int i = 0; i < 6; ++i) {
-        const std::string cle = "Avertissement\\" + std::to_string(i);
+    e.Reg.WriteString("", "NombreAvertissements", "2");
+    for (const char* regle : {"0", "1"}) {
+        const std::string cle = std::string("Avertissement\\") + regle;
         e.Reg.WriteString(cle, "Ressource", "Disque");
-        e.Reg.WriteString(cle, "Disque", regles[i][0]);
-        e.Reg.WriteString(cle, "Seuil", regles[i][1]);
-        e.Reg.WriteString(cle, "Unité", regles[i][2]);
+        e.Reg.WriteString(cle, "Disque", "D");
+        e.Reg.WriteString(cle, "Seuil", "1");
+        e.Reg.WriteString(cle, "Unité", *regle == '0' ? "Mo" : "%");
     }
-    const std::int64_t taille = 100LL << 30;
-    e.Sonde->Repondre("/", taille, 50LL << 30);
-    e.Sonde->Repondre("/home/a", taille, 40LL << 30);
-    e.Sonde->Repondre("/home/b", taille, 30LL << 30);
-    TPulsodexForm& f = e.Demarrer(); // F attend le délai une fois
-    EXPECT_EQ(LegendeDisque(*f.Disque(4), FormatNombres{}), "F: Indisponible");
-    struct Cas {
-        std::int64_t D, E;
-        std::size_t Messages;
-    };
-    const Cas tics[] = {
-        {40LL << 30, 30LL << 30, 0}, {39LL << 30, 31LL << 30, 0}, {38LL << 30, 32LL << 30, 0},
-        {37LL << 30, 33LL << 30, 0}, {36LL << 30, 34LL << 30, 0}, {1LL << 19, 35LL << 30, 1},
-    };
-    for (const Cas& k : tics) {
-        e.Sonde->Repondre("/home/a", taille, k.D);
-        e.Sonde->Repondre("/home/b", taille, k.E);
+    e.Sonde->Repondre("/home/a", 100LL << 30, 50LL << 30);
+    TPulsodexForm& f = e.Demarrer(); // E attend le délai une fois
+    EXPECT_EQ(LegendeDisque(*f.Disque(3), FormatNombres{}), "E: Indisponible");
+    for (const auto& [libre, messages] : {std::pair{40LL << 30, 0U}, std::pair{1LL << 19, 1U}}) {
+        e.Sonde->Repondre("/home/a", 100LL << 30, libre);
         const int appels = e.Sonde->Appels();
         f.MinuterieTimer();
-        EXPECT_EQ(f.Disque(2)->Libre, k.D);
-        EXPECT_EQ(f.Disque(3)->Libre, k.E);
-        EXPECT_EQ(e.Boites.Messages.size(), k.Messages) << k.D;
-        EXPECT_EQ(e.Sonde->Appels() - appels, 3) << k.D; // C, D et E, une fois chacun
+        EXPECT_EQ(f.Disque(2)->Libre, libre);
+        EXPECT_EQ(e.Boites.Messages.size(), messages) << libre;
+        EXPECT_EQ(e.Sonde->Appels() - appels, 2) << libre; // C et D, une fois chacun
     }
-    ASSERT_EQ(e.Boites.Messages.size(), 1U);
-    EXPECT_EQ(e.Boites.Messages[0].Texte, "Le disque D est pratiquement remplit.");
+    EXPECT_EQ(e.Boites.Messages.at(0).Texte, "Le disque D est pratiquement remplit.");
     EXPECT_EQ(e.Sonde->Bloquees(), 1);
-    // Le fil bloqué sur F et celui qui a pris la suite, pas un de plus.
-    EXPECT_EQ(e.Disques.Bilan().Fils, 2);
-    EXPECT_EQ(e.Sonde->FilsDistincts(), 2U);
     e.Sonde->Liberer();
 }
 
