@@ -100,15 +100,11 @@ TEST_F(AideTest, ChaqueSujetOuvreSonAncreDansUneSeuleFenetre) {
     EXPECT_EQ(FenetreAideOuverte(), aide);
     EXPECT_EQ(aide->Navigateur->source().fragment().toStdString(), "sujet6");
     EXPECT_LT(sujet1, Defilement());
-    AfficherAide(SujetFormats);
-    const int sujet10 = Defilement();
-    // Redemander le même sujet y ramène ; sujet inconnu ou « Sommaire » : le début.
-    aide->Navigateur->verticalScrollBar()->setValue(0);
-    AfficherAide(SujetFormats);
-    EXPECT_EQ(Defilement(), sujet10);
+    // Sujet inconnu ou « Sommaire » : le début.
     AfficherAide(42);
     EXPECT_EQ(Defilement(), 0);
     AfficherAide(SujetFormats);
+    EXPECT_LT(0, Defilement());
     aide->SommaireCmd->click();
     EXPECT_EQ(Defilement(), 0);
     // « Fermer » la libère ; la fin du programme aussi.

@@ -190,14 +190,9 @@ TEST(TQuitterForm, BoutonsEtOrdre) {
     EXPECT_EQ(d.AnnulerCmd->nextInFocusChain(), d.QuitterCmd);
 }
 
-TEST(TResolutionForm, TextesEtCaseALaFenetre) {
-    TResolutionForm d;
-    EXPECT_EQ(d.windowTitle().toStdString(), "Changement de résolution");
-    d.FixerQuestion(QStringLiteral("première ligne ? \rRemarque: seconde"), true);
-    EXPECT_EQ(d.Label1->text().toStdString(), "première ligne ? \nRemarque: seconde");
-    EXPECT_TRUE(d.ChargerCmd->isEnabled());
-
-    // Depuis la fenêtre : sans disposition gardée, rien à charger ; la case coupe la question.
+// Sans disposition gardée, rien à charger ; la case coupe la question ; le retour
+// à la ligne du texte est un vrai saut de ligne.
+TEST(TResolutionForm, CaseEtChargerDepuisLaFenetre) {
     FenetreEssai e;
     TPulsodexForm& f = e.Demarrer();
     e.Affichage.TailleCourante = {800, 600};
@@ -206,6 +201,7 @@ TEST(TResolutionForm, TextesEtCaseALaFenetre) {
     ASSERT_NE(question, nullptr);
     EXPECT_FALSE(question->ChargerCmd->isEnabled());
     EXPECT_NE(question->Label1->text().toStdString().find("(800x600)"), std::string::npos);
+    EXPECT_EQ(question->Label1->text().indexOf(QLatin1Char('\r')), -1);
     question->QuestionCheck->click();
     question->AnnulerCmd->click();
     QApplication::processEvents();
@@ -213,24 +209,6 @@ TEST(TResolutionForm, TextesEtCaseALaFenetre) {
     e.Affichage.TailleCourante = {640, 480};
     f.MinuterieTimer();
     EXPECT_EQ(FenetreEssai::Modale(), nullptr);
-}
-
-// Les trois petites boîtes s'ouvrent au centre de l'écran, pas au centre de
-// la barre qui les ouvre (ici dans le coin haut gauche).
-TEST(BoiteCentree, AuCentreDeLEcranDeLaBarre) {
-    QWidget barre(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    barre.setGeometry(0, 0, 180, 60);
-    barre.show();
-    const QPoint centre = barre.screen()->availableGeometry().center();
-    TQuitterForm quitter(&barre);
-    TResolutionForm resolution(&barre);
-    TAboutBox apropos(&barre);
-    for (QDialog* boite : std::initializer_list<QDialog*>{&quitter, &resolution, &apropos}) {
-        boite->show();
-        EXPECT_LE((boite->frameGeometry().center() - centre).manhattanLength(), 1)
-            << boite->windowTitle().toStdString();
-        boite->hide();
-    }
 }
 
 } // namespace

@@ -23,35 +23,6 @@ namespace {
 constexpr std::int32_t Gris = 0xC0C0C0;
 const QColor GrisQt(192, 192, 192);
 
-// Les quatre côtés du biseau d'une bande fixe se voient autour de sa jauge.
-TEST(PanneauBande, BiseauEntierAutourDeLaJauge) {
-    const QColor sombre(10, 10, 10);
-    const QColor clair(250, 250, 250);
-    for (const Bord bord : {Bord::Creux, Bord::Relief}) {
-        PanneauBande panneau(QStringLiteral("MemPanel"));
-        QPalette palette = panneau.palette();
-        palette.setColor(QPalette::Dark, sombre);
-        palette.setColor(QPalette::Light, clair);
-        panneau.setPalette(palette);
-        panneau.FixerBord(bord);
-        auto* jauge = new BoiteJauge(QStringLiteral("MemPaintBox"));
-        jauge->Peindre = [](QPainter& peintre, const QRect& zone) {
-            peintre.fillRect(zone, Qt::blue);
-        };
-        panneau.FixerContenu(jauge);
-        panneau.resize(100, 24);
-        jauge->resize(jauge->width(), 18);
-        const QImage image = panneau.grab().toImage();
-        for (const QPoint p : {QPoint(50, 2), QPoint(2, 12)}) {
-            EXPECT_EQ(image.pixelColor(p), bord == Bord::Creux ? sombre : clair) << p.x();
-        }
-        for (const QPoint p : {QPoint(50, 21), QPoint(97, 12)}) {
-            EXPECT_EQ(image.pixelColor(p), bord == Bord::Creux ? clair : sombre) << p.x();
-        }
-        EXPECT_EQ(image.pixelColor(96, 20), QColor(Qt::blue));
-    }
-}
-
 TEST(Tics, JaugesBullesEtHorlogeDeLaFenetre) {
     FenetreEssai e;
     e.Reg.WriteInteger(e.Res(), "CouleurFond", Gris);
