@@ -60,13 +60,6 @@ TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_TRUE(boite.isNull());
     }
-    // Sans identification fournie : celle des services de la fenêtre.
-    FenetreEssai autre;
-    Enfant<QAction>(autre.Demarrer(), "AProposMenu")->trigger();
-    auto* boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
-    ASSERT_NE(boite, nullptr);
-    EXPECT_EQ(T(boite->Cpu), "Processeur d'essai");
-    boite->BitBtn1->click();
 }
 
 class AideTest : public ::testing::Test {

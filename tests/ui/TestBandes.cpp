@@ -93,17 +93,6 @@ TEST(DisquesFenetre, PanneauxDuTotalEtDesLecteurs) {
     f.Cacher(); // le démontage enregistre les bandes des lecteurs et libère les panneaux
     EXPECT_EQ(f.NombreDisques(), 0);
     EXPECT_EQ(e.Reg.Lire(e.Res() + "\\Emplacement", "Order1"), "4"); // après les quatre bandes fixes montrées
-
-    FenetreEssai sans;
-    sans.Reg.WriteString(sans.Res(), "ListeDisques", "C");
-    sans.Reg.WriteString(sans.Res(), "IndicateurRemplissageDisque", "Non");
-    sans.Reg.WriteString(sans.Res(), "Bord", "Sans");
-    TPulsodexForm& g = sans.Demarrer();
-    PanneauDisque* seul = g.PanneauDuDisque(1);
-    EXPECT_EQ(seul->RemplissagePaintBox, nullptr);
-    EXPECT_FALSE(seul->DisqueBevel->isVisible());
-    g.resize(300, g.height()); // la jauge commence à 3 et suit la largeur de sa bande
-    EXPECT_EQ(seul->DisquePaintBox->geometry(), QRect(3, 3, seul->width() - 6, 13));
 }
 
 // La fenêtre par défaut (180 pixels, disques deux par rangée) montre ses
@@ -127,25 +116,6 @@ TEST(DisquesFenetre, LegendesEntieresDansLaFenetreParDefaut) {
 
 // La racine d'un conteneur (overlay) : son espace n'est pas lu sur le fil de l'interface.
 constexpr const char* RacineOverlay = "22 1 0:31 / / rw - overlay overlay rw\n";
-
-// Les sondes relèvent d'elles-mêmes à la période de la fenêtre ; sans minuteur
-// (période nulle), un relevé par question.
-TEST(DisquesFenetre, LesSondesSuiventLaPeriodeDuRafraichissement) {
-    struct Cas {
-        int Periode;
-        std::uint64_t Releves;
-        bool EnCadence;
-    };
-    for (const Cas& k : {Cas{1000, 1, true}, Cas{0, 2, false}}) {
-        FenetreEssai e;
-        e.Montages.Changer(RacineOverlay);
-        e.Reg.WriteString(e.Res(), "ListeDisques", "C");
-        e.Reg.WriteInteger(e.Res(), "Rafraichissement", k.Periode);
-        e.Demarrer();
-        EXPECT_EQ(e.Disques.Bilan().Releves, k.Releves) << k.Periode;
-        EXPECT_EQ(e.Disques.Bilan().EnCadence, k.EnCadence) << k.Periode;
-    }
-}
 
 TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
     FenetreEssai e;

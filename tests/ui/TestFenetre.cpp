@@ -18,7 +18,6 @@
 #include "ui/shell/TAboutBox.h"
 #include "ui/shell/TQuitterForm.h"
 #include "ui/shell/TResolutionForm.h"
-#include "ui/shell/TTaskBarIcon.h"
 
 namespace pulsodex::test {
 namespace {
@@ -68,25 +67,6 @@ TEST(Fenetre, BandesFixesSelonLesReglages) {
     EXPECT_EQ(Enfant<BoiteJauge>(f, "CpuPaintBox")->pos(), QPoint(3, 3));
     EXPECT_EQ(f.height(), 64);
     EXPECT_EQ(Enfant<PanneauBande>(f, "CpuMoyPanel")->toolTip(), "Taux moyen d'utilisation processeur ");
-}
-
-TEST(Fenetre, DemarrageMasqueConstruitUneFoisPuisRevient) {
-    FenetreEssai e;
-    e.Reg.WriteString(e.Res(), "Demarrage", "Masqué");
-    TTaskBarIcon icone(QIcon(), QStringLiteral("Pulsodex XP V1.0 Béta 2"));
-    icone.AfficherApplication = false;
-    e.Fenetre().FixerIconeBarre(&icone);
-    TPulsodexForm& f = e.Demarrer();
-    // Sans zone de notification (hors écran) : réduite avec une entrée de barre des tâches.
-    EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());
-    EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
-    f.Restaurer();
-    EXPECT_FALSE(f.isMinimized());
-    EXPECT_TRUE(f.windowFlags().testFlag(Qt::Tool));
-    icone.AfficherApplication = true; // l'icône qui veut l'entrée de la barre la garde
-    f.Restaurer();
-    EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
-    EXPECT_EQ(f.NombreConstructions(), 1);
 }
 
 TEST(Fenetre, MenuDansSonOrdreEtVerrouillage) {

@@ -57,7 +57,6 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
         EXPECT_EQ(Widget<QCheckBox>(nom)->isEnabled(), etatCase->Active) << nom;
     }
     EXPECT_TRUE(Widget<QRadioButton>("ReorgAutoOption")->isChecked());
-    EXPECT_EQ(Widget<QLineEdit>("RafraichissementBox")->text().toStdString(), "1000");
     EXPECT_EQ(Widget<QLineEdit>("DisqueBox")->text().toStdString(), "C ");
     EXPECT_EQ(Widget<QListWidget>("TailleList")->currentItem()->text().toStdString(), "8");
     EXPECT_FALSE(Widget<QSlider>("TransparenceBar")->isEnabled());

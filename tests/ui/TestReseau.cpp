@@ -87,19 +87,6 @@ TEST(ServeurBureau, DesactiverPendantQueLaBoiteEstOuverteNeBloquePas) {
     EXPECT_TRUE(c.FinDeConnexion());
 }
 
-TEST(ServeurBureau, UneBoiteDemandeeAvantLArretNeSOuvrePlus) {
-    PresentateurScripte boites;
-    ServeurBureau bureau(boites, Boucle());
-    bureau.Serveur().Activer();
-    ClientEssai c = ClientSalue(bureau.Serveur().Port());
-    c.Envoyer("SHOW trop tard");
-    ASSERT_TRUE(AttendreQue([&] { return bureau.Relais().Demandes() == 1; }));
-    bureau.Serveur().Desactiver(); // la boîte n'a pas encore pu s'ouvrir
-    QApplication::processEvents();
-    EXPECT_TRUE(boites.Montrees.empty());
-    EXPECT_TRUE(c.FinDeConnexion());
-}
-
 // Le serveur de contrôle et la page des mesures suivent leur réglage à chaque
 // construction ; la page montre le relevé du dernier tic (la mémoire factice :
 // 2 Gio physiques libres sur 8).
