@@ -110,41 +110,30 @@ TEST_F(AideTest, ChaqueSujetOuvreSonAncreDansUneSeuleFenetre) {
     EXPECT_EQ(FenetreAideOuverte(), nullptr);
 }
 
+// Ouverte depuis une boîte modale, l'aide reste utilisable, et la boîte détruite
+// ne l'emporte pas.
 TEST_F(AideTest, OuverteDepuisUneBoiteModaleElleResteUtilisable) {
-    QDialog boite;
+    auto* boite = new QDialog;
     QPointer<FenetreAide> aide;
     bool sommaireClique = false;
     QTimer::singleShot(0, [&] {
         AfficherAide(SujetConfiguration);
         aide = FenetreAideOuverte();
         ASSERT_FALSE(aide.isNull());
-        EXPECT_EQ(aide->parentWidget(), &boite);
+        EXPECT_EQ(aide->parentWidget(), boite);
         // Un clic envoyé par le système de fenêtres n'est pas bloqué par la boîte.
         QPushButton* sommaire = aide->SommaireCmd;
         aide->Navigateur->verticalScrollBar()->setValue(50);
         QTest::mouseClick(aide->windowHandle(), Qt::LeftButton, {},
                           sommaire->mapTo(aide, sommaire->rect().center()));
         sommaireClique = Defilement() == 0;
-        boite.accept();
-    });
-    boite.exec();
-    EXPECT_TRUE(sommaireClique);
-    // La boîte fermée, l'aide reste ouverte, libre.
-    ASSERT_FALSE(aide.isNull());
-    EXPECT_EQ(aide->parentWidget(), nullptr);
-    EXPECT_TRUE(aide->isVisible());
-}
-
-TEST_F(AideTest, UneBoiteDetruiteOuverteNEmportePasLAide) {
-    auto* boite = new QDialog;
-    QTimer::singleShot(0, [&] {
-        AfficherAide(SujetFormats);
-        ASSERT_EQ(FenetreAideOuverte()->parentWidget(), boite);
         delete boite;
     });
     boite->exec();
-    ASSERT_NE(FenetreAideOuverte(), nullptr);
-    EXPECT_TRUE(FenetreAideOuverte()->isVisible());
+    EXPECT_TRUE(sommaireClique);
+    ASSERT_FALSE(aide.isNull());
+    EXPECT_EQ(aide->parentWidget(), nullptr);
+    EXPECT_TRUE(aide->isVisible());
 }
 
 } // namespace

@@ -21,25 +21,6 @@ std::vector<int> Ordre(const TPulsodexForm& f) {
     return cles;
 }
 
-TEST(BandesFenetre, ReorganisationParLeMenu) {
-    FenetreEssai e;
-    TPulsodexForm& f = e.Demarrer();
-    // Avancée par défaut, dans l'ordre canonique : la mémoire physique avant le taux.
-    EXPECT_EQ(Ordre(f), (std::vector<int>{-1, -2, -3, -4, -5, -6}));
-    EXPECT_EQ(f.height(), 84);
-    Enfant<QAction>(f, "enLigneAutoMenu")->trigger();
-    EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), "Ligne");
-    EXPECT_FALSE(Enfant<QAction>(f, "AvanceAutoMenu")->isChecked());
-    EXPECT_EQ(f.height(), 24);
-    f.resize(404, f.height());
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100);
-    // Manuelle : en ligne à la largeur du moment, qui ne suit plus la fenêtre.
-    Enfant<QAction>(f, "enLigneManuelMenu")->trigger();
-    EXPECT_EQ(e.Reg.Lire(e.Res(), "Organisation"), "Manuelle");
-    f.resize(180, f.height());
-    EXPECT_EQ(f.Bandes()->Modele().A(0).Largeur, 100);
-}
-
 // Envoie un événement de souris au contrôle.
 void Souris(QWidget* w, QEvent::Type type, QPoint p, Qt::MouseButtons boutons = Qt::LeftButton,
             Qt::KeyboardModifiers mod = Qt::ControlModifier) {
