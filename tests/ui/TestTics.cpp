@@ -79,11 +79,10 @@ TEST(Tics, MarqueurDeRedemarrage) {
 }
 
 // Un message de l'agenda, actif au lancement.
-void EvenementAuLancement(RegistreMemoire& reg, const char* message = "") {
+void EvenementAuLancement(RegistreMemoire& reg) {
     reg.WriteString("", "NombreEvenement", "1");
     reg.WriteString("Evenement\\0", "Actif", "Oui");
     reg.WriteString("Evenement\\0", "Type", "1");
-    reg.WriteString("Evenement\\0", "Message", message);
 }
 
 // Une règle d'alarme, la seule.
@@ -137,32 +136,23 @@ TEST(TicsFataux, PanneDUnTicFermeLeProgramme) {
     }
 }
 
-// Le message du premier tic : alarme ou agenda, même quand les bandes sont cachées.
+// L'alarme du premier tic, même quand les bandes sont cachées ; elle revient au 3e tic.
 TEST(Alarmes, MessageDuPremierTic) {
     struct Cas {
-        const char* ressource; // nul : un message de l'agenda
+        const char* ressource;
         const char* seuil;
         const char* unite;
         const char* bandes;
         const char* sons;
         const char* texte;
-        const char* legende;
         std::uint16_t son;
     };
     const Cas cas[] = {
-        {"Mémoire", "50", "%", "Oui", "Oui", "La mémoire totale est pratiquement remplie.", "Alarme Pulsodex",
-         0x30},
-        {"Physique", "4096", "Mo", "Non", "Non", "La mémoire physique est pratiquement remplie.",
-         "Alarme Pulsodex", 0},
-        {nullptr, "", "", "Oui", "Oui", "<b>Réunion</b>", "Evénement Pulsodex", 0x40},
-    };
+        {"Mémoire", "50", "%", "Oui", "Oui", "La mémoire totale est pratiquement remplie.", 0x30},
+        {"Physique", "4096", "Mo", "Non", "Non", "La mémoire physique est pratiquement remplie.", 0}};
     for (const Cas& k : cas) {
         FenetreEssai e;
-        if (k.ressource != nullptr) {
-            Regle(e.Reg, k.ressource, k.seuil, k.unite);
-        } else {
-            EvenementAuLancement(e.Reg, "<b>Réunion</b>");
-        }
+        Regle(e.Reg, k.ressource, k.seuil, k.unite);
         // Bandes cachées : l'horloge et le lecteur C seuls, les règles de mémoire tournent.
         for (const char* bande : {"Mem", "MemPhysique", "MemoryLoad"}) {
             e.Reg.WriteString(e.Res(), bande, k.bandes);
@@ -173,13 +163,12 @@ TEST(Alarmes, MessageDuPremierTic) {
         TPulsodexForm& f = e.Demarrer();
         ASSERT_EQ(e.Boites.Messages.size(), 1U) << k.texte;
         const auto& m = e.Boites.Messages[0];
-        EXPECT_EQ(std::make_tuple(m.Texte, m.Legende, m.Son), std::make_tuple(k.texte, k.legende, k.son));
-        // L'alarme revient au 3e tic ; le message de l'agenda, une fois par lancement.
+        EXPECT_EQ(std::make_tuple(m.Texte, m.Legende, m.Son),
+                  std::make_tuple(k.texte, "Alarme Pulsodex", k.son));
         for (int tic = 0; tic < 3; ++tic) {
             f.MinuterieTimer();
-            f.HeureTimerTimer();
         }
-        EXPECT_EQ(e.Boites.Messages.size(), k.ressource != nullptr ? 2U : 1U) << k.texte;
+        EXPECT_EQ(e.Boites.Messages.size(), 2U) << k.texte;
     }
 }
 
@@ -273,8 +262,7 @@ TEST(BoitesSansAttente, SansInteractionLaReponsePrudente) {
     const std::pair<BoutonsBoite, ReponseBoite> cas[] = {
         {BoutonsBoite::OuiNon, ReponseBoite::Non},
         {BoutonsBoite::OkAnnuler, ReponseBoite::Annuler},
-        {BoutonsBoite::AbandonnerIgnorer, ReponseBoite::Ignorer},
-        {BoutonsBoite::Ok, ReponseBoite::Ok}};
+        {BoutonsBoite::AbandonnerIgnorer, ReponseBoite::Ignorer}};
     PresentateurQt boites(false);
     for (const auto& [boutons, attendue] : cas) {
         EXPECT_EQ(boites.Boite("?", "Pulsodex", IconeBoite::Question, boutons), attendue);
