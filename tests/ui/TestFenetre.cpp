@@ -145,17 +145,6 @@ TEST(Fenetre, ExceptionDUnGestionnaireIgnoreeOuAbandonnee) {
     }
 }
 
-TEST(TQuitterForm, BoutonsEtOrdre) {
-    TQuitterForm d;
-    EXPECT_EQ(d.QuitterCmd->text().toStdString(), "&Quitter");
-    EXPECT_EQ(d.MasquerCmd->text().toStdString(), "&Masquer");
-    EXPECT_EQ(d.AnnulerCmd->text().toStdString(), "&Annuler");
-    EXPECT_TRUE(d.MasquerCmd->isDefault());
-    // Ordre du clavier : Masquer, Annuler, Quitter.
-    EXPECT_EQ(d.MasquerCmd->nextInFocusChain(), d.AnnulerCmd);
-    EXPECT_EQ(d.AnnulerCmd->nextInFocusChain(), d.QuitterCmd);
-}
-
 // Sans disposition gardée, rien à charger ; la case coupe la question ; le retour
 // à la ligne du texte est un vrai saut de ligne.
 TEST(TResolutionForm, CaseEtChargerDepuisLaFenetre) {

@@ -22,12 +22,6 @@ namespace {
 
 class OptionsQtTest : public ::testing::Test, protected DialogueEssai {
 protected:
-    template <typename W>
-    W* Widget(const char* nom) {
-        auto* w = fenetre.findChild<W*>(QString::fromLatin1(nom));
-        EXPECT_NE(w, nullptr) << nom;
-        return w;
-    }
     std::unique_ptr<TOptionsForm> etat = Ouvrir();
     TOptionsFormQt fenetre{*etat, [] {
                                return true;
@@ -53,40 +47,40 @@ TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
         {"TotalCheck", &etat->TotalCheck},
         {"MesuresCheck", &etat->MesuresCheck}};
     for (const auto& [nom, etatCase] : cases) {
-        EXPECT_EQ(Widget<QCheckBox>(nom)->isChecked(), etatCase->Coche()) << nom;
-        EXPECT_EQ(Widget<QCheckBox>(nom)->isEnabled(), etatCase->Active) << nom;
+        EXPECT_EQ(Enfant<QCheckBox>(fenetre, nom)->isChecked(), etatCase->Coche()) << nom;
+        EXPECT_EQ(Enfant<QCheckBox>(fenetre, nom)->isEnabled(), etatCase->Active) << nom;
     }
-    EXPECT_TRUE(Widget<QRadioButton>("ReorgAutoOption")->isChecked());
-    EXPECT_EQ(Widget<QLineEdit>("DisqueBox")->text().toStdString(), "C ");
-    EXPECT_EQ(Widget<QListWidget>("TailleList")->currentItem()->text().toStdString(), "8");
-    EXPECT_FALSE(Widget<QSlider>("TransparenceBar")->isEnabled());
-    EXPECT_FALSE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
+    EXPECT_TRUE(Enfant<QRadioButton>(fenetre, "ReorgAutoOption")->isChecked());
+    EXPECT_EQ(Enfant<QLineEdit>(fenetre, "DisqueBox")->text().toStdString(), "C ");
+    EXPECT_EQ(Enfant<QListWidget>(fenetre, "TailleList")->currentItem()->text().toStdString(), "8");
+    EXPECT_FALSE(Enfant<QSlider>(fenetre, "TransparenceBar")->isEnabled());
+    EXPECT_FALSE(Enfant<QLineEdit>(fenetre, "MesuresPortEdit")->isEnabled());
 }
 
 TEST_F(OptionsQtTest, GestesTransmisAuCoeurEtReglesRefletees) {
-    Widget<QCheckBox>("MemCheck")->click();
+    Enfant<QCheckBox>(fenetre, "MemCheck")->click();
     EXPECT_FALSE(etat->MemCheck.Coche());
-    EXPECT_FALSE(Widget<QCheckBox>("MemJaugeCheck")->isEnabled()); // règle reflétée
-    Widget<QRadioButton>("ReorgManuelOption")->click();
+    EXPECT_FALSE(Enfant<QCheckBox>(fenetre, "MemJaugeCheck")->isEnabled()); // règle reflétée
+    Enfant<QRadioButton>(fenetre, "ReorgManuelOption")->click();
     EXPECT_TRUE(etat->ReorgManuelOption.Coche());
-    EXPECT_FALSE(Widget<QRadioButton>("ReorgAutoOption")->isChecked());
-    Widget<QCheckBox>("MesuresCheck")->click();
+    EXPECT_FALSE(Enfant<QRadioButton>(fenetre, "ReorgAutoOption")->isChecked());
+    Enfant<QCheckBox>(fenetre, "MesuresCheck")->click();
     EXPECT_TRUE(etat->MesuresCheck.Coche());
-    EXPECT_TRUE(Widget<QLineEdit>("MesuresPortEdit")->isEnabled());
+    EXPECT_TRUE(Enfant<QLineEdit>(fenetre, "MesuresPortEdit")->isEnabled());
     // La taille choisie au clavier atteint l'aperçu comme au clic.
-    auto* tailles = Widget<QListWidget>("TailleList");
+    auto* tailles = Enfant<QListWidget>(fenetre, "TailleList");
     tailles->setFocus();
     QTest::keyClick(tailles, Qt::Key_Down);
     EXPECT_EQ(etat->FontPanel.Fonte.Taille, 9);
     // Les zones numériques ne prennent que des chiffres.
-    auto* periode = Widget<QLineEdit>("RafraichissementBox");
+    auto* periode = Enfant<QLineEdit>(fenetre, "RafraichissementBox");
     periode->selectAll();
     QTest::keyClicks(periode, "a5x0");
     EXPECT_EQ(etat->RafraichissementBox.Texte, "50");
-    auto* disques = Widget<QLineEdit>("DisqueBox");
-    Widget<QComboBox>("DriveBox")->setCurrentIndex(1);
+    auto* disques = Enfant<QLineEdit>(fenetre, "DisqueBox");
+    Enfant<QComboBox>(fenetre, "DriveBox")->setCurrentIndex(1);
     etat->DriveBox.Selection = 1;
-    Widget<QPushButton>("AjouterDisqueCmd")->click();
+    Enfant<QPushButton>(fenetre, "AjouterDisqueCmd")->click();
     EXPECT_EQ(disques->text().toStdString(), "C D ");
 }
 

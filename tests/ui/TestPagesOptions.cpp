@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <QVBoxLayout>
 
 #include <fstream>
@@ -25,7 +24,6 @@
 #include "AttentesQt.h"
 #include "DialogueEssai.h"
 #include "Fichiers.h"
-#include "ui/app/TraductionsQt.h"
 #include "ui/config/PageAgendaQt.h"
 #include "ui/config/PageMessagesQt.h"
 #include "ui/config/TOptionsFormQt.h"
@@ -236,14 +234,6 @@ TEST(ChoixFichierTache, DeuxFiltresEtExecutablesDeLinux) {
     types->setCurrentIndex(0);
     QApplication::processEvents();
     EXPECT_EQ(Montres(*boite).size(), 5);
-}
-
-// Les textes de Qt lui-même sont français, quelle que soit la langue du bureau.
-TEST(ChoixFichierTache, TextesDeQtEnFrancais) {
-    const std::unique_ptr<QTranslator> traduction(ChargerTraductionsQt(*QCoreApplication::instance()));
-    ASSERT_NE(traduction, nullptr) << "qt6-translations-l10n absent : scripts/dependances.sh l'installe";
-    std::unique_ptr<QFileDialog> boite(CreerChoixFichierTache(nullptr));
-    EXPECT_EQ(boite->findChild<QLabel*>(QStringLiteral("lookInLabel"))->text().toStdString(), "Voir dans :");
 }
 
 } // namespace

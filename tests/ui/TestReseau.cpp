@@ -155,9 +155,6 @@ TEST(FenetreReseau, MiseAJourSelonLaReponseEtLOrigine) {
          IconeBoite::Avertissement},
         {true, std::nullopt, "Impossible de vérifier si une mise à jour est disponible.",
          IconeBoite::Information},
-        {false, "HTTP/1.1 200 OK\r\n\r\nPULSODEX XP: 999999",
-         "Une nouvelle mise à jour de Pulsodex XP est disponible sur le site http://www.pulsodex.org !",
-         IconeBoite::Avertissement},
         {false, std::nullopt, "", IconeBoite::Aucune},
     };
     for (const auto& k : cas) {
