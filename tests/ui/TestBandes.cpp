@@ -63,14 +63,11 @@ TEST(DisquesFenetre, PanneauxDuTotalEtDesLecteurs) {
     TPulsodexForm& f = e.Demarrer();
     ASSERT_EQ(f.NombreDisques(), 3);
     EXPECT_EQ(f.Disque(2)->Lecteur, 3);
-    PanneauDisque* total = f.PanneauDuDisque(1);
     PanneauDisque* c = f.PanneauDuDisque(2);
-    EXPECT_EQ(c->DisquePaintBox->objectName().toStdString(), "DisquePaintBox2");
     // Avec témoin : jauge à 14 ; texte de 15 pixels : jauge de 13.
     EXPECT_EQ(c->DisquePaintBox->geometry(), QRect(14, 3, c->width() - 17, 13));
     EXPECT_EQ(c->RemplissagePaintBox->geometry(), QRect(3, 3, 6, 13));
-    // Disposition avancée : le total et C d'abord ensemble.
-    EXPECT_EQ(total->y(), c->y());
+    EXPECT_EQ(f.PanneauDuDisque(1)->y(), c->y()); // disposition avancée : le total et C ensemble
     f.Cacher(); // le démontage enregistre les bandes des lecteurs et libère les panneaux
     EXPECT_EQ(f.NombreDisques(), 0);
     EXPECT_EQ(e.Reg.Lire(e.Res() + "\\Emplacement", "Order1"), "4"); // après les quatre bandes fixes montrées
@@ -122,8 +119,8 @@ TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
     EXPECT_EQ(LegendeDisque(*f.Disque(2), FormatNombres{}), "E: Indisponible");
 }
 
-// E ne répond plus : à chaque tic, le panneau et les règles de D suivent son
-// espace ; chaque lecteur n'est lu qu'une fois par tic pour son panneau et ses règles.
+// E ne répond plus : à chaque tic, le panneau et la règle de D suivent son
+// espace ; chaque lecteur n'est lu qu'une fois par tic pour son panneau et sa règle.
 TEST(DisquesFenetre, UnLecteurBloqueLesAutresSuiventChaqueTic) {
     FenetreEssai e;
     e.Montages.Changer(RacineOverlay); // tous passent par le releveur
@@ -134,14 +131,10 @@ TEST(DisquesFenetre, UnLecteurBloqueLesAutresSuiventChaqueTic) {
     e.Sonde->Bloquer("/mnt/nfs");
     e.Reg.WriteString(e.Res(), "ListeDisques", "CDE");
     e.Reg.WriteInteger(e.Res(), "Rafraichissement", 0); // un relevé par question
-    e.Reg.WriteString("", "NombreAvertissements", "2");
-    for (const char* regle : {"0", "1"}) {
-        const std::string cle = std::string("Avertissement\\") + regle;
-        e.Reg.WriteString(cle, "Ressource", "Disque");
-        e.Reg.WriteString(cle, "Disque", "D");
-        e.Reg.WriteString(cle, "Seuil", "1");
-        e.Reg.WriteString(cle, "Unité", *regle == '0' ? "Mo" : "%");
-    }
+    e.Reg.WriteString("", "NombreAvertissements", "1");
+    e.Reg.WriteString("Avertissement\\0", "Ressource", "Disque");
+    e.Reg.WriteString("Avertissement\\0", "Disque", "D");
+    e.Reg.WriteString("Avertissement\\0", "Seuil", "1");
     e.Sonde->Repondre("/home/a", 100LL << 30, 50LL << 30);
     TPulsodexForm& f = e.Demarrer(); // E attend le délai une fois
     EXPECT_EQ(LegendeDisque(*f.Disque(3), FormatNombres{}), "E: Indisponible");

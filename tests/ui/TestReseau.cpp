@@ -23,10 +23,6 @@
 namespace pulsodex::test {
 namespace {
 
-net::ParametresServeur Boucle() {
-    return {"127.0.0.1", 0, 30s, 64};
-}
-
 bool AttendreEvenements(const std::function<bool()>& condition) {
     return AttendreEnTraitantLesEvenements(condition, 10s);
 }
@@ -48,7 +44,7 @@ public:
 
 TEST(ServeurBureau, ShowEnTexteRicheMontreEnTexteBrut) {
     PresentateurQt boites;
-    ServeurBureau bureau(boites, Boucle());
+    ServeurBureau bureau(boites, {"127.0.0.1", 0, 30s, 64});
     bureau.Serveur().Activer();
     ClientEssai c = ClientSalue(bureau.Serveur().Port());
     std::string vue; // titre | texte | format
@@ -76,7 +72,7 @@ TEST(ServeurBureau, DesactiverPendantQueLaBoiteEstOuverteNeBloquePas) {
     // ouverte (marqueur de fin) : le fil qui attend cette boîte doit lâcher.
     PresentateurScripte boites;
     boites.GarderOuvertes = true;
-    ServeurBureau bureau(boites, Boucle());
+    ServeurBureau bureau(boites, {"127.0.0.1", 0, 30s, 64});
     bureau.Serveur().Activer();
     ClientEssai c = ClientSalue(bureau.Serveur().Port());
     c.Envoyer("SHOW au revoir");
