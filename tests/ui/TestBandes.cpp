@@ -104,17 +104,16 @@ TEST(DisquesFenetre, LecteurReseauTombeUneQuestionParEpisode) {
     e.Disques.ChangerCarte(carte);
     e.Reg.WriteString(e.Res(), "ListeDisques", "CE");
     e.Boites.Repondre(ReponseBoite::Oui);
-    ResultatProgramme refus{true, 0, true, 32, "umount: /mnt/nfs: must be superuser to unmount.\n"};
-    e.Executeur.Rendre(refus);
+    e.Executeur.Rendre({true, 0, true, 32, "umount: /mnt/nfs: must be superuser to unmount.\n"});
     TPulsodexForm& f = e.Demarrer(); // le tic de la construction
     for (int i = 0; i < 70; ++i) {
         f.MinuterieTimer();
     }
-    ASSERT_EQ(e.Boites.Montrees.size(), 2U); // pas de nouvelle question dans l'épisode
-    EXPECT_EQ(e.Boites.Montrees[0].Texte,
-              "Votre unité réseau E est indisponible, voulez-vous la déconnecter ?");
-    EXPECT_EQ(e.Boites.Montrees[0].Boutons, BoutonsBoite::OuiNon);
-    EXPECT_EQ(e.Boites.Montrees[1].Texte, "Vous n'avez pas le droit de déconnecter cette unité.");
+    // Pas de nouvelle question dans l'épisode.
+    EXPECT_EQ(e.Textes(),
+              (std::vector<std::string>{"Votre unité réseau E est indisponible, voulez-vous la déconnecter ?",
+                                        "Vous n'avez pas le droit de déconnecter cette unité."}));
+    EXPECT_EQ(e.Boites.Montrees.at(0).Boutons, BoutonsBoite::OuiNon);
     ASSERT_EQ(e.Executeur.Commandes.size(), 1U);
     EXPECT_EQ(LegendeDisque(*f.Disque(2), FormatNombres{}), "E: Indisponible");
 }

@@ -30,11 +30,7 @@ protected:
 
 TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {
     EXPECT_EQ(fenetre.windowTitle().toStdString(), "Configuration de Pulsodex XP V1.0 Béta 2");
-    // Huit pages, « A&vancé » et « Serveu&rs » cachées.
-    ASSERT_EQ(fenetre.Pages->count(), 8);
-    EXPECT_FALSE(fenetre.Pages->isTabVisible(2));
-    EXPECT_FALSE(fenetre.Pages->isTabVisible(6));
-    // Ctrl+Tab et Ctrl+Maj+Tab passent les pages cachées.
+    // Ctrl+Tab et Ctrl+Maj+Tab passent les pages cachées, « A&vancé » et « Serveu&rs ».
     for (const int attendue : {1, 3, 4, 5, 7, 0}) {
         QTest::keyClick(fenetre.Pages, Qt::Key_Tab, Qt::ControlModifier);
         EXPECT_EQ(fenetre.Pages->currentIndex(), attendue);
@@ -99,7 +95,6 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
         FenetreEssai e;
         TPulsodexForm& f = e.Demarrer();
         e.Reg.EraseSection("Lecteurs");
-        EXPECT_FALSE(Enfant<PanneauBande>(f, "CpuPanel")->isVisible());
         f.FixerObservateurOptions([&k](TOptionsFormQt& fenetre) {
             QTimer::singleShot(0, &fenetre, [&fenetre, &k] {
                 fenetre.findChild<QCheckBox*>(QStringLiteral("CpuCheck"))->click();
@@ -108,7 +103,6 @@ TEST(OptionsFenetre, OuverteDepuisLaFenetreEtReconstruite) {
         });
         QTest::keyClick(&f, Qt::Key_C);
         EXPECT_EQ(f.NombreConstructions(), 2) << k.bouton;
-        EXPECT_EQ(f.Config()->ChargeProcesseur, k.chargeProcesseur) << k.bouton;
         EXPECT_EQ(Enfant<PanneauBande>(f, "CpuPanel")->isVisible(), k.chargeProcesseur) << k.bouton;
         EXPECT_TRUE(Enfant<QTimer>(f, "HeureTimer")->isActive());
         EXPECT_EQ(e.Reg.Lire(e.Res(), "ChargeProcesseur"), k.ecrit) << k.bouton;
