@@ -36,10 +36,8 @@ TEST(TAboutBox, TextesEtBoutons) {
     EXPECT_TRUE(T(boite.Version).starts_with("Compilé pour Linux ")) << T(boite.Version);
     EXPECT_EQ(T(boite.Copyright), "Tableau de bord résident des ressources du système");
     EXPECT_EQ(T(boite.Comments), "Download gratuit sur http://www.pulsodex.org");
-    EXPECT_EQ(T(boite.SystemeLabel), "Système :");
     EXPECT_EQ(T(boite.OSName), "<b>Debian</b> 12 (Build 1)");
     EXPECT_EQ(boite.OSName->textFormat(), Qt::PlainText); // des textes, pas du HTML
-    EXPECT_EQ(T(boite.ProcesseurLabel), "Processeur :");
 }
 
 // Deux ouvertures par le menu montrent les mêmes textes, et chaque boîte est libérée.

@@ -22,10 +22,9 @@ namespace {
 
 class OptionsQtTest : public ::testing::Test, protected DialogueEssai {
 protected:
+    static bool Ecrit() { return true; }
     std::unique_ptr<TOptionsForm> etat = Ouvrir();
-    TOptionsFormQt fenetre{*etat, [] {
-                               return true;
-                           }};
+    TOptionsFormQt fenetre{*etat, Ecrit};
 };
 
 TEST_F(OptionsQtTest, ChaqueWidgetRefleteSonEtat) {

@@ -169,7 +169,6 @@ TEST(PagesOptionsSauver, EvenementDansLeFichier) {
     QTimer::singleShot(0, [] {
         TEvenementFormQt& editeur = *TEvenementFormQt::EvenementForm();
         EXPECT_EQ(editeur.windowTitle().toStdString(), "Propriétés de l'événement");
-        EXPECT_EQ(editeur.PageControl->currentWidget(), editeur.MessageSheet);
         editeur.PageControl->setCurrentWidget(editeur.TacheSheet);
         editeur.ChoisirFichier = [] {
             return QStringLiteral("/opt/outils/sauve.sh");

@@ -117,7 +117,6 @@ TEST(ReglagesFichier, FichierAbimeGardeSignaleUneFoisPuisReecrit) {
         const char* Lignes; // le début de l'avis, après le nom du fichier
         std::vector<std::pair<const char*, const char*>> Gardees;
     };
-    const std::string res = "[1280x1024]\nListeDisques=\nMem=Non\n";
     const Cas cas[] = {
         {"guillemet seul",
          std::string(DejaLance) +
@@ -126,7 +125,8 @@ TEST(ReglagesFichier, FichierAbimeGardeSignaleUneFoisPuisReecrit) {
          "est abîmé : une ligne n'a pas pu être lue.\n- ligne 6 : guillemet non fermé",
          {{"1280x1024/ChaineHeure", "hh:nn:ss"}, {"1280x1024/Mem", "Non"}, {"Inconnue/0/Type", "2"}}},
         {"bloc abîmé devant",
-         "PK\x03\x04\xFF\xFE\n[Jau\nMem=Non\nMemInverse=Oui\nligne perdue\n" + std::string(DejaLance) + res,
+         "PK\x03\x04\xFF\xFE\n[Jau\nMem=Non\nMemInverse=Oui\nligne perdue\n" + std::string(DejaLance) +
+             "[1280x1024]\nListeDisques=\nMem=Non\n",
          "est abîmé : des lignes n'ont pas pu être lues.\n- ligne 1 : octets qui ne sont pas du texte UTF-8\n"
          "- ligne 2 : en-tête de section coupé\n- ligne 3 : valeur sous un en-tête de section abîmé\n"
          "- ligne 4 : valeur sous un en-tête de section abîmé\n"
