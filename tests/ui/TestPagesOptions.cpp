@@ -223,11 +223,9 @@ TEST(ChoixFichierTache, DeuxFiltresEtExecutablesDeLinux) {
     boite->show();
     const QStringList executables{QStringLiteral("lot.BAT"), QStringLiteral("prog.exe"),
                                   QStringLiteral("sauve.sh")};
-    AttendreEnTraitantLesEvenements([&] { return Montres(*boite) == executables; }, 3s);
-    EXPECT_EQ(Montres(*boite), executables);
-    auto* types = boite->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    ASSERT_NE(types, nullptr);
-    types->setCurrentIndex(0);
+    EXPECT_TRUE(AttendreEnTraitantLesEvenements([&] { return Montres(*boite) == executables; }, 3s))
+        << Montres(*boite).join(',').toStdString();
+    boite->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"))->setCurrentIndex(0);
     QApplication::processEvents();
     EXPECT_EQ(Montres(*boite).size(), 5);
 }
