@@ -63,6 +63,14 @@ struct FenetreEssai {
         return Fenetre();
     }
     std::string Res() const { return "1280x1024"; }
+    // Les textes des boîtes montrées, dans l'ordre.
+    std::vector<std::string> Textes() const {
+        std::vector<std::string> textes;
+        for (const auto& b : Boites.Montrees) {
+            textes.push_back(b.Texte);
+        }
+        return textes;
+    }
 
     // La boîte modale ouverte (les boîtes s'ouvrent sans attendre) ; nulle sans boîte.
     static QWidget* Modale() { return QApplication::activeModalWidget(); }

@@ -33,38 +33,14 @@ TEST(TAboutBox, TextesEtBoutons) {
     boite.show();
     EXPECT_EQ(boite.windowTitle().toStdString(), "A Propos");
     EXPECT_EQ(T(boite.ProductName), "Logiciel Pulsodex XP V1.0 Béta 2");
-    EXPECT_TRUE(boite.ProductName->font().bold());
-    EXPECT_GT(boite.ProductName->font().pointSizeF(), boite.Version->font().pointSizeF());
     EXPECT_TRUE(T(boite.Version).starts_with("Compilé pour Linux ")) << T(boite.Version);
     EXPECT_EQ(T(boite.Copyright), "Tableau de bord résident des ressources du système");
     EXPECT_EQ(T(boite.Comments), "Download gratuit sur http://www.pulsodex.org");
-    EXPECT_EQ(T(boite.SystemeLabel), "Système :");
     EXPECT_EQ(T(boite.OSName), "<b>Debian</b> 12 (Build 1)");
     EXPECT_EQ(boite.OSName->textFormat(), Qt::PlainText); // des textes, pas du HTML
-    EXPECT_EQ(T(boite.ProcesseurLabel), "Processeur :");
-    EXPECT_FALSE(boite.Freq->isVisible());
-    EXPECT_FALSE(boite.ProgramIcon->pixmap().isNull());
-    EXPECT_EQ(boite.BitBtn1->text().toStdString(), "OK");
 }
 
-// Ouvre la boîte par le menu, relève ses textes et le nombre de boîtes
-// montrées, la ferme par « OK » ; vrai si elle est libérée.
-bool OuvrirAPropos(TPulsodexForm& fenetre, std::vector<std::string>& textes, int& montrees) {
-    Enfant<QAction>(fenetre, "AProposMenu")->trigger();
-    QPointer<TAboutBox> boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
-    if (boite.isNull()) {
-        return false;
-    }
-    textes = {T(boite->ProductName), T(boite->Copyright), T(boite->OSName), T(boite->Cpu)};
-    montrees = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        montrees += qobject_cast<TAboutBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
-    }
-    boite->BitBtn1->click();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return boite.isNull();
-}
-
+// Deux ouvertures par le menu montrent les mêmes textes, et chaque boîte est libérée.
 TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
     FenetreEssai e;
     SourceFixe rise;
@@ -72,20 +48,16 @@ TEST(APropos, DeuxOuverturesMontrentLesMemesTextes) {
     const TCpuInfo info(rise);
     TPulsodexForm& f = e.Demarrer();
     f.FixerCpuInfo(&info);
-    std::vector<std::string> premiere, seconde;
-    int montrees = 0;
-    ASSERT_TRUE(OuvrirAPropos(f, premiere, montrees));
-    EXPECT_EQ(montrees, 1);
-    ASSERT_TRUE(OuvrirAPropos(f, seconde, montrees));
-    EXPECT_EQ(montrees, 1);
-    EXPECT_EQ(premiere, seconde);
-    EXPECT_EQ(premiere[2], "Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)");
-    EXPECT_EQ(premiere[3], "Rise iDragon II");
-
-    // Sans identification fournie : celle des services de la fenêtre.
-    FenetreEssai autre;
-    ASSERT_TRUE(OuvrirAPropos(autre.Demarrer(), premiere, montrees));
-    EXPECT_EQ(premiere[3], "Processeur d'essai");
+    for (int fois = 1; fois <= 2; ++fois) {
+        Enfant<QAction>(f, "AProposMenu")->trigger();
+        QPointer<TAboutBox> boite = qobject_cast<TAboutBox*>(FenetreEssai::Modale());
+        ASSERT_FALSE(boite.isNull());
+        EXPECT_EQ(T(boite->OSName), "Debian GNU/Linux 12 6.1.0-18-amd64 (Build 1)") << fois;
+        EXPECT_EQ(T(boite->Cpu), "Rise iDragon II") << fois;
+        boite->BitBtn1->click();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(boite.isNull());
+    }
 }
 
 class AideTest : public ::testing::Test {
@@ -100,91 +72,61 @@ TEST_F(AideTest, SourceFichierOuIntegree) {
     const QUrl construite = SourceAide(std::filesystem::path(PULSODEX_CONSTRUCTION) / "pulsodex");
     EXPECT_TRUE(QFile::exists(construite.toLocalFile()));
     EXPECT_EQ(SourceAide("/nulle/part/pulsodex").toString().toStdString(), "qrc:/aide/pulsodex.html");
-    QFile ressource(QStringLiteral(":/aide/pulsodex.html"));
-    ASSERT_TRUE(ressource.open(QIODevice::ReadOnly));
-    const QByteArray contenu = ressource.readAll();
-    for (const char* ancre : {"<a name=\"sujet1\"", "<a name=\"sujet6\"", "<a name=\"sujet10\""}) {
-        EXPECT_TRUE(contenu.contains(ancre)) << ancre;
-    }
 }
 
+// Le menu ouvre le premier sujet ; chaque sujet son ancre, dans une seule fenêtre.
 TEST_F(AideTest, ChaqueSujetOuvreSonAncreDansUneSeuleFenetre) {
-    AfficherAide(SujetTableauDeBord);
+    FenetreEssai e;
+    TPulsodexForm& f = e.Demarrer();
+    Enfant<QAction>(f, "AideMenu")->trigger();
     FenetreAide* aide = FenetreAideOuverte();
     ASSERT_NE(aide, nullptr);
     EXPECT_EQ(aide->windowTitle().toStdString(), "Aide de Pulsodex XP");
     EXPECT_EQ(aide->Navigateur->source().fragment().toStdString(), "sujet1");
-    const int sujet1 = Defilement();
     AfficherAide(SujetConfiguration);
     EXPECT_EQ(FenetreAideOuverte(), aide);
     EXPECT_EQ(aide->Navigateur->source().fragment().toStdString(), "sujet6");
-    const int sujet6 = Defilement();
-    AfficherAide(SujetFormats);
-    const int sujet10 = Defilement();
-    EXPECT_LT(sujet1, sujet6);
-    EXPECT_LT(sujet6, sujet10);
-    // Redemander le même sujet y ramène ; sujet inconnu ou « Sommaire » : le début.
-    aide->Navigateur->verticalScrollBar()->setValue(0);
-    AfficherAide(SujetFormats);
-    EXPECT_EQ(Defilement(), sujet10);
+    // Sujet inconnu ou « Sommaire » : le début.
     AfficherAide(42);
     EXPECT_EQ(Defilement(), 0);
     AfficherAide(SujetFormats);
+    EXPECT_LT(0, Defilement());
     aide->SommaireCmd->click();
     EXPECT_EQ(Defilement(), 0);
-    // « Fermer » la libère.
+    // « Fermer » la libère ; la fin du programme aussi.
     QPointer<FenetreAide> fermee = aide;
     aide->FermerCmd->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(fermee.isNull());
+    AfficherAide(SujetFormats);
+    f.FormClose();
     EXPECT_EQ(FenetreAideOuverte(), nullptr);
 }
 
+// Ouverte depuis une boîte modale, l'aide reste utilisable, et la boîte détruite
+// ne l'emporte pas.
 TEST_F(AideTest, OuverteDepuisUneBoiteModaleElleResteUtilisable) {
-    QDialog boite;
+    auto* boite = new QDialog;
     QPointer<FenetreAide> aide;
     bool sommaireClique = false;
     QTimer::singleShot(0, [&] {
         AfficherAide(SujetConfiguration);
         aide = FenetreAideOuverte();
         ASSERT_FALSE(aide.isNull());
-        EXPECT_EQ(aide->parentWidget(), &boite);
+        EXPECT_EQ(aide->parentWidget(), boite);
         // Un clic envoyé par le système de fenêtres n'est pas bloqué par la boîte.
         QPushButton* sommaire = aide->SommaireCmd;
         aide->Navigateur->verticalScrollBar()->setValue(50);
         QTest::mouseClick(aide->windowHandle(), Qt::LeftButton, {},
                           sommaire->mapTo(aide, sommaire->rect().center()));
         sommaireClique = Defilement() == 0;
-        boite.accept();
-    });
-    boite.exec();
-    EXPECT_TRUE(sommaireClique);
-    // La boîte fermée, l'aide reste ouverte, libre.
-    ASSERT_FALSE(aide.isNull());
-    EXPECT_EQ(aide->parentWidget(), nullptr);
-    EXPECT_TRUE(aide->isVisible());
-}
-
-TEST_F(AideTest, UneBoiteDetruiteOuverteNEmportePasLAide) {
-    auto* boite = new QDialog;
-    QTimer::singleShot(0, [&] {
-        AfficherAide(SujetFormats);
-        ASSERT_EQ(FenetreAideOuverte()->parentWidget(), boite);
         delete boite;
     });
     boite->exec();
-    ASSERT_NE(FenetreAideOuverte(), nullptr);
-    EXPECT_TRUE(FenetreAideOuverte()->isVisible());
-}
-
-TEST_F(AideTest, MenuAideEtFermetureDuProgramme) {
-    FenetreEssai e;
-    TPulsodexForm& f = e.Demarrer();
-    Enfant<QAction>(f, "AideMenu")->trigger();
-    ASSERT_NE(FenetreAideOuverte(), nullptr);
-    EXPECT_EQ(FenetreAideOuverte()->Navigateur->source().fragment().toStdString(), "sujet1");
-    f.FormClose();
-    EXPECT_EQ(FenetreAideOuverte(), nullptr);
+    EXPECT_TRUE(sommaireClique);
+    ASSERT_FALSE(aide.isNull());
+    EXPECT_EQ(aide->parentWidget(), nullptr);
+    EXPECT_TRUE(aide->isVisible());
 }
 
 } // namespace
