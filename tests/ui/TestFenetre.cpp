@@ -160,5 +160,11 @@ TEST(TResolutionForm, CaseEtChargerDepuisLaFenetre) {
     EXPECT_EQ(FenetreEssai::Modale(), nullptr);
 }
 
+// Les boîtes de Qt lui-même (fichiers, boutons) parlent français quelle que soit la langue.
+TEST(Fenetre, TextesDeQtEnFrancais) {
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:").toStdString(), "Voir dans :");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(), "Annuler");
+}
+
 } // namespace
 } // namespace pulsodex::test

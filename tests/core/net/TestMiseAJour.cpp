@@ -105,10 +105,28 @@ TEST(MiseAJour, ArretDemandePendantLAttente) {
     EXPECT_EQ(resultat.get(), EtatMiseAJour::Inconnu);
 }
 
-// Les textes et icônes des avis sont vérifiés par la fenêtre, avec le faux serveur ; au
-// démarrage, une version à jour ne montre rien non plus.
-TEST(MiseAJour, AJourAuDemarrageRienAMontrer) {
-    EXPECT_EQ(AvisPour(EtatMiseAJour::AJour, OrigineVerification::Demarrage), std::nullopt);
+// Au démarrage, seule une nouvelle version se montre ; sur demande, chaque état a son avis.
+TEST(MiseAJour, AvisSelonLEtatEtLOrigine) {
+    using enum EtatMiseAJour;
+    const auto demarrage = OrigineVerification::Demarrage;
+    const auto menu = OrigineVerification::Menu;
+    const std::tuple<EtatMiseAJour, OrigineVerification, std::optional<AvisMiseAJour>> cas[] = {
+        {Disponible, demarrage,
+         AvisMiseAJour{"Une nouvelle mise à jour de Pulsodex XP est disponible sur le site "
+                       "http://www.pulsodex.org !",
+                       IconeBoite::Avertissement}},
+        {AJour, demarrage, std::nullopt},
+        {Inconnu, demarrage, std::nullopt},
+        {Disponible, menu,
+         AvisMiseAJour{"Une nouvelle mise à jour est disponible sur le site http://www.pulsodex.org !",
+                       IconeBoite::Avertissement}},
+        {AJour, menu, AvisMiseAJour{"Vous avez déjà la dernière version.", IconeBoite::Information}},
+        {Inconnu, menu,
+         AvisMiseAJour{"Impossible de vérifier si une mise à jour est disponible.", IconeBoite::Information}},
+    };
+    for (const auto& [etat, origine, avis] : cas) {
+        EXPECT_EQ(AvisPour(etat, origine), avis) << static_cast<int>(etat) << static_cast<int>(origine);
+    }
 }
 
 } // namespace
