@@ -18,6 +18,7 @@
 #include "ui/shell/TAboutBox.h"
 #include "ui/shell/TQuitterForm.h"
 #include "ui/shell/TResolutionForm.h"
+#include "ui/shell/TTaskBarIcon.h"
 
 namespace pulsodex::test {
 namespace {
@@ -37,6 +38,21 @@ TEST(Fenetre, MasquerNeReconstruitPasLeDemontageEnregistreUneFois) {
     EXPECT_EQ(e.Reg.Lire(e.Res(), "Longueur"), "1");
     f.show();
     EXPECT_EQ(f.NombreConstructions(), 2);
+}
+
+// Démarrage masqué sans zone de notification (hors écran) : la fenêtre reste
+// joignable, réduite avec son entrée de barre des tâches, et revient.
+TEST(Fenetre, DemarrageMasqueSansZoneDeNotificationResteJoignable) {
+    FenetreEssai e;
+    e.Reg.WriteString(e.Res(), "Demarrage", "Masqué");
+    TTaskBarIcon icone(QIcon(), QStringLiteral("Pulsodex XP V1.0 Béta 2"));
+    icone.AfficherApplication = false;
+    e.Fenetre().FixerIconeBarre(&icone);
+    TPulsodexForm& f = e.Demarrer();
+    EXPECT_TRUE(f.DansLaBarre() || f.isMinimized());
+    EXPECT_FALSE(f.windowFlags().testFlag(Qt::Tool));
+    f.Restaurer();
+    EXPECT_FALSE(f.isMinimized());
 }
 
 // Zone de travail 1280 x 1000, fenêtre de 180 x 84 : la position gardée revient sur l'écran.
