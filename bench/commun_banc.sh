@@ -5,7 +5,7 @@
 
 # L'écran privé et son nettoyage à la sortie : ceux des tests de bout en bout.
 # shellcheck source=tests/e2e/commun.sh
-source tests/e2e/commun.sh
+source tests/e2e/commun.sh "$PULSODEX"
 
 # Réglages de Pulsodex pour les bancs, dans DOSSIER : la configuration par
 # défaut, premier lancement déjà répondu, bandes du processeur affichées ; le

@@ -20,7 +20,7 @@ PULSODEX="$BUILD/pulsodex"
 [ -x "$PULSODEX" ] || { echo "absent : $PULSODEX (cmake --build --preset ci)" >&2; exit 2; }
 # shellcheck source=bench/commun_banc.sh
 source bench/commun_banc.sh
-demarrer_xvfb_nu
+demarrer_x Xvfb
 TEMP=$TEMP_E2E
 PORT=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 

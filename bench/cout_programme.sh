@@ -31,7 +31,7 @@ for programme in "$PULSODEX" "$REFERENCE"; do
 done
 # shellcheck source=bench/commun_banc.sh
 source bench/commun_banc.sh
-demarrer_xvfb_nu
+demarrer_x Xvfb
 TEMP=$TEMP_E2E
 HZ=$(getconf CLK_TCK)
 demarrer_guet

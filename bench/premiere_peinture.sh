@@ -17,7 +17,7 @@ PULSODEX="$BUILD/pulsodex"
 [ -x "$PULSODEX" ] || { echo "absent : $PULSODEX (cmake --build --preset ci)" >&2; exit 2; }
 # shellcheck source=bench/commun_banc.sh
 source bench/commun_banc.sh
-demarrer_xvfb_nu
+demarrer_x Xvfb
 TEMP=$TEMP_E2E
 demarrer_guet
 echo "charge moyenne au départ : $(cut -d' ' -f1-3 /proc/loadavg)" >&2

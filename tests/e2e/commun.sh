@@ -24,39 +24,39 @@ trap nettoyer EXIT
 # Le dossier d'exécution de la session (prises locales, compositeur) : privé.
 export XDG_RUNTIME_DIR="$TEMP_E2E/execution"
 mkdir -m 700 "$XDG_RUNTIME_DIR" "$TEMP_E2E/programme"
-locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8' || echec "locale fr_FR.UTF-8 absente : lancer scripts/dependances.sh (en root)"
+# Vérifiée au démarrage du bureau : un test sauté d'avance n'en a pas besoin.
+exiger_locale() {
+    locale -a 2>/dev/null | grep -qix 'fr_FR\.utf-\?8' ||
+        echec "locale fr_FR.UTF-8 absente : lancer scripts/dependances.sh (en root)"
+}
 export LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8
 unset LANGUAGE
 
 # demarrer_x PROGRAMME [TAILLE] : un serveur X privé (Xvfb ou Xephyr, 1280x1024
-# ou la TAILLE donnée), exporte DISPLAY. Un numéro d'écran tiré au hasard loin
-# des premiers, vérifié, un autre essayé au besoin. -noreset (Xvfb) : sans lui,
-# le serveur se réinitialise au départ de la vérification et refuse un instant
-# les connexions suivantes.
+# ou la TAILLE donnée), exporte DISPLAY. Le serveur prend lui-même un numéro
+# libre (-displayfd) : deux tests en parallèle ne peuvent tomber sur le même.
+# -noreset (Xvfb) : sans lui, le serveur se réinitialise au départ de la
+# vérification et refuse un instant les connexions suivantes.
 demarrer_x() {
     exiger "$1" xdotool
-    local essai numero options=(-screen 0 "${2:-1280x1024}x24" -noreset)
+    exiger_locale
+    local numero="$TEMP_E2E/numero_x" options=(-screen 0 "${2:-1280x1024}x24" -noreset)
     [ "$1" = Xephyr ] && options=(-screen "${2:-1280x1024}" -resizeable)
-    for essai in 1 2 3 4 5; do
-        numero=$((200 + RANDOM % 700))
-        "$1" ":$numero" "${options[@]}" -nolisten tcp >/dev/null 2>&1 &
-        if attendre_tant_que_vivant $! 10 env DISPLAY=":$numero" xdotool getdisplaygeometry; then
-            PIDS_E2E+=($!)
-            export DISPLAY=":$numero"
-            return 0
-        fi
-        arreter_pid $!
-    done
-    echec "$1 n'a pas démarré"
+    : >"$numero"
+    "$1" -displayfd 3 "${options[@]}" -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
+    PIDS_E2E+=($!)
+    attendre_tant_que_vivant $! 10 grep -q . "$numero" || echec "$1 n'a pas démarré"
+    export DISPLAY=":$(head -n1 "$numero")"
+    attendre_tant_que_vivant $! 10 xdotool getdisplaygeometry || echec "$1 ne répond pas sur $DISPLAY"
 }
 
 # Le gestionnaire de fenêtres puis la zone de notification, en bas à droite,
 # sans réserver de place (la zone de travail reste l'écran entier).
 demarrer_bureau() {
     exiger openbox trayer xprop xwininfo
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable >"$TEMP_E2E/openbox.log" 2>&1 &
     PIDS_E2E+=($!)
-    attendre_tant_que_vivant $! 10 gestionnaire_present || echec "openbox n'a pas démarré"
+    attendre_tant_que_vivant $! 10 gestionnaire_present || { cat "$TEMP_E2E/openbox.log"; echec "openbox n'a pas démarré"; }
     trayer --edge bottom --align right --widthtype request --height 24 --SetDockType true \
         --SetPartialStrut false --transparent false >/dev/null 2>&1 &
     PIDS_E2E+=($!)
@@ -71,6 +71,7 @@ demarrer_xvfb() { demarrer_x Xvfb "$@" && demarrer_bureau; }
 # note aussi les demandes des fenêtres X (portée xwm-wm-x11) dans JOURNAL_WESTON.
 demarrer_weston() {
     exiger weston Xwayland xdotool
+    exiger_locale
     JOURNAL_WESTON="$TEMP_E2E/weston.log"
     weston --backend=headless-backend.so --socket=pulsodex-wayland --width=1280 --height=1024 --xwayland \
         --idle-time=0 --logger-scopes=log,xwm-wm-x11 --log="$JOURNAL_WESTON" >/dev/null 2>&1 &
@@ -155,11 +156,12 @@ empreinte() {
 }
 # rangees_changent HAUT BAS : ces rangées changent-elles, sur quelques secondes ?
 rangees_changent() {
-    local premiere i
+    local premiere courante i
     premiere=$(empreinte "$1" "$2") || return 1
     for i in $(seq 1 30); do
         sleep 0.2
-        [ "$(empreinte "$1" "$2")" != "$premiere" ] && return 0
+        courante=$(empreinte "$1" "$2") || return 1
+        [ "$courante" != "$premiere" ] && return 0
     done
     echo "rangées $1 à $2 figées"
     return 1
