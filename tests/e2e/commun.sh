@@ -35,13 +35,13 @@ unset LANGUAGE
 # demarrer_x PROGRAMME [TAILLE] : un serveur X privé (Xvfb ou Xephyr, 1280x1024
 # ou la TAILLE donnée), exporte DISPLAY. Le serveur prend lui-même un numéro
 # libre (-displayfd) : deux tests en parallèle ne peuvent tomber sur le même.
-# -noreset (Xvfb) : sans lui, le serveur se réinitialise au départ de la
+# -noreset : sans lui, le serveur se réinitialise au départ de la
 # vérification et refuse un instant les connexions suivantes.
 demarrer_x() {
     exiger "$1" xdotool
     exiger_locale
     local numero="$TEMP_E2E/numero_x" options=(-screen 0 "${2:-1280x1024}x24" -noreset)
-    [ "$1" = Xephyr ] && options=(-screen "${2:-1280x1024}" -resizeable)
+    [ "$1" = Xephyr ] && options=(-screen "${2:-1280x1024}" -resizeable -noreset)
     : >"$numero"
     "$1" -displayfd 3 "${options[@]}" -nolisten tcp 3>"$numero" >/dev/null 2>&1 &
     PIDS_E2E+=($!)

@@ -24,8 +24,7 @@ reglages_contiennent DecalageGauche=1600
 grep -q '^\[2560x1024\]' "$PULSODEX_CONFIG" && echec "section nommée d'après le bureau entier"
 xrandr --delmonitor Droite >/dev/null || exit 1
 lancer_barre
-eval "$(xdotool getwindowgeometry --shell "$BARRE")"
-attendre 5 barre_a "Position: $((1280 - WIDTH)),100" || { xdotool getwindowgeometry "$BARRE"; exit 1; }
+attendre 5 barre_a "Position: 1100,100" || { xdotool getwindowgeometry "$BARRE"; exit 1; }
 arreter_programme TERM || exit 1
 
 # L'écran extérieur est nu : un gestionnaire de fenêtres y rognerait la fenêtre

@@ -35,9 +35,11 @@ reglages_de_base 'NombreEvenement=2' '[1280x1024]' 'Date=Non' 'ChaineHeure=hh:nn
     '1\Actif=Oui' '1\Type=1' '1\Message=Second'
 lancer_barre
 attendre 10 fenetre_presente "Evénement Pulsodex" || exit 1
-xdotool windowactivate --sync "$(fenetre "Evénement Pulsodex")" key Return
-attendre 5 fenetre_absente "Evénement Pulsodex" || true
-attendre 10 fenetre_presente "Evénement Pulsodex" || echec "le second message n'est pas venu"
+premier=$(fenetre "Evénement Pulsodex")
+xdotool windowactivate --sync "$premier" key Return
+# Le second est une autre fenêtre que le premier.
+second() { local f; f=$(fenetre "Evénement Pulsodex"); [ -n "$f" ] && [ "$f" != "$premier" ]; }
+attendre 10 second || echec "le second message n'est pas venu"
 rangees_changent 2 12 || exit 1
 quitter_par_le_marqueur
 echo "ok"
